@@ -1,0 +1,83 @@
+#include "core/arranque.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/error.h"
+
+namespace tombolin {
+
+void BorrarTemporales(const Estado& estado) {
+    QFile::remove(estado.Fichero(kTemporalPenas));
+    QFile::remove(estado.Fichero(kTemporalSorteos));
+}
+
+QString AbrirFicheros(Estado& e) {
+    QStringList sinAbrir;
+    QStringList soloLectura;
+    const auto abrir = [&](FicheroRegistros& canal, const char* nombre) {
+        canal.Abrir(e.Fichero(nombre));
+        if (!canal.Abierto()) {
+            sinAbrir << QLatin1String(nombre);
+        } else if (canal.SoloLectura()) {
+            soloLectura << QLatin1String(nombre);
+        }
+    };
+    abrir(e.Penas, kFicheroPenas);
+    abrir(e.Sorteos, kFicheroSorteos);
+    e.Descarga.close();
+    e.Descarga.setFileName(e.Fichero(kFicheroDescarga));
+    if (!e.Descarga.open(QIODevice::ReadWrite)) e.Descarga.open(QIODevice::ReadOnly);
+
+    // The settings are opened a moment later; whether they can be saved is told here, once.
+    const QFileInfo conf(e.Fichero(kFicheroConfiguracion));
+    if (conf.exists() ? !conf.isWritable() : !QFileInfo(e.RutaPrograma).isWritable()) {
+        soloLectura << QLatin1String(kFicheroConfiguracion);
+    }
+
+    if (sinAbrir.isEmpty() && soloLectura.isEmpty()) return {};
+    QString texto;
+    if (!sinAbrir.isEmpty()) {
+        texto += QStringLiteral("No se pueden abrir los archivos: ") +
+                 sinAbrir.join(QStringLiteral(", ")) + QStringLiteral(". ");
+    }
+    if (!soloLectura.isEmpty()) {
+        texto += QStringLiteral("No se pueden guardar cambios en: ") +
+                 soloLectura.join(QStringLiteral(", ")) + QStringLiteral(". ");
+    }
+    return texto + QStringLiteral("Compruebe que la carpeta del programa (") +
+           QDir::toNativeSeparators(e.RutaPrograma) +
+           QStringLiteral(") y sus archivos se pueden leer y escribir. El programa seguirá "
+                          "funcionando, pero no podrá guardar los cambios.");
+}
+
+QStringList AvisosRegistrosIncompletos(const Estado& estado) {
+    const struct {
+        const FicheroRegistros& canal;
+        const char* nombre;
+        const char* registros;
+    } ficheros[] = {{estado.Sorteos, kFicheroSorteos, "sorteos"},
+                    {estado.Penas, kFicheroPenas, "peñas"}};
+    QStringList avisos;
+    for (const auto& f : ficheros) {
+        const qint64 sobran = f.canal.BytesSobrantes();
+        if (sobran == 0) continue;
+        avisos << QStringLiteral("El archivo ") + QLatin1String(f.nombre) +
+                      QStringLiteral(" termina con un registro incompleto (") +
+                      QString::number(sobran) + QStringLiteral(" bytes). Se usarán los ") +
+                      QString::number(f.canal.Cuenta()) + QStringLiteral(" ") +
+                      QString::fromUtf8(f.registros) +
+                      QStringLiteral(" completos; el archivo no se ha modificado.");
+    }
+    return avisos;
+}
+
+QString FaltanTablas(const Estado& estado) {
+    if (QFileInfo::exists(estado.Fichero(kFicheroTablas))) return {};
+    return QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
+                          "programa. Reinstale el programa. Error ") +
+           QString::number(Error::kNoEncontrado);
+}
+
+}  // namespace tombolin

@@ -1,0 +1,64 @@
+#include "core/configuracion.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tombolin {
+
+namespace {
+
+// Bytes of the record up to the end of the web address.
+constexpr int kFinDireccion = 78;
+
+QString SinBlancos(const QString& t) {
+    QString r = t;
+    r.remove(QChar(u'\0'));
+    return r.trimmed();
+}
+
+}  // namespace
+
+Error GuardarConfiguracion(Estado& estado) {
+    return estado.Ajustes.Escribir(1, CodificarConfiguracion(estado.Config));
+}
+
+void LeerConfiguracion(Estado& estado) {
+    const QString ruta = estado.Fichero(kFicheroConfiguracion);
+    const bool existia = QFileInfo::exists(ruta);
+    estado.Ajustes.Abrir(ruta);
+    Configuracion& c = estado.Config;
+    const QString porDefecto = QLatin1String(kDireccionWebActual);
+
+    if (!existia) {
+        c = Configuracion{};
+        c.DireccionWeb = porDefecto;
+        GuardarConfiguracion(estado);
+    } else {
+        // A record cut short keeps what it holds: the fields that are there whole are used.
+        QByteArray bytes;
+        {
+            QFile f(ruta);
+            if (f.open(QIODevice::ReadOnly)) bytes = f.read(Configuracion::kLongitud);
+        }
+        const bool direccionEntera = bytes.size() >= kFinDireccion;
+        bytes.append(QByteArray(Configuracion::kLongitud - bytes.size(), '\0'));
+        c = DecodificarConfiguracion(bytes.constData());
+
+        const QString direccion = SinBlancos(c.DireccionWeb);
+        // A full field may be a cut address; an empty one would leave every link without a host.
+        if (!direccionEntera || direccion.isEmpty() ||
+            direccion.size() >= Configuracion::kAnchoDireccion ||
+            direccion == QLatin1String(kDireccionWebAntigua)) {
+            c.DireccionWeb = porDefecto;
+            GuardarConfiguracion(estado);
+        }
+    }
+
+    if (c.PrecioApuesta == 0) {
+        c.PrecioApuesta = 1.0f;
+        c.MesesMaximos = 24;
+        GuardarConfiguracion(estado);
+    }
+}
+
+}  // namespace tombolin

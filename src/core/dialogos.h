@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace tombolin {
+
+enum class Icono { Ninguno, Informacion, Pregunta, Exclamacion, Critico };
+enum class Botones { Aceptar, AceptarCancelar, SiNo, SiNoCancelar };
+enum class Respuesta { Aceptar, Cancelar, Si, No };
+
+// Every box and dialog the program shows goes through here, so that the windows and the data
+// operations can be driven by tests with scripted answers.
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+
+    // A message box; returns the button pressed (Cancelar or No when it was closed otherwise).
+    virtual Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
+                              const QString& titulo) = 0;
+
+    // The open-file dialog. `filtro` is a description and its patterns, as
+    // "Archivos de sorteos (numeros.dat)". Returns the chosen file, or an empty text.
+    virtual QString ElegirFichero(const QString& titulo, const QString& carpeta,
+                                  const QString& filtro) = 0;
+};
+
+}  // namespace tombolin

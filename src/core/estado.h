@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include "core/fichero_registros.h"
+#include "core/registros.h"
+
+namespace tombolin {
+
+// Names of the files in the program directory.
+inline constexpr const char* kFicheroSorteos = "numeros.dat";
+inline constexpr const char* kCopiaSorteos = "numeros.bak";
+inline constexpr const char* kTemporalSorteos = "numeros.tmp";
+inline constexpr const char* kFicheroPenas = "apuestas.dat";
+inline constexpr const char* kTemporalPenas = "apuestas.tmp";
+inline constexpr const char* kFicheroConfiguracion = "nums.ini";
+inline constexpr const char* kTemporalConfiguracion = "nums.tmp";
+inline constexpr const char* kFicheroTablas = "tablas.bin";
+inline constexpr const char* kFicheroDescarga = "www.txt";
+
+// The program directory with a separator at its end; a root ("/" or "C:/") already has one.
+QString RutaConSeparador(const QString& carpeta);
+
+// The program-wide state: the open data files and what the windows share. Owned by the main
+// window and handed to the others by reference.
+struct Estado {
+    Estado() = default;
+    Estado(const Estado&) = delete;
+    Estado& operator=(const Estado&) = delete;
+
+    QString RutaPrograma;  // ends with a separator
+    QString Fichero(const char* nombre) const { return RutaPrograma + QLatin1String(nombre); }
+
+    // The files held open for the whole run.
+    FicheroRegistros Penas{Pena::kLongitud};              // "apuestas.dat"
+    FicheroRegistros Sorteos{Sorteo::kLongitud};          // "numeros.dat"
+    FicheroRegistros Ajustes{Configuracion::kLongitud};   // "nums.ini"
+    QFile Descarga;                                        // "www.txt"
+
+    int SorteoLibre = 0;  // number of draws + 1
+    int PenaLibre = 0;    // number of syndicates + 1
+    int PenaActual = 0;   // syndicate selected in the list; 0 when none
+    Pena PenaCargada;     // the current syndicate buffer, loaded from PenaActual
+    Configuracion Config;
+
+    // Set by the secondary windows for the next activation of the main window.
+    bool ModoEdicion = false;
+    bool PenasCambiadas = false;
+    bool CerrarEditorAlGuardar = false;
+};
+
+}  // namespace tombolin

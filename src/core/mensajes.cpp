@@ -1,0 +1,32 @@
+#include "core/mensajes.h"
+
+namespace tombolin {
+
+QString TituloVayaHombre() {
+    return QStringLiteral("¡Vaya hombre!");
+}
+
+void MensajePermiso(Dialogos& dialogos) {
+    const QString texto =
+        QStringLiteral("Para modificar el archivo necesita permiso de Administrador.\r\n"
+                       "Cierre el programa y ejecútelo en modo Administrador y repita la "
+                       "operación.\r\n"
+                       "(Encima del icono, botón derecho y elija \"Ejecutar como "
+                       "administrador\")");
+    dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error de permiso"));
+}
+
+void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString& fichero) {
+    if (!error) return;
+    if (error.EsDePermiso()) {
+        MensajePermiso(dialogos);
+        return;
+    }
+    QString texto = QStringLiteral("No se ha podido modificar el archivo ") + fichero +
+                    QStringLiteral(". El archivo se conserva como estaba.");
+    if (error.Numero == Error::kDiscoLleno) texto += QStringLiteral(" El disco está lleno.");
+    texto += QStringLiteral(" Error ") + QString::number(error.Numero);
+    dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+}
+
+}  // namespace tombolin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/dialogos.h"
+#include "core/error.h"
+#include "core/estado.h"
+#include "core/registros.h"
+#include "core/reloj.h"
+
+// The syndicate file "apuestas.dat": its records, the removal of one syndicate and the reset of
+// every syndicate's prize counters.
+namespace tombolin {
+
+bool LeerPena(const FicheroRegistros& canal, int n, Pena& pena);
+Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena);
+
+// Asks and removes the syndicate PenaActual; the syndicates after it move down one place.
+// Returns true when it was removed (the caller then refreshes the lists).
+bool BorrarPena(Estado& estado, Dialogos& dialogos);
+
+// Clears the prize counters of every syndicate and restarts its creation date today, so that
+// only draws from today on count for it.
+Error ResetearPenas(Estado& estado, const Reloj& reloj);
+
+}  // namespace tombolin

@@ -1,0 +1,184 @@
+#include "core/sorteos.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "core/fechas.h"
+#include "core/mensajes.h"
+#include "core/reemplazo.h"
+
+namespace tombolin {
+
+namespace {
+
+// Record numbers are signed 16-bit: no draws file holds more than this many draws.
+constexpr qint64 kMaximoSorteos = 32767;
+
+const char* const kPaginaTienda =
+    "/tienda/Product_list_C)%20%20%20%20%20%20%20EXTRAS%20PARA%20LOS%20PROGRAMAS_1.html";
+
+QString TextoFicheroNoValido() {
+    return QStringLiteral(
+        "Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Tombolin.");
+}
+
+// The first record of a file chosen for import must be a draw on a Thursday or a Saturday
+// after 31/12/1899: the first draw of La Primitiva was on a Thursday.
+bool PrimerSorteoValido(const QByteArray& contenido) {
+    if (contenido.size() < Sorteo::kLongitud) return false;
+    const Sorteo primero = DecodificarSorteo(contenido.constData());
+    if (!(primero.Fecha > 1.0)) return false;
+    const QString dia = diasemana(OleAFecha(primero.Fecha));
+    return dia == QStringLiteral("Jueves") || dia == QStringLiteral("Sábado");
+}
+
+}  // namespace
+
+bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo) {
+    QByteArray bytes;
+    if (!canal.Leer(n, bytes)) return false;
+    sorteo = DecodificarSorteo(bytes.constData());
+    return true;
+}
+
+Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo) {
+    return canal.Escribir(n, CodificarSorteo(sorteo));
+}
+
+QString TextoGeneral(double valor) {
+    char texto[40];
+    std::snprintf(texto, sizeof texto, "%.15G", valor);
+    return QString::fromLatin1(texto);
+}
+
+bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos) {
+    FicheroRegistros& canal = estado.Sorteos;
+    // A single old record (24 bytes) can't be read as a 32-byte one, and no current file has
+    // that length: it is an old file too.
+    const bool unoAntiguo = canal.Bytes() == Sorteo::kLongitudAntigua;
+    if (!unoAntiguo) {
+        Sorteo primero;
+        LeerSorteo(canal, 1, primero);
+        // Read as a current record, an old file yields in Joker four numbers of its second draw
+        // taken as a double, whose text is always long; a real Joker has at most seven digits.
+        if (primero.Joker == 0) return false;
+        if (TextoGeneral(primero.Joker).size() < 8) return false;
+    }
+
+    dialogos.Mensaje(
+        QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior "
+                       "del programa y se va a convertir el fichero a la versión actual."),
+        Icono::Informacion, Botones::Aceptar, QStringLiteral("Actualización de datos"));
+
+    const qint64 bytes = canal.Bytes();
+    QByteArray antiguo;
+    {
+        QFile f(canal.Ruta());
+        if (f.open(QIODevice::ReadOnly)) antiguo = f.read(bytes);
+    }
+    const qint64 registros = antiguo.size() / Sorteo::kLongitudAntigua;
+    QByteArray nuevo;
+    nuevo.reserve(registros * Sorteo::kLongitud);
+    for (qint64 n = 0; n < registros; ++n) {
+        Sorteo s = DecodificarSorteoAntiguo(antiguo.constData() + n * Sorteo::kLongitudAntigua);
+        s.Joker = 0;
+        nuevo += CodificarSorteo(s);
+    }
+    // Left in the old format the draws would read as nonsense: a failure must be told.
+    InformarErrorFichero(dialogos, canal.Reemplazar(nuevo, estado.Fichero(kTemporalSorteos)),
+                         QLatin1String(kFicheroSorteos));
+    return true;
+}
+
+bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio) {
+    // The draw history shipped with the program sits in "historico": the place to start looking.
+    QString carpeta = estado.Fichero("historico");
+    if (!QFileInfo(carpeta).isDir()) carpeta = QDir::homePath();
+    const QString elegido =
+        dialogos.ElegirFichero(QStringLiteral("Seleccione el archivo NUMEROS.DAT"), carpeta,
+                               QStringLiteral("Archivos de sorteos (numeros.dat NUMEROS.DAT)"));
+
+    if (elegido.isEmpty()) {
+        const Respuesta r = dialogos.Mensaje(
+            QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede disponer de "
+                           "TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA PRIMITIVA, obteniéndolo "
+                           "desde nuestra tienda virtual. ¿Quiere ir?"),
+            Icono::Pregunta, Botones::SiNo, QStringLiteral("Tombolin"));
+        if (r == Respuesta::Si) {
+            escritorio.AbrirUrl(QStringLiteral("http://") + estado.Config.DireccionVisible() +
+                                QLatin1String(kPaginaTienda));
+        }
+        return false;
+    }
+
+    const auto errorFinal = [&](const Error& error) {
+        dialogos.Mensaje(TextoFicheroNoValido() + QStringLiteral(" Error ") +
+                             QString::number(error.Numero),
+                         Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+    };
+
+    QFile fichero(elegido);
+    if (!fichero.open(QIODevice::ReadOnly)) {
+        errorFinal(QFileInfo::exists(elegido) ? Error{Error::kAcceso, {}}
+                                               : Error{Error::kNoEncontrado, {}});
+        return false;
+    }
+    // Read at most one byte more than the largest draws file, to tell a larger file apart.
+    const qint64 limite = kMaximoSorteos * Sorteo::kLongitud + Sorteo::kLongitud;
+    const QByteArray contenido = fichero.read(limite + 1);
+    const bool leido = fichero.error() == QFileDevice::NoError;
+    fichero.close();
+    if (!leido) {
+        errorFinal(Error{Error::kEntradaSalida, {}});
+        return false;
+    }
+    if (contenido.size() > limite || !PrimerSorteoValido(contenido)) {
+        dialogos.Mensaje(TextoFicheroNoValido(), Icono::Exclamacion, Botones::Aceptar,
+                         TituloVayaHombre());
+        return false;
+    }
+
+    // The previous draws are kept in "numeros.bak" first; without that copy nothing is replaced.
+    const QByteArray anterior = [&] {
+        QFile actual(estado.Sorteos.Ruta());
+        return actual.open(QIODevice::ReadOnly) ? actual.readAll() : QByteArray();
+    }();
+    const QString copia = estado.Fichero(kCopiaSorteos);
+    Error error = EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), anterior);
+    if (!error) error = estado.Sorteos.Reemplazar(contenido, estado.Fichero(kTemporalSorteos));
+    if (error) {
+        if (error.EsDePermiso()) {
+            MensajePermiso(dialogos);
+        } else {
+            errorFinal(error);
+        }
+        return false;
+    }
+
+    dialogos.Mensaje(QStringLiteral("Archivo de sorteos importado con éxito"), Icono::Informacion,
+                     Botones::Aceptar, QStringLiteral("Todos los sorteos"));
+    // A file of the earlier format is converted now rather than at the next start.
+    ConvertirFormatoAntiguo(estado, dialogos);
+    return true;
+}
+
+Error BorrarSorteo(Estado& estado, int k) {
+    FicheroRegistros& canal = estado.Sorteos;
+    const int cuenta = canal.Cuenta();
+    if (k < 1 || k > cuenta) return {};
+    QByteArray todos = canal.LeerEnteros();
+    todos.remove(static_cast<qsizetype>(k - 1) * Sorteo::kLongitud, Sorteo::kLongitud);
+    const Error error = canal.Reemplazar(todos, estado.Fichero(kTemporalSorteos));
+    estado.SorteoLibre = canal.Cuenta() + 1;
+    return error;
+}
+
+Error BorrarTodosLosSorteos(Estado& estado) {
+    const Error error = estado.Sorteos.Reemplazar({}, estado.Fichero(kTemporalSorteos));
+    estado.SorteoLibre = estado.Sorteos.Cuenta() + 1;
+    return error;
+}
+
+}  // namespace tombolin

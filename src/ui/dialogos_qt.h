@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/dialogos.h"
+
+namespace tombolin {
+
+// The real boxes and dialogs: QMessageBox and QFileDialog over the given window.
+class DialogosQt : public Dialogos {
+public:
+    void PonerVentana(QWidget* ventana) { ventana_ = ventana; }
+
+    Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
+                      const QString& titulo) override;
+    QString ElegirFichero(const QString& titulo, const QString& carpeta,
+                          const QString& filtro) override;
+
+private:
+    QPointer<QWidget> ventana_;
+};
+
+}  // namespace tombolin

@@ -1,0 +1,87 @@
+// The settings file: created at first start, repaired when it holds what can't be used.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "core/configuracion.h"
+#include "core/estado.h"
+#include "support/ficheros.h"
+
+namespace tombolin {
+namespace {
+
+Configuracion Leer(const QString& carpeta, Estado& estado) {
+    estado.RutaPrograma = RutaConSeparador(carpeta);
+    LeerConfiguracion(estado);
+    return estado.Config;
+}
+
+TEST(Configuracion, PrimerArranqueCreaElRegistroConLosValoresPorDefecto) {
+    QTemporaryDir dir;
+    Estado estado;
+    const Configuracion c = Leer(dir.path(), estado);
+    EXPECT_EQ(c.PrecioApuesta, 1.0f);
+    EXPECT_EQ(c.MesesMaximos, 24);
+    EXPECT_EQ(c.DireccionVisible(), QStringLiteral("www.tombolin.example"));
+    const QByteArray bytes = pruebas::LeerBytes(dir.filePath("nums.ini"));
+    ASSERT_EQ(bytes.size(), 86);
+    QByteArray esperado(86, '\0');
+    const float uno = 1.0f;
+    std::memcpy(esperado.data() + 12, &uno, 4);
+    esperado[16] = 24;
+    esperado.replace(18, 60, QByteArray("www.tombolin.example").append(QByteArray(40, ' ')));
+    EXPECT_EQ(bytes, esperado);
+}
+
+TEST(Configuracion, ReparaLoQueNoSirveYConservaLoDemas) {
+    const auto registro = [](float precio, int meses, const QByteArray& direccion) {
+        Configuracion c;
+        c.PrecioApuesta = precio;
+        c.MesesMaximos = static_cast<int16_t>(meses);
+        c.DireccionWeb = QString::fromLatin1(direccion);
+        c.AjusteX = 1.25f;
+        c.Reservado78 = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
+        return CodificarConfiguracion(c);
+    };
+    const QByteArray sesenta(60, 'x');
+    const struct {
+        const char* caso;
+        QByteArray fichero;
+        float precio;
+        int meses;
+        const char* direccion;
+    } casos[] = {
+        {"precio 2.5 se conserva", registro(2.5f, 36, "mi.sitio.example"), 2.5f, 36,
+         "mi.sitio.example"},
+        {"dirección de 60 caracteres", registro(2.5f, 36, sesenta), 2.5f, 36,
+         "www.tombolin.example"},
+        {"dirección antigua", registro(2.5f, 36, "  www.tombolin-loterias.example"), 2.5f, 36,
+         "www.tombolin.example"},
+        {"dirección vacía", registro(2.5f, 36, ""), 2.5f, 36, "www.tombolin.example"},
+        {"precio 0", registro(0.0f, 5, "mi.sitio.example"), 1.0f, 24, "mi.sitio.example"},
+        {"fichero vacío", QByteArray(), 1.0f, 24, "www.tombolin.example"},
+        // A record cut in the middle of the address: price and months stay, address does not.
+        {"registro cortado", registro(3.0f, 12, "mi.sitio.example").left(30), 3.0f, 12,
+         "www.tombolin.example"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QTemporaryDir dir;
+        pruebas::EscribirBytes(dir.filePath("nums.ini"), c.fichero);
+        Estado estado;
+        const Configuracion leida = Leer(dir.path(), estado);
+        EXPECT_EQ(leida.PrecioApuesta, c.precio);
+        EXPECT_EQ(leida.MesesMaximos, c.meses);
+        EXPECT_EQ(leida.DireccionVisible(), QString::fromLatin1(c.direccion));
+        // What is on disk is what is in memory, and always a whole record.
+        const QByteArray disco = pruebas::LeerBytes(dir.filePath("nums.ini"));
+        ASSERT_EQ(disco.size(), 86);
+        EXPECT_EQ(disco, CodificarConfiguracion(leida));
+        if (c.fichero.size() == 86) {
+            EXPECT_EQ(leida.AjusteX, 1.25f);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tombolin

@@ -1,0 +1,247 @@
+// The draws file: conversion of the earlier format, import of a chosen file, deletions.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "core/estado.h"
+#include "core/fechas.h"
+#include "core/sorteos.h"
+#include "support/dobles.h"
+#include "support/ficheros.h"
+
+namespace tombolin {
+namespace {
+
+using pruebas::LeerBytes;
+using pruebas::EscribirBytes;
+using pruebas::RegistroSorteoAMano;
+
+double Ole(int d, int m, int a) {
+    return FechaAOle(QDate(a, m, d));
+}
+
+// Five real draws of October and November 1985 (all Thursdays).
+QByteArray CincoSorteos(double joker = 0) {
+    return RegistroSorteoAMano({3, 11, 13, 15, 34, 35}, 27, 0, Ole(17, 10, 1985), joker) +
+           RegistroSorteoAMano({5, 16, 18, 29, 43, 44}, 2, 0, Ole(24, 10, 1985), joker) +
+           RegistroSorteoAMano({10, 14, 29, 33, 46, 48}, 30, 0, Ole(31, 10, 1985), joker) +
+           RegistroSorteoAMano({2, 9, 14, 19, 34, 43}, 49, 0, Ole(7, 11, 1985), joker) +
+           RegistroSorteoAMano({19, 22, 34, 36, 37, 43}, 38, 0, Ole(14, 11, 1985), joker);
+}
+
+QByteArray Antiguos(const QByteArray& actuales) {
+    QByteArray r;
+    for (qsizetype i = 0; i < actuales.size(); i += 32) r += actuales.mid(i, 24);
+    return r;
+}
+
+class FicheroSorteos : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Estado estado;
+    pruebas::DialogosGuion dialogos;
+    pruebas::EscritorioRegistro escritorio;
+
+    QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
+    void Abrir(const QByteArray& numeros) {
+        EscribirBytes(Ruta("numeros.dat"), numeros);
+        pruebas::AbrirEstado(estado, dir.path());
+        estado.Config.DireccionWeb = QStringLiteral("www.tombolin.example");
+    }
+};
+
+TEST_F(FicheroSorteos, ConvierteUnFicheroDelFormatoAnterior) {
+    for (int n : {1, 2, 5}) {
+        SCOPED_TRACE(n);
+        const QByteArray actuales = CincoSorteos().left(32 * n);
+        Abrir(Antiguos(actuales));
+        dialogos.cajas.clear();
+        ASSERT_TRUE(ConvertirFormatoAntiguo(estado, dialogos));
+        ASSERT_EQ(dialogos.cajas.size(), 1u);
+        EXPECT_EQ(dialogos.cajas[0].texto,
+                  QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una "
+                                 "versión anterior del programa y se va a convertir el fichero a "
+                                 "la versión actual."));
+        EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Actualización de datos"));
+        EXPECT_EQ(dialogos.cajas[0].icono, Icono::Informacion);
+        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), actuales);
+        EXPECT_EQ(estado.Sorteos.Cuenta(), n);
+        EXPECT_FALSE(QFile::exists(Ruta("numeros.tmp")));
+        // Once converted, never again.
+        EXPECT_FALSE(ConvertirFormatoAntiguo(estado, dialogos));
+    }
+}
+
+TEST_F(FicheroSorteos, SoloSeConvierteCuandoElJokerNoCabeEnSieteCaracteres) {
+    struct Caso {
+        double joker;
+        bool convierte;
+    };
+    const Caso casos[] = {
+        {0, false},        {1234567, false}, {9999999, false}, {-1, false},
+        {559707, false},   {0.25, false},    {1e300, false},  // "1E+300"
+        {12345678, true},  {-1234567, true}, {1.5e-309, true}, {3.25e-310, true},
+    };
+    for (const Caso& c : casos) {
+        Abrir(CincoSorteos(c.joker));
+        dialogos.cajas.clear();
+        EXPECT_EQ(ConvertirFormatoAntiguo(estado, dialogos), c.convierte) << c.joker;
+        EXPECT_EQ(dialogos.cajas.size(), c.convierte ? 1u : 0u);
+    }
+    // An empty file is current.
+    Abrir({});
+    EXPECT_FALSE(ConvertirFormatoAntiguo(estado, dialogos));
+    EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
+}
+
+TEST(TextoGeneral, ComoElProgramaAnterior) {
+    EXPECT_EQ(TextoGeneral(1234567), QStringLiteral("1234567"));
+    EXPECT_EQ(TextoGeneral(0.5), QStringLiteral("0.5"));
+    EXPECT_EQ(TextoGeneral(1e15), QStringLiteral("1E+15"));
+    EXPECT_EQ(TextoGeneral(123456789012345.0), QStringLiteral("123456789012345"));
+    EXPECT_EQ(TextoGeneral(1e-5), QStringLiteral("1E-05"));
+}
+
+TEST_F(FicheroSorteos, ImportaUnFicheroQueEmpiezaEnJuevesOSabado) {
+    const QByteArray previo = CincoSorteos();
+    // A Saturday first draw (19/05/1990) and a Thursday one, each accepted.
+    const QByteArray sabado =
+        RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, Ole(19, 5, 1990), 0) + previo;
+    for (const QByteArray& elegido : {sabado, previo.mid(32)}) {
+        Abrir(previo);
+        EscribirBytes(Ruta("numeros.bak"), "copia vieja");
+        EscribirBytes(Ruta("elegido.dat"), elegido);
+        dialogos.cajas.clear();
+        dialogos.ficheros.push_back(Ruta("elegido.dat"));
+        ASSERT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), elegido);
+        EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), previo);
+        EXPECT_EQ(estado.Sorteos.Cuenta(), elegido.size() / 32);
+        ASSERT_EQ(dialogos.cajas.size(), 1u);
+        EXPECT_EQ(dialogos.cajas[0].texto, QStringLiteral("Archivo de sorteos importado con éxito"));
+        EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Todos los sorteos"));
+        EXPECT_EQ(dialogos.peticiones.back().titulo,
+                  QStringLiteral("Seleccione el archivo NUMEROS.DAT"));
+    }
+}
+
+TEST_F(FicheroSorteos, RechazaLoQueNoEsUnFicheroDeSorteos) {
+    const QByteArray lunes = RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, Ole(11, 7, 2022), 0);
+    QByteArray grandeValido = CincoSorteos();
+    grandeValido.append(QByteArray(32767 * 32, '\x01'));
+    const struct {
+        const char* nombre;
+        QByteArray contenido;
+    } casos[] = {
+        {"lunes", lunes + CincoSorteos()},
+        {"vacío", {}},
+        {"corto", CincoSorteos().left(31)},
+        {"texto", QByteArray("Esto es una lista de la compra, no un archivo de sorteos.\n")},
+        {"ceros", QByteArray(64, '\0')},
+        {"demasiado grande", grandeValido},
+        {"fecha no numérica", RegistroSorteoAMano({1}, 1, 1, std::nan(""), 0)},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Abrir(CincoSorteos());
+        QFile::remove(Ruta("numeros.bak"));
+        EscribirBytes(Ruta("elegido.dat"), c.contenido);
+        dialogos.cajas.clear();
+        dialogos.ficheros.push_back(Ruta("elegido.dat"));
+        EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+        ASSERT_EQ(dialogos.cajas.size(), 1u);
+        EXPECT_EQ(dialogos.cajas[0].texto,
+                  QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo "
+                                 "NUMEROS.DAT sea para Tombolin."));
+        EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
+        EXPECT_EQ(dialogos.cajas[0].icono, Icono::Exclamacion);
+        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
+        EXPECT_FALSE(QFile::exists(Ruta("numeros.bak")));
+        EXPECT_EQ(estado.Sorteos.Cuenta(), 5);
+    }
+}
+
+TEST_F(FicheroSorteos, ImportarElPropioFicheroNoPierdeNada) {
+    Abrir(CincoSorteos());
+    dialogos.ficheros.push_back(Ruta("numeros.dat"));
+    EXPECT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
+    EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), CincoSorteos());
+}
+
+TEST_F(FicheroSorteos, ImportarUnFicheroQueNoExisteDiceElError) {
+    Abrir(CincoSorteos());
+    dialogos.ficheros.push_back(Ruta("no-existe.dat"));
+    EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto,
+              QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT "
+                             "sea para Tombolin. Error 53"));
+}
+
+TEST_F(FicheroSorteos, ImportarUnFicheroAntiguoLoConvierte) {
+    Abrir({});
+    EscribirBytes(Ruta("viejo.dat"), Antiguos(CincoSorteos()));
+    dialogos.ficheros.push_back(Ruta("viejo.dat"));
+    EXPECT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
+    ASSERT_EQ(dialogos.cajas.size(), 2u);
+    EXPECT_EQ(dialogos.cajas[1].titulo, QStringLiteral("Actualización de datos"));
+}
+
+TEST_F(FicheroSorteos, SinFicheroElegidoOfreceLaTienda) {
+    QDir(dir.path()).mkdir(QStringLiteral("historico"));
+    for (Respuesta r : {Respuesta::No, Respuesta::Si}) {
+        Abrir(CincoSorteos());
+        dialogos.ficheros.push_back(QString());
+        dialogos.respuestas.push_back(r);
+        EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+        EXPECT_EQ(dialogos.peticiones.back().carpeta, Ruta("historico"));
+        EXPECT_EQ(dialogos.cajas.back().texto,
+                  QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede disponer "
+                                 "de TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA PRIMITIVA, "
+                                 "obteniéndolo desde nuestra tienda virtual. ¿Quiere ir?"));
+        EXPECT_EQ(dialogos.cajas.back().icono, Icono::Pregunta);
+        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
+    }
+    ASSERT_EQ(escritorio.urls.size(), 1u);
+    EXPECT_EQ(escritorio.urls[0],
+              QStringLiteral("http://www.tombolin.example/tienda/Product_list_C)"
+                             "%20%20%20%20%20%20%20EXTRAS%20PARA%20LOS%20PROGRAMAS_1.html"));
+}
+
+TEST_F(FicheroSorteos, BorrarUnSorteoConservaLosDemasEnOrden) {
+    const QByteArray cinco = CincoSorteos();
+    for (int k = 1; k <= 5; ++k) {
+        Abrir(cinco);
+        estado.SorteoLibre = 6;
+        ASSERT_FALSE(BorrarSorteo(estado, k));
+        QByteArray esperado = cinco;
+        esperado.remove((k - 1) * 32, 32);
+        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), esperado) << k;
+        EXPECT_EQ(estado.SorteoLibre, 5);
+        EXPECT_EQ(estado.Sorteos.Cuenta(), 4);
+    }
+    // The only draw.
+    Abrir(cinco.left(32));
+    ASSERT_FALSE(BorrarSorteo(estado, 1));
+    EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
+    EXPECT_EQ(estado.SorteoLibre, 1);
+}
+
+TEST_F(FicheroSorteos, BorrarTodosDejaElFicheroVacio) {
+    Abrir(CincoSorteos());
+    ASSERT_FALSE(BorrarTodosLosSorteos(estado));
+    EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
+    EXPECT_EQ(estado.SorteoLibre, 1);
+    // The channel is open again and takes new draws.
+    Sorteo s;
+    s.Fecha = Ole(5, 12, 2026);
+    EXPECT_FALSE(EscribirSorteo(estado.Sorteos, 1, s));
+    EXPECT_EQ(estado.Sorteos.Cuenta(), 1);
+}
+
+}  // namespace
+}  // namespace tombolin

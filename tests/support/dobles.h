@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "core/dialogos.h"
+#include "core/escritorio.h"
+#include "core/reloj.h"
+
+namespace tombolin::pruebas {
+
+// Scripted boxes: every box shown is recorded; questions take their answers, in order, from
+// `respuestas`. A question with no scripted answer fails the test (and is answered No).
+class DialogosGuion : public Dialogos {
+public:
+    struct Caja {
+        QString texto;
+        Icono icono;
+        Botones botones;
+        QString titulo;
+    };
+    struct PeticionFichero {
+        QString titulo;
+        QString carpeta;
+        QString filtro;
+    };
+
+    std::vector<Caja> cajas;
+    std::deque<Respuesta> respuestas;
+    std::vector<PeticionFichero> peticiones;
+    std::deque<QString> ficheros;  // answers of the open-file dialog; empty text = cancelled
+
+    Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
+                      const QString& titulo) override;
+    QString ElegirFichero(const QString& titulo, const QString& carpeta,
+                          const QString& filtro) override;
+
+    // Texts of the boxes shown, in order.
+    std::vector<QString> Textos() const;
+};
+
+class RelojFijo : public Reloj {
+public:
+    explicit RelojFijo(QDate hoy) : hoy_(hoy) {}
+    void Poner(QDate hoy) { hoy_ = hoy; }
+    QDate Hoy() const override { return hoy_; }
+    QDateTime Ahora() const override { return QDateTime(hoy_, QTime(12, 0)); }
+
+private:
+    QDate hoy_;
+};
+
+class EscritorioRegistro : public Escritorio {
+public:
+    std::vector<QString> urls;
+    std::vector<QString> correos;
+    bool AbrirUrl(const QString& url) override {
+        urls.push_back(url);
+        return true;
+    }
+    bool NuevoCorreo(const QString& direccion) override {
+        correos.push_back(direccion);
+        return true;
+    }
+};
+
+}  // namespace tombolin::pruebas

@@ -1,0 +1,204 @@
+// The main window's start-up, first activation and exit, clicked through as a user would.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "core/estado.h"
+#include "core/fechas.h"
+#include "support/dobles.h"
+#include "support/ficheros.h"
+#include "ui/dialogos_qt.h"
+#include "ui/principal.h"
+
+namespace tombolin {
+namespace {
+
+const QString kBienvenida = QStringLiteral(
+    "Bienvenido a Tombolin. Vaya a la pestaña 'Crear Combinación' y cree una peña. Podrás "
+    "comprobar tus resultados a partir de hoy. Instrucciones disponibles en nuestra web, en la "
+    "sección 'Tutorial' o en el programa, en el menú 'Ayuda'.");
+
+class VentanaPrincipal : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    pruebas::DialogosGuion dialogos;
+    pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
+    pruebas::EscritorioRegistro escritorio;
+
+    std::unique_ptr<Principal> Abrir() {
+        return std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio});
+    }
+    void Mostrar(Principal& p) {
+        p.show();
+        QApplication::setActiveWindow(&p);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+        QCoreApplication::processEvents();
+    }
+    int Veces(const QString& texto) const {
+        int n = 0;
+        for (const auto& c : dialogos.cajas) n += c.texto == texto;
+        return n;
+    }
+};
+
+TEST_F(VentanaPrincipal, PrimerArranqueEnUnaCarpetaVacia) {
+    pruebas::PonerTablas(dir.path());
+    auto p = Abrir();
+    ASSERT_TRUE(p->CargarPrincipal());
+    for (const char* f : {"apuestas.dat", "numeros.dat", "www.txt"}) {
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(f))) << f;
+        EXPECT_EQ(QFileInfo(dir.filePath(f)).size(), 0) << f;
+    }
+    EXPECT_EQ(QFileInfo(dir.filePath("nums.ini")).size(), 86);
+    EXPECT_TRUE(dialogos.cajas.empty());
+    EXPECT_EQ(p->estado().RutaPrograma, dir.path() + "/");
+
+    Mostrar(*p);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto, kBienvenida);
+    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Fichero de peñas vacío"));
+    EXPECT_EQ(dialogos.cajas[0].icono, Icono::Informacion);
+
+    // Coming back to the window from another program does not greet again.
+    p->hide();
+    Mostrar(*p);
+    EXPECT_EQ(Veces(kBienvenida), 1);
+    EXPECT_EQ(p->Activaciones(), 1);
+}
+
+TEST_F(VentanaPrincipal, ConPenasNoDaLaBienvenida) {
+    pruebas::PonerTablas(dir.path());
+    Pena pena;
+    pena.Nombre = QStringLiteral("Oficina");
+    pruebas::EscribirBytes(dir.filePath("apuestas.dat"), CodificarPena(pena));
+    auto p = Abrir();
+    ASSERT_TRUE(p->CargarPrincipal());
+    Mostrar(*p);
+    EXPECT_EQ(Veces(kBienvenida), 0);
+    EXPECT_EQ(p->Activaciones(), 1);
+}
+
+TEST_F(VentanaPrincipal, SinTablasSeNiegaAArrancar) {
+    auto p = Abrir();
+    EXPECT_FALSE(p->CargarPrincipal());
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto,
+              QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
+                             "programa. Reinstale el programa. Error 53"));
+    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(dialogos.cajas[0].icono, Icono::Exclamacion);
+    EXPECT_TRUE(p->Terminado());
+    EXPECT_FALSE(p->estado().Sorteos.Abierto());
+    EXPECT_FALSE(p->isVisible());
+}
+
+TEST_F(VentanaPrincipal, AvisaDeFicherosQueTerminanEnUnRegistroIncompleto) {
+    pruebas::PonerTablas(dir.path());
+    const QByteArray dos = pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, 31337, 0) +
+                           pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 7}, 8, 9, 31344, 0);
+    pruebas::EscribirBytes(dir.filePath("numeros.dat"), dos + QByteArray(10, '\x01'));
+    auto p = Abrir();
+    ASSERT_TRUE(p->CargarPrincipal());
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto,
+              QStringLiteral("El archivo numeros.dat termina con un registro incompleto (10 "
+                             "bytes). Se usarán los 2 sorteos completos; el archivo no se ha "
+                             "modificado."));
+    EXPECT_EQ(p->estado().Sorteos.Cuenta(), 2);
+    EXPECT_EQ(pruebas::LeerBytes(dir.filePath("numeros.dat")).size(), 74);
+}
+
+TEST_F(VentanaPrincipal, ConvierteAlArrancarUnFicheroDelFormatoAnterior) {
+    pruebas::PonerTablas(dir.path());
+    const QByteArray a = pruebas::RegistroSorteoAMano({3, 11, 13, 15, 34, 35}, 27, 0, 31337, 0);
+    const QByteArray b = pruebas::RegistroSorteoAMano({5, 16, 18, 29, 43, 44}, 2, 0, 31344, 0);
+    const QByteArray c = pruebas::RegistroSorteoAMano({10, 14, 29, 33, 46, 48}, 30, 0, 31351, 0);
+    pruebas::EscribirBytes(dir.filePath("numeros.dat"), a.left(24) + b.left(24) + c.left(24));
+    auto p = Abrir();
+    ASSERT_TRUE(p->CargarPrincipal());
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Actualización de datos"));
+    EXPECT_EQ(pruebas::LeerBytes(dir.filePath("numeros.dat")), a + b + c);
+}
+
+TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
+    pruebas::PonerTablas(dir.path());
+    auto p = Abrir();
+    ASSERT_TRUE(p->CargarPrincipal());
+    QTabWidget* t = p->pestanas();
+    ASSERT_EQ(t->count(), 5);
+    const char* nombres[] = {"General", "Último sorteo", "Gestor de peñas", "Estadísticas",
+                             "Crear Combinación"};
+    const char* controles[] = {"gene", "ultimo", "Gestor", "esta", "comb"};
+    for (int i = 4; i >= 0; --i) {
+        EXPECT_EQ(t->tabText(i), QString::fromUtf8(nombres[i]));
+        auto* accion = p->findChild<QAction*>(QLatin1String(controles[i]));
+        ASSERT_NE(accion, nullptr) << controles[i];
+        accion->trigger();
+        EXPECT_EQ(t->currentIndex(), i);
+    }
+}
+
+TEST_F(VentanaPrincipal, SalirCierraLosFicherosYLaVentana) {
+    pruebas::PonerTablas(dir.path());
+    auto p = Abrir();
+    ASSERT_TRUE(p->CargarPrincipal());
+    Mostrar(*p);
+    p->findChild<QAction*>(QStringLiteral("salir"))->trigger();
+    EXPECT_TRUE(p->Terminado());
+    EXPECT_FALSE(p->isVisible());
+    EXPECT_FALSE(p->estado().Penas.Abierto());
+    EXPECT_FALSE(p->estado().Sorteos.Abierto());
+    EXPECT_FALSE(p->estado().Ajustes.Abierto());
+}
+
+TEST(Idioma, BotonesEstandarEnEspanol) {
+    QMessageBox caja;
+    caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok |
+                            QMessageBox::Cancel);
+    const auto texto = [&](QMessageBox::StandardButton b) {
+        return caja.button(b)->text().remove(QLatin1Char('&'));
+    };
+    EXPECT_EQ(texto(QMessageBox::Yes), QStringLiteral("Sí"));
+    EXPECT_EQ(texto(QMessageBox::No), QStringLiteral("No"));
+    EXPECT_EQ(texto(QMessageBox::Ok), QStringLiteral("Aceptar"));
+    EXPECT_EQ(texto(QMessageBox::Cancel), QStringLiteral("Cancelar"));
+}
+
+// The real boxes: a click on "No" of a Yes/No question gives No.
+TEST(DialogosReales, LaRespuestaEsElBotonPulsado) {
+    DialogosQt dialogos;
+    const struct {
+        Botones botones;
+        QMessageBox::StandardButton pulsar;
+        Respuesta esperada;
+    } casos[] = {{Botones::SiNo, QMessageBox::No, Respuesta::No},
+                 {Botones::SiNo, QMessageBox::Yes, Respuesta::Si},
+                 {Botones::Aceptar, QMessageBox::Ok, Respuesta::Aceptar},
+                 {Botones::AceptarCancelar, QMessageBox::Cancel, Respuesta::Cancelar}};
+    for (const auto& c : casos) {
+        QString titulo;
+        QTimer::singleShot(0, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(caja, nullptr);
+            titulo = caja->windowTitle();
+            caja->button(c.pulsar)->click();
+        });
+        EXPECT_EQ(dialogos.Mensaje(QStringLiteral("¿Seguro?"), Icono::Pregunta, c.botones,
+                                   QStringLiteral("Borrar...")),
+                  c.esperada);
+        EXPECT_EQ(titulo, QStringLiteral("Borrar..."));
+    }
+}
+
+}  // namespace
+}  // namespace tombolin
