@@ -92,8 +92,8 @@ bool Principal::CargarPrincipal() {
 }
 
 void Principal::ActivarPrincipal() {
+    if (terminado_) return;
     ++activaciones_;
-    activacionPendiente_ = false;
     if (activaciones_ == 1) {
         Pena primera;
         if (!LeerPena(estado_.Penas, 1, primera)) {
@@ -111,14 +111,13 @@ void Principal::ActivarPrincipal() {
     estado_.CerrarEditorAlGuardar = false;
 }
 
-bool Principal::event(QEvent* evento) {
-    // Activation runs at the first display and after a window of the program closed, not each
-    // time the user comes back from another program.
-    if (evento->type() == QEvent::WindowActivate && activacionPendiente_ && !terminado_) {
+void Principal::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    // The first activation follows the first display, once the window is on the screen.
+    if (activaciones_ == 0 && !activacionPendiente_ && !terminado_) {
+        activacionPendiente_ = true;
         QMetaObject::invokeMethod(this, &Principal::ActivarPrincipal, Qt::QueuedConnection);
-        activacionPendiente_ = false;
     }
-    return QMainWindow::event(evento);
 }
 
 void Principal::salir() {

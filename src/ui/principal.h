@@ -30,13 +30,13 @@ public:
     bool Terminado() const { return terminado_; }
 
 public slots:
-    // Runs at the first display and each time the window comes back after another window of
-    // the program closed.
+    // Runs after the first display and each time the window comes back after another window of
+    // the program closed (those windows call it when they close).
     void ActivarPrincipal();
     void salir();
 
 protected:
-    bool event(QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
 private:
@@ -48,7 +48,7 @@ private:
 
     QTabWidget* pestanas_ = nullptr;
     int activaciones_ = 0;
-    bool activacionPendiente_ = true;
+    bool activacionPendiente_ = false;
     bool terminado_ = false;
 };
 

@@ -39,8 +39,7 @@ protected:
     }
     void Mostrar(Principal& p) {
         p.show();
-        QApplication::setActiveWindow(&p);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&p));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
         QCoreApplication::processEvents();
     }
     int Veces(const QString& texto) const {
