@@ -1,0 +1,139 @@
+// The reduced-tables file: the shared reader on small fixtures, one for each fault, and the
+// promise of every table shipped with the program, checked against every possible draw.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+
+#include "core/tablas.h"
+
+namespace tombolin {
+namespace {
+
+QString Fixture(const char* nombre) {
+    return QStringLiteral(TOMBOLIN_DATOS_PRUEBA "/tablas/") + QLatin1String(nombre) +
+           QStringLiteral(".bin");
+}
+
+TEST(Tablas, LectorSobreFicherosMalFormados) {
+    const struct {
+        const char* fichero;
+        int tablas;  // usable tables before the reading stopped
+        bool completo;
+    } casos[] = {
+        {"buena", 2, true},
+        {"k_cero", 2, true},
+        {"posiciones_con_blanco", 1, true},
+        {"falta_cabecera_al_final", 1, false},
+        {"menos_lineas_que_k", 1, false},
+        {"posicion_fuera_de_rango", 1, false},
+        {"posicion_repetida", 1, false},
+        {"linea_corta", 1, false},
+        {"n_mayor_que_20", 1, false},
+        {"k_mayor_que_205", 1, false},
+        {"cabecera_sin_numero", 1, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.fichero);
+        FicheroTablas f;
+        ASSERT_TRUE(f.Cargar(Fixture(c.fichero)));
+        EXPECT_EQ(static_cast<int>(f.Tablas().size()), c.tablas);
+        EXPECT_EQ(f.Completo(), c.completo);
+        // The tables before the fault are whole.
+        for (const TablaReducida& t : f.Tablas()) {
+            EXPECT_EQ(static_cast<int>(t.Lineas.size()), t.CantidadApuestas);
+        }
+        EXPECT_EQ(f.Tabla(c.tablas), nullptr);
+    }
+    FicheroTablas nada;
+    EXPECT_FALSE(nada.Cargar(Fixture("no_existe")));
+    EXPECT_TRUE(nada.Tablas().empty());
+}
+
+TEST(Tablas, CabecerasYLineas) {
+    FicheroTablas f;
+    ASSERT_TRUE(f.Cargar(Fixture("buena")));
+    const TablaReducida& siete = *f.Tabla(0);
+    EXPECT_EQ(siete.Descripcion(), QStringLiteral("7 números al 4, 7 apuestas."));
+    EXPECT_EQ(siete.Garantia, QStringLiteral("4 aciertos en al menos una de sus"));
+    EXPECT_EQ(f.Tabla(1)->CantidadNumeros, 10);
+
+    // Positions into the chosen numbers, in the user's order.
+    const std::vector<int> elegidos = {5, 9, 14, 22, 31, 40, 47};
+    EXPECT_EQ(AplicarLinea(siete.Lineas[0], elegidos), (std::array<int, 6>{5, 9, 14, 22, 31, 40}));
+    EXPECT_EQ(AplicarLinea(siete.Lineas[6], elegidos), (std::array<int, 6>{9, 14, 22, 31, 40, 47}));
+
+    // A table with no bet lines is followed directly by the next header.
+    FicheroTablas k0;
+    ASSERT_TRUE(k0.Cargar(Fixture("k_cero")));
+    EXPECT_EQ(k0.Tabla(0)->CantidadApuestas, 0);
+    EXPECT_EQ(k0.Tabla(1)->Descripcion(), QStringLiteral("10 números al 4, 3 apuestas."));
+
+    FicheroTablas blancos;
+    ASSERT_TRUE(blancos.Cargar(Fixture("posiciones_con_blanco")));
+    EXPECT_EQ(blancos.Tabla(0)->Lineas[0], (TablaReducida::Linea{1, 2, 3, 4, 5, 6}));
+}
+
+TEST(Tablas, NumeroInicial) {
+    const struct {
+        const char* linea;
+        int valor;
+    } casos[] = {{"17", 17},   {" 9 números", 9}, {"5 aciertos", 5}, {"", 0},
+                 {"abc 5", 0}, {"-3x", -3},        {"007", 7},       {"99999999999999", 1000000000}};
+    for (const auto& c : casos) EXPECT_EQ(NumeroInicial(c.linea), c.valor) << c.linea;
+}
+
+// Draws that a table leaves without its promised hits: every 6-subset of the N positions
+// must meet some bet line in at least t positions.
+int64_t SorteosSinGarantia(const TablaReducida& t) {
+    std::vector<uint32_t> lineas;
+    for (const auto& l : t.Lineas) {
+        uint32_t m = 0;
+        for (int8_t p : l) m |= 1u << (p - 1);
+        lineas.push_back(m);
+    }
+    const int garantia = t.GarantiaNumero();
+    const uint32_t fin = 1u << t.CantidadNumeros;
+    int64_t fallos = 0;
+    // Every 6-subset of N bits, in order (Gosper's hack).
+    for (uint32_t s = 0b111111; s < fin;) {
+        bool cubierto = false;
+        for (uint32_t l : lineas) {
+            if (std::popcount(s & l) >= garantia) {
+                cubierto = true;
+                break;
+            }
+        }
+        fallos += !cubierto;
+        const uint32_t c = s & -s;
+        const uint32_t r = s + c;
+        s = (((r ^ s) >> 2) / c) | r;
+    }
+    return fallos;
+}
+
+TEST(Tablas, LaComprobacionExhaustivaDescubreUnaTablaRota) {
+    FicheroTablas f;
+    ASSERT_TRUE(f.Cargar(Fixture("buena")));
+    TablaReducida diez = *f.Tabla(1);
+    EXPECT_EQ(SorteosSinGarantia(diez), 0);
+    diez.Lineas.pop_back();
+    EXPECT_GT(SorteosSinGarantia(diez), 0);
+    diez = *f.Tabla(1);
+    diez.Lineas[0] = {1, 2, 3, 4, 5, 7};
+    EXPECT_GT(SorteosSinGarantia(diez), 0);
+}
+
+TEST(Tablas, CadaTablaInstaladaCumpleSuGarantia) {
+    FicheroTablas f;
+    ASSERT_TRUE(f.Cargar(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin")));
+    ASSERT_TRUE(f.Completo());
+    ASSERT_FALSE(f.Tablas().empty());
+    for (const TablaReducida& t : f.Tablas()) {
+        SCOPED_TRACE(t.Descripcion().toStdString());
+        EXPECT_EQ(SorteosSinGarantia(t), 0);
+    }
+}
+
+}  // namespace
+}  // namespace tombolin
