@@ -39,6 +39,7 @@ struct Estado {
     QFile Descarga;                                        // "www.txt"
 
     int SorteoLibre = 0;  // number of draws + 1
+    Sorteo SorteoActual;  // the most recent draw after each refresh; all zero without draws
     int PenaLibre = 0;    // number of syndicates + 1
     int PenaActual = 0;   // syndicate selected in the list; 0 when none
     Pena PenaCargada;     // the current syndicate buffer, loaded from PenaActual

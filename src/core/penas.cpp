@@ -16,6 +16,15 @@ Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena) {
     return canal.Escribir(n, CodificarPena(pena));
 }
 
+std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal) {
+    const QByteArray bytes = canal.LeerEnteros();
+    std::vector<Pena> todas;
+    for (qsizetype off = 0; off + Pena::kLongitud <= bytes.size(); off += Pena::kLongitud) {
+        todas.push_back(DecodificarPena(bytes.constData() + off));
+    }
+    return todas;
+}
+
 bool BorrarPena(Estado& estado, Dialogos& dialogos) {
     if (estado.PenaActual == 0) {
         dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."), Icono::Informacion,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/dialogos.h"
 #include "core/error.h"
 #include "core/estado.h"
@@ -12,6 +14,8 @@ namespace tombolin {
 
 bool LeerPena(const FicheroRegistros& canal, int n, Pena& pena);
 Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena);
+// Every whole syndicate of the file, in file order.
+std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal);
 
 // Asks and removes the syndicate PenaActual; the syndicates after it move down one place.
 // Returns true when it was removed (the caller then refreshes the lists).

@@ -47,6 +47,16 @@ Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo) {
     return canal.Escribir(n, CodificarSorteo(sorteo));
 }
 
+std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal) {
+    const QByteArray bytes = canal.LeerEnteros();
+    std::vector<Sorteo> todos;
+    todos.reserve(bytes.size() / Sorteo::kLongitud);
+    for (qsizetype off = 0; off + Sorteo::kLongitud <= bytes.size(); off += Sorteo::kLongitud) {
+        todos.push_back(DecodificarSorteo(bytes.constData() + off));
+    }
+    return todos;
+}
+
 QString TextoGeneral(double valor) {
     char texto[40];
     std::snprintf(texto, sizeof texto, "%.15G", valor);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "core/dialogos.h"
 #include "core/error.h"
@@ -14,6 +15,8 @@ namespace tombolin {
 
 bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo);
 Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo);
+// Every whole draw of the file, oldest first.
+std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal);
 
 // A number as text in the general format of the earlier program: up to 15 significant digits,
 // no leading blank, exponent notation ("1E+15", "5.5E-309") for very large or small values.

@@ -1,16 +1,26 @@
 #include "ui/principal.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "core/arranque.h"
 #include "core/configuracion.h"
 #include "core/mensajes.h"
 #include "core/penas.h"
+#include "core/resumen.h"
 #include "core/sorteos.h"
+#include "statistics/historial.h"
+#include "ui/pagina_estadisticas.h"
+#include "ui/pagina_general.h"
+#include "ui/pagina_gestor.h"
 
 namespace tombolin {
 
@@ -18,16 +28,32 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios, QWidge
     : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
-    resize(960, 680);
+    resize(1100, 720);
 
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
-    for (const char* nombre :
-         {"General", "Último sorteo", "Gestor de peñas", "Estadísticas", "Crear Combinación"}) {
-        pestanas_->addTab(new QWidget(pestanas_), QString::fromUtf8(nombre));
-    }
-    setCentralWidget(pestanas_);
+    general_ = new PaginaGeneral(pestanas_);
+    gestor_ = new PaginaGestor(pestanas_);
+    estadisticas_ = new PaginaEstadisticas(pestanas_);
+    pestanas_->addTab(general_, QStringLiteral("General"));
+    pestanas_->addTab(new QWidget(pestanas_), QStringLiteral("Último sorteo"));
+    pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
+    pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
+    pestanas_->addTab(new QWidget(pestanas_), QStringLiteral("Crear Combinación"));
+
+    auto* centro = new QWidget(this);
+    auto* capas = new QVBoxLayout(centro);
+    capas->addWidget(CrearCabecera());
+    capas->addWidget(pestanas_, 1);
+    setCentralWidget(centro);
     CrearMenus();
+
+    connect(gestor_, &PaginaGestor::penaPulsada, this, &Principal::PenaPulsada);
+    connect(gestor_, &PaginaGestor::borrarPena, this, &Principal::BorrarPena);
+    connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
+    connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
+    connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this,
+            &Principal::BorrarSorteoDeLista);
 }
 
 Principal::~Principal() {
@@ -37,8 +63,51 @@ Principal::~Principal() {
     estado_.Descarga.close();
 }
 
+QWidget* Principal::CrearCabecera() {
+    auto* cabecera = new QWidget(this);
+    const auto etiqueta = [cabecera](const char* nombre) {
+        auto* l = new QLabel(cabecera);
+        l->setObjectName(QLatin1String(nombre));
+        return l;
+    };
+    ultimoSorteo_ = etiqueta("ultimoSorteo");
+    proximoSorteo_ = etiqueta("proximoSorteo");
+    cuentaAtras_ = etiqueta("cuentaAtras");
+    aviso_ = etiqueta("avisoActualizacion");
+    aviso_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
+    // The warning blinks in place: the captions beside it don't move.
+    QSizePolicy fija = aviso_->sizePolicy();
+    fija.setRetainSizeWhenHidden(true);
+    aviso_->setSizePolicy(fija);
+    aviso_->hide();
+    QFont negrita = ultimoSorteo_->font();
+    negrita.setBold(true);
+    for (QLabel* l : {ultimoSorteo_, proximoSorteo_, cuentaAtras_}) l->setFont(negrita);
+
+    auto* rejilla = new QGridLayout(cabecera);
+    rejilla->setContentsMargins(4, 2, 4, 2);
+    rejilla->addWidget(new QLabel(QStringLiteral("Último sorteo guardado:"), cabecera), 0, 0);
+    rejilla->addWidget(ultimoSorteo_, 0, 1);
+    rejilla->addWidget(aviso_, 0, 2, Qt::AlignRight);
+    rejilla->addWidget(new QLabel(QStringLiteral("Próximo sorteo:"), cabecera), 1, 0);
+    rejilla->addWidget(proximoSorteo_, 1, 1);
+    rejilla->addWidget(cuentaAtras_, 1, 2, Qt::AlignRight);
+    rejilla->setColumnStretch(1, 1);
+
+    parpadeoAviso_ = new QTimer(this);
+    parpadeoAviso_->setInterval(500);
+    connect(parpadeoAviso_, &QTimer::timeout, this,
+            [this] { aviso_->setVisible(!aviso_->isVisible()); });
+    return cabecera;
+}
+
 void Principal::CrearMenus() {
     QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
+    QAction* borrar =
+        general->addAction(QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"));
+    borrar->setObjectName(QStringLiteral("borrpe"));
+    connect(borrar, &QAction::triggered, this, &Principal::BorrarSorteos);
+    general->addSeparator();
     QAction* salirAccion = general->addAction(QStringLiteral("&Salir"));
     salirAccion->setObjectName(QStringLiteral("salir"));
     connect(salirAccion, &QAction::triggered, this, &Principal::salir);
@@ -60,6 +129,10 @@ void Principal::CrearMenus() {
     }
 }
 
+void Principal::Mensaje(const QString& texto) {
+    servicios_.dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+}
+
 bool Principal::CargarPrincipal() {
     Estado& e = estado_;
     e.RutaPrograma = RutaConSeparador(carpetaPrograma_);
@@ -67,15 +140,11 @@ bool Principal::CargarPrincipal() {
 
     BorrarTemporales(e);
     const QString aviso = AbrirFicheros(e);
-    if (!aviso.isEmpty()) {
-        servicios_.dialogos.Mensaje(aviso, Icono::Exclamacion, Botones::Aceptar,
-                                    TituloVayaHombre());
-    }
+    if (!aviso.isEmpty()) Mensaje(aviso);
 
     const QString faltan = FaltanTablas(e);
     if (!faltan.isEmpty()) {
-        servicios_.dialogos.Mensaje(faltan, Icono::Exclamacion, Botones::Aceptar,
-                                    TituloVayaHombre());
+        Mensaje(faltan);
         salir();
         return false;
     }
@@ -83,12 +152,123 @@ bool Principal::CargarPrincipal() {
     LeerConfiguracion(e);
     // An old-format file is expected to have bytes over; once converted it has none.
     if (!ConvertirFormatoAntiguo(e, servicios_.dialogos)) {
-        for (const QString& a : AvisosRegistrosIncompletos(e)) {
-            servicios_.dialogos.Mensaje(a, Icono::Exclamacion, Botones::Aceptar,
-                                        TituloVayaHombre());
-        }
+        for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
     }
+    ActualizarSorteos();
+    RecorrerSorteos();
     return true;
+}
+
+void Principal::ActualizarSorteos() {
+    sorteos_ = LeerTodosLosSorteos(estado_.Sorteos);
+    const std::vector<Pena> penas = LeerTodasLasPenas(estado_.Penas);
+    const Actualizacion a = CalcularActualizacion(sorteos_, penas, servicios_.reloj.Hoy());
+
+    estado_.SorteoLibre = a.SorteoLibre;
+    estado_.SorteoActual = a.Ultimo;
+    sorteosJugados_ = a.SorteosJugados;
+    ultimoSorteo_->setText(a.TextoUltimo);
+    proximoSorteo_->setText(a.TextoProximo);
+    cuentaAtras_->setText(a.TextoCuenta);
+    if (a.TextoAviso.isEmpty()) {
+        parpadeoAviso_->stop();
+        aviso_->hide();
+    } else {
+        aviso_->setText(a.TextoAviso);
+        aviso_->show();
+        parpadeoAviso_->start();
+    }
+    general_->PonerSorteosGuardados(a.SorteoLibre - 1);
+    ResumenPenas(penas);
+}
+
+void Principal::ResumenPenas(const std::vector<Pena>& penas) {
+    estado_.PenaLibre = static_cast<int>(penas.size()) + 1;
+    general_->LlenarSelectorPenas(penas);
+    gestor_->MostrarResumen(penas, CalcularResumen(penas, sorteosJugados_));
+    if (!penas.empty()) gestor_->SeleccionarFila(1);
+    MostrarPena(1);
+}
+
+void Principal::MostrarPena(int n) {
+    if (!LeerPena(estado_.Penas, n, estado_.PenaCargada)) {
+        gestor_->MostrarVacia();
+        return;
+    }
+    const FichaPena ficha = CalcularFicha(estado_.PenaCargada, sorteos_);
+    if (ficha.Danada) {
+        Mensaje(QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error ") +
+                QString::number(ficha.ErrorLectura));
+        return;
+    }
+    gestor_->MostrarFicha(ficha);
+}
+
+void Principal::PenaPulsada(int n) {
+    MostrarPena(n);
+    estado_.PenaActual = n;
+}
+
+void Principal::RecorrerSorteos() {
+    estadisticas_->MostrarHistorial(tombolin::RecorrerSorteos(estado_.Sorteos));
+}
+
+void Principal::LlevarResultadosAlPrimerSorteo() {
+    general_->PonerSorteosAComprobar(1);
+}
+
+void Principal::BorrarPena() {
+    if (!tombolin::BorrarPena(estado_, servicios_.dialogos)) return;
+    // The chosen syndicate is gone: no other one takes its place unasked.
+    estado_.PenaActual = 0;
+    ActualizarSorteos();
+    LlevarResultadosAlPrimerSorteo();
+}
+
+void Principal::BorrarSorteos() {
+    modoBorrado_ = true;
+    Dialogos& d = servicios_.dialogos;
+    if (d.Mensaje(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"), Icono::Pregunta,
+                  Botones::SiNo, QStringLiteral("Borrar...")) == Respuesta::Si) {
+        InformarErrorFichero(d, BorrarTodosLosSorteos(estado_), QLatin1String(kFicheroSorteos));
+        ActualizarSorteos();
+        RecorrerSorteos();
+    }
+    if (d.Mensaje(QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha "
+                                 "borrado los sorteos, se aconseja que se resetee también los "
+                                 "resultados de las peñas y la fecha de creación pasará a ser la "
+                                 "de hoy."),
+                  Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar...")) == Respuesta::Si) {
+        InformarErrorFichero(d, ResetearPenas(estado_, servicios_.reloj),
+                             QLatin1String(kFicheroPenas));
+        LlevarResultadosAlPrimerSorteo();
+        ActualizarSorteos();
+    }
+}
+
+void Principal::ImportarSorteos() {
+    if (!tombolin::ImportarSorteos(estado_, servicios_.dialogos, servicios_.escritorio)) return;
+    ActualizarSorteos();
+    RecorrerSorteos();
+}
+
+void Principal::BorrarSorteoDeLista(int fila) {
+    if (!modoBorrado_) return;
+    if (servicios_.dialogos.Mensaje(QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
+                                    Icono::Pregunta, Botones::SiNo,
+                                    QStringLiteral("Borrar...")) != Respuesta::Si) {
+        return;
+    }
+    // The draw shown on that row, whatever the list leaves out.
+    const int k = estadisticas_->RegistroDeFila(fila);
+    if (k == 0) return;
+    const Error error = BorrarSorteo(estado_, k);
+    if (error) {
+        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
+        return;
+    }
+    estadisticas_->QuitarRegistro(k);
+    ActualizarSorteos();
 }
 
 void Principal::ActivarPrincipal() {
@@ -107,8 +287,14 @@ void Principal::ActivarPrincipal() {
     }
     if (estado_.ModoEdicion) estado_.PenasCambiadas = true;
     estado_.ModoEdicion = false;
-    estado_.PenasCambiadas = false;
+    if (estado_.PenasCambiadas) {
+        general_->selectorPenas()->setCurrentIndex(-1);
+        LlevarResultadosAlPrimerSorteo();
+        ActualizarSorteos();
+        estado_.PenasCambiadas = false;
+    }
     estado_.CerrarEditorAlGuardar = false;
+    LlevarResultadosAlPrimerSorteo();
 }
 
 void Principal::showEvent(QShowEvent* evento) {
@@ -123,6 +309,7 @@ void Principal::showEvent(QShowEvent* evento) {
 void Principal::salir() {
     if (terminado_) return;
     terminado_ = true;
+    parpadeoAviso_->stop();
     estado_.Penas.Cerrar();
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();

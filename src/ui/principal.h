@@ -1,16 +1,23 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "core/estado.h"
 #include "ui/servicios.h"
 
+class QLabel;
 class QTabWidget;
+class QTimer;
 
 namespace tombolin {
 
+class PaginaEstadisticas;
+class PaginaGeneral;
+class PaginaGestor;
+
 // The main window: it is the program. It owns the program-wide state, runs the start-up and the
-// exit, and holds the tab strip with the five pages.
+// exit, shows the update status above the tab strip, and carries out the commands of its pages.
 class Principal : public QMainWindow {
     Q_OBJECT
 
@@ -26,8 +33,13 @@ public:
 
     Estado& estado() { return estado_; }
     QTabWidget* pestanas() const { return pestanas_; }
+    PaginaGeneral* paginaGeneral() const { return general_; }
+    PaginaGestor* paginaGestor() const { return gestor_; }
+    PaginaEstadisticas* paginaEstadisticas() const { return estadisticas_; }
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
+    int SorteosJugados() const { return sorteosJugados_; }
+    bool ModoBorrado() const { return modoBorrado_; }
 
 public slots:
     // Runs after the first display and each time the window comes back after another window of
@@ -35,18 +47,48 @@ public slots:
     void ActivarPrincipal();
     void salir();
 
+    // Re-reads the draws and syndicates: counts, captions, update warning, the draw selector's
+    // range and the syndicate summary.
+    void ActualizarSorteos();
+    // The list of stored draws on the statistics page.
+    void RecorrerSorteos();
+
+    // Commands.
+    void BorrarPena();
+    void BorrarSorteos();
+    void ImportarSorteos();
+    void BorrarSorteoDeLista(int fila);
+    void PenaPulsada(int n);
+
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
 private:
     void CrearMenus();
+    QWidget* CrearCabecera();
+    void ResumenPenas(const std::vector<Pena>& penas);
+    void MostrarPena(int n);
+    void LlevarResultadosAlPrimerSorteo();
+    void Mensaje(const QString& texto);
 
     Estado estado_;
     Servicios servicios_;
     QString carpetaPrograma_;
+    std::vector<Sorteo> sorteos_;  // the draws as the last refresh read them
+    int sorteosJugados_ = 0;
+    bool modoBorrado_ = false;     // set by the delete-draws command for the rest of the run
 
     QTabWidget* pestanas_ = nullptr;
+    PaginaGeneral* general_ = nullptr;
+    PaginaGestor* gestor_ = nullptr;
+    PaginaEstadisticas* estadisticas_ = nullptr;
+    QLabel* ultimoSorteo_ = nullptr;
+    QLabel* proximoSorteo_ = nullptr;
+    QLabel* cuentaAtras_ = nullptr;
+    QLabel* aviso_ = nullptr;
+    QTimer* parpadeoAviso_ = nullptr;
+
     int activaciones_ = 0;
     bool activacionPendiente_ = false;
     bool terminado_ = false;

@@ -1,0 +1,47 @@
+#include "statistics/historial.h"
+
+#include "core/fechas.h"
+
+namespace tombolin {
+
+QString TextoSorteo(const Sorteo& s) {
+    QString t;
+    for (int i = 0; i < 5; ++i) {
+        if (s.Numeros[i] < 10) t += QLatin1Char(' ');
+        t += QString::number(s.Numeros[i]) + QLatin1Char('-');
+    }
+    t += QString::number(s.Numeros[5]);
+    t += s.Numeros[5] < 10 ? QStringLiteral("   C: ") : QStringLiteral("  C: ");
+    t += QString::number(s.Complementario);
+    if (s.Complementario < 10) t += QLatin1Char(' ');
+    t += QStringLiteral(" R: ");
+    t += s.Reintegro == -1 ? QStringLiteral("-") : QString::number(s.Reintegro);
+    return t;
+}
+
+QString TextoJoker(const Sorteo& s) {
+    if (s.Joker == -1) return QStringLiteral("-");
+    return QString::number(s.Joker, 'f', 0);
+}
+
+QString TextoFechaHistorial(const Sorteo& s) {
+    const QDate fecha = OleAFecha(s.Fecha);
+    const QString dia = diasemana(fecha);
+    return FechaCorta(fecha) + QStringLiteral("  ") + dia +
+           (dia == QStringLiteral("Lunes") ? QStringLiteral(" ") : QString());
+}
+
+std::vector<FilaHistorial> RecorrerSorteos(const FicheroRegistros& sorteos,
+                                           const std::function<bool(const Sorteo&)>& elegido) {
+    const QByteArray todos = sorteos.LeerEnteros();
+    const int n = static_cast<int>(todos.size() / Sorteo::kLongitud);
+    std::vector<FilaHistorial> filas;
+    filas.reserve(n);
+    for (int r = n; r >= 1; --r) {
+        const Sorteo s = DecodificarSorteo(todos.constData() + (r - 1) * Sorteo::kLongitud);
+        if (!elegido || elegido(s)) filas.push_back({r, s});
+    }
+    return filas;
+}
+
+}  // namespace tombolin

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "core/fichero_registros.h"
+#include "core/registros.h"
+
+// The draw history of the statistics page: the stored draws, newest first, as rows of numbers,
+// Joker and date.
+namespace tombolin {
+
+// One row: the draw and the record it came from, so that a click acts on that very draw.
+struct FilaHistorial {
+    int Registro = 0;
+    Sorteo Datos;
+};
+
+// " 3-12-25-30-41-7   C: 5  R: 9": every number in two places, so that C and R line up.
+QString TextoSorteo(const Sorteo& s);
+// "-" when the draw had no Joker (stored as -1), otherwise the number.
+QString TextoJoker(const Sorteo& s);
+// "17/10/1985  Jueves"; "Lunes" takes one blank more, to line up with the six-letter names.
+QString TextoFechaHistorial(const Sorteo& s);
+
+// The scan of the draws file from the most recent draw back to the first. `elegido` says which
+// draws the list shows (every one when empty).
+std::vector<FilaHistorial> RecorrerSorteos(const FicheroRegistros& sorteos,
+                                           const std::function<bool(const Sorteo&)>& elegido = {});
+
+}  // namespace tombolin

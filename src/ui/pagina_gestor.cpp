@@ -1,0 +1,202 @@
+#include "ui/pagina_gestor.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "ui/grafico_tarta.h"
+#include "ui/modelo_penas.h"
+
+namespace tombolin {
+
+namespace {
+
+QLabel* Etiqueta(const char* nombre, QWidget* padre) {
+    auto* l = new QLabel(padre);
+    l->setObjectName(QLatin1String(nombre));
+    return l;
+}
+
+QPushButton* Boton(const QString& texto, const char* nombre, const QString& ayuda, QWidget* padre) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setToolTip(ayuda);
+    return b;
+}
+
+}  // namespace
+
+PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
+    // The list and the buttons of the commands.
+    modelo_ = new ModeloPenas(this);
+    lista_ = new QTableView(this);
+    lista_->setObjectName(QStringLiteral("listaPenas"));
+    lista_->setModel(modelo_);
+    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista_->verticalHeader()->hide();
+    lista_->verticalHeader()->setDefaultSectionSize(lista_->fontMetrics().height() + 6);
+    lista_->horizontalHeader()->setStretchLastSection(true);
+    lista_->setAlternatingRowColors(true);
+    // A click on another row moves the current row first: that row is told once.
+    connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) {
+                if (seleccionando_) return;
+                filaAvisada_ = i.row();
+                FilaElegida(i.row());
+            });
+    connect(lista_, &QTableView::clicked, this, [this](const QModelIndex& i) {
+        if (i.row() == filaAvisada_) {
+            filaAvisada_ = -1;
+            return;
+        }
+        FilaElegida(i.row());
+    });
+
+    botonBorrarPena_ = Boton(QStringLiteral("&Borrar peña"), "botonBorrarPena",
+                             QStringLiteral("Elimina la peña seleccionada"), this);
+    auto* botonBorrarSorteos =
+        Boton(QStringLiteral("Borrar &sorteos"), "botonBorrarSorteos",
+              QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
+    auto* botonImportar =
+        Boton(QStringLiteral("&Importar sorteos"), "botonImportarSorteos",
+              QStringLiteral("Sustituye los sorteos por los de un archivo NUMEROS.DAT"), this);
+    connect(botonBorrarPena_, &QPushButton::clicked, this, &PaginaGestor::borrarPena);
+    connect(botonBorrarSorteos, &QPushButton::clicked, this, &PaginaGestor::borrarSorteos);
+    connect(botonImportar, &QPushButton::clicked, this, &PaginaGestor::importarSorteos);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(botonBorrarPena_);
+    botones->addStretch();
+    botones->addWidget(botonBorrarSorteos);
+    botones->addWidget(botonImportar);
+
+    auto* cajaLista = new QGroupBox(QStringLiteral("Peñas"), this);
+    auto* izquierda = new QVBoxLayout(cajaLista);
+    izquierda->addWidget(lista_);
+    izquierda->addLayout(botones);
+
+    // The summary of all syndicates.
+    numeroPenas_ = Etiqueta("numeroPenas", this);
+    totalAciertos_ = Etiqueta("totalAciertos", this);
+    efectividadTotal_ = Etiqueta("efectividadTotal", this);
+    jugadosTotal_ = Etiqueta("jugadosTotal", this);
+    tartaTotal_ = new GraficoTarta(this);
+    tartaTotal_->setObjectName(QStringLiteral("tartaTotal"));
+    auto* cajaTotal = new QGroupBox(QStringLiteral("TODAS LAS PEÑAS"), this);
+    auto* formaTotal = new QFormLayout;
+    formaTotal->addRow(QStringLiteral("Peñas:"), numeroPenas_);
+    formaTotal->addRow(QStringLiteral("Premios:"), totalAciertos_);
+    auto* total = new QHBoxLayout(cajaTotal);
+    auto* textosTotal = new QVBoxLayout;
+    textosTotal->addLayout(formaTotal);
+    textosTotal->addWidget(efectividadTotal_);
+    textosTotal->addWidget(jugadosTotal_);
+    textosTotal->addStretch();
+    total->addLayout(textosTotal);
+    total->addWidget(tartaTotal_, 1);
+
+    // The selected syndicate.
+    auto* cajaPena = new QGroupBox(QStringLiteral("Peña seleccionada"), this);
+    auto* formaPena = new QFormLayout;
+    static const char* const kCaptions[] = {"-Aciertos de 3: ", "-Aciertos de 4: ",
+                                            "-Aciertos de 5: ", "-Aciertos de 5+C: ",
+                                            "-Aciertos de 6: "};
+    for (int i = 0; i < 5; ++i) {
+        contadores_[i] = Etiqueta("contador", this);
+        contadores_[i]->setObjectName(QStringLiteral("contador%1").arg(i));
+        formaPena->addRow(QString::fromUtf8(kCaptions[i]), contadores_[i]);
+    }
+    jugadosPena_ = Etiqueta("jugadosPena", this);
+    efectividadPena_ = Etiqueta("efectividadPena", this);
+    formaPena->addRow(QStringLiteral("Sorteos jugados:"), jugadosPena_);
+    formaPena->addRow(QStringLiteral("Efectividad:"), efectividadPena_);
+    descripcion_ = Etiqueta("descripcionPena", this);
+    base_ = Etiqueta("basePena", this);
+    lineas_ = new QStringListModel(this);
+    listaLineas_ = new QListView(this);
+    listaLineas_->setObjectName(QStringLiteral("lineasPena"));
+    listaLineas_->setModel(lineas_);
+    listaLineas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QFont fija(QStringLiteral("Liberation Mono"));
+    fija.setStyleHint(QFont::TypeWriter);
+    listaLineas_->setFont(fija);
+    tartaPena_ = new GraficoTarta(this);
+    tartaPena_->setObjectName(QStringLiteral("tartaPena"));
+
+    auto* pena = new QHBoxLayout(cajaPena);
+    auto* textosPena = new QVBoxLayout;
+    textosPena->addLayout(formaPena);
+    textosPena->addWidget(tartaPena_, 1);
+    auto* apuestas = new QVBoxLayout;
+    apuestas->addWidget(descripcion_);
+    apuestas->addWidget(base_);
+    apuestas->addWidget(listaLineas_, 1);
+    pena->addLayout(textosPena, 1);
+    pena->addLayout(apuestas, 1);
+
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(cajaTotal);
+    derecha->addWidget(cajaPena, 1);
+    auto* todo = new QHBoxLayout(this);
+    todo->addWidget(cajaLista, 5);
+    todo->addLayout(derecha, 4);
+}
+
+void PaginaGestor::MostrarResumen(const std::vector<Pena>& penas, const ResumenTodas& resumen) {
+    seleccionando_ = true;
+    modelo_->Poner(penas);
+    seleccionando_ = false;
+    lista_->resizeColumnsToContents();
+    // Without syndicates there is nothing to remove.
+    botonBorrarPena_->setEnabled(!penas.empty());
+    numeroPenas_->setText(QString::number(resumen.Penas));
+    totalAciertos_->setText(QString::number(resumen.Total));
+    efectividadTotal_->setText(resumen.TextoEfectividad);
+    jugadosTotal_->setText(resumen.TextoJugados);
+    tartaTotal_->Poner(resumen.SinPremio, resumen.ConPremio);
+}
+
+void PaginaGestor::MostrarFicha(const FichaPena& f) {
+    for (int i = 0; i < 5; ++i) contadores_[i]->setText(QString::number(f.Contadores[i]));
+    jugadosPena_->setText(f.TextoJugados);
+    efectividadPena_->setText(f.TextoEfectividad);
+    descripcion_->setText(f.Descripcion);
+    base_->setText(f.Base);
+    base_->setVisible(!f.Base.isEmpty());
+    lineas_->setStringList(f.Lineas);
+    tartaPena_->Poner(f.SinPremio, f.ConPremio);
+}
+
+void PaginaGestor::MostrarVacia() {
+    for (QLabel* c : contadores_) c->setText(QStringLiteral("0"));
+    jugadosPena_->setText(QStringLiteral("-"));
+    efectividadPena_->setText(QStringLiteral("-"));
+    descripcion_->clear();
+    base_->clear();
+    base_->hide();
+    lineas_->setStringList({});
+    tartaPena_->Poner(1, 0);
+}
+
+void PaginaGestor::SeleccionarFila(int n) {
+    seleccionando_ = true;
+    lista_->selectRow(n - 1);
+    seleccionando_ = false;
+}
+
+void PaginaGestor::FilaElegida(int fila) {
+    if (seleccionando_ || fila < 0 || modelo_->Vacio()) return;
+    emit penaPulsada(fila + 1);
+}
+
+}  // namespace tombolin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <initializer_list>
+#include <vector>
+
+#include "core/registros.h"
+
+namespace tombolin::pruebas {
+
+// Syndicates for tests: simple bets, a multiple of one code, a reduced system.
+Pena PenaSencilla(const QString& nombre, std::initializer_list<std::array<int, 6>> lineas,
+                  const QString& dias = QStringLiteral("Todos (L+J+S)"),
+                  QDate creacion = QDate(2000, 1, 1));
+Pena PenaMultiple(const QString& nombre, int codigo, std::vector<int> numeros,
+                  const QString& dias = QStringLiteral("Todos (L+J+S)"),
+                  QDate creacion = QDate(2000, 1, 1));
+Pena PenaReducida(const QString& nombre, std::vector<int> base, int garantia,
+                  std::initializer_list<std::array<int, 6>> lineas,
+                  const QString& dias = QStringLiteral("Todos (L+J+S)"),
+                  QDate creacion = QDate(2000, 1, 1));
+
+// A draw on a day with the given numbers.
+Sorteo UnSorteo(QDate fecha, std::array<int, 6> numeros = {1, 2, 3, 4, 5, 6}, int c = 7,
+                int r = 8, double joker = 1234567);
+
+// Writes the syndicates as "apuestas.dat" and the draws as "numeros.dat" in `carpeta`.
+void EscribirPenas(const QString& carpeta, const std::vector<Pena>& penas);
+void EscribirSorteos(const QString& carpeta, const std::vector<Sorteo>& sorteos);
+
+}  // namespace tombolin::pruebas

@@ -1,0 +1,355 @@
+// The syndicate manager page, the update captions and the draw list, clicked through as a user.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+
+#include "core/fechas.h"
+#include "core/sorteos.h"
+#include "statistics/historial.h"
+#include "support/penas_prueba.h"
+#include "ui/grafico_tarta.h"
+#include "ui/pagina_estadisticas.h"
+#include "ui/pagina_general.h"
+#include "ui/pagina_gestor.h"
+#include "ventana_prueba.h"
+
+namespace tombolin {
+namespace {
+
+using pruebas::PenaMultiple;
+using pruebas::PenaReducida;
+using pruebas::PenaSencilla;
+using pruebas::UnSorteo;
+
+QString Texto(QWidget* raiz, const char* nombre) {
+    auto* l = raiz->findChild<QLabel*>(QLatin1String(nombre));
+    return l ? l->text() : QStringLiteral("<sin etiqueta %1>").arg(QLatin1String(nombre));
+}
+
+QString Celda(QTableView* t, int fila, int columna) {
+    return t->model()->index(fila, columna).data().toString();
+}
+
+void Pulsar(QTableView* t, int fila) {
+    const QRect r = t->visualRect(t->model()->index(fila, 0));
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void PulsarBoton(QWidget* raiz, const char* nombre) {
+    auto* b = raiz->findChild<QPushButton*>(QLatin1String(nombre));
+    ASSERT_NE(b, nullptr) << nombre;
+    ASSERT_TRUE(b->isEnabled()) << nombre;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Thirteen weeks of Monday, Thursday and Saturday draws up to Saturday 05/12/2026.
+std::vector<Sorteo> Sorteos() {
+    std::vector<Sorteo> s;
+    for (QDate d(2026, 9, 5); d <= QDate(2026, 12, 5); d = d.addDays(1)) {
+        const int w = d.dayOfWeek();
+        if (w == 1 || w == 4 || w == 6) s.push_back(UnSorteo(d, {1, 2, 3, 4, 5, d.day() % 40 + 6}));
+    }
+    return s;
+}
+
+std::vector<Pena> TresPenas() {
+    Pena bar = PenaSencilla(QStringLiteral("Los del bar"), {{3, 12, 25, 33, 41, 49}, {1, 7, 14, 22, 38, 45}},
+                            QStringLiteral("Jueves y Sábado"), QDate(2026, 11, 1));
+    bar.Aciertos[3] = 3;
+    Pena oficina = PenaMultiple(QStringLiteral("Oficina"), 5, {2, 8, 15, 21, 29, 33, 37, 40, 46, 48},
+                                QStringLiteral("Todos (L+J+S)"), QDate(2026, 12, 1));
+    oficina.Aciertos[4] = 2;
+    oficina.Aciertos[7] = 1;
+    Pena familia = PenaReducida(QStringLiteral("Familia Núñez"),
+                                {4, 11, 17, 23, 28, 32, 35, 39, 42, 47}, 4,
+                                {{4, 11, 17, 23, 28, 32}, {4, 11, 35, 39, 42, 47}},
+                                QStringLiteral("Lunes"), QDate(2026, 11, 20));
+    return {bar, oficina, familia};
+}
+
+TEST(Gestor, SinPenas) {
+    pruebas::VentanaPrueba v;
+    ASSERT_TRUE(v.Arrancar());
+    PaginaGestor* g = v.ventana->paginaGestor();
+    ASSERT_EQ(g->lista()->model()->rowCount(), 1);
+    EXPECT_EQ(Celda(g->lista(), 0, 0), QStringLiteral("VACÍO"));
+    EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("0"));
+    EXPECT_EQ(Texto(g, "totalAciertos"), QStringLiteral("0"));
+    EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("¡Nunca has acertado nada!"));
+    EXPECT_EQ(Texto(g, "jugadosTotal"), QString());
+    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("-"));
+    EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("-"));
+    EXPECT_FALSE(g->findChild<QPushButton*>(QStringLiteral("botonBorrarPena"))->isEnabled());
+    QComboBox* elegir = v.ventana->paginaGeneral()->selectorPenas();
+    // The box reads "TODAS LAS PEÑAS" while its only entry says there are none.
+    EXPECT_EQ(elegir->currentIndex(), -1);
+    EXPECT_EQ(elegir->placeholderText(), QStringLiteral("TODAS LAS PEÑAS"));
+    ASSERT_EQ(elegir->count(), 1);
+    EXPECT_EQ(elegir->itemText(0), QStringLiteral("No hay Peñas creadas"));
+    // Clicking the "VACÍO" row chooses nothing.
+    Pulsar(g->lista(), 0);
+    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
+    // Nor are there draws: the captions say so and the selector is off.
+    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),
+              QStringLiteral("No se ha actualizado nunca"));
+    EXPECT_FALSE(v.ventana->paginaGeneral()->selector()->isEnabled());
+}
+
+TEST(Gestor, ListaResumenYPenaElegida) {
+    pruebas::VentanaPrueba v;
+    pruebas::EscribirPenas(v.dir.path(), TresPenas());
+    pruebas::EscribirSorteos(v.dir.path(), Sorteos());
+    ASSERT_TRUE(v.Arrancar());
+    v.Mostrar();
+    PaginaGestor* g = v.ventana->paginaGestor();
+    QTableView* t = g->lista();
+    ASSERT_EQ(t->model()->rowCount(), 3);
+    const char* cabeceras[] = {"Nombre", "Apuestas", "Fecha creación", "Días a jugar"};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(t->model()->headerData(c, Qt::Horizontal).toString(),
+                  QString::fromUtf8(cabeceras[c]));
+    }
+    const char* filas[3][4] = {{"Los del bar", "2", "01/11/2026", "Jueves y Sábado"},
+                               {"Oficina", "210", "01/12/2026", "Todos (L+J+S)"},
+                               {"Familia Núñez", "2", "20/11/2026", "Lunes"}};
+    for (int f = 0; f < 3; ++f) {
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(Celda(t, f, c), QString::fromUtf8(filas[f][c]));
+    }
+
+    // Played: Thursdays and Saturdays from 01/11 (10 of them), everything from 01/12 (3),
+    // Mondays from 20/11 (2): the union counts each draw once.
+    EXPECT_EQ(v.ventana->SorteosJugados(), 12);
+    EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("3"));
+    EXPECT_EQ(Texto(g, "totalAciertos"), QStringLiteral("6"));
+    EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("50% de efectividad en premios"));
+    EXPECT_EQ(Texto(g, "jugadosTotal"), QStringLiteral("en 12 sorteos"));
+    auto* tarta = g->findChild<GraficoTarta*>(QStringLiteral("tartaTotal"));
+    EXPECT_EQ(tarta->SinPremio(), 6);
+    EXPECT_EQ(tarta->ConPremio(), 6);
+
+    // Syndicate 1 is shown, but nothing is chosen until the user clicks.
+    EXPECT_EQ(Texto(g, "descripcionPena"), QStringLiteral("-Apuestas sencillas."));
+    EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("10"));
+    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("30 %"));
+    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
+
+    Pulsar(t, 1);
+    EXPECT_EQ(v.ventana->estado().PenaActual, 2);
+    EXPECT_EQ(v.ventana->estado().PenaCargada.NombreVisible(), QStringLiteral("Oficina"));
+    EXPECT_EQ(Texto(g, "descripcionPena"), QStringLiteral("-Apuesta múltiple de 10 nºs."));
+    const char* contadores[] = {"0", "2", "0", "1", "0"};  // 3, 4, 5, 5+C, 6
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Texto(g, QStringLiteral("contador%1").arg(i).toLatin1().constData()),
+                  QLatin1String(contadores[i]));
+    }
+    // Three prizes in the two draws since its creation.
+    EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("2"));
+    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("150 %"));
+    auto* lineas = g->findChild<QListView*>(QStringLiteral("lineasPena"));
+    ASSERT_EQ(lineas->model()->rowCount(), 1);
+    EXPECT_EQ(lineas->model()->index(0, 0).data().toString(),
+              QStringLiteral(" 2- 8-15-21-29-33-37-40-46-48"));
+
+    Pulsar(t, 2);
+    EXPECT_EQ(v.ventana->estado().PenaActual, 3);
+    EXPECT_EQ(Texto(g, "descripcionPena"), QStringLiteral("-Reducida de 10 nºs al 4:"));
+    EXPECT_EQ(Texto(g, "basePena"), QStringLiteral("4-11-17-23-28-32-35-39-42-47"));
+    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("0 %"));
+
+    // The chooser of the results views.
+    QComboBox* elegir = v.ventana->paginaGeneral()->selectorPenas();
+    ASSERT_EQ(elegir->count(), 4);
+    EXPECT_EQ(elegir->currentText(), QStringLiteral("TODAS LAS PEÑAS"));
+    EXPECT_EQ(elegir->itemText(3), QStringLiteral("Familia Núñez"));
+}
+
+TEST(Gestor, CabeceraConLosSorteosGuardados) {
+    pruebas::VentanaPrueba v;
+    std::vector<Sorteo> s = Sorteos();
+    pruebas::EscribirSorteos(v.dir.path(), s);
+    ASSERT_TRUE(v.Arrancar());
+    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
+              QStringLiteral("Sábado, 5 de diciembre del 2026"));
+    EXPECT_EQ(Texto(v.ventana.get(), "proximoSorteo"),
+              QStringLiteral("Lunes, 7 de diciembre del 2026"));
+    EXPECT_EQ(Texto(v.ventana.get(), "cuentaAtras"), QStringLiteral("Faltan 1 días"));
+    EXPECT_FALSE(v.ventana->findChild<QLabel*>(QStringLiteral("avisoActualizacion"))->isVisible());
+    QSlider* selector = v.ventana->paginaGeneral()->selector();
+    EXPECT_TRUE(selector->isEnabled());
+    EXPECT_EQ(selector->maximum(), static_cast<int>(s.size()));
+    selector->setValue(7);
+    EXPECT_EQ(Texto(v.ventana.get(), "valorSelector"), QStringLiteral("7"));
+    EXPECT_EQ(v.ventana->estado().SorteoLibre, static_cast<int>(s.size()) + 1);
+
+    // The history lists every draw, newest first, with its total.
+    PaginaEstadisticas* e = v.ventana->paginaEstadisticas();
+    ASSERT_EQ(e->lista()->model()->rowCount(), static_cast<int>(s.size()));
+    EXPECT_EQ(Celda(e->lista(), 0, 2), QStringLiteral("05/12/2026  Sábado"));
+    EXPECT_EQ(Texto(e, "totalSorteos"),
+              QStringLiteral("TOTAL: %1 sorteos.").arg(static_cast<int>(s.size())));
+}
+
+TEST(Gestor, PenaDanadaDiceQueElFicheroEstaCorrupto) {
+    pruebas::VentanaPrueba v;
+    std::vector<Pena> penas = TresPenas();
+    penas[0].NumApuestas = 300;
+    penas[0].Nombre = QString::fromLatin1("Mal\x01\x02", 5);
+    pruebas::EscribirPenas(v.dir.path(), penas);
+    const QByteArray antes = pruebas::LeerBytes(v.Ruta("apuestas.dat"));
+    ASSERT_TRUE(v.Arrancar());
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error 9"));
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
+    QTableView* t = v.ventana->paginaGestor()->lista();
+    EXPECT_EQ(Celda(t, 0, 0), QStringLiteral("Mal??"));
+    // The other syndicates are still there to click on.
+    Pulsar(t, 1);
+    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "descripcionPena"),
+              QStringLiteral("-Apuesta múltiple de 10 nºs."));
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), antes);
+}
+
+TEST(Gestor, BorrarPenaElegida) {
+    pruebas::VentanaPrueba v;
+    pruebas::EscribirPenas(v.dir.path(), TresPenas());
+    ASSERT_TRUE(v.Arrancar());
+    PaginaGestor* g = v.ventana->paginaGestor();
+    // Nothing chosen yet.
+    PulsarBoton(g, "botonBorrarPena");
+    EXPECT_EQ(v.dialogos.cajas.back().texto, QStringLiteral("Seleccione una peña primero..."));
+
+    Pulsar(g->lista(), 0);
+    v.dialogos.respuestas.push_back(Respuesta::Si);
+    PulsarBoton(g, "botonBorrarPena");
+    EXPECT_EQ(v.dialogos.cajas.back().texto,
+              QStringLiteral("¿Seguro que quieres eliminar la Peña Los del bar?"));
+    ASSERT_EQ(g->lista()->model()->rowCount(), 2);
+    EXPECT_EQ(Celda(g->lista(), 0, 0), QStringLiteral("Oficina"));
+    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
+    EXPECT_EQ(v.ventana->estado().PenaLibre, 3);
+    EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("2"));
+}
+
+class BorrarSorteos : public ::testing::Test {
+protected:
+    pruebas::VentanaPrueba v;
+    std::vector<Sorteo> s = Sorteos();
+    void SetUp() override {
+        pruebas::EscribirSorteos(v.dir.path(), s);
+        pruebas::EscribirPenas(v.dir.path(), TresPenas());
+        ASSERT_TRUE(v.Arrancar());
+    }
+    void Pulsar(int fila) { tombolin::Pulsar(v.ventana->paginaEstadisticas()->lista(), fila - 1); }
+    std::vector<Sorteo> Fichero() { return LeerTodosLosSorteos(v.ventana->estado().Sorteos); }
+};
+
+TEST_F(BorrarSorteos, UnaPulsacionNoHaceNadaAntesDeLaOrden) {
+    Pulsar(1);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    EXPECT_EQ(Fichero(), s);
+}
+
+TEST_F(BorrarSorteos, TrasLaOrdenUnaPulsacionOfreceBorrarEseSorteo) {
+    // The command, answered No twice, deletes nothing but arms the list.
+    v.dialogos.respuestas = {Respuesta::No, Respuesta::No};
+    v.ventana->findChild<QAction*>(QStringLiteral("borrpe"))->trigger();
+    EXPECT_EQ(v.dialogos.cajas[0].texto, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
+    EXPECT_EQ(Fichero(), s);
+    ASSERT_TRUE(v.ventana->ModoBorrado());
+
+    v.dialogos.cajas.clear();
+    v.dialogos.respuestas = {Respuesta::No};
+    Pulsar(3);
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Borrar..."));
+    EXPECT_EQ(Fichero(), s);
+
+    // Row 1 is the most recent draw.
+    v.dialogos.respuestas = {Respuesta::Si};
+    Pulsar(1);
+    std::vector<Sorteo> esperado = s;
+    esperado.pop_back();
+    EXPECT_EQ(Fichero(), esperado);
+    EXPECT_EQ(v.ventana->estado().SorteoLibre, static_cast<int>(esperado.size()) + 1);
+    EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(),
+              static_cast<int>(esperado.size()));
+    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
+              QStringLiteral("Jueves, 3 de diciembre del 2026"));
+}
+
+TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos) {
+    v.dialogos.respuestas = {Respuesta::No, Respuesta::No};
+    v.ventana->BorrarSorteos();
+    // The list shows Thursdays only: row r is no longer record SorteoLibre - r.
+    const auto jueves = [](const Sorteo& x) { return OleAFecha(x.Fecha).dayOfWeek() == 4; };
+    v.ventana->paginaEstadisticas()->MostrarHistorial(
+        RecorrerSorteos(v.ventana->estado().Sorteos, jueves));
+    QTableView* t = v.ventana->paginaEstadisticas()->lista();
+    const QString mostrado = Celda(t, 1, 2);
+    ASSERT_EQ(mostrado, QStringLiteral("26/11/2026  Jueves"));
+
+    for (int vez = 0; vez < 2; ++vez) {
+        const QString fila2 = Celda(t, 1, 2);
+        v.dialogos.respuestas = {Respuesta::Si};
+        Pulsar(2);
+        // The draw shown on row 2 is gone, and only it.
+        const std::vector<Sorteo> ahora = Fichero();
+        for (const Sorteo& x : ahora) EXPECT_NE(TextoFechaHistorial(x), fila2);
+        EXPECT_EQ(ahora.size(), s.size() - vez - 1);
+    }
+    // The rows left still name their own draws.
+    const std::vector<Sorteo> ahora = Fichero();
+    for (int f = 0; f < t->model()->rowCount(); ++f) {
+        const int k = v.ventana->paginaEstadisticas()->RegistroDeFila(f + 1);
+        ASSERT_GE(k, 1);
+        EXPECT_EQ(TextoFechaHistorial(ahora[k - 1]), Celda(t, f, 2));
+    }
+}
+
+TEST_F(BorrarSorteos, SiYSiVaciaLosSorteosYReiniciaLasPenas) {
+    v.dialogos.respuestas = {Respuesta::Si, Respuesta::Si};
+    PulsarBoton(v.ventana->paginaGestor(), "botonBorrarSorteos");
+    EXPECT_TRUE(Fichero().empty());
+    EXPECT_EQ(v.dialogos.cajas[1].texto,
+              QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha borrado los "
+                             "sorteos, se aconseja que se resetee también los resultados de las "
+                             "peñas y la fecha de creación pasará a ser la de hoy."));
+    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Fichero de datos vacío."));
+    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "totalAciertos"), QStringLiteral("0"));
+    EXPECT_EQ(Celda(v.ventana->paginaGestor()->lista(), 0, 2), QStringLiteral("06/12/2026"));
+    EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(), 0);
+}
+
+TEST_F(BorrarSorteos, NoYSiConservaLosSorteosYReiniciaLasPenas) {
+    v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
+    v.ventana->BorrarSorteos();
+    EXPECT_EQ(Fichero(), s);
+    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "totalAciertos"), QStringLiteral("0"));
+    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "jugadosTotal"), QStringLiteral("en 0 sorteos"));
+}
+
+TEST(Importar, ElBotonCargaElHistorico) {
+    pruebas::VentanaPrueba v;
+    ASSERT_TRUE(v.Arrancar());
+    v.dialogos.ficheros.push_back(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
+    PulsarBoton(v.ventana->paginaGestor(), "botonImportarSorteos");
+    EXPECT_EQ(v.dialogos.cajas.back().texto, QStringLiteral("Archivo de sorteos importado con éxito"));
+    EXPECT_EQ(v.ventana->estado().SorteoLibre, 4177);
+    EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(), 4176);
+    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Lunes, 17 de agosto del 2026"));
+    EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),
+              QStringLiteral("Faltan 15 semanas por actualizar"));
+}
+
+}  // namespace
+}  // namespace tombolin

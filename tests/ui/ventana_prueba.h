@@ -1,0 +1,40 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "support/dobles.h"
+#include "support/ficheros.h"
+#include "ui/principal.h"
+
+namespace tombolin::pruebas {
+
+// A main window on a program directory of its own, with scripted boxes and a fixed today.
+class VentanaPrueba {
+public:
+    QTemporaryDir dir;
+    DialogosGuion dialogos;
+    RelojFijo reloj{QDate(2026, 12, 6)};
+    EscritorioRegistro escritorio;
+    std::unique_ptr<Principal> ventana;
+
+    VentanaPrueba() { PonerTablas(dir.path()); }
+
+    // Builds the window and runs its start-up; true when it started.
+    bool Arrancar() {
+        ventana = std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio});
+        return ventana->CargarPrincipal();
+    }
+    // Shows it and lets the first activation run.
+    void Mostrar() {
+        ventana->show();
+        if (!QTest::qWaitForWindowExposed(ventana.get())) ADD_FAILURE() << "ventana sin mostrar";
+        QCoreApplication::processEvents();
+    }
+    QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
+};
+
+}  // namespace tombolin::pruebas
