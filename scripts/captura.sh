@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Opens the program on a virtual screen and saves a picture of it, for looking at a window
-# without a display. Keys (xdotool names) can be sent first, e.g. "ctrl+3" for the third tab.
+# without a display. Keys (xdotool names) can be sent first, e.g. "ctrl+3" for the third tab,
+# and clicks as "clic:x,y" (screen pixels).
 # Usage: scripts/captura.sh salida.png [carpeta-del-programa] [segundos] [teclas...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +20,14 @@ xvfb-run -a -s "-screen 0 1280x900x24" bash -c "
     '$carpeta/tombolin' & pid=\$!
     sleep $espera
     ventana=\$(xdotool search --name "^Tombolin\$" | head -1)
-    for t in $teclas; do xdotool windowfocus \$ventana 2>/dev/null; xdotool key --clearmodifiers \"\$t\"; sleep 0.5; done
+    for t in $teclas; do
+        xdotool windowfocus \$ventana 2>/dev/null
+        case \$t in
+            clic:*) xy=\${t#clic:}; xdotool mousemove \${xy%,*} \${xy#*,} click 1 ;;
+            *) xdotool key --clearmodifiers \"\$t\" ;;
+        esac
+        sleep 0.5
+    done
     sleep 0.5
     import -window root '$salida'
     kill \$pid
