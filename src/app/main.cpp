@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "core/reloj.h"
+#include "printing/impresora_qt.h"
 #include "ui/dialogos_qt.h"
 #include "ui/escritorio_qt.h"
 #include "ui/idioma.h"
@@ -14,9 +15,10 @@ int main(int argc, char* argv[]) {
     tombolin::DialogosQt dialogos;
     tombolin::EscritorioQt escritorio;
     tombolin::RelojSistema reloj;
+    tombolin::ImpresoraQt impresora;
     // The program's files live beside the executable.
     tombolin::Principal principal(QApplication::applicationDirPath(),
-                                  tombolin::Servicios{dialogos, reloj, escritorio});
+                                  tombolin::Servicios{dialogos, reloj, escritorio, impresora});
     dialogos.PonerVentana(&principal);
     if (!principal.CargarPrincipal()) return 1;
     principal.show();

@@ -4,6 +4,8 @@
 
 namespace tombolin {
 
+class Impresora;
+
 enum class Icono { Ninguno, Informacion, Pregunta, Exclamacion, Critico };
 enum class Botones { Aceptar, AceptarCancelar, SiNo, SiNoCancelar };
 enum class Respuesta { Aceptar, Cancelar, Si, No };
@@ -22,6 +24,9 @@ public:
     // "Archivos de sorteos (numeros.dat)". Returns the chosen file, or an empty text.
     virtual QString ElegirFichero(const QString& titulo, const QString& carpeta,
                                   const QString& filtro) = 0;
+
+    // The print dialog for `impresora`; false when the user cancels it.
+    virtual bool ElegirImpresora(Impresora& impresora) = 0;
 };
 
 }  // namespace tombolin

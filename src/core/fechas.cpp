@@ -8,7 +8,8 @@ namespace tombolin {
 
 namespace {
 
-const QDate kOrigenOle(1899, 12, 30);
+// 30/12/1899, as a constant so that other constants may be built from it.
+constexpr QDate kOrigenOle = QDate::fromJulianDay(2415019);
 
 // The first and last days an OLE date can name.
 constexpr double kOleMinimo = -657434.0;  // 01/01/0100

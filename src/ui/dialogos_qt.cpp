@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+
+#include "printing/impresora_qt.h"
 
 namespace tombolin {
 
@@ -38,6 +41,18 @@ Respuesta DialogosQt::Mensaje(const QString& texto, Icono icono, Botones botones
 QString DialogosQt::ElegirFichero(const QString& titulo, const QString& carpeta,
                                   const QString& filtro) {
     return QFileDialog::getOpenFileName(ventana_, titulo, carpeta, filtro);
+}
+
+}  // namespace tombolin
+
+namespace tombolin {
+
+bool DialogosQt::ElegirImpresora(Impresora& impresora) {
+    auto* qt = dynamic_cast<ImpresoraQt*>(&impresora);
+    if (!qt) return true;
+    QPrintDialog dialogo(&qt->Printer(), ventana_);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 }  // namespace tombolin

@@ -16,6 +16,7 @@ public:
                       const QString& titulo) override;
     QString ElegirFichero(const QString& titulo, const QString& carpeta,
                           const QString& filtro) override;
+    bool ElegirImpresora(Impresora& impresora) override;
 
 private:
     QPointer<QWidget> ventana_;

@@ -1,7 +1,6 @@
 #include "ui/principal.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
@@ -32,7 +31,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios, QWidge
 
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
-    general_ = new PaginaGeneral(pestanas_);
+    general_ = new PaginaGeneral(estado_, servicios_, pestanas_);
     gestor_ = new PaginaGestor(pestanas_);
     estadisticas_ = new PaginaEstadisticas(pestanas_);
     pestanas_->addTab(general_, QStringLiteral("General"));
@@ -54,6 +53,10 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios, QWidge
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this,
             &Principal::BorrarSorteoDeLista);
+    connect(general_, &PaginaGeneral::refrescoPedido, this, &Principal::RefrescarResultados);
+    connect(general_, &PaginaGeneral::penasActualizadas, this, &Principal::RefrescarContadores);
+    // Changing tab stops the blinking prize notice.
+    connect(pestanas_, &QTabWidget::currentChanged, general_, &PaginaGeneral::PararAvisoPremio);
 }
 
 Principal::~Principal() {
@@ -107,6 +110,8 @@ void Principal::CrearMenus() {
         general->addAction(QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"));
     borrar->setObjectName(QStringLiteral("borrpe"));
     connect(borrar, &QAction::triggered, this, &Principal::BorrarSorteos);
+    CrearMenuResultados(general, QStringLiteral("S&encillas"), false);
+    CrearMenuResultados(general, QStringLiteral("&Múltiples"), true);
     general->addSeparator();
     QAction* salirAccion = general->addAction(QStringLiteral("&Salir"));
     salirAccion->setObjectName(QStringLiteral("salir"));
@@ -126,6 +131,38 @@ void Principal::CrearMenus() {
         a->setObjectName(QLatin1String(entradas[i].control));
         a->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
         connect(a, &QAction::triggered, this, [this, i] { pestanas_->setCurrentIndex(i); });
+    }
+}
+
+void Principal::CrearMenuResultados(QMenu* menu, const QString& titulo, bool multiple) {
+    // Each entry shows the results tab and the list, then sets the two options: prizes only
+    // and the draws before a syndicate's creation; -1 leaves an option as it is.
+    const struct {
+        const char* sencilla;
+        const char* multiple;
+        const char* texto;
+        int soloPremios;
+        int historico;
+    } entradas[] = {
+        {"sencillas", "Multiples", "&Todos los resultados", -1, -1},
+        {"verpremio", "verpremiom", "&Sólo si hay premio", 1, 0},
+        {"verhisto", "verhistom",
+         multiple ? "&Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"
+                  : "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)",
+         0, 1},
+        {"verprehi", "verpreim", "Sólo si hay premios + &histórico", 1, 1},
+    };
+    QMenu* sub = menu->addMenu(titulo);
+    for (const auto& e : entradas) {
+        QAction* a = sub->addAction(QString::fromUtf8(e.texto));
+        a->setObjectName(QLatin1String(multiple ? e.multiple : e.sencilla));
+        const int soloPremios = e.soloPremios;
+        const int historico = e.historico;
+        connect(a, &QAction::triggered, this, [this, multiple, soloPremios, historico] {
+            pestanas_->setCurrentIndex(kGeneral);
+            general_->MostrarVista(multiple);
+            if (soloPremios >= 0) general_->PonerOpciones(soloPremios == 1, historico == 1);
+        });
     }
 }
 
@@ -155,8 +192,25 @@ bool Principal::CargarPrincipal() {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
     }
     ActualizarSorteos();
-    RecorrerSorteos();
+    RefrescarResultados();
+    general_->MostrarVista(false);
     return true;
+}
+
+void Principal::RefrescarResultados() {
+    general_->ComprobarSencillas(estado_.SorteoLibre > 1 ? general_->SorteosAComprobar() : 0);
+    RecorrerSorteos();
+}
+
+void Principal::RefrescarContadores() {
+    // The counters changed under the summary: show them, keeping the syndicate on show.
+    const std::vector<Pena> penas = LeerTodasLasPenas(estado_.Penas);
+    gestor_->MostrarResumen(penas, CalcularResumen(penas, sorteosJugados_));
+    const int fila = estado_.PenaActual >= 1 && estado_.PenaActual <= static_cast<int>(penas.size())
+                         ? estado_.PenaActual
+                         : 1;
+    if (!penas.empty()) gestor_->SeleccionarFila(fila);
+    MostrarPena(fila);
 }
 
 void Principal::ActualizarSorteos() {
@@ -214,7 +268,12 @@ void Principal::RecorrerSorteos() {
 }
 
 void Principal::LlevarResultadosAlPrimerSorteo() {
-    general_->PonerSorteosAComprobar(1);
+    // Moving the selector runs the refresh; when it already stands at 1 the check runs here.
+    if (general_->SorteosAComprobar() == 1) {
+        general_->ComprobarSencillas(estado_.SorteoLibre > 1 ? 1 : 0);
+    } else {
+        general_->PonerSorteosAComprobar(1);
+    }
 }
 
 void Principal::BorrarPena() {
@@ -232,7 +291,7 @@ void Principal::BorrarSorteos() {
                   Botones::SiNo, QStringLiteral("Borrar...")) == Respuesta::Si) {
         InformarErrorFichero(d, BorrarTodosLosSorteos(estado_), QLatin1String(kFicheroSorteos));
         ActualizarSorteos();
-        RecorrerSorteos();
+        RefrescarResultados();
     }
     if (d.Mensaje(QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha "
                                  "borrado los sorteos, se aconseja que se resetee también los "
@@ -241,7 +300,8 @@ void Principal::BorrarSorteos() {
                   Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar...")) == Respuesta::Si) {
         InformarErrorFichero(d, ResetearPenas(estado_, servicios_.reloj),
                              QLatin1String(kFicheroPenas));
-        LlevarResultadosAlPrimerSorteo();
+        general_->PonerSorteosAComprobar(1);
+        general_->VaciarListas();
         ActualizarSorteos();
     }
 }
@@ -249,7 +309,7 @@ void Principal::BorrarSorteos() {
 void Principal::ImportarSorteos() {
     if (!tombolin::ImportarSorteos(estado_, servicios_.dialogos, servicios_.escritorio)) return;
     ActualizarSorteos();
-    RecorrerSorteos();
+    RefrescarResultados();
 }
 
 void Principal::BorrarSorteoDeLista(int fila) {
@@ -288,7 +348,7 @@ void Principal::ActivarPrincipal() {
     if (estado_.ModoEdicion) estado_.PenasCambiadas = true;
     estado_.ModoEdicion = false;
     if (estado_.PenasCambiadas) {
-        general_->selectorPenas()->setCurrentIndex(-1);
+        general_->QuitarSeleccionPenas();
         LlevarResultadosAlPrimerSorteo();
         ActualizarSorteos();
         estado_.PenasCambiadas = false;

@@ -7,6 +7,7 @@
 #include "ui/servicios.h"
 
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTimer;
 
@@ -52,6 +53,8 @@ public slots:
     void ActualizarSorteos();
     // The list of stored draws on the statistics page.
     void RecorrerSorteos();
+    // The check of the draws the selector asks for, then the draw history.
+    void RefrescarResultados();
 
     // Commands.
     void BorrarPena();
@@ -70,6 +73,8 @@ private:
     void ResumenPenas(const std::vector<Pena>& penas);
     void MostrarPena(int n);
     void LlevarResultadosAlPrimerSorteo();
+    void RefrescarContadores();
+    void CrearMenuResultados(QMenu* menu, const QString& titulo, bool multiple);
     void Mensaje(const QString& texto);
 
     Estado estado_;

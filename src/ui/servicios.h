@@ -2,6 +2,7 @@
 
 #include "core/dialogos.h"
 #include "core/escritorio.h"
+#include "core/impresora.h"
 #include "core/reloj.h"
 
 namespace tombolin {
@@ -12,6 +13,7 @@ struct Servicios {
     Dialogos& dialogos;
     const Reloj& reloj;
     Escritorio& escritorio;
+    Impresora& impresora;
 };
 
 }  // namespace tombolin

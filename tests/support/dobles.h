@@ -31,11 +31,17 @@ public:
     std::deque<Respuesta> respuestas;
     std::vector<PeticionFichero> peticiones;
     std::deque<QString> ficheros;  // answers of the open-file dialog; empty text = cancelled
+    int impresorasPedidas = 0;
+    bool aceptarImpresora = true;  // the answer of the print dialog
 
     Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
                       const QString& titulo) override;
     QString ElegirFichero(const QString& titulo, const QString& carpeta,
                           const QString& filtro) override;
+    bool ElegirImpresora(Impresora&) override {
+        ++impresorasPedidas;
+        return aceptarImpresora;
+    }
 
     // Texts of the boxes shown, in order.
     std::vector<QString> Textos() const;

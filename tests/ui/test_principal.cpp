@@ -16,6 +16,7 @@
 #include "core/fechas.h"
 #include "support/dobles.h"
 #include "support/ficheros.h"
+#include "support/impresora_registro.h"
 #include "ui/dialogos_qt.h"
 #include "ui/principal.h"
 
@@ -33,9 +34,10 @@ protected:
     pruebas::DialogosGuion dialogos;
     pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
     pruebas::EscritorioRegistro escritorio;
+    pruebas::ImpresoraRegistro impresora;
 
     std::unique_ptr<Principal> Abrir() {
-        return std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio});
+        return std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio, impresora});
     }
     void Mostrar(Principal& p) {
         p.show();

@@ -8,6 +8,7 @@
 
 #include "support/dobles.h"
 #include "support/ficheros.h"
+#include "support/impresora_registro.h"
 #include "ui/principal.h"
 
 namespace tombolin::pruebas {
@@ -19,13 +20,14 @@ public:
     DialogosGuion dialogos;
     RelojFijo reloj{QDate(2026, 12, 6)};
     EscritorioRegistro escritorio;
+    ImpresoraRegistro impresora;
     std::unique_ptr<Principal> ventana;
 
     VentanaPrueba() { PonerTablas(dir.path()); }
 
     // Builds the window and runs its start-up; true when it started.
     bool Arrancar() {
-        ventana = std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio});
+        ventana = std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio, impresora});
         return ventana->CargarPrincipal();
     }
     // Shows it and lets the first activation run.

@@ -1,0 +1,115 @@
+#include "printing/impresora_qt.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+
+namespace tombolin {
+
+ImpresoraQt::ImpresoraQt() : printer_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
+    printer_.setFullPage(true);
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    fuente_.setStyleHint(QFont::SansSerif);
+    fuente_.setPointSizeF(10);
+}
+
+ImpresoraQt::~ImpresoraQt() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void ImpresoraQt::SalidaPdf(const QString& ruta) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(ruta);
+}
+
+bool ImpresoraQt::Empezar(const QString& titulo) {
+    printer_.setDocName(titulo);
+    printer_.setFullPage(true);
+    if (!painter_.begin(&printer_)) return false;
+    painter_.setFont(fuente_);
+    x_ = y_ = 0;
+    return true;
+}
+
+double ImpresoraQt::Px(double mm) const {
+    return mm * printer_.resolution() / 25.4;
+}
+
+double ImpresoraQt::AltoLinea() const {
+    return QFontMetricsF(fuente_, &printer_).lineSpacing() * 25.4 / printer_.resolution();
+}
+
+double ImpresoraQt::AltoPagina() const {
+    return printer_.pageLayout().fullRect(QPageLayout::Millimeter).height();
+}
+
+void ImpresoraQt::TamanoFuente(double puntos) {
+    fuente_.setPointSizeF(puntos);
+    if (painter_.isActive()) painter_.setFont(fuente_);
+}
+
+void ImpresoraQt::Negrita(bool negrita) {
+    fuente_.setBold(negrita);
+    if (painter_.isActive()) painter_.setFont(fuente_);
+}
+
+void ImpresoraQt::ImprimirLinea(const QString& texto) {
+    if (!painter_.isActive()) return;
+    const double alto = AltoLinea();
+    // Like a line printer: a line that doesn't fit goes to the top of the next page.
+    if (y_ + alto > AltoPagina()) NuevaPagina();
+    if (!texto.isEmpty()) {
+        const QFontMetricsF fm(fuente_, &printer_);
+        painter_.drawText(QPointF(Px(x_), Px(y_) + fm.ascent()), texto);
+    }
+    y_ += alto;
+    x_ = 0;
+}
+
+void ImpresoraQt::Texto(double x, double y, const QString& texto) {
+    if (!painter_.isActive()) return;
+    const QFontMetricsF fm(fuente_, &printer_);
+    painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), texto);
+}
+
+void ImpresoraQt::Linea(double x1, double y1, double x2, double y2) {
+    if (painter_.isActive()) painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+}
+
+void ImpresoraQt::Caja(double x, double y, double ancho, double alto, bool rellena) {
+    if (!painter_.isActive()) return;
+    const QRectF r(Px(x), Px(y), Px(ancho), Px(alto));
+    if (rellena) {
+        painter_.fillRect(r, Qt::black);
+    } else {
+        painter_.drawRect(r);
+    }
+}
+
+void ImpresoraQt::Imagen(double x, double y, const QString& recurso) {
+    if (!painter_.isActive()) return;
+    const QImage imagen(recurso);
+    if (imagen.isNull()) return;
+    // Its own size, from the resolution the picture was made at.
+    const double anchoMm = imagen.width() * 1000.0 / imagen.dotsPerMeterX();
+    const double altoMm = imagen.height() * 1000.0 / imagen.dotsPerMeterY();
+    painter_.drawImage(QRectF(Px(x), Px(y), Px(anchoMm), Px(altoMm)), imagen);
+}
+
+void ImpresoraQt::NuevaPagina() {
+    if (painter_.isActive()) printer_.newPage();
+    x_ = y_ = 0;
+}
+
+void ImpresoraQt::Terminar() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void ImpresoraQt::Cancelar() {
+    if (!painter_.isActive()) return;
+    printer_.abort();
+    painter_.end();
+    if (printer_.outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_.outputFileName());
+}
+
+}  // namespace tombolin

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+#include "core/impresora.h"
+
+namespace tombolin {
+
+// The printer through QPrinter and QPainter, in full-page mode so that millimetres are measured
+// from the paper's edge. Liberation Sans stands in for Arial.
+class ImpresoraQt : public Impresora {
+public:
+    ImpresoraQt();
+    ~ImpresoraQt() override;
+
+    QPrinter& Printer() { return printer_; }
+    // Prints into a PDF file instead of a printer.
+    void SalidaPdf(const QString& ruta);
+
+    bool Empezar(const QString& titulo) override;
+    void TamanoFuente(double puntos) override;
+    void Negrita(bool negrita) override;
+    void PonerX(double mm) override { x_ = mm; }
+    void PonerY(double mm) override { y_ = mm; }
+    double Y() const override { return y_; }
+    void ImprimirLinea(const QString& texto) override;
+    void Texto(double x, double y, const QString& texto) override;
+    void Linea(double x1, double y1, double x2, double y2) override;
+    void Caja(double x, double y, double ancho, double alto, bool rellena) override;
+    void Imagen(double x, double y, const QString& recurso) override;
+    void NuevaPagina() override;
+    void Terminar() override;
+    void Cancelar() override;
+
+private:
+    double Px(double mm) const;
+    double AltoLinea() const;  // in millimetres
+    double AltoPagina() const;
+
+    QPrinter printer_;
+    QPainter painter_;
+    QFont fuente_;
+    double x_ = 0;
+    double y_ = 0;
+};
+
+}  // namespace tombolin

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "core/impresora.h"
+
+namespace tombolin::pruebas {
+
+// A printer that records what it is asked to print, following the print position as a line
+// printer would (a line is its font size in points, in millimetres, times 1.15).
+class ImpresoraRegistro : public Impresora {
+public:
+    struct Orden {
+        QString tipo;  // "linea", "texto", "imagen", "linea-recta", "caja", "pagina"
+        QString texto;
+        double x = 0, y = 0;
+        double puntos = 0;
+        bool negrita = false;
+        int pagina = 1;
+    };
+
+    std::vector<Orden> ordenes;
+    bool empezado = false;
+    bool terminado = false;
+    bool cancelado = false;
+    bool fallarAlEmpezar = false;
+
+    bool Empezar(const QString&) override;
+    void TamanoFuente(double puntos) override { puntos_ = puntos; }
+    void Negrita(bool negrita) override { negrita_ = negrita; }
+    void PonerX(double mm) override { x_ = mm; }
+    void PonerY(double mm) override { y_ = mm; }
+    double Y() const override { return y_; }
+    void ImprimirLinea(const QString& texto) override;
+    void Texto(double x, double y, const QString& texto) override;
+    void Linea(double x1, double y1, double, double) override;
+    void Caja(double x, double y, double, double, bool) override;
+    void Imagen(double x, double y, const QString& recurso) override;
+    void NuevaPagina() override;
+    void Terminar() override { terminado = true; }
+    void Cancelar() override { cancelado = true; }
+
+    // The printed lines that are not empty, in order.
+    std::vector<Orden> Lineas() const;
+
+private:
+    void Anotar(const QString& tipo, const QString& texto, double x, double y);
+
+    double puntos_ = 10;
+    bool negrita_ = false;
+    double x_ = 0, y_ = 0;
+    int pagina_ = 1;
+};
+
+}  // namespace tombolin::pruebas
