@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 
+#include "checking/aciertos.h"
 #include "checking/tabla_premios.h"
 #include "core/fechas.h"
 #include "core/juego.h"
@@ -140,25 +141,29 @@ public:
     bool Contar(Pena& pena, const DatosComprobacion::PenaPreparada& p) const {
         const auto& sorteos = datos_->preparados;
         bool cambia = false;
+        std::vector<uint8_t> premiadas;
         for (const auto& s : sorteos) {
             if (!(pena.FechaComprobado < s.fecha) || !(p.creacion <= s.fecha) || !(p.dias & s.bitDia)) {
                 continue;
             }
-            for (uint64_t linea : p.mascaras) {
-                const int k = std::popcount(linea & s.mascara);
-                const bool c = (linea & s.complementario) != 0;
-                if (p.multiple) {
-                    for (const AvisoMultiple& a : AvisosMultiple(p.codigo, k, c)) {
-                        const int16_t antes = pena.Aciertos[a.Categoria];
-                        SumarContador(pena.Aciertos[a.Categoria], a.Apuestas);
-                        cambia |= antes != pena.Aciertos[a.Categoria];
-                    }
-                } else if (k > 2) {
-                    const int cat = CategoriaSencilla(k, c);
-                    const int16_t antes = pena.Aciertos[cat];
-                    SumarContador(pena.Aciertos[cat], 1);
-                    cambia |= antes != pena.Aciertos[cat];
+            if (p.multiple) {
+                const int k = std::popcount(p.mascaras[0] & s.mascara);
+                const bool c = (p.mascaras[0] & s.complementario) != 0;
+                for (const AvisoMultiple& a : AvisosMultiple(p.codigo, k, c)) {
+                    const int16_t antes = pena.Aciertos[a.Categoria];
+                    SumarContador(pena.Aciertos[a.Categoria], a.Apuestas);
+                    cambia |= antes != pena.Aciertos[a.Categoria];
                 }
+                continue;
+            }
+            premiadas.clear();
+            LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, premiadas);
+            for (uint8_t l : premiadas) {
+                const int k = std::popcount(p.mascaras[l] & s.mascara);
+                const int cat = CategoriaSencilla(k, (p.mascaras[l] & s.complementario) != 0);
+                const int16_t antes = pena.Aciertos[cat];
+                SumarContador(pena.Aciertos[cat], 1);
+                cambia |= antes != pena.Aciertos[cat];
             }
         }
         const double masReciente = sorteos.back().fecha;
@@ -173,6 +178,9 @@ public:
                          const std::function<void(int)>& progreso) const {
         lista.multiple_ = false;
         lista.todasLasLineas_ = !opciones_.SoloPremios;
+        // One allocation for the blocks: growing a vector of a hundred thousand of them by
+        // copies costs more than the whole check.
+        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) * Cuantas(false));
         int fila = 0;
         int paso = 0;
         for (int d = hasta; d >= desde; --d) {
@@ -185,18 +193,12 @@ public:
                                           static_cast<int32_t>(lista.lineas_.size())};
                 int lineas = p.lineas;
                 if (opciones_.SoloPremios) {
-                    for (int l = 0; l < p.lineas; ++l) {
-                        if (std::popcount(p.mascaras[l] & s.mascara) > 2) {
-                            lista.lineas_.push_back(static_cast<uint8_t>(l));
-                        }
-                    }
+                    LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, lista.lineas_);
                     lineas = static_cast<int>(lista.lineas_.size()) - b.detalle;
                     if (lineas == 0) continue;
                     r.PremioSencilla = true;
                 } else if (opciones_.BuscarPremios && !r.PremioSencilla) {
-                    for (uint64_t m : p.mascaras) {
-                        if (std::popcount(m & s.mascara) > 2) r.PremioSencilla = true;
-                    }
+                    r.PremioSencilla = HayPremio(p.mascaras.data(), p.lineas, s.mascara);
                 }
                 lista.bloques_.push_back(b);
                 fila += 3 + lineas;
@@ -207,6 +209,7 @@ public:
 
     void ListarMultiples(ListaResultados& lista, int desde, int hasta, Comprobacion& r) const {
         lista.multiple_ = true;
+        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) * Cuantas(true));
         int fila = 0;
         for (int d = hasta; d >= desde; --d) {
             const auto& s = datos_->preparados[d];
@@ -227,6 +230,13 @@ public:
     }
 
     std::shared_ptr<const DatosComprobacion> Datos() const { return datos_; }
+
+    // Syndicates of one kind that passed the chooser.
+    size_t Cuantas(bool multiples) const {
+        return static_cast<size_t>(std::count_if(datos_->penas.begin(), datos_->penas.end(), [&](const auto& p) {
+            return p.multiple == multiples && p.elegida;
+        }));
+    }
 
     void Empezar(ListaResultados& lista, bool multiple) const {
         lista.datos_ = datos_;
