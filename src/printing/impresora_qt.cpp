@@ -6,6 +6,13 @@
 
 namespace tombolin {
 
+namespace {
+
+// Printers can't print at the paper's edge: lines that run on to a new page leave this much.
+constexpr double kMargenMm = 12;
+
+}  // namespace
+
 ImpresoraQt::ImpresoraQt() : printer_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
     printer_.setFullPage(true);
     printer_.setPageSize(QPageSize(QPageSize::A4));
@@ -57,7 +64,7 @@ void ImpresoraQt::ImprimirLinea(const QString& texto) {
     if (!painter_.isActive()) return;
     const double alto = AltoLinea();
     // Like a line printer: a line that doesn't fit goes to the top of the next page.
-    if (y_ + alto > AltoPagina()) NuevaPagina();
+    if (y_ + alto > AltoPagina() - kMargenMm) NuevaPagina();
     if (!texto.isEmpty()) {
         const QFontMetricsF fm(fuente_, &printer_);
         painter_.drawText(QPointF(Px(x_), Px(y_) + fm.ascent()), texto);
@@ -98,7 +105,8 @@ void ImpresoraQt::Imagen(double x, double y, const QString& recurso) {
 
 void ImpresoraQt::NuevaPagina() {
     if (painter_.isActive()) printer_.newPage();
-    x_ = y_ = 0;
+    x_ = 0;
+    y_ = kMargenMm;
 }
 
 void ImpresoraQt::Terminar() {
