@@ -18,6 +18,7 @@ inline constexpr const char* kFicheroConfiguracion = "nums.ini";
 inline constexpr const char* kTemporalConfiguracion = "nums.tmp";
 inline constexpr const char* kFicheroTablas = "tablas.bin";
 inline constexpr const char* kFicheroDescarga = "www.txt";
+inline constexpr const char* kFicheroNoticias = "informe.dat";
 
 // The program directory with a separator at its end; a root ("/" or "C:/") already has one.
 QString RutaConSeparador(const QString& carpeta);

@@ -91,6 +91,7 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
             r.Nuevos.push_back(s);
         }
     } catch (const FueraDelDocumento&) {
+        r.LeidosAntesDelFallo = static_cast<int>(r.Nuevos.size());
         r.Nuevos.clear();
         r.Fallo = true;
     }

@@ -23,6 +23,8 @@ struct LecturaSorteos {
     // The document could not be read through (a read past its end, a date that is no date,
     // more than 50 new draws...): nothing of it may be stored.
     bool Fallo = false;
+    // Draws read before the fault.
+    int LeidosAntesDelFallo = 0;
 };
 
 // Reads the draws later than `fechaUltimo` (OLE date of the newest draw held) from the results

@@ -28,28 +28,42 @@ QByteArray Mayusculas(QByteArray b) {
     return b;
 }
 
+// Whether `patron` (already in upper case when `mayusculas`) stands at 0-based `desde`.
+bool Igual(const QByteArray& datos, qint64 desde, const QByteArray& patron, bool mayusculas) {
+    if (desde + patron.size() > datos.size()) return false;
+    const char* p = datos.constData() + desde;
+    for (qsizetype i = 0; i < patron.size(); ++i) {
+        if ((mayusculas ? Mayuscula(p[i]) : p[i]) != patron[i]) return false;
+    }
+    return true;
+}
+
 QString Buscar(Documento& d, const QString& empieza, const QString& final, bool espacios,
                bool barras) {
     const QByteArray clave = Mayusculas(Bytes(empieza));
     const QByteArray fin = Bytes(final);
     const QByteArray finMayusculas = Mayusculas(fin);
-    const int e = static_cast<int>(clave.size());
-    const int f = static_cast<int>(fin.size());
+    const qint64 e = clave.size();
+    const QByteArray& datos = d.Datos();
+    const qint64 longitud = datos.size();
     QString recogido;
     for (;;) {
-        const QByteArray ventana = Mayusculas(d.Leer(e, false));
-        d.Avanzar(-(e - 1));
+        // A window of E characters, then back E - 1: one character on.
+        const qint64 p = d.Posicion();
+        const bool coincide = Igual(datos, p - 1, clave, true);
+        d.Ir(p + 1);
         // The window touched the last character: nothing more to find.
-        if (d.Posicion() + e - 1 > d.Longitud()) return {};
-        if (ventana != clave) continue;
+        if (d.Posicion() + e - 1 > longitud) return {};
+        if (!coincide) continue;
         d.Avanzar(e - 1);
         for (;;) {
+            const qint64 q = d.Posicion();
             // Past the last character there is no end to find: the run stops.
-            const QByteArray trozo = d.Leer(f, true);
-            d.Avanzar(-(f - 1));
-            const bool ultimo = d.Posicion() == d.Longitud();
-            if (trozo == fin || trozo == finMayusculas || ultimo) return recogido;
-            QChar c = DecodificarByte(static_cast<unsigned char>(trozo.at(0)));
+            if (q > longitud) throw FueraDelDocumento();
+            const bool acaba = Igual(datos, q - 1, fin, false) || Igual(datos, q - 1, finMayusculas, false);
+            d.Ir(q + 1);
+            if (acaba || d.Posicion() == longitud) return recogido;
+            QChar c = DecodificarByte(static_cast<unsigned char>(datos[q - 1]));
             if (barras && c == QLatin1Char(' ')) c = QLatin1Char('/');
             recogido += c;
             if (espacios) recogido = recogido.trimmed();
@@ -62,17 +76,6 @@ QString Buscar(Documento& d, const QString& empieza, const QString& final, bool 
 void Documento::Ir(qint64 posicion) {
     if (posicion < 1) throw FueraDelDocumento();
     posicion_ = posicion;
-}
-
-QByteArray Documento::Leer(int n, bool estricto) {
-    if (posicion_ > datos_.size()) {
-        if (estricto) throw FueraDelDocumento();
-        posicion_ += n;
-        return {};
-    }
-    const QByteArray r = datos_.mid(posicion_ - 1, n);
-    posicion_ += n;
-    return r;
 }
 
 QString busca(Documento& d, const QString& empieza, const QString& final, bool espacios) {

@@ -24,9 +24,7 @@ public:
     // Moving before the first character is a fault.
     void Ir(qint64 posicion);
     void Avanzar(qint64 caracteres) { Ir(posicion_ + caracteres); }
-    // `n` characters from the current position, fewer at the end; the position moves on by `n`.
-    // Reading from beyond the last character gives nothing, or is a fault when `estricto`.
-    QByteArray Leer(int n, bool estricto);
+    const QByteArray& Datos() const { return datos_; }
 
 private:
     QByteArray datos_;

@@ -78,7 +78,7 @@ PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre
     connect(selector_, &QSlider::valueChanged, this, [this](int v) {
         valor_->setText(QString::number(v));
         valor_->repaint();
-        emit refrescoPedido();
+        if (!comprobandoDescarga_) emit refrescoPedido();
     });
     penas_ = new QComboBox(this);
     penas_->setObjectName(QStringLiteral("selectorPenas"));
@@ -263,6 +263,14 @@ void PaginaGeneral::PararAvisoPremio() {
     PonerNuevosSorteos({});
     PonerBoton(0, false);
     PonerBoton(1, false);
+}
+
+void PaginaGeneral::ReiniciarAvisoPremio() {
+    parpadeo_->stop();
+    PonerNuevosSorteos({});
+    PonerBoton(0, false);
+    PonerBoton(1, false);
+    parpadeoPremio_ = 0;
 }
 
 bool PaginaGeneral::AvisoPremioActivo() const {

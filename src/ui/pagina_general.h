@@ -35,6 +35,10 @@ public:
     void ComprobarSencillas(int n);
     void MostrarVista(bool multiple);
     void PararAvisoPremio();
+    // A download starts: no notice blinks and the label of new draws is empty.
+    void ReiniciarAvisoPremio();
+    // While a download checks its new draws, moving the selector does not refresh.
+    void PonerComprobandoDescarga(bool si) { comprobandoDescarga_ = si; }
     // Empties both lists.
     void VaciarListas();
 
@@ -84,6 +88,7 @@ private:
     bool vistaPorPena_ = false;
     int parpadeoPremio_ = 0;
     bool avisoEscritura_ = false;
+    bool comprobandoDescarga_ = false;
 
     std::array<QPushButton*, 2> vistas_{};
     QCheckBox* historico_;

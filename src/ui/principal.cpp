@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,19 +13,27 @@
 
 #include "core/arranque.h"
 #include "core/configuracion.h"
+#include "core/fechas.h"
 #include "core/mensajes.h"
 #include "core/penas.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
 #include "statistics/historial.h"
+#include "results/analisis.h"
+#include "results/transferencia_qt.h"
+#include "ui/barra_descarga.h"
+#include "ui/infor.h"
 #include "ui/pagina_estadisticas.h"
 #include "ui/pagina_general.h"
 #include "ui/pagina_gestor.h"
+#include "ui/pagina_ultimo_sorteo.h"
 
 namespace tombolin {
 
-Principal::Principal(const QString& carpetaPrograma, Servicios servicios, QWidget* padre)
+Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
+                     const QString& servicioOperador, QWidget* padre)
     : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
+    transferencia_ = new TransferenciaQt(this);
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
     resize(1100, 720);
@@ -35,11 +44,13 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios, QWidge
     gestor_ = new PaginaGestor(pestanas_);
     estadisticas_ = new PaginaEstadisticas(pestanas_);
     pestanas_->addTab(general_, QStringLiteral("General"));
-    pestanas_->addTab(new QWidget(pestanas_), QStringLiteral("Último sorteo"));
+    ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *transferencia_, servicioOperador, pestanas_);
+    pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
     pestanas_->addTab(new QWidget(pestanas_), QStringLiteral("Crear Combinación"));
 
+    barra_ = new BarraDescarga(estado_, servicios_, *transferencia_, servicioOperador, this);
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
     capas->addWidget(CrearCabecera());
@@ -55,8 +66,20 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios, QWidge
             &Principal::BorrarSorteoDeLista);
     connect(general_, &PaginaGeneral::refrescoPedido, this, &Principal::RefrescarResultados);
     connect(general_, &PaginaGeneral::penasActualizadas, this, &Principal::RefrescarContadores);
-    // Changing tab stops the blinking prize notice.
-    connect(pestanas_, &QTabWidget::currentChanged, general_, &PaginaGeneral::PararAvisoPremio);
+    connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
+
+    connect(barra_, &BarraDescarga::empieza, this, [this] {
+        general_->ReiniciarAvisoPremio();
+        ultimo_->EmpiezaDescarga();
+        if (noticias_) noticias_->close();
+    });
+    connect(barra_, &BarraDescarga::nuevosSorteos, general_, &PaginaGeneral::PonerNuevosSorteos);
+    connect(barra_, &BarraDescarga::sorteosCambiados, this, &Principal::ActualizarSorteos);
+    connect(barra_, &BarraDescarga::comprobar, this, &Principal::TrasDescargaComprobar);
+    connect(barra_, &BarraDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
+    connect(barra_, &BarraDescarga::primeraPestana, this,
+            [this] { pestanas_->setCurrentIndex(kGeneral); });
+    connect(barra_, &BarraDescarga::analisisImposible, ultimo_, &PaginaUltimoSorteo::MostrarMensaje);
 }
 
 Principal::~Principal() {
@@ -95,6 +118,11 @@ QWidget* Principal::CrearCabecera() {
     rejilla->addWidget(new QLabel(QStringLiteral("Próximo sorteo:"), cabecera), 1, 0);
     rejilla->addWidget(proximoSorteo_, 1, 1);
     rejilla->addWidget(cuentaAtras_, 1, 2, Qt::AlignRight);
+    actualizando_ = new QLabel(QStringLiteral("Un momento. Actualizando información..."), cabecera);
+    actualizando_->setObjectName(QStringLiteral("actualizando"));
+    actualizando_->hide();
+    rejilla->addWidget(actualizando_, 0, 3, Qt::AlignRight);
+    rejilla->addWidget(barra_, 1, 3, Qt::AlignRight);
     rejilla->setColumnStretch(1, 1);
 
     parpadeoAviso_ = new QTimer(this);
@@ -106,6 +134,10 @@ QWidget* Principal::CrearCabecera() {
 
 void Principal::CrearMenus() {
     QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
+    QAction* bajar = general->addAction(QStringLiteral("Bajar &Sorteos nuevos"));
+    bajar->setObjectName(QStringLiteral("Baja"));
+    bajar->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(bajar, &QAction::triggered, barra_, &BarraDescarga::BajarSorteos);
     QAction* borrar =
         general->addAction(QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"));
     borrar->setObjectName(QStringLiteral("borrpe"));
@@ -132,6 +164,102 @@ void Principal::CrearMenus() {
         a->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
         connect(a, &QAction::triggered, this, [this, i] { pestanas_->setCurrentIndex(i); });
     }
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    const struct {
+        const char* control;
+        const char* texto;
+        void (Principal::*orden)();
+    } entradasAyuda[] = {{"instrucciones", "&Instrucciones", &Principal::AbrirInstrucciones},
+                         {"Leer", "&Leer mensaje del Jefe", &Principal::LeerMensaje},
+                         {"web", "&Web del programa", &Principal::AbrirWeb}};
+    for (const auto& e : entradasAyuda) {
+        QAction* a = ayuda->addAction(QString::fromUtf8(e.texto));
+        a->setObjectName(QLatin1String(e.control));
+        connect(a, &QAction::triggered, this, e.orden);
+    }
+}
+
+Infor* Principal::ventanaNoticias() const {
+    return noticias_.data();
+}
+
+void Principal::AbrirWeb() {
+    servicios_.escritorio.AbrirUrl(QStringLiteral("http://") + estado_.Config.DireccionVisible());
+}
+
+void Principal::AbrirInstrucciones() {
+    servicios_.escritorio.AbrirUrl(QStringLiteral("http://") + estado_.Config.DireccionVisible() +
+                                   QStringLiteral("/descargas/Instrucciones%20Tombolin%203.2.pdf"));
+}
+
+void Principal::LeerMensaje() {
+    if (barra_->Descargando()) return;
+    if (!noticias_) noticias_ = new Infor(estado_.Fichero(kFicheroNoticias), servicios_, this);
+    noticias_->show();
+    noticias_->raise();
+}
+
+void Principal::ComprobarNoticias() {
+    const QDate ultimo = OleAFecha(estado_.SorteoActual.Fecha);
+    if (estado_.SorteoActual.Fecha == 0 || !ultimo.isValid() ||
+        ultimo.addDays(3) > servicios_.reloj.Hoy()) {
+        return;
+    }
+    const QString fichero = estado_.Fichero(kFicheroNoticias);
+    {
+        QFile f(fichero);
+        if (!f.open(QIODevice::ReadWrite)) return;
+    }
+    Pena primera;
+    if (!LeerPena(estado_.Penas, 1, primera)) return;
+    const QString url =
+        (QStringLiteral("http://") + estado_.Config.DireccionVisible() + QStringLiteral("/informe.dat")).toLower();
+    const QByteArray antes = [&] {
+        QFile f(fichero);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    transferencia_->TraerAFichero(url, fichero);
+    QFile f(fichero);
+    const QByteArray ahora = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (ahora.size() <= 300 || ahora.size() == antes.size()) return;
+    const QString web = DireccionEnNoticias(ahora);
+    if (!web.isEmpty() && web != estado_.Config.DireccionVisible()) {
+        estado_.Config.DireccionWeb = web;
+        GuardarConfiguracion(estado_);
+    }
+    LeerMensaje();
+}
+
+void Principal::CambioDePestana(int pestana) {
+    general_->PararAvisoPremio();
+    // The latest draw's page can't be opened while a download runs.
+    if (pestana == kUltimoSorteo && barra_->Descargando()) {
+        const QSignalBlocker quieto(pestanas_);
+        pestanas_->setCurrentIndex(pestanaAnterior_);
+        return;
+    }
+    pestanaAnterior_ = pestana;
+    if (pestana == kUltimoSorteo) {
+        actualizando_->show();
+        actualizando_->repaint();
+        ultimo_->MostrarDesglose(1);
+        actualizando_->hide();
+    }
+}
+
+void Principal::TrasDescargaComprobar(int sorteosNuevos) {
+    general_->QuitarSeleccionPenas();
+    general_->PonerComprobandoDescarga(true);
+    general_->ComprobarSencillas(sorteosNuevos);
+    if (sorteosNuevos != 0) general_->PonerSorteosAComprobar(std::min(sorteosNuevos, 8));
+    general_->PonerComprobandoDescarga(false);
+}
+
+void Principal::TrasDescargaRefrescar() {
+    ActualizarSorteos();
+    RecorrerSorteos();
+    ultimo_->MostrarDesglose(0);
 }
 
 void Principal::CrearMenuResultados(QMenu* menu, const QString& titulo, bool multiple) {
@@ -193,6 +321,7 @@ bool Principal::CargarPrincipal() {
     }
     ActualizarSorteos();
     RefrescarResultados();
+    ultimo_->MostrarDesglose(1);
     general_->MostrarVista(false);
     return true;
 }
@@ -344,6 +473,8 @@ void Principal::ActivarPrincipal() {
                                "'Tutorial' o en el programa, en el menú 'Ayuda'."),
                 Icono::Informacion, Botones::Aceptar, QStringLiteral("Fichero de peñas vacío"));
         }
+        // The news is fetched once the window is up: the fetch waits on the network.
+        QTimer::singleShot(0, this, &Principal::ComprobarNoticias);
     }
     if (estado_.ModoEdicion) estado_.PenasCambiadas = true;
     estado_.ModoEdicion = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <vector>
 
 #include "core/estado.h"
@@ -13,7 +14,11 @@ class QTimer;
 
 namespace tombolin {
 
+class BarraDescarga;
+class Infor;
 class PaginaEstadisticas;
+class PaginaUltimoSorteo;
+class TransferenciaQt;
 class PaginaGeneral;
 class PaginaGestor;
 
@@ -26,7 +31,12 @@ public:
     // Tab order of the pages.
     enum Pestana { kGeneral = 0, kUltimoSorteo, kGestor, kEstadisticas, kCrearCombinacion };
 
-    Principal(const QString& carpetaPrograma, Servicios servicios, QWidget* padre = nullptr);
+    // The operator's results service, its real host unless a test gives its own.
+    static constexpr const char* kServicioOperador = "https://www.loteriasyapuestas.es";
+
+    Principal(const QString& carpetaPrograma, Servicios servicios,
+              const QString& servicioOperador = QLatin1String(kServicioOperador),
+              QWidget* padre = nullptr);
     ~Principal() override;
 
     // The start-up. Returns false when the program can't run and has ended (salir).
@@ -37,6 +47,10 @@ public:
     PaginaGeneral* paginaGeneral() const { return general_; }
     PaginaGestor* paginaGestor() const { return gestor_; }
     PaginaEstadisticas* paginaEstadisticas() const { return estadisticas_; }
+    PaginaUltimoSorteo* paginaUltimoSorteo() const { return ultimo_; }
+    BarraDescarga* barraDescarga() const { return barra_; }
+    Infor* ventanaNoticias() const;
+    TransferenciaQt* transferencia() const { return transferencia_; }
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
     int SorteosJugados() const { return sorteosJugados_; }
@@ -62,6 +76,11 @@ public slots:
     void ImportarSorteos();
     void BorrarSorteoDeLista(int fila);
     void PenaPulsada(int n);
+    // The news of the maker's site, fetched when the draws are a few days old.
+    void ComprobarNoticias();
+    void LeerMensaje();
+    void AbrirWeb();
+    void AbrirInstrucciones();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -74,6 +93,9 @@ private:
     void MostrarPena(int n);
     void LlevarResultadosAlPrimerSorteo();
     void RefrescarContadores();
+    void CambioDePestana(int pestana);
+    void TrasDescargaComprobar(int sorteosNuevos);
+    void TrasDescargaRefrescar();
     void CrearMenuResultados(QMenu* menu, const QString& titulo, bool multiple);
     void Mensaje(const QString& texto);
 
@@ -88,6 +110,12 @@ private:
     PaginaGeneral* general_ = nullptr;
     PaginaGestor* gestor_ = nullptr;
     PaginaEstadisticas* estadisticas_ = nullptr;
+    PaginaUltimoSorteo* ultimo_ = nullptr;
+    TransferenciaQt* transferencia_ = nullptr;
+    BarraDescarga* barra_ = nullptr;
+    QPointer<Infor> noticias_;
+    QLabel* actualizando_ = nullptr;
+    int pestanaAnterior_ = 0;
     QLabel* ultimoSorteo_ = nullptr;
     QLabel* proximoSorteo_ = nullptr;
     QLabel* cuentaAtras_ = nullptr;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+#include "core/error.h"
+#include "core/estado.h"
+#include "core/registros.h"
+
+namespace tombolin {
+
+// Appends the new draws (given newest first, as the document lists them) to the draws file,
+// oldest first, so that the file stays in ascending date order. The file changes only by whole
+// records and all at once.
+Error AnadirSorteosNuevos(Estado& estado, const std::vector<Sorteo>& masRecientePrimero);
+
+}  // namespace tombolin

@@ -1,0 +1,235 @@
+#include "ui/barra_descarga.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/configuracion.h"
+#include "core/fechas.h"
+#include "core/mensajes.h"
+#include "core/reemplazo.h"
+#include "core/sorteos.h"
+#include "results/analisis.h"
+#include "results/fusion.h"
+
+namespace tombolin {
+
+namespace {
+
+const QString kTextoConectando = QStringLiteral("CONECTANDO AL SERVIDOR");
+
+}  // namespace
+
+BarraDescarga::BarraDescarga(Estado& estado, Servicios servicios, Transferencia& transferencia,
+                             QString servicioOperador, QWidget* padre)
+    : QWidget(padre),
+      estado_(estado),
+      servicios_(servicios),
+      transferencia_(transferencia),
+      servicio_(std::move(servicioOperador)) {
+    boton_ = new QPushButton(QStringLiteral("&Bajar sorteos nuevos"), this);
+    boton_->setObjectName(QStringLiteral("botonBajar"));
+    boton_->setToolTip(QStringLiteral("Trae de ONLAE los sorteos de los últimos 100 días"));
+    connect(boton_, &QPushButton::clicked, this, &BarraDescarga::BajarSorteos);
+    estadoTexto_ = new QLabel(this);
+    estadoTexto_->setObjectName(QStringLiteral("estadoDescarga"));
+    estadoTexto_->setMinimumWidth(estadoTexto_->fontMetrics().horizontalAdvance(
+        QStringLiteral("TRANSFERENCIA FINALIZADA  ")));
+    bytes_ = new QLabel(QStringLiteral("0 Bytes"), this);
+    bytes_->setObjectName(QStringLiteral("bytesDescarga"));
+    progreso_ = new QProgressBar(this);
+    progreso_->setObjectName(QStringLiteral("progresoDescarga"));
+    progreso_->setRange(0, kTerminada);
+    progreso_->setValue(0);
+    progreso_->setTextVisible(false);
+    progreso_->setMaximumWidth(120);
+
+    auto* capas = new QHBoxLayout(this);
+    capas->setContentsMargins(0, 0, 0, 0);
+    capas->addWidget(estadoTexto_);
+    capas->addWidget(bytes_);
+    capas->addWidget(progreso_);
+    capas->addWidget(boton_);
+
+    vigilante_ = new QTimer(this);
+    vigilante_->setObjectName(QStringLiteral("vigilanteDescarga"));
+    vigilante_->setInterval(1000);
+    connect(vigilante_, &QTimer::timeout, this, &BarraDescarga::TicVigilante);
+}
+
+QString BarraDescarga::Direccion(QDate hoy) const {
+    const auto ocho = [](QDate d) { return d.toString(QStringLiteral("yyyyMMdd")); };
+    return servicio_ +
+           QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&fechaInicioInclusiva=") +
+           ocho(hoy.addDays(-100)) + QStringLiteral("&fechaFinInclusiva=") + ocho(hoy);
+}
+
+bool BarraDescarga::Descargando() const {
+    return trayendo_ || vigilante_->isActive();
+}
+
+int BarraDescarga::ProgresoActual() const {
+    return progreso_->value();
+}
+
+QString BarraDescarga::TextoEstado() const {
+    return estadoTexto_->text();
+}
+
+void BarraDescarga::PonerProgreso(int valor) {
+    progreso_->setValue(valor);
+    progreso_->repaint();
+}
+
+void BarraDescarga::PonerEstado(const QString& texto) {
+    estadoTexto_->setText(texto);
+    estadoTexto_->repaint();
+}
+
+void BarraDescarga::BajarSorteos() {
+    // The transfer keeps events flowing while it waits: a second click must not start another.
+    if (Descargando()) return;
+    emit empieza();
+    analisisFallido_ = false;
+    const QDate hoy = servicios_.reloj.Hoy();
+    if (hoy < OleAFecha(estado_.SorteoActual.Fecha)) {
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base "
+                           "de datos con fechas porsteriores a la actual. Comprueba la fecha de tu "
+                           "ordenador."),
+            Icono::Informacion, Botones::Aceptar, QStringLiteral("Error de fechas"));
+        return;
+    }
+    segundos_ = 0;
+    fase_ = 2;
+    PonerProgreso(kConectando);
+    emit primeraPestana();
+    PonerEstado(kTextoConectando);
+
+    trayendo_ = true;
+    boton_->setEnabled(false);
+    documento_ = transferencia_.Traer(Direccion(hoy));
+    trayendo_ = false;
+    boton_->setEnabled(true);
+    estadoTransferencia_ = transferencia_.Estado();
+    bytes_->setText(QString::number(documento_.size()));
+    if (documento_.size() > 100) PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
+    fase_ = 3;
+    vigilante_->start();
+}
+
+void BarraDescarga::AbortoConexion() {
+    transferencia_.Cancelar();
+    servicios_.dialogos.Mensaje(
+        QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más "
+                       "tarde ya que no es posible conectar con el servidor de ONLAE."),
+        Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error de conexión"));
+    vigilante_->stop();
+    PonerProgreso(kAbortada);
+    PonerEstado({});
+}
+
+void BarraDescarga::TicVigilante() {
+    ++segundos_;
+    if (estadoTexto_->text() == kTextoConectando && segundos_ == 5) {
+        AbortoConexion();
+        return;
+    }
+    if (progreso_->value() == kConectando && segundos_ == 30) {
+        transferencia_.Cancelar();
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."),
+            Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error de conexión"));
+        vigilante_->stop();
+        PonerProgreso(kAbortada);
+        PonerEstado({});
+    }
+    if (transferencia_.TextoError().isEmpty() && !transferencia_.Ejecutando() &&
+        documento_.size() > 100) {
+        segundos_ = 0;
+        PonerProgreso(kRecibido);
+        fase_ = 5;
+        // "www.txt" keeps the document as one quoted item; the parser reads it from there.
+        estado_.Descarga.close();
+        const QString www = estado_.Fichero(kFicheroDescarga);
+        EscribirYRenombrar(www, www + QStringLiteral(".tmp"), ComoElementoEntrecomillado(documento_));
+        estado_.Descarga.setFileName(www);
+        estado_.Descarga.open(QIODevice::ReadWrite);
+        documento_.clear();
+        AnalizarYFusionar();
+    }
+    if (estadoTransferencia_ != Transferencia::kError && fase_ == 5) fase_ = 7;
+    if (fase_ == 7) {
+        PonerProgreso(kRecibido);
+        vigilante_->stop();
+        fase_ = 0;
+        if (!analisisFallido_) {
+            PonerProgreso(kComprobando);
+            emit comprobar(sorteosNuevos_);
+            PonerProgreso(kRefrescando);
+            emit refrescar();
+        }
+        PonerEstado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
+        emit primeraPestana();
+        PonerProgreso(kTerminada);
+    }
+}
+
+void BarraDescarga::AnalizarYFusionar() {
+    PonerEstado(QStringLiteral("ANALIZANDO DATOS"));
+    sorteosNuevos_ = 0;
+    estado_.Descarga.seek(0);
+    const QByteArray www = estado_.Descarga.readAll();
+    Sorteo ultimo = estado_.SorteoActual;
+    if (estado_.SorteoLibre > 1) LeerSorteo(estado_.Sorteos, estado_.SorteoLibre - 1, ultimo);
+    const LecturaSorteos l = LeerSorteosNuevos(www, ultimo.Fecha, servicios_.reloj.Hoy());
+
+    if (l.Fallo) {
+        if (l.LeidosAntesDelFallo == 0 && estadoTransferencia_ != Transferencia::kError) {
+            servicios_.dialogos.Mensaje(
+                QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                               "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
+                               "más tarde."),
+                Icono::Critico, Botones::Aceptar, QStringLiteral("Error crítico"));
+            vigilante_->stop();
+            emit analisisImposible(QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde "
+                                                  "se conecta y le vuelve a suceder envie un email "
+                                                  "a: ") +
+                                   QLatin1String(kCorreoContacto));
+            analisisFallido_ = true;
+        } else if (estadoTransferencia_ == Transferencia::kError) {
+            AbortoConexion();
+        } else {
+            servicios_.dialogos.Mensaje(QStringLiteral("Aun no hay datos de sorteos del ") +
+                                            QString::number(servicios_.reloj.Hoy().year()) +
+                                            QStringLiteral("."),
+                                        Icono::Informacion, Botones::Aceptar,
+                                        QStringLiteral("Pruebe mas tarde"));
+        }
+        return;
+    }
+
+    const int n = static_cast<int>(l.Nuevos.size());
+    const Error error = AnadirSorteosNuevos(estado_, l.Nuevos);
+    if (error) {
+        // Nothing was stored: say why, and don't go on as if it had been.
+        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
+        analisisFallido_ = true;
+        return;
+    }
+    sorteosNuevos_ = n;
+    if (n > 0) {
+        emit nuevosSorteos(QString::number(n) +
+                           (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
+    }
+    if (sorteosNuevos_ == 0) {
+        servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."), Icono::Informacion,
+                                    Botones::Aceptar, QStringLiteral("Pruebe más tarde"));
+        sorteosNuevos_ = 1;
+    }
+    emit sorteosCambiados();
+}
+
+}  // namespace tombolin

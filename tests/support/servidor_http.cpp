@@ -1,0 +1,63 @@
+#include "servidor_http.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUrl>
+
+namespace tombolin::pruebas {
+
+ServidorHttp::ServidorHttp() {
+    servidor_.listen(QHostAddress::LocalHost, 0);
+    connect(&servidor_, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* s = servidor_.nextPendingConnection()) {
+            connect(s, &QTcpSocket::readyRead, this, [this, s] { Atender(s); });
+            connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+        }
+    });
+}
+
+QString ServidorHttp::Base() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(servidor_.serverPort());
+}
+
+void ServidorHttp::Atender(QTcpSocket* s) {
+    QByteArray pedido = s->property("pedido").toByteArray() + s->readAll();
+    s->setProperty("pedido", pedido);
+    if (!pedido.contains("\r\n\r\n")) return;
+    const QList<QByteArray> lineas = pedido.left(pedido.indexOf("\r\n\r\n")).split('\n');
+    const QUrl url(QString::fromLatin1(lineas[0].split(' ').value(1)));
+    Peticion p{url.path(), url.query(), {}, {}};
+    for (const QByteArray& l : lineas) {
+        const QByteArray linea = l.trimmed();
+        if (linea.toLower().startsWith("user-agent:")) p.agente = linea.mid(11).trimmed();
+        if (linea.toLower().startsWith("accept-language:")) p.idioma = linea.mid(16).trimmed();
+    }
+    peticiones.push_back(p);
+    s->setProperty("pedido", QByteArray());
+
+    Respuesta r;
+    if (rutas_.contains(p.ruta)) {
+        r = rutas_[p.ruta];
+    } else {
+        r.estado = 404;
+        r.cuerpo = "no";
+    }
+    if (r.nuncaResponde) return;
+    const auto enviar = [s, r] {
+        QByteArray cabecera = "HTTP/1.1 " + QByteArray::number(r.estado) + " X\r\n";
+        cabecera += "Content-Type: " + r.tipo + "\r\nContent-Length: " +
+                    QByteArray::number(r.cuerpo.size()) + "\r\nConnection: close\r\n";
+        if (!r.ubicacion.isEmpty()) cabecera += "Location: " + r.ubicacion + "\r\n";
+        s->write(cabecera + "\r\n");
+        s->write(r.cortar ? r.cuerpo.left(r.cuerpo.size() / 2) : r.cuerpo);
+        s->flush();
+        s->disconnectFromHost();
+    };
+    if (r.retrasoMs > 0) {
+        QTimer::singleShot(r.retrasoMs, s, enviar);
+    } else {
+        enviar();
+    }
+}
+
+}  // namespace tombolin::pruebas

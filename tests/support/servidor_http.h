@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+#include <vector>
+
+namespace tombolin::pruebas {
+
+// A small HTTP server on 127.0.0.1 for the tests: it serves what each path is given, slowly,
+// cut short, oversized or never, and records the requests it receives. It runs on the test's
+// own thread: the program's synchronous transfers keep the event loop turning while they wait.
+class ServidorHttp : public QObject {
+    Q_OBJECT
+
+public:
+    struct Respuesta {
+        int estado = 200;
+        QByteArray cuerpo;
+        QByteArray tipo = "application/json; charset=utf-8";
+        int retrasoMs = 0;
+        bool nuncaResponde = false;
+        bool cortar = false;    // announces the whole body, sends half of it and hangs up
+        QByteArray ubicacion;   // Location header (for redirects)
+
+        Respuesta(int e = 200, QByteArray c = {}) : estado(e), cuerpo(std::move(c)) {}
+        Respuesta& Tipo(QByteArray t) { tipo = std::move(t); return *this; }
+        Respuesta& Retraso(int ms) { retrasoMs = ms; return *this; }
+        Respuesta& Mudo() { nuncaResponde = true; return *this; }
+        Respuesta& Cortada() { cortar = true; return *this; }
+        Respuesta& Hacia(QByteArray u) { ubicacion = std::move(u); return *this; }
+    };
+    struct Peticion {
+        QString ruta;
+        QString consulta;
+        QByteArray agente;
+        QByteArray idioma;
+    };
+
+    ServidorHttp();
+    QString Base() const;  // "http://127.0.0.1:port"
+    void Poner(const QString& ruta, const Respuesta& respuesta) { rutas_[ruta] = respuesta; }
+    std::vector<Peticion> peticiones;
+
+private:
+    void Atender(QTcpSocket* s);
+
+    QTcpServer servidor_;
+    QMap<QString, Respuesta> rutas_;
+};
+
+}  // namespace tombolin::pruebas

@@ -1,0 +1,423 @@
+// The download of new draws against a real HTTP server on 127.0.0.1, the watchdog driven tick
+// by tick on a fixed day, the prize breakdown with the official PDF, and the news.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QBuffer>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "core/configuracion.h"
+#include "core/fechas.h"
+#include "core/sorteos.h"
+#include "results/analisis.h"
+#include "results/transferencia_qt.h"
+#include "support/documento_prueba.h"
+#include "support/penas_prueba.h"
+#include "support/servidor_http.h"
+#include "ui/barra_descarga.h"
+#include "ui/infor.h"
+#include "ui/modelo_resultados.h"
+#include "ui/pagina_general.h"
+#include "ui/pagina_ultimo_sorteo.h"
+#include "ventana_prueba.h"
+
+namespace tombolin {
+namespace {
+
+using pruebas::ServidorHttp;
+using R = ServidorHttp::Respuesta;
+
+const QString kRuta = QStringLiteral("/servicios/buscadorSorteos");
+
+std::vector<Sorteo> Historico() {
+    FicheroRegistros canal(Sorteo::kLongitud);
+    canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
+    return LeerTodosLosSorteos(canal);
+}
+
+QByteArray UnPdf() {
+    QByteArray pdf;
+    QBuffer b(&pdf);
+    b.open(QIODevice::WriteOnly);
+    QPdfWriter w(&b);
+    QPainter p(&w);
+    p.drawText(100, 100, QStringLiteral("Acta del sorteo"));
+    p.end();
+    return pdf;
+}
+
+class Descarga : public ::testing::Test {
+protected:
+    ServidorHttp servidor;
+    pruebas::VentanaPrueba v;
+    std::vector<Sorteo> historia = Historico();
+    BarraDescarga* barra = nullptr;
+
+    // The draws held: the real history up to `hasta`; today is 18/08/2026.
+    void Arrancar(QDate hasta, bool conPenas = true) {
+        v.reloj.Poner(QDate(2026, 8, 18));
+        std::vector<Sorteo> guardados;
+        for (const Sorteo& s : historia) {
+            if (OleAFecha(s.Fecha) <= hasta) guardados.push_back(s);
+        }
+        pruebas::EscribirSorteos(v.dir.path(), guardados);
+        if (conPenas) {
+            pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"), {{2, 4, 19, 28, 46, 1}})});
+        }
+        v.ventana = std::make_unique<Principal>(v.dir.path(), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
+                                                servidor.Base());
+        v.ventana->transferencia()->PonerSegundosSinRespuesta(1);
+        ASSERT_TRUE(v.ventana->CargarPrincipal());
+        barra = v.ventana->barraDescarga();
+    }
+    // The document of the 100 days up to 18/08/2026, as the service would answer.
+    QByteArray Documento() {
+        std::vector<Sorteo> h = historia;
+        for (Sorteo& s : h) {
+            if (s.Joker < 0) s.Joker = 1234567;
+        }
+        return pruebas::DocumentoResultados(pruebas::CienDias(h, QDate(2026, 8, 18)));
+    }
+    void Bajar() { QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")), Qt::LeftButton); }
+    QString Etiqueta(const char* nombre) { return v.ventana->findChild<QLabel*>(QLatin1String(nombre))->text(); }
+    std::vector<Sorteo> Fichero() { return LeerTodosLosSorteos(v.ventana->estado().Sorteos); }
+};
+
+TEST_F(Descarga, LaPeticionPideCienDias) {
+    Arrancar(QDate(2026, 8, 10));
+    EXPECT_EQ(barra->Direccion(QDate(2026, 12, 3)),
+              servidor.Base() + QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&"
+                                               "fechaInicioInclusiva=20260825&fechaFinInclusiva=20261203"));
+}
+
+TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
+    Arrancar(QDate(2026, 8, 10));
+    const QByteArray doc = Documento();
+    servidor.Poner(kRuta, R(200, doc));
+    servidor.Poner(QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"),
+                   R(200, UnPdf()).Tipo("application/pdf"));
+    const std::vector<Sorteo> antes = Fichero();
+    v.ventana->pestanas()->setCurrentIndex(2);
+
+    Bajar();
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
+    EXPECT_EQ(Etiqueta("bytesDescarga"), QString::number(doc.size()));
+    EXPECT_EQ(barra->ProgresoActual(), 1);
+    EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 0);
+    ASSERT_TRUE(barra->Descargando());
+    ASSERT_EQ(servidor.peticiones.size(), 1u);
+    EXPECT_EQ(servidor.peticiones[0].consulta,
+              QStringLiteral("game_id=LAPR&celebrados=true&fechaInicioInclusiva=20260510&fechaFinInclusiva=20260818"));
+
+    barra->TicVigilante();
+    EXPECT_FALSE(barra->Descargando());
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(barra->ProgresoActual(), 5);
+    // Whole records appended, oldest first.
+    const std::vector<Sorteo> ahora = Fichero();
+    ASSERT_EQ(ahora.size(), antes.size() + 3);
+    EXPECT_TRUE(std::equal(antes.begin(), antes.end(), ahora.begin()));
+    EXPECT_EQ(OleAFecha(ahora[ahora.size() - 3].Fecha), QDate(2026, 8, 13));
+    EXPECT_EQ(OleAFecha(ahora.back().Fecha), QDate(2026, 8, 17));
+    EXPECT_EQ(ahora.back(), historia.back());
+    // "www.txt" holds the document as one quoted item.
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("www.txt")), ComoElementoEntrecomillado(doc));
+    // The check ran over the new draws: the selector shows them, the notice blinks.
+    PaginaGeneral* g = v.ventana->paginaGeneral();
+    EXPECT_EQ(g->NuevosSorteos(), QStringLiteral("3 sorteos"));
+    EXPECT_EQ(g->SorteosAComprobar(), 3);
+    EXPECT_EQ(g->modeloSencilla()->Lista().Bloques().size(), 3u);
+    EXPECT_TRUE(g->AvisoPremioActivo());  // 4 hits on 17/08
+    EXPECT_EQ(Etiqueta("ultimoSorteo"), QStringLiteral("Lunes, 17 de agosto del 2026"));
+    // The breakdown and the official PDF, fetched over the operator's host.
+    PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
+    EXPECT_EQ(u->Titulo(), QStringLiteral("-Informe del Lunes, 17 de agosto del 2026"));
+    EXPECT_EQ(u->Categoria(1), QStringLiteral("1.234.567,89"));
+    EXPECT_TRUE(u->PdfVisible()) << u->Mensaje().toStdString();
+    EXPECT_TRUE(pruebas::LeerBytes(v.Ruta("mavo.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(Descarga, CienCaracteresNoSonRespuesta) {
+    Arrancar(QDate(2026, 8, 10));
+    servidor.Poner(kRuta, R(200, QByteArray(100, 'x')));
+    Bajar();
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("CONECTANDO AL SERVIDOR"));
+    for (int i = 0; i < 4; ++i) barra->TicVigilante();
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    barra->TicVigilante();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
+                             "más tarde ya que no es posible conectar con el servidor de ONLAE."));
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error de conexión"));
+    EXPECT_EQ(barra->ProgresoActual(), 0);
+    EXPECT_EQ(barra->TextoEstado(), QString());
+    EXPECT_FALSE(barra->Descargando());
+
+    // 101 characters are an answer: read, and nothing new in it.
+    v.dialogos.cajas.clear();
+    servidor.Poner(kRuta, R(200, QByteArray(101, 'x')));
+    Bajar();
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
+    barra->TicVigilante();
+    ASSERT_FALSE(v.dialogos.cajas.empty());
+    EXPECT_EQ(v.dialogos.cajas[0].texto, QStringLiteral("Todavía no hay sorteos nuevos."));
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Pruebe más tarde"));
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+}
+
+TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
+    Arrancar(QDate(2026, 8, 10));
+    const QByteArray antes = pruebas::LeerBytes(v.Ruta("numeros.dat"));
+    const struct {
+        const char* caso;
+        R respuesta;
+        int tics;
+        const char* texto;
+    } casos[] = {
+        {"403 con página de error", R(403, QByteArray(2000, 'e')), 30,
+         "Problemas con el servidor. Tarda en responder. Pruebe más tarde..."},
+        {"500 corto", R(500, "error"), 5, "No conectado: Compruebe la conexión a internet. Si es "
+                                          "correcta, pruebe más tarde ya que no es posible conectar "
+                                          "con el servidor de ONLAE."},
+        {"cortado a la mitad", R(200, Documento()).Cortada(), 30,
+         "Problemas con el servidor. Tarda en responder. Pruebe más tarde..."},
+        {"nunca contesta", R().Mudo(), 5, "No conectado: Compruebe la conexión a internet. Si es "
+                                          "correcta, pruebe más tarde ya que no es posible conectar "
+                                          "con el servidor de ONLAE."},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        v.dialogos.cajas.clear();
+        servidor.Poner(kRuta, c.respuesta);
+        Bajar();
+        for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
+        EXPECT_TRUE(v.dialogos.cajas.empty());
+        barra->TicVigilante();
+        ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+        EXPECT_EQ(v.dialogos.cajas[0].texto, QString::fromUtf8(c.texto));
+        EXPECT_FALSE(barra->Descargando());
+        EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), antes);
+    }
+}
+
+TEST_F(Descarga, DatosCorruptos) {
+    Arrancar(QDate(2026, 8, 10));
+    QByteArray doc = Documento();
+    doc.replace(doc.indexOf("2026-08-17"), 10, "2026-08-xx");
+    servidor.Poner(kRuta, R(200, doc));
+    const QByteArray antes = pruebas::LeerBytes(v.Ruta("numeros.dat"));
+    Bajar();
+    barra->TicVigilante();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este mismo "
+                             "error, posiblemente se ha de actualizar el programa. Pruebe más tarde."));
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error crítico"));
+    EXPECT_EQ(v.dialogos.cajas[0].icono, Icono::Critico);
+    EXPECT_EQ(v.ventana->paginaUltimoSorteo()->Mensaje(),
+              QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
+                             "vuelve a suceder envie un email a: contacto@tombolin.example"));
+    EXPECT_TRUE(barra->AnalisisFallido());
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(barra->ProgresoActual(), 5);
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), antes);
+}
+
+TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
+    Arrancar(QDate(2026, 7, 20));
+    servidor.Poner(kRuta, R(200, Documento()));
+    Bajar();
+    barra->TicVigilante();
+    EXPECT_EQ(barra->SorteosNuevos(), 12);
+    EXPECT_EQ(v.ventana->paginaGeneral()->NuevosSorteos(), QStringLiteral("12 sorteos"));
+    EXPECT_EQ(v.ventana->paginaGeneral()->SorteosAComprobar(), 8);
+    // The same document again: equal dates are not new.
+    v.dialogos.cajas.clear();
+    Bajar();
+    barra->TicVigilante();
+    EXPECT_EQ(v.dialogos.cajas.at(0).texto, QStringLiteral("Todavía no hay sorteos nuevos."));
+    // A clock before the newest draw held: nothing is asked for.
+    v.dialogos.cajas.clear();
+    const size_t peticiones = servidor.peticiones.size();
+    v.reloj.Poner(QDate(2026, 8, 1));
+    Bajar();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error de fechas"));
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base de "
+                             "datos con fechas porsteriores a la actual. Comprueba la fecha de tu ordenador."));
+    EXPECT_EQ(servidor.peticiones.size(), peticiones);
+}
+
+TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
+    Arrancar(QDate(2026, 8, 10));
+    v.Mostrar();
+    servidor.Poner(kRuta, R(200, Documento()).Retraso(300));
+    QTimer::singleShot(50, [&] {
+        Bajar();  // a second click while the first transfer waits
+        v.ventana->findChild<QAction*>(QStringLiteral("Leer"))->trigger();
+    });
+    Bajar();
+    EXPECT_EQ(servidor.peticiones.size(), 1u);
+    EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
+    // The latest draw's tab can't be opened while the watchdog runs.
+    v.ventana->pestanas()->setCurrentIndex(1);
+    EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 0);
+    barra->TicVigilante();
+    v.ventana->pestanas()->setCurrentIndex(1);
+    EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 1);
+}
+
+TEST_F(Descarga, ElPdfQueNoSeVe) {
+    Arrancar(QDate(2026, 8, 10));
+    servidor.Poner(kRuta, R(200, Documento()));
+    const QString pdf = QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf");
+    // Not a PDF at all.
+    servidor.Poner(pdf, R(200, "<html>no es un pdf</html>"));
+    Bajar();
+    barra->TicVigilante();
+    PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
+    EXPECT_FALSE(u->PdfVisible());
+    EXPECT_TRUE(u->Mensaje().startsWith(QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader")));
+    QTest::mouseClick(u->panelMensaje()->viewport(), Qt::LeftButton);
+    EXPECT_EQ(v.escritorio.urls.back(), QStringLiteral("https://get.adobe.com/es/reader/"));
+    // Until the next download the page keeps trying to show what it fetched.
+    u->MostrarDesglose(1);
+    EXPECT_TRUE(u->Mensaje().contains(QStringLiteral("OPCIÓN NO DISPONIBLE")));
+    // The fetch fails.
+    servidor.Poner(pdf, R(404, "no"));
+    Bajar();
+    barra->TicVigilante();
+    EXPECT_EQ(u->Mensaje(), QStringLiteral("No se encuentra conexión a internet.... :("));
+
+    // At the next start "mavo.pdf" is no PDF: the data are not there yet.
+    pruebas::EscribirBytes(v.Ruta("mavo.pdf"), "<html>");
+    v.ventana.reset();
+    Arrancar(QDate(2026, 8, 17));
+    EXPECT_EQ(v.ventana->paginaUltimoSorteo()->Mensaje(),
+              QStringLiteral("\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde."));
+}
+
+class Noticias : public ::testing::Test {
+protected:
+    ServidorHttp servidor;
+    pruebas::VentanaPrueba v;
+
+    void Arrancar(QDate ultimoSorteo) {
+        pruebas::EscribirSorteos(v.dir.path(), {pruebas::UnSorteo(ultimoSorteo)});
+        pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"), {{1, 2, 3, 4, 5, 6}})});
+        Configuracion c;
+        c.PrecioApuesta = 1;
+        c.MesesMaximos = 24;
+        c.DireccionWeb = servidor.Base().mid(7);  // without "http://"
+        pruebas::EscribirBytes(v.Ruta("nums.ini"), CodificarConfiguracion(c));
+        ASSERT_TRUE(v.Arrancar());
+    }
+    void Comprobar() { v.ventana->ComprobarNoticias(); }
+};
+
+TEST_F(Noticias, SeTraenSiLosSorteosTienenTresDias) {
+    QByteArray informe = "<html><body><h1>Noticias</h1><p>" + QByteArray(400, 'n') +
+                         "</p><p>Nueva direcci&oacute;n: web:www.tombolin.example/nueva></p></body></html>";
+    servidor.Poner(QStringLiteral("/informe.dat"), R(200, informe).Tipo("text/html"));
+    // Two days old: nothing is fetched.
+    Arrancar(QDate(2026, 12, 4));
+    Comprobar();
+    EXPECT_TRUE(servidor.peticiones.empty());
+    EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
+    // Three days old: fetched and shown; the new address is kept.
+    v.reloj.Poner(QDate(2026, 12, 7));
+    Comprobar();
+    ASSERT_EQ(servidor.peticiones.size(), 1u);
+    EXPECT_EQ(servidor.peticiones[0].ruta, QStringLiteral("/informe.dat"));
+    ASSERT_NE(v.ventana->ventanaNoticias(), nullptr);
+    EXPECT_EQ(v.ventana->ventanaNoticias()->windowTitle(), QStringLiteral("Noticias del jefe..."));
+    EXPECT_EQ(v.ventana->estado().Config.DireccionVisible(), QStringLiteral("www.tombolin.example/nueva"));
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("informe.dat")), informe);
+}
+
+TEST_F(Noticias, SoloSeMuestraSiCambiaYPasaDe300) {
+    Arrancar(QDate(2026, 12, 1));
+    const struct {
+        QByteArray informe;
+        bool muestra;
+    } casos[] = {
+        {QByteArray(300, 'a'), false},  // 300 characters
+        {QByteArray(301, 'b'), true},
+        {QByteArray(301, 'c'), false},  // same length, other text
+        {QByteArray(500, 'd'), true},
+    };
+    for (const auto& c : casos) {
+        servidor.Poner(QStringLiteral("/informe.dat"), R(200, c.informe).Tipo("text/html"));
+        if (v.ventana->ventanaNoticias()) v.ventana->ventanaNoticias()->close();
+        QCoreApplication::processEvents();
+        Comprobar();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(v.ventana->ventanaNoticias() != nullptr && v.ventana->ventanaNoticias()->isVisible(), c.muestra)
+            << c.informe.size();
+    }
+}
+
+TEST_F(Noticias, UnaNoticiaHostilNoCargaNadaNiCambiaLaDireccion) {
+    Arrancar(QDate(2026, 12, 1));
+    const QString base = v.ventana->estado().Config.DireccionVisible();
+    const QByteArray informe = "<html><head><script>alert(1)</script>"
+                               "<link rel=stylesheet href=\"" + servidor.Base().toUtf8() + "/estilo.css\"></head>"
+                               "<body><img src=\"" + servidor.Base().toUtf8() + "/espia.png\">"
+                               "<img src=\"file:///etc/passwd\"><a href=\"http://tombolin.example/x\">enlace</a>"
+                               "<a href=\"javascript:alert(1)\">malo</a>" + QByteArray(300, 'x') +
+                               "web:" + QByteArray(3000, 'w') + "></body></html>";
+    servidor.Poner(QStringLiteral("/informe.dat"), R(200, informe).Tipo("text/html"));
+    Comprobar();
+    QCoreApplication::processEvents();
+    Infor* n = v.ventana->ventanaNoticias();
+    ASSERT_NE(n, nullptr);
+    // Only the news itself was asked for: no picture, no style sheet.
+    ASSERT_EQ(servidor.peticiones.size(), 1u);
+    EXPECT_EQ(v.ventana->estado().Config.DireccionVisible(), base);
+    EXPECT_FALSE(n->navegador()->toPlainText().contains(QStringLiteral("alert")));
+    // Links go to the browser, and only web links.
+    emit n->navegador()->anchorClicked(QUrl(QStringLiteral("http://tombolin.example/x")));
+    emit n->navegador()->anchorClicked(QUrl(QStringLiteral("javascript:alert(1)")));
+    ASSERT_EQ(v.escritorio.urls.size(), 1u);
+    EXPECT_EQ(v.escritorio.urls[0], QStringLiteral("http://tombolin.example/x"));
+}
+
+TEST(VentanaNoticias, EtiquetaQueVaYVieneYContacto) {
+    QTemporaryDir dir;
+    pruebas::EscribirBytes(dir.filePath("informe.dat"), "<p>hola a todos los de la peña</p>");
+    pruebas::DialogosGuion d;
+    pruebas::RelojFijo r(QDate(2026, 12, 6));
+    pruebas::EscritorioRegistro e;
+    pruebas::ImpresoraRegistro i;
+    auto* n = new Infor(dir.filePath("informe.dat"), Servicios{d, r, e, i});
+    n->show();
+    EXPECT_TRUE(n->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(n->pos(), QPoint(0, 0));
+    int minimo = 1000, maximo = -1000;
+    for (int t = 0; t < 400; ++t) {
+        n->Mover();
+        minimo = std::min(minimo, n->contacto()->x());
+        maximo = std::max(maximo, n->contacto()->x());
+    }
+    EXPECT_GE(minimo, 6);
+    EXPECT_LE(maximo, 264);
+    EXPECT_GT(maximo, 254);  // it reached the far end and came back
+    QPointer<Infor> vivo(n);
+    QTest::mouseClick(n->contacto(), Qt::LeftButton);
+    ASSERT_EQ(e.correos.size(), 1u);
+    EXPECT_EQ(e.correos[0], QStringLiteral("contacto@tombolin.example"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(vivo.isNull());
+}
+
+}  // namespace
+}  // namespace tombolin
