@@ -85,7 +85,8 @@ std::vector<Pena> Penas() {
             p.NumApuestas = static_cast<int16_t>(codigo);
             std::vector<int> n = todos;
             std::shuffle(n.begin(), n.end(), azar);
-            for (int c = 0; c < cuantos(codigo); ++c) p.Apuestas[0].Columnas[c] = static_cast<int16_t>(n[c]);
+            for (int c = 0; c < cuantos(codigo); ++c)
+                p.Apuestas[0].Columnas[c] = static_cast<int16_t>(n[c]);
             penas.push_back(p);
         }
     }
@@ -122,7 +123,8 @@ size_t Comprobar(int n, bool soloPremios, std::vector<Pena> penas) {
         leido += m->index(0, m->columnCount() - 1).data().toString().size();
         leido += m->index(m->rowCount() - 1, 1).data().toString().size();
     }
-    return leido + static_cast<size_t>(c.Sencilla.Filas()) + static_cast<size_t>(c.Multiple.Filas());
+    return leido + static_cast<size_t>(c.Sencilla.Filas()) +
+           static_cast<size_t>(c.Multiple.Filas());
 }
 
 // The floor: only the hits of every (draw, line) pair, as 64-bit masks.
@@ -204,7 +206,8 @@ double MedianaMs(F f) {
     for (int i = 0; i < 7; ++i) {
         const auto a = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(f());
-        t.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - a).count());
+        t.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - a)
+                        .count());
     }
     std::sort(t.begin(), t.end());
     return t[t.size() / 2];
@@ -223,7 +226,8 @@ void Resumen() {
     std::printf("Historia completa: %d sorteos, %zu peñas, %zu filas en las listas\n", todos,
                 D().penas.size(), filas);
     std::printf("  comprobación completa      %8.1f ms\n", completa);
-    std::printf("  sólo si hay premio         %8.1f ms  (%.2f veces el suelo)\n", premios, premios / suelo);
+    std::printf("  sólo si hay premio         %8.1f ms  (%.2f veces el suelo)\n", premios,
+                premios / suelo);
     std::printf("  suelo (aciertos con máscaras) %5.1f ms\n", suelo);
     std::printf("  primera comprobación (contando todo) %6.1f ms\n", primera);
     std::printf("  memoria de pico añadida por una comprobación completa: %.1f MB\n\n",

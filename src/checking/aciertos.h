@@ -16,6 +16,7 @@ void LineasConPremio(const uint64_t* lineas, int n, uint64_t sorteo, std::vector
 bool HayPremio(const uint64_t* lineas, int n, uint64_t sorteo);
 
 // Adds to `cuenta[k]` the lines with k hits.
-void ContarAciertos(const uint64_t* lineas, int n, uint64_t sorteo, std::array<int64_t, 65>& cuenta);
+void ContarAciertos(const uint64_t* lineas, int n, uint64_t sorteo,
+                    std::array<int64_t, 65>& cuenta);
 
 }  // namespace tombolin

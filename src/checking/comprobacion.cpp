@@ -34,7 +34,8 @@ uint8_t DiasDeJuego(const Pena& p) {
 }
 
 QString TextoAvisoSencilla(int aciertos, bool conComplementario) {
-    if (aciertos == 5 && conComplementario) return QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO");
+    if (aciertos == 5 && conComplementario)
+        return QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO");
     return QStringLiteral("¡¡ Premio !! Has acertado ") + QString::number(aciertos) +
            QStringLiteral(" números.");
 }
@@ -47,11 +48,16 @@ int CategoriaSencilla(int aciertos, bool conComplementario) {
 
 Rgb ColorAviso(int categoria) {
     switch (categoria) {
-        case 3: return {0, 192, 0};
-        case 4: return {0, 0, 255};
-        case 5: return {64, 0, 64};
-        case 6: return {255, 0, 0};
-        case kCategoria5MasC: return {192, 64, 0};
+        case 3:
+            return {0, 192, 0};
+        case 4:
+            return {0, 0, 255};
+        case 5:
+            return {64, 0, 64};
+        case 6:
+            return {255, 0, 0};
+        case kCategoria5MasC:
+            return {192, 64, 0};
     }
     return {};
 }
@@ -63,7 +69,7 @@ void SumarContador(int16_t& contador, int cuenta) {
 
 // What the lists read their cells from: the draws and the syndicates as they were checked.
 class DatosComprobacion {
-public:
+  public:
     struct SorteoPreparado {
         uint64_t mascara;
         uint64_t complementario;  // its bit
@@ -78,9 +84,9 @@ public:
         uint8_t dias = 0;
         double creacion = 0;
         bool elegida = false;
-        QString titulo;                   // "PEÑA " + the name as stored
-        std::vector<uint64_t> mascaras;   // one per line
-        std::vector<int16_t> valores;     // the numbers, `numeros` per line
+        QString titulo;                  // "PEÑA " + the name as stored
+        std::vector<uint64_t> mascaras;  // one per line
+        std::vector<int16_t> valores;    // the numbers, `numeros` per line
     };
 
     std::vector<Sorteo> sorteos;
@@ -89,7 +95,7 @@ public:
 };
 
 class Comprobador {
-public:
+  public:
     Comprobador(const std::vector<Sorteo>& sorteos, const std::vector<Pena>& penas,
                 const OpcionesComprobacion& o)
         : opciones_(o), datos_(std::make_shared<DatosComprobacion>()) {
@@ -98,8 +104,9 @@ public:
             uint64_t m = 0;
             for (int16_t n : s.Numeros) m |= Bit(n);
             const QDate f = OleAFecha(s.Fecha);
-            datos_->preparados.push_back({m, Bit(s.Complementario), s.Fecha,
-                                          static_cast<uint8_t>(f.isValid() ? 1u << f.dayOfWeek() : 0)});
+            datos_->preparados.push_back(
+                {m, Bit(s.Complementario), s.Fecha,
+                 static_cast<uint8_t>(f.isValid() ? 1u << f.dayOfWeek() : 0)});
         }
         for (const Pena& p : penas) datos_->penas.push_back(PrepararPena(p));
     }
@@ -118,7 +125,8 @@ public:
         for (QChar& c : nombre) {
             if (!c.isPrint()) c = QLatin1Char('?');
         }
-        r.titulo = QStringLiteral("PEÑA ") + nombre.leftJustified(Pena::kAnchoNombre, QLatin1Char(' '), true);
+        r.titulo = QStringLiteral("PEÑA ") +
+                   nombre.leftJustified(Pena::kAnchoNombre, QLatin1Char(' '), true);
         for (int l = 0; l < r.lineas; ++l) {
             uint64_t m = 0;
             for (int c = 0; c < r.numeros; ++c) {
@@ -143,7 +151,8 @@ public:
         bool cambia = false;
         std::vector<uint8_t> premiadas;
         for (const auto& s : sorteos) {
-            if (!(pena.FechaComprobado < s.fecha) || !(p.creacion <= s.fecha) || !(p.dias & s.bitDia)) {
+            if (!(pena.FechaComprobado < s.fecha) || !(p.creacion <= s.fecha) ||
+                !(p.dias & s.bitDia)) {
                 continue;
             }
             if (p.multiple) {
@@ -233,9 +242,9 @@ public:
 
     // Syndicates of one kind that passed the chooser.
     size_t Cuantas(bool multiples) const {
-        return static_cast<size_t>(std::count_if(datos_->penas.begin(), datos_->penas.end(), [&](const auto& p) {
-            return p.multiple == multiples && p.elegida;
-        }));
+        return static_cast<size_t>(
+            std::count_if(datos_->penas.begin(), datos_->penas.end(),
+                          [&](const auto& p) { return p.multiple == multiples && p.elegida; }));
     }
 
     void Empezar(ListaResultados& lista, bool multiple) const {
@@ -243,13 +252,13 @@ public:
         lista.multiple_ = multiple;
     }
 
-private:
+  private:
     OpcionesComprobacion opciones_;
     std::shared_ptr<DatosComprobacion> datos_;
 };
 
-Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas,
-                                int n, const OpcionesComprobacion& opciones,
+Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas, int n,
+                                const OpcionesComprobacion& opciones,
                                 const std::function<void(int)>& progreso) {
     Comprobacion r;
     Comprobador c(sorteos, penas, opciones);
@@ -311,15 +320,19 @@ ListaResultados::Tipo ListaResultados::TipoFila(int fila) const {
     if (fila < 0 || fila >= filas_) return Tipo::Vacia;
     const Ubicacion u = Ubicar(fila);
     switch (u.desplazamiento) {
-        case 0: return Tipo::Vacia;
-        case 1: return Tipo::TituloPena;
-        case 2: return Tipo::Fecha;
-        case 3: return multiple_ ? Tipo::Apuesta : Tipo::Linea;
+        case 0:
+            return Tipo::Vacia;
+        case 1:
+            return Tipo::TituloPena;
+        case 2:
+            return Tipo::Fecha;
+        case 3:
+            return multiple_ ? Tipo::Apuesta : Tipo::Linea;
     }
     if (!multiple_) return Tipo::Linea;
     const Bloque& b = bloques_[u.bloque];
-    const auto& avisos = AvisosMultiple(datos_->penas[b.pena].codigo, b.detalle & 0xFF,
-                                        (b.detalle >> 8) & 1);
+    const auto& avisos =
+        AvisosMultiple(datos_->penas[b.pena].codigo, b.detalle & 0xFF, (b.detalle >> 8) & 1);
     return u.desplazamiento - 3 < static_cast<int>(avisos.size()) ? Tipo::Aviso : Tipo::Vacia;
 }
 

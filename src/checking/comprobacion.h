@@ -44,7 +44,7 @@ class DatosComprobacion;
 
 // One results list. Row r and column c are produced on demand.
 class ListaResultados {
-public:
+  public:
     enum class Tipo { Vacia, TituloPena, Fecha, Linea, Apuesta, Aviso };
 
     ListaResultados() = default;
@@ -60,10 +60,10 @@ public:
     // Walks the blocks in list order: the draw (record number), the syndicate (record number)
     // and the rows of the block from its title.
     struct Bloque {
-        int32_t sorteo;  // place in the draws, oldest first
-        int32_t pena;    // place in the syndicates
-        int32_t fila;    // first row (the blank one)
-        int32_t detalle; // kept lines (simple, with prizes only) or hits and complementario
+        int32_t sorteo;   // place in the draws, oldest first
+        int32_t pena;     // place in the syndicates
+        int32_t fila;     // first row (the blank one)
+        int32_t detalle;  // kept lines (simple, with prizes only) or hits and complementario
     };
     const std::vector<Bloque>& Bloques() const { return bloques_; }
     int FilasDeBloque(size_t b) const;
@@ -76,7 +76,7 @@ public:
     // The draws the list was built from, oldest first.
     const std::vector<Sorteo>& Sorteos() const;
 
-private:
+  private:
     friend class Comprobador;
     struct Ubicacion {
         size_t bloque;
@@ -97,10 +97,10 @@ private:
 struct Comprobacion {
     ListaResultados Sencilla;
     ListaResultados Multiple;
-    bool PremioSencilla = false;  // a listed simple line has a prize (only with BuscarPremios)
-    bool PremioMultiple = false;  // a listed multiple bet has a prize
-    bool SencillaElegida = false;  // a simple syndicate passed the chooser
-    bool MultipleElegida = false;  // a multiple syndicate passed the chooser
+    bool PremioSencilla = false;      // a listed simple line has a prize (only with BuscarPremios)
+    bool PremioMultiple = false;      // a listed multiple bet has a prize
+    bool SencillaElegida = false;     // a simple syndicate passed the chooser
+    bool MultipleElegida = false;     // a multiple syndicate passed the chooser
     std::vector<int> PenasCambiadas;  // places of the syndicates whose record changed
 };
 
@@ -109,8 +109,8 @@ void SumarContador(int16_t& contador, int cuenta);
 
 // Checks the `n` most recent of `sorteos` (oldest first, as the file holds them) against
 // `penas`, whose counters and FechaComprobado it updates. `progreso` is told each draw checked.
-Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas,
-                                int n, const OpcionesComprobacion& opciones,
+Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas, int n,
+                                const OpcionesComprobacion& opciones,
                                 const std::function<void(int)>& progreso = {});
 
 }  // namespace tombolin

@@ -19,7 +19,7 @@ QString TextoSorteoImpreso(const Sorteo& s) {
 }
 
 class Listado {
-public:
+  public:
     Listado(Impresora& i, const std::vector<Sorteo>& sorteos) : imp_(i), sorteos_(sorteos) {}
 
     void Seccion(const ListaResultados& lista) {
@@ -46,7 +46,7 @@ public:
 
     bool HayImpreso() const { return hayImpreso_; }
 
-private:
+  private:
     void Linea(double x, const QString& texto) {
         imp_.PonerX(x);
         imp_.ImprimirLinea(texto);
@@ -79,8 +79,8 @@ private:
         }
         imp_.TamanoFuente(22);
         imp_.Negrita(true);
-        Linea(multiple ? 70 : 50,
-              multiple ? QStringLiteral("PEÑAS MÚLTIPLES") : QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
+        Linea(multiple ? 70 : 50, multiple ? QStringLiteral("PEÑAS MÚLTIPLES")
+                                           : QStringLiteral("PEÑAS SENCILLAS / REDUCIDAS"));
         imp_.Negrita(false);
         titulo_ = true;
     }

@@ -13,9 +13,9 @@ namespace tombolin {
 inline constexpr int kCategoria5MasC = 7;
 
 struct AvisoMultiple {
-    QString Texto;    // "¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."
-    int Apuestas;     // 4
-    int Categoria;    // 3..6, or 7 for 5 + complementario
+    QString Texto;  // "¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."
+    int Apuestas;   // 4
+    int Categoria;  // 3..6, or 7 for 5 + complementario
 };
 
 // The notices of a multiple (NumApuestas 501..506) with `aciertos` hits; empty when

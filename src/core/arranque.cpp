@@ -48,8 +48,9 @@ QString AbrirFicheros(Estado& e) {
     }
     return texto + QStringLiteral("Compruebe que la carpeta del programa (") +
            QDir::toNativeSeparators(e.RutaPrograma) +
-           QStringLiteral(") y sus archivos se pueden leer y escribir. El programa seguirá "
-                          "funcionando, pero no podrá guardar los cambios.");
+           QStringLiteral(
+               ") y sus archivos se pueden leer y escribir. El programa seguirá "
+               "funcionando, pero no podrá guardar los cambios.");
 }
 
 QStringList AvisosRegistrosIncompletos(const Estado& estado) {
@@ -75,8 +76,9 @@ QStringList AvisosRegistrosIncompletos(const Estado& estado) {
 
 QString FaltanTablas(const Estado& estado) {
     if (QFileInfo::exists(estado.Fichero(kFicheroTablas))) return {};
-    return QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
-                          "programa. Reinstale el programa. Error ") +
+    return QStringLiteral(
+               "No se encuentra un archivo necesario para el funcionamiento del "
+               "programa. Reinstale el programa. Error ") +
            QString::number(Error::kNoEncontrado);
 }
 

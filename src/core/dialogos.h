@@ -13,7 +13,7 @@ enum class Respuesta { Aceptar, Cancelar, Si, No };
 // Every box and dialog the program shows goes through here, so that the windows and the data
 // operations can be driven by tests with scripted answers.
 class Dialogos {
-public:
+  public:
     virtual ~Dialogos() = default;
 
     // A message box; returns the button pressed (Cancelar or No when it was closed otherwise).

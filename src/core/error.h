@@ -8,11 +8,11 @@ namespace tombolin {
 // always seen after "Error " in its messages.
 struct Error {
     static constexpr int kNinguno = 0;
-    static constexpr int kNoEncontrado = 53;  // file not found
+    static constexpr int kNoEncontrado = 53;   // file not found
     static constexpr int kEntradaSalida = 57;  // device input/output error
     static constexpr int kDiscoLleno = 61;
-    static constexpr int kPermiso = 70;   // permission denied
-    static constexpr int kAcceso = 75;    // path or file access error
+    static constexpr int kPermiso = 70;  // permission denied
+    static constexpr int kAcceso = 75;   // path or file access error
 
     int Numero = kNinguno;
     QString Detalle;  // the system's own words, for the closing note of a failure

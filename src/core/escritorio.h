@@ -6,7 +6,7 @@ namespace tombolin {
 
 // The user's own programs: the web browser and the mail program.
 class Escritorio {
-public:
+  public:
     virtual ~Escritorio() = default;
     virtual bool AbrirUrl(const QString& url) = 0;
     virtual bool NuevoCorreo(const QString& direccion) = 0;

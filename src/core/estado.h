@@ -34,10 +34,10 @@ struct Estado {
     QString Fichero(const char* nombre) const { return RutaPrograma + QLatin1String(nombre); }
 
     // The files held open for the whole run.
-    FicheroRegistros Penas{Pena::kLongitud};              // "apuestas.dat"
-    FicheroRegistros Sorteos{Sorteo::kLongitud};          // "numeros.dat"
-    FicheroRegistros Ajustes{Configuracion::kLongitud};   // "nums.ini"
-    QFile Descarga;                                        // "www.txt"
+    FicheroRegistros Penas{Pena::kLongitud};             // "apuestas.dat"
+    FicheroRegistros Sorteos{Sorteo::kLongitud};         // "numeros.dat"
+    FicheroRegistros Ajustes{Configuracion::kLongitud};  // "nums.ini"
+    QFile Descarga;                                      // "www.txt"
 
     int SorteoLibre = 0;  // number of draws + 1
     Sorteo SorteoActual;  // the most recent draw after each refresh; all zero without draws

@@ -28,8 +28,8 @@ QDate OleAFecha(double ole) {
 }
 
 QString diasemana(QDate fecha) {
-    static const std::array<const char*, 7> kNombres = {
-        "Lunes", "Martes", "Miércoles", "Jueves", "Viernes", "Sábado", "Domingo"};
+    static const std::array<const char*, 7> kNombres = {"Lunes",   "Martes", "Miércoles", "Jueves",
+                                                        "Viernes", "Sábado", "Domingo"};
     if (!fecha.isValid()) return {};
     return QString::fromUtf8(kNombres[fecha.dayOfWeek() - 1]);
 }

@@ -13,7 +13,7 @@ namespace tombolin {
 // is not a record: it is ignored by reads and counts, and left on disk untouched until the file
 // is next rewritten.
 class FicheroRegistros {
-public:
+  public:
     explicit FicheroRegistros(int longitud) : longitud_(longitud) {}
     FicheroRegistros(const FicheroRegistros&) = delete;
     FicheroRegistros& operator=(const FicheroRegistros&) = delete;
@@ -44,7 +44,7 @@ public:
     // again, whatever the outcome.
     Error Reemplazar(const QByteArray& contenido, const QString& temporal);
 
-private:
+  private:
     int longitud_;
     QString ruta_;
     mutable QFile fichero_;

@@ -8,7 +8,7 @@ namespace tombolin {
 // edge, a current position that each printed line moves down, fonts in points. The real one
 // draws with QPainter on a QPrinter; tests record what is asked of it.
 class Impresora {
-public:
+  public:
     virtual ~Impresora() = default;
 
     // Starts a document; false when the printer can't be used.

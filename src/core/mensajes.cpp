@@ -7,13 +7,14 @@ QString TituloVayaHombre() {
 }
 
 void MensajePermiso(Dialogos& dialogos) {
-    const QString texto =
-        QStringLiteral("Para modificar el archivo necesita permiso de Administrador.\r\n"
-                       "Cierre el programa y ejecútelo en modo Administrador y repita la "
-                       "operación.\r\n"
-                       "(Encima del icono, botón derecho y elija \"Ejecutar como "
-                       "administrador\")");
-    dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error de permiso"));
+    const QString texto = QStringLiteral(
+        "Para modificar el archivo necesita permiso de Administrador.\r\n"
+        "Cierre el programa y ejecútelo en modo Administrador y repita la "
+        "operación.\r\n"
+        "(Encima del icono, botón derecho y elija \"Ejecutar como "
+        "administrador\")");
+    dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar,
+                     QStringLiteral("Error de permiso"));
 }
 
 void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString& fichero) {

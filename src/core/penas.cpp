@@ -34,15 +34,14 @@ bool BorrarPena(Estado& estado, Dialogos& dialogos) {
     FicheroRegistros& canal = estado.Penas;
     Pena pena;
     if (!LeerPena(canal, estado.PenaActual, pena)) return false;
-    const Respuesta r = dialogos.Mensaje(
-        QStringLiteral("¿Seguro que quieres eliminar la Peña ") + pena.NombreVisible() +
-            QStringLiteral("?"),
-        Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar..."));
+    const Respuesta r =
+        dialogos.Mensaje(QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
+                             pena.NombreVisible() + QStringLiteral("?"),
+                         Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar..."));
     if (r != Respuesta::Si) return false;
 
     QByteArray todas = canal.LeerEnteros();
-    todas.remove(static_cast<qsizetype>(estado.PenaActual - 1) * Pena::kLongitud,
-                 Pena::kLongitud);
+    todas.remove(static_cast<qsizetype>(estado.PenaActual - 1) * Pena::kLongitud, Pena::kLongitud);
     const Error error = canal.Reemplazar(todas, estado.Fichero(kTemporalPenas));
     if (error) {
         InformarErrorFichero(dialogos, error, QLatin1String(kFicheroPenas));

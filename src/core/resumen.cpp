@@ -136,8 +136,8 @@ FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos) {
         }
         f.Base = base.join(QLatin1Char('-'));
     } else if (pena.NumApuestas >= 500) {
-        f.Descripcion = QStringLiteral("-Apuesta múltiple de ") + QString::number(m) +
-                        QStringLiteral(" nºs.");
+        f.Descripcion =
+            QStringLiteral("-Apuesta múltiple de ") + QString::number(m) + QStringLiteral(" nºs.");
     } else {
         f.Descripcion = QStringLiteral("-Apuestas sencillas.");
     }

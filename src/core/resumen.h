@@ -25,14 +25,14 @@ QString TextoAvisoActualizacion(QDate hoy, double fechaUltimo);
 QString TextoPorcentaje(double p);
 
 struct Actualizacion {
-    int SorteoLibre = 1;      // number of draws + 1
-    int SorteosJugados = 0;   // draws that count for at least one syndicate
-    Sorteo Ultimo;            // the most recent draw; all zero when there are none
-    QString TextoUltimo;      // "Fichero de datos vacío." or "Jueves, 3 de diciembre del 2026"
+    int SorteoLibre = 1;     // number of draws + 1
+    int SorteosJugados = 0;  // draws that count for at least one syndicate
+    Sorteo Ultimo;           // the most recent draw; all zero when there are none
+    QString TextoUltimo;     // "Fichero de datos vacío." or "Jueves, 3 de diciembre del 2026"
     QDate Proximo;
     QString TextoProximo;
     QString TextoCuenta;
-    QString TextoAviso;       // empty: no warning
+    QString TextoAviso;  // empty: no warning
 };
 
 Actualizacion CalcularActualizacion(const std::vector<Sorteo>& sorteos,
@@ -41,9 +41,9 @@ Actualizacion CalcularActualizacion(const std::vector<Sorteo>& sorteos,
 // The summary of all syndicates.
 struct ResumenTodas {
     int Penas = 0;
-    int Total = 0;                 // prizes of every category of every syndicate
-    QString TextoEfectividad;      // "…% de efectividad en premios" or "¡Nunca has acertado nada!"
-    QString TextoJugados;          // "en J sorteos"; empty without syndicates
+    int Total = 0;             // prizes of every category of every syndicate
+    QString TextoEfectividad;  // "…% de efectividad en premios" or "¡Nunca has acertado nada!"
+    QString TextoJugados;      // "en J sorteos"; empty without syndicates
     double SinPremio = 1, ConPremio = 0;  // the two slices of the pie
 };
 
@@ -56,10 +56,10 @@ struct FichaPena {
     QString TextoJugados;      // draws played, or "-"
     QString TextoEfectividad;  // "150 %", "100 %", "-"
     double SinPremio = 1, ConPremio = 0;
-    QStringList Lineas;        // bet-line texts
-    QString Descripcion;       // "-Apuestas sencillas.", "-Apuesta múltiple de 10 nºs.", …
-    QString Base;              // the base numbers of a reduced system joined by "-"
-    bool Danada = false;       // the record can't be read as a syndicate (see ErrorLectura)
+    QStringList Lineas;   // bet-line texts
+    QString Descripcion;  // "-Apuestas sencillas.", "-Apuesta múltiple de 10 nºs.", …
+    QString Base;         // the base numbers of a reduced system joined by "-"
+    bool Danada = false;  // the record can't be read as a syndicate (see ErrorLectura)
     int ErrorLectura = 0;
 };
 

@@ -78,8 +78,9 @@ bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos) {
     }
 
     dialogos.Mensaje(
-        QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior "
-                       "del programa y se va a convertir el fichero a la versión actual."),
+        QStringLiteral(
+            "Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior "
+            "del programa y se va a convertir el fichero a la versión actual."),
         Icono::Informacion, Botones::Aceptar, QStringLiteral("Actualización de datos"));
 
     const qint64 bytes = canal.Bytes();
@@ -124,15 +125,15 @@ bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio)
     }
 
     const auto errorFinal = [&](const Error& error) {
-        dialogos.Mensaje(TextoFicheroNoValido() + QStringLiteral(" Error ") +
-                             QString::number(error.Numero),
-                         Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+        dialogos.Mensaje(
+            TextoFicheroNoValido() + QStringLiteral(" Error ") + QString::number(error.Numero),
+            Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
     };
 
     QFile fichero(elegido);
     if (!fichero.open(QIODevice::ReadOnly)) {
         errorFinal(QFileInfo::exists(elegido) ? Error{Error::kAcceso, {}}
-                                               : Error{Error::kNoEncontrado, {}});
+                                              : Error{Error::kNoEncontrado, {}});
         return false;
     }
     // Read at most one byte more than the largest draws file, to tell a larger file apart.

@@ -33,7 +33,8 @@ QString TablaReducida::Descripcion() const {
            QString::number(CantidadApuestas) + QStringLiteral(" apuestas.");
 }
 
-std::array<int, 6> AplicarLinea(const TablaReducida::Linea& linea, const std::vector<int>& numeros) {
+std::array<int, 6> AplicarLinea(const TablaReducida::Linea& linea,
+                                const std::vector<int>& numeros) {
     std::array<int, 6> apuesta{};
     for (int i = 0; i < 6; ++i) {
         const int p = linea[i];
@@ -68,7 +69,8 @@ void FicheroTablas::Leer(const QByteArray& contenido) {
         if (lineas.size() - i < 3) return;
         TablaReducida t;
         t.CantidadNumeros = NumeroInicial(lineas[i]);
-        t.Garantia = DecodificarCampo(lineas[i + 1].constData(), static_cast<int>(lineas[i + 1].size()));
+        t.Garantia =
+            DecodificarCampo(lineas[i + 1].constData(), static_cast<int>(lineas[i + 1].size()));
         t.CantidadApuestas = NumeroInicial(lineas[i + 2]);
         i += 3;
         if (t.CantidadNumeros < 6 || t.CantidadNumeros > TablaReducida::kMaximoNumeros) return;

@@ -13,7 +13,7 @@
 namespace tombolin {
 
 struct TablaReducida {
-    static constexpr int kMaximoNumeros = 20;     // base numbers a syndicate keeps
+    static constexpr int kMaximoNumeros = 20;    // base numbers a syndicate keeps
     static constexpr int kMaximoApuestas = 205;  // bet lines a syndicate holds
 
     using Linea = std::array<int8_t, 6>;  // positions 1..N
@@ -37,7 +37,7 @@ int NumeroInicial(const QByteArray& linea);
 std::array<int, 6> AplicarLinea(const TablaReducida::Linea& linea, const std::vector<int>& numeros);
 
 class FicheroTablas {
-public:
+  public:
     // Reads the file; false when it can't be read. The reading stops at the first malformed
     // table (a header line missing at the end, N outside 6..20, K outside 0..205, fewer bet
     // lines than K, a position outside 1..N or repeated in a line); the tables before it are
@@ -51,7 +51,7 @@ public:
     // False when the reading stopped at a malformed table.
     bool Completo() const { return completo_; }
 
-private:
+  private:
     std::vector<TablaReducida> tablas_;
     bool completo_ = false;
 };

@@ -34,7 +34,8 @@ char CodificarCaracter(QChar c) {
 QString DecodificarCampo(const char* bytes, int ancho) {
     QString texto;
     texto.reserve(ancho);
-    for (int i = 0; i < ancho; ++i) texto.append(DecodificarByte(static_cast<unsigned char>(bytes[i])));
+    for (int i = 0; i < ancho; ++i)
+        texto.append(DecodificarByte(static_cast<unsigned char>(bytes[i])));
     return texto;
 }
 

@@ -13,7 +13,8 @@ constexpr double kMargenMm = 12;
 
 }  // namespace
 
-ImpresoraQt::ImpresoraQt() : printer_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
+ImpresoraQt::ImpresoraQt()
+    : printer_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
     printer_.setFullPage(true);
     printer_.setPageSize(QPageSize(QPageSize::A4));
     fuente_.setStyleHint(QFont::SansSerif);

@@ -11,7 +11,7 @@ namespace tombolin {
 // The printer through QPrinter and QPainter, in full-page mode so that millimetres are measured
 // from the paper's edge. Liberation Sans stands in for Arial.
 class ImpresoraQt : public Impresora {
-public:
+  public:
     ImpresoraQt();
     ~ImpresoraQt() override;
 
@@ -34,7 +34,7 @@ public:
     void Terminar() override;
     void Cancelar() override;
 
-private:
+  private:
     double Px(double mm) const;
     double AltoLinea() const;  // in millimetres
     double AltoPagina() const;

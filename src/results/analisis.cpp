@@ -34,7 +34,8 @@ bool SorteoPosible(const Sorteo& s, QDate hoy) {
     for (int16_t n : s.Numeros) {
         if (n < 1 || n > 49 || !vistos.insert(n).second) return false;
     }
-    if (s.Complementario < 1 || s.Complementario > 49 || vistos.count(s.Complementario)) return false;
+    if (s.Complementario < 1 || s.Complementario > 49 || vistos.count(s.Complementario))
+        return false;
     if (s.Reintegro < 0 || s.Reintegro > 9) return false;
     return OleAFecha(s.Fecha) <= hoy;
 }
@@ -64,7 +65,8 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
             const QDate f(ParteDeFecha(anyo), ParteDeFecha(mes), ParteDeFecha(dia));
             if (!f.isValid()) throw FueraDelDocumento();
             if (FechaAOle(f) > fechaUltimo) {
-                if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos) throw FueraDelDocumento();
+                if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos)
+                    throw FueraDelDocumento();
                 fechas.push_back(FechaAOle(f));
             }
             p = d.Posicion();
@@ -78,7 +80,8 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
             busca(d, Q + QStringLiteral("combinacion"), Q + QStringLiteral(":"));
             s.Numeros[0] = Numero16(busca(d, Q + Q, QStringLiteral("-")));
             d.Avanzar(-1);
-            for (int k = 1; k < 6; ++k) s.Numeros[k] = Numero16(busca(d, QStringLiteral("- "), QStringLiteral(" ")));
+            for (int k = 1; k < 6; ++k)
+                s.Numeros[k] = Numero16(busca(d, QStringLiteral("- "), QStringLiteral(" ")));
             for (int16_t n : s.Numeros) malo |= n == 0;
             s.Complementario = Numero16(busca(d, QStringLiteral("("), QStringLiteral(")")));
             s.Reintegro = Numero16(busca(d, QStringLiteral("("), QStringLiteral(")")));
@@ -148,7 +151,8 @@ QString DireccionEnNoticias(const QByteArray& informe) {
         return {};
     }
     // It goes into a 60-character field and after "http://": a host and a path, nothing else.
-    static const QRegularExpression direccion(QStringLiteral("^[A-Za-z0-9.-]+(/[A-Za-z0-9._~/-]*)?$"));
+    static const QRegularExpression direccion(
+        QStringLiteral("^[A-Za-z0-9.-]+(/[A-Za-z0-9._~/-]*)?$"));
     if (w.size() >= 60 || !direccion.match(w).hasMatch()) return {};
     return w;
 }

@@ -13,12 +13,17 @@ QByteArray Bytes(const QString& texto) {
 // Windows-1252 upper case, byte for byte.
 char Mayuscula(char c) {
     const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) return static_cast<char>(b - 0x20);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+        return static_cast<char>(b - 0x20);
     switch (b) {
-        case 0x9A: return static_cast<char>(0x8A);
-        case 0x9C: return static_cast<char>(0x8C);
-        case 0x9E: return static_cast<char>(0x8E);
-        case 0xFF: return static_cast<char>(0x9F);
+        case 0x9A:
+            return static_cast<char>(0x8A);
+        case 0x9C:
+            return static_cast<char>(0x8C);
+        case 0x9E:
+            return static_cast<char>(0x8E);
+        case 0xFF:
+            return static_cast<char>(0x9F);
     }
     return c;
 }
@@ -60,7 +65,8 @@ QString Buscar(Documento& d, const QString& empieza, const QString& final, bool 
             const qint64 q = d.Posicion();
             // Past the last character there is no end to find: the run stops.
             if (q > longitud) throw FueraDelDocumento();
-            const bool acaba = Igual(datos, q - 1, fin, false) || Igual(datos, q - 1, finMayusculas, false);
+            const bool acaba =
+                Igual(datos, q - 1, fin, false) || Igual(datos, q - 1, finMayusculas, false);
             d.Ir(q + 1);
             if (acaba || d.Posicion() == longitud) return recogido;
             QChar c = DecodificarByte(static_cast<unsigned char>(datos[q - 1]));

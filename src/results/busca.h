@@ -15,7 +15,7 @@ struct FueraDelDocumento : std::runtime_error {
 };
 
 class Documento {
-public:
+  public:
     Documento() = default;
     explicit Documento(QByteArray datos) : datos_(std::move(datos)) {}
 
@@ -26,7 +26,7 @@ public:
     void Avanzar(qint64 caracteres) { Ir(posicion_ + caracteres); }
     const QByteArray& Datos() const { return datos_; }
 
-private:
+  private:
     QByteArray datos_;
     qint64 posicion_ = 1;
 };

@@ -8,7 +8,7 @@
 namespace tombolin {
 
 class Transferencia {
-public:
+  public:
     // The state a failed transfer is left in.
     static constexpr int kError = 11;
     static constexpr int kTerminada = 12;

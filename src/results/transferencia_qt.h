@@ -16,7 +16,7 @@ namespace tombolin {
 class TransferenciaQt : public QObject, public Transferencia {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kSegundosSinRespuesta = 5;
     static constexpr qint64 kLimiteBytes = 8 * 1024 * 1024;
 
@@ -32,7 +32,7 @@ public:
     void PonerLimiteBytes(qint64 limite) { limite_ = limite; }
     void PonerSegundosSinRespuesta(int segundos) { segundos_ = segundos; }
 
-private:
+  private:
     QNetworkAccessManager red_;
     QPointer<QNetworkReply> respuesta_;
     int estado_ = 0;

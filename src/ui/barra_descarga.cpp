@@ -62,7 +62,8 @@ BarraDescarga::BarraDescarga(Estado& estado, Servicios servicios, Transferencia&
 QString BarraDescarga::Direccion(QDate hoy) const {
     const auto ocho = [](QDate d) { return d.toString(QStringLiteral("yyyyMMdd")); };
     return servicio_ +
-           QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&fechaInicioInclusiva=") +
+           QStringLiteral(
+               "/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&fechaInicioInclusiva=") +
            ocho(hoy.addDays(-100)) + QStringLiteral("&fechaFinInclusiva=") + ocho(hoy);
 }
 
@@ -154,7 +155,8 @@ void BarraDescarga::TicVigilante() {
         // "www.txt" keeps the document as one quoted item; the parser reads it from there.
         estado_.Descarga.close();
         const QString www = estado_.Fichero(kFicheroDescarga);
-        EscribirYRenombrar(www, www + QStringLiteral(".tmp"), ComoElementoEntrecomillado(documento_));
+        EscribirYRenombrar(www, www + QStringLiteral(".tmp"),
+                           ComoElementoEntrecomillado(documento_));
         estado_.Descarga.setFileName(www);
         estado_.Descarga.open(QIODevice::ReadWrite);
         documento_.clear();
@@ -189,24 +191,25 @@ void BarraDescarga::AnalizarYFusionar() {
     if (l.Fallo) {
         if (l.LeidosAntesDelFallo == 0 && estadoTransferencia_ != Transferencia::kError) {
             servicios_.dialogos.Mensaje(
-                QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
-                               "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
-                               "más tarde."),
+                QStringLiteral(
+                    "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                    "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
+                    "más tarde."),
                 Icono::Critico, Botones::Aceptar, QStringLiteral("Error crítico"));
             vigilante_->stop();
-            emit analisisImposible(QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde "
-                                                  "se conecta y le vuelve a suceder envie un email "
-                                                  "a: ") +
-                                   QLatin1String(kCorreoContacto));
+            emit analisisImposible(
+                QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde "
+                               "se conecta y le vuelve a suceder envie un email "
+                               "a: ") +
+                QLatin1String(kCorreoContacto));
             analisisFallido_ = true;
         } else if (estadoTransferencia_ == Transferencia::kError) {
             AbortoConexion();
         } else {
-            servicios_.dialogos.Mensaje(QStringLiteral("Aun no hay datos de sorteos del ") +
-                                            QString::number(servicios_.reloj.Hoy().year()) +
-                                            QStringLiteral("."),
-                                        Icono::Informacion, Botones::Aceptar,
-                                        QStringLiteral("Pruebe mas tarde"));
+            servicios_.dialogos.Mensaje(
+                QStringLiteral("Aun no hay datos de sorteos del ") +
+                    QString::number(servicios_.reloj.Hoy().year()) + QStringLiteral("."),
+                Icono::Informacion, Botones::Aceptar, QStringLiteral("Pruebe mas tarde"));
         }
         return;
     }
@@ -225,8 +228,9 @@ void BarraDescarga::AnalizarYFusionar() {
                            (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
     }
     if (sorteosNuevos_ == 0) {
-        servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."), Icono::Informacion,
-                                    Botones::Aceptar, QStringLiteral("Pruebe más tarde"));
+        servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
+                                    Icono::Informacion, Botones::Aceptar,
+                                    QStringLiteral("Pruebe más tarde"));
         sorteosNuevos_ = 1;
     }
     emit sorteosCambiados();

@@ -20,7 +20,7 @@ namespace tombolin {
 class BarraDescarga : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // Progress values.
     enum Progreso { kAbortada = 0, kConectando, kRecibido, kComprobando, kRefrescando, kTerminada };
 
@@ -36,12 +36,12 @@ public:
     int SorteosNuevos() const { return sorteosNuevos_; }
     bool AnalisisFallido() const { return analisisFallido_; }
 
-public slots:
+  public slots:
     void BajarSorteos();
     // One tick of the watchdog (every second while it runs).
     void TicVigilante();
 
-signals:
+  signals:
     // A download starts: clear the new-draws label, stop the prize notice, close the news.
     void empieza();
     void nuevosSorteos(const QString& texto);
@@ -55,7 +55,7 @@ signals:
     // The document could not be read: what the document area should say.
     void analisisImposible(const QString& texto);
 
-private:
+  private:
     void PonerProgreso(int valor);
     void PonerEstado(const QString& texto);
     void AbortoConexion();

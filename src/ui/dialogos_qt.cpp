@@ -14,27 +14,45 @@ Respuesta DialogosQt::Mensaje(const QString& texto, Icono icono, Botones botones
     caja.setWindowTitle(titulo);
     caja.setText(texto);
     switch (icono) {
-        case Icono::Ninguno: caja.setIcon(QMessageBox::NoIcon); break;
-        case Icono::Informacion: caja.setIcon(QMessageBox::Information); break;
-        case Icono::Pregunta: caja.setIcon(QMessageBox::Question); break;
-        case Icono::Exclamacion: caja.setIcon(QMessageBox::Warning); break;
-        case Icono::Critico: caja.setIcon(QMessageBox::Critical); break;
+        case Icono::Ninguno:
+            caja.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icono::Informacion:
+            caja.setIcon(QMessageBox::Information);
+            break;
+        case Icono::Pregunta:
+            caja.setIcon(QMessageBox::Question);
+            break;
+        case Icono::Exclamacion:
+            caja.setIcon(QMessageBox::Warning);
+            break;
+        case Icono::Critico:
+            caja.setIcon(QMessageBox::Critical);
+            break;
     }
     switch (botones) {
-        case Botones::Aceptar: caja.setStandardButtons(QMessageBox::Ok); break;
+        case Botones::Aceptar:
+            caja.setStandardButtons(QMessageBox::Ok);
+            break;
         case Botones::AceptarCancelar:
             caja.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             break;
-        case Botones::SiNo: caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Botones::SiNo:
+            caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case Botones::SiNoCancelar:
             caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
     switch (caja.exec()) {
-        case QMessageBox::Ok: return Respuesta::Aceptar;
-        case QMessageBox::Yes: return Respuesta::Si;
-        case QMessageBox::No: return Respuesta::No;
-        default: return botones == Botones::SiNo ? Respuesta::No : Respuesta::Cancelar;
+        case QMessageBox::Ok:
+            return Respuesta::Aceptar;
+        case QMessageBox::Yes:
+            return Respuesta::Si;
+        case QMessageBox::No:
+            return Respuesta::No;
+        default:
+            return botones == Botones::SiNo ? Respuesta::No : Respuesta::Cancelar;
     }
 }
 

@@ -9,7 +9,7 @@ namespace tombolin {
 
 // The real boxes and dialogs: QMessageBox and QFileDialog over the given window.
 class DialogosQt : public Dialogos {
-public:
+  public:
     void PonerVentana(QWidget* ventana) { ventana_ = ventana; }
 
     Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
@@ -18,7 +18,7 @@ public:
                           const QString& filtro) override;
     bool ElegirImpresora(Impresora& impresora) override;
 
-private:
+  private:
     QPointer<QWidget> ventana_;
 };
 

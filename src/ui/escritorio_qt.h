@@ -6,7 +6,7 @@ namespace tombolin {
 
 // The user's browser and mail program through QDesktopServices.
 class EscritorioQt : public Escritorio {
-public:
+  public:
     bool AbrirUrl(const QString& url) override;
     bool NuevoCorreo(const QString& direccion) override;
 };

@@ -10,13 +10,13 @@ namespace tombolin {
 class GraficoTarta : public QChartView {
     Q_OBJECT
 
-public:
+  public:
     explicit GraficoTarta(QWidget* padre = nullptr);
     void Poner(double sinPremio, double conPremio);
     double SinPremio() const;
     double ConPremio() const;
 
-private:
+  private:
     QPieSeries* serie_;
 };
 

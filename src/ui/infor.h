@@ -15,7 +15,7 @@ namespace tombolin {
 class NavegadorNoticias : public QTextBrowser {
     Q_OBJECT
 
-public:
+  public:
     explicit NavegadorNoticias(QWidget* padre = nullptr);
     QVariant loadResource(int tipo, const QUrl& nombre) override;
 };
@@ -25,7 +25,7 @@ public:
 class Infor : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Infor(const QString& ficheroNoticias, Servicios servicios, QWidget* padre = nullptr);
 
     NavegadorNoticias* navegador() const { return navegador_; }
@@ -33,11 +33,11 @@ public:
     QPushButton* cerrar() const { return cerrar_; }
     int Paso() const { return paso_; }
 
-public slots:
+  public slots:
     // One step of the contact label (every 100 ms).
     void Mover();
 
-private:
+  private:
     Servicios servicios_;
     NavegadorNoticias* navegador_;
     QWidget* carril_;

@@ -48,9 +48,12 @@ QVariant ModeloHistorial::data(const QModelIndex& indice, int rol) const {
     if (rol != Qt::DisplayRole) return {};
     const Sorteo& s = filas_[indice.row()].Datos;
     switch (indice.column()) {
-        case 0: return TextoSorteo(s);
-        case 1: return TextoJoker(s);
-        case 2: return TextoFechaHistorial(s);
+        case 0:
+            return TextoSorteo(s);
+        case 1:
+            return TextoJoker(s);
+        case 2:
+            return TextoFechaHistorial(s);
     }
     return {};
 }

@@ -13,7 +13,7 @@ namespace tombolin {
 class ModeloHistorial : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     explicit ModeloHistorial(QObject* padre = nullptr);
 
     void Poner(std::vector<FilaHistorial> filas);
@@ -27,7 +27,7 @@ public:
     QVariant data(const QModelIndex& indice, int rol) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
 
-private:
+  private:
     std::vector<FilaHistorial> filas_;
     QFont fuente_;
 };

@@ -29,13 +29,18 @@ QVariant ModeloPenas::data(const QModelIndex& indice, int rol) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (rol != Qt::DisplayRole) return {};
-    if (filas_.empty()) return indice.column() == 0 ? QVariant(QStringLiteral("VACÍO")) : QVariant();
+    if (filas_.empty())
+        return indice.column() == 0 ? QVariant(QStringLiteral("VACÍO")) : QVariant();
     const Fila& f = filas_[indice.row()];
     switch (indice.column()) {
-        case 0: return f.Nombre;
-        case 1: return f.Apuestas;
-        case 2: return f.Creacion;
-        case 3: return f.Dias;
+        case 0:
+            return f.Nombre;
+        case 1:
+            return f.Apuestas;
+        case 2:
+            return f.Creacion;
+        case 3:
+            return f.Dias;
     }
     return {};
 }

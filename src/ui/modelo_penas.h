@@ -12,7 +12,7 @@ namespace tombolin {
 class ModeloPenas : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void Poner(const std::vector<Pena>& penas);
@@ -23,7 +23,7 @@ public:
     QVariant data(const QModelIndex& indice, int rol) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
 
-private:
+  private:
     struct Fila {
         QString Nombre;
         int Apuestas;

@@ -10,7 +10,7 @@ namespace tombolin {
 class ModeloResultados : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     ModeloResultados(bool multiple, QObject* padre = nullptr);
 
     void Poner(ListaResultados lista);
@@ -22,7 +22,7 @@ public:
     QVariant data(const QModelIndex& indice, int rol) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
 
-private:
+  private:
     bool multiple_;
     ListaResultados lista_;
 };

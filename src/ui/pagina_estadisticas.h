@@ -16,7 +16,7 @@ class ModeloHistorial;
 class PaginaEstadisticas : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit PaginaEstadisticas(QWidget* padre = nullptr);
 
     void MostrarHistorial(std::vector<FilaHistorial> filas);
@@ -27,11 +27,11 @@ public:
 
     QTableView* lista() const { return lista_; }
 
-signals:
+  signals:
     // A click on row `fila` (from 1) of the history.
     void filaPulsada(int fila);
 
-private:
+  private:
     void PonerTotal();
 
     ModeloHistorial* modelo_;

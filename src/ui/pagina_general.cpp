@@ -37,7 +37,8 @@ PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre
         vistas_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), this);
         vistas_[i]->setObjectName(i == 0 ? QStringLiteral("vistaSencilla")
                                          : QStringLiteral("vistaMultiple"));
-        vistas_[i]->setMinimumWidth(vistas_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(kCaptions[1])) + 40);
+        vistas_[i]->setMinimumWidth(
+            vistas_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(kCaptions[1])) + 40);
         vistas_[i]->setAutoFillBackground(true);
         vistas_[i]->setCheckable(true);
         connect(vistas_[i], &QPushButton::clicked, this, [this, i] {
@@ -51,7 +52,8 @@ PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre
     vistas_[1]->setToolTip(QStringLiteral("Resultados de las peñas múltiples"));
     historico_ = new QCheckBox(QStringLiteral("&Histórico"), this);
     historico_->setObjectName(QStringLiteral("historico"));
-    historico_->setToolTip(QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
+    historico_->setToolTip(
+        QStringLiteral("Resultados de una peña con sorteos anteriores a su creación"));
     soloPremios_ = new QCheckBox(QStringLiteral("Ver sólo si hay &premio"), this);
     soloPremios_->setObjectName(QStringLiteral("soloPremios"));
     soloPremios_->setToolTip(QStringLiteral("Pues eso..."));
@@ -217,9 +219,9 @@ void PaginaGeneral::Comprobar(int n, bool imprimir) {
         if (ImprimirListado(imp, c)) {
             imp.Terminar();
         } else {
-            servicios_.dialogos.Mensaje(QStringLiteral("Listado vacío. No hay datos para imprimir,"),
-                                        Icono::Informacion, Botones::Aceptar,
-                                        QStringLiteral("No hay datos"));
+            servicios_.dialogos.Mensaje(
+                QStringLiteral("Listado vacío. No hay datos para imprimir,"), Icono::Informacion,
+                Botones::Aceptar, QStringLiteral("No hay datos"));
             imp.Cancelar();
         }
     }
@@ -280,8 +282,9 @@ bool PaginaGeneral::AvisoPremioActivo() const {
 void PaginaGeneral::PonerBoton(int boton, bool rojo) {
     QPushButton* b = vistas_[boton];
     b->setProperty("rojo", rojo);
-    b->setStyleSheet(rojo ? QStringLiteral("background-color: rgb(255, 0, 0); color: white; font-weight: bold;")
-                          : QString());
+    b->setStyleSheet(
+        rojo ? QStringLiteral("background-color: rgb(255, 0, 0); color: white; font-weight: bold;")
+             : QString());
     b->setText(rojo ? kPremio : QString::fromUtf8(kCaptions[boton]));
 }
 

@@ -28,7 +28,7 @@ class VistaResultados;
 class PaginaGeneral : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
 
     // Checks the `n` most recent draws and shows the outcome.
@@ -66,13 +66,13 @@ public:
     QSlider* selector() const { return selector_; }
     QComboBox* selectorPenas() const { return penas_; }
 
-signals:
+  signals:
     // The results and the draw history must be refreshed (an option or the selector changed).
     void refrescoPedido();
     // A check changed the counters of syndicates on disk.
     void penasActualizadas();
 
-private:
+  private:
     void Comprobar(int n, bool imprimir);
     void Imprimir();
     void Parpadeo();

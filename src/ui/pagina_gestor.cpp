@@ -108,9 +108,9 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     // The selected syndicate.
     auto* cajaPena = new QGroupBox(QStringLiteral("Peña seleccionada"), this);
     auto* formaPena = new QFormLayout;
-    static const char* const kCaptions[] = {"-Aciertos de 3: ", "-Aciertos de 4: ",
-                                            "-Aciertos de 5: ", "-Aciertos de 5+C: ",
-                                            "-Aciertos de 6: "};
+    static const char* const kCaptions[] = {
+        "-Aciertos de 3: ", "-Aciertos de 4: ", "-Aciertos de 5: ", "-Aciertos de 5+C: ",
+        "-Aciertos de 6: "};
     for (int i = 0; i < 5; ++i) {
         contadores_[i] = Etiqueta("contador", this);
         contadores_[i]->setObjectName(QStringLiteral("contador%1").arg(i));

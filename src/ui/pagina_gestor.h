@@ -23,7 +23,7 @@ class ModeloPenas;
 class PaginaGestor : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit PaginaGestor(QWidget* padre = nullptr);
 
     // Fills the list and the summary.
@@ -36,14 +36,14 @@ public:
 
     QTableView* lista() const { return lista_; }
 
-signals:
+  signals:
     // The user chose syndicate n (from 1) in the list.
     void penaPulsada(int n);
     void borrarPena();
     void borrarSorteos();
     void importarSorteos();
 
-private:
+  private:
     void FilaElegida(int fila);
 
     ModeloPenas* modelo_;

@@ -22,7 +22,8 @@ namespace {
 const char* const kLector = "get.adobe.com/es/reader/";
 
 QString SinDatos() {
-    return QStringLiteral("\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde.");
+    return QStringLiteral(
+        "\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde.");
 }
 
 }  // namespace
@@ -44,9 +45,9 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
 
     auto* caja = new QGroupBox(QStringLiteral("Premios por categoría"), this);
     auto* forma = new QFormLayout(caja);
-    static const char* const kCategorias[] = {"Especial (6 + reintegro):", "1ª (6 aciertos):",
-                                              "2ª (5 + complementario):", "3ª (5 aciertos):",
-                                              "4ª (4 aciertos):", "5ª (3 aciertos):"};
+    static const char* const kCategorias[] = {
+        "Especial (6 + reintegro):", "1ª (6 aciertos):", "2ª (5 + complementario):",
+        "3ª (5 aciertos):",          "4ª (4 aciertos):", "5ª (3 aciertos):"};
     for (int k = 0; k < 6; ++k) {
         categorias_[k] = new QLabel(caja);
         categorias_[k]->setObjectName(QStringLiteral("categoria%1").arg(k));
@@ -143,23 +144,27 @@ void PaginaUltimoSorteo::MostrarPdf() {
         return;
     }
     pdf_->close();
-    if (pdf_->load(estado_.Fichero(kFicheroPdf)) == QPdfDocument::Error::None && pdf_->pageCount() > 0) {
+    if (pdf_->load(estado_.Fichero(kFicheroPdf)) == QPdfDocument::Error::None &&
+        pdf_->pageCount() > 0) {
         documento_->setCurrentWidget(vista_);
         return;
     }
     MostrarMensaje(
-        QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader para "
-                       "la lectura de archivos PDF.\r\nSi quiere instalarlo y disfrutar de esta "
-                       "opción, vaya a la web ") +
+        QStringLiteral(
+            "\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader para "
+            "la lectura de archivos PDF.\r\nSi quiere instalarlo y disfrutar de esta "
+            "opción, vaya a la web ") +
         QLatin1String(kLector) +
-        QStringLiteral("\r\n(O haga click AQUÍ para instalarlo)\r\n\r\nEs totalmente gratuito. Una vez "
-                       "instalado, ejecútelo y acepte el contrato de licencia. Después ya podrá "
-                       "utilizar Tombolin con esta opción activada."));
+        QStringLiteral(
+            "\r\n(O haga click AQUÍ para instalarlo)\r\n\r\nEs totalmente gratuito. Una vez "
+            "instalado, ejecútelo y acepte el contrato de licencia. Después ya podrá "
+            "utilizar Tombolin con esta opción activada."));
     avisoLector_ = true;
 }
 
 bool PaginaUltimoSorteo::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == mensaje_->viewport() && evento->type() == QEvent::MouseButtonRelease && avisoLector_) {
+    if (objeto == mensaje_->viewport() && evento->type() == QEvent::MouseButtonRelease &&
+        avisoLector_) {
         servicios_.escritorio.AbrirUrl(QStringLiteral("https://") + QLatin1String(kLector));
     }
     return QWidget::eventFilter(objeto, evento);

@@ -21,7 +21,7 @@ namespace tombolin {
 class PaginaUltimoSorteo : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // File the official PDF is kept in.
     static constexpr const char* kFicheroPdf = "mavo.pdf";
 
@@ -41,10 +41,10 @@ public:
     QString DireccionPdf() const { return direccionPdf_; }
     QPlainTextEdit* panelMensaje() const { return mensaje_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-private:
+  private:
     void MostrarPdf();
 
     Estado& estado_;

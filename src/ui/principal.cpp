@@ -18,9 +18,9 @@
 #include "core/penas.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
-#include "statistics/historial.h"
 #include "results/analisis.h"
 #include "results/transferencia_qt.h"
+#include "statistics/historial.h"
 #include "ui/barra_descarga.h"
 #include "ui/infor.h"
 #include "ui/pagina_estadisticas.h"
@@ -44,7 +44,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     gestor_ = new PaginaGestor(pestanas_);
     estadisticas_ = new PaginaEstadisticas(pestanas_);
     pestanas_->addTab(general_, QStringLiteral("General"));
-    ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *transferencia_, servicioOperador, pestanas_);
+    ultimo_ =
+        new PaginaUltimoSorteo(estado_, servicios_, *transferencia_, servicioOperador, pestanas_);
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
@@ -62,8 +63,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(gestor_, &PaginaGestor::borrarPena, this, &Principal::BorrarPena);
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
-    connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this,
-            &Principal::BorrarSorteoDeLista);
+    connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
     connect(general_, &PaginaGeneral::refrescoPedido, this, &Principal::RefrescarResultados);
     connect(general_, &PaginaGeneral::penasActualizadas, this, &Principal::RefrescarContadores);
     connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
@@ -79,7 +79,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(barra_, &BarraDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
     connect(barra_, &BarraDescarga::primeraPestana, this,
             [this] { pestanas_->setCurrentIndex(kGeneral); });
-    connect(barra_, &BarraDescarga::analisisImposible, ultimo_, &PaginaUltimoSorteo::MostrarMensaje);
+    connect(barra_, &BarraDescarga::analisisImposible, ultimo_,
+            &PaginaUltimoSorteo::MostrarMensaje);
 }
 
 Principal::~Principal() {
@@ -213,8 +214,9 @@ void Principal::ComprobarNoticias() {
     }
     Pena primera;
     if (!LeerPena(estado_.Penas, 1, primera)) return;
-    const QString url =
-        (QStringLiteral("http://") + estado_.Config.DireccionVisible() + QStringLiteral("/informe.dat")).toLower();
+    const QString url = (QStringLiteral("http://") + estado_.Config.DireccionVisible() +
+                         QStringLiteral("/informe.dat"))
+                            .toLower();
     const QByteArray antes = [&] {
         QFile f(fichero);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -275,8 +277,9 @@ void Principal::CrearMenuResultados(QMenu* menu, const QString& titulo, bool mul
         {"sencillas", "Multiples", "&Todos los resultados", -1, -1},
         {"verpremio", "verpremiom", "&Sólo si hay premio", 1, 0},
         {"verhisto", "verhistom",
-         multiple ? "&Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"
-                  : "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)",
+         multiple
+             ? "&Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"
+             : "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)",
          0, 1},
         {"verprehi", "verpreim", "Sólo si hay premios + &histórico", 1, 1},
     };

@@ -27,7 +27,7 @@ class PaginaGestor;
 class Principal : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Tab order of the pages.
     enum Pestana { kGeneral = 0, kUltimoSorteo, kGestor, kEstadisticas, kCrearCombinacion };
 
@@ -56,7 +56,7 @@ public:
     int SorteosJugados() const { return sorteosJugados_; }
     bool ModoBorrado() const { return modoBorrado_; }
 
-public slots:
+  public slots:
     // Runs after the first display and each time the window comes back after another window of
     // the program closed (those windows call it when they close).
     void ActivarPrincipal();
@@ -82,11 +82,11 @@ public slots:
     void AbrirWeb();
     void AbrirInstrucciones();
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
-private:
+  private:
     void CrearMenus();
     QWidget* CrearCabecera();
     void ResumenPenas(const std::vector<Pena>& penas);
@@ -104,7 +104,7 @@ private:
     QString carpetaPrograma_;
     std::vector<Sorteo> sorteos_;  // the draws as the last refresh read them
     int sorteosJugados_ = 0;
-    bool modoBorrado_ = false;     // set by the delete-draws command for the rest of the run
+    bool modoBorrado_ = false;  // set by the delete-draws command for the rest of the run
 
     QTabWidget* pestanas_ = nullptr;
     PaginaGeneral* general_ = nullptr;

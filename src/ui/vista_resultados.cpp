@@ -81,13 +81,27 @@ void VistaResultados::scrollContentsBy(int, int) {
 void VistaResultados::keyPressEvent(QKeyEvent* evento) {
     QScrollBar* v = verticalScrollBar();
     switch (evento->key()) {
-        case Qt::Key_Down: v->setValue(v->value() + 1); break;
-        case Qt::Key_Up: v->setValue(v->value() - 1); break;
-        case Qt::Key_PageDown: v->setValue(v->value() + v->pageStep()); break;
-        case Qt::Key_PageUp: v->setValue(v->value() - v->pageStep()); break;
-        case Qt::Key_Home: v->setValue(0); break;
-        case Qt::Key_End: v->setValue(v->maximum()); break;
-        default: QAbstractScrollArea::keyPressEvent(evento); return;
+        case Qt::Key_Down:
+            v->setValue(v->value() + 1);
+            break;
+        case Qt::Key_Up:
+            v->setValue(v->value() - 1);
+            break;
+        case Qt::Key_PageDown:
+            v->setValue(v->value() + v->pageStep());
+            break;
+        case Qt::Key_PageUp:
+            v->setValue(v->value() - v->pageStep());
+            break;
+        case Qt::Key_Home:
+            v->setValue(0);
+            break;
+        case Qt::Key_End:
+            v->setValue(v->maximum());
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(evento);
+            return;
     }
 }
 

@@ -13,7 +13,7 @@ namespace tombolin {
 class VistaResultados : public QAbstractScrollArea {
     Q_OBJECT
 
-public:
+  public:
     explicit VistaResultados(QWidget* padre = nullptr);
 
     void PonerModelo(QAbstractItemModel* modelo);
@@ -25,13 +25,13 @@ public:
     // The width the columns need, for the page to size the list.
     int AnchoNecesario() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     void Ajustar();
 
     QAbstractItemModel* modelo_ = nullptr;

@@ -166,7 +166,8 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
     // Only prizes: lines below 3 hits go, a block without any goes with its three header rows.
     OpcionesComprobacion premios;
     premios.SoloPremios = true;
-    std::vector<Pena> dos{penas[0], PenaSencilla(QStringLiteral("Nada"), {{21, 22, 23, 24, 25, 26}})};
+    std::vector<Pena> dos{penas[0],
+                          PenaSencilla(QStringLiteral("Nada"), {{21, 22, 23, 24, 25, 26}})};
     const Comprobacion p = ComprobarSencillas(sorteos, dos, 2, premios);
     ASSERT_EQ(p.Sencilla.Filas(), 5);
     EXPECT_EQ(p.Sencilla.Texto(1, 7), QStringLiteral("PEÑA Los del bar         "));
@@ -180,8 +181,8 @@ TEST(Comprobacion, DiasDeJuegoDecidenQueSorteosSeListan) {
     const struct {
         const char* dias;
         int bloques;
-    } casos[] = {{"Lunes", 1}, {"Jueves", 1}, {"Sábado", 1}, {"Jueves y Sábado", 2},
-                 {"Todos (L+J+S)", 3}, {"Domingo", 0}};
+    } casos[] = {{"Lunes", 1},           {"Jueves", 1},        {"Sábado", 1},
+                 {"Jueves y Sábado", 2}, {"Todos (L+J+S)", 3}, {"Domingo", 0}};
     for (const auto& c : casos) {
         std::vector<Pena> penas{PenaSencilla("x", {{1, 2, 3, 4, 5, 6}}, QString::fromUtf8(c.dias))};
         EXPECT_EQ(ComprobarSencillas(sorteos, penas, 3, {}).Sencilla.Bloques().size(),
@@ -195,9 +196,10 @@ TEST(Comprobacion, FilasDeLaListaMultiple) {
     OpcionesComprobacion premios;
     premios.SoloPremios = true;
     // A five-number multiple with 2 hits has a prize and stays; a 7-number one with 2 does not.
-    std::vector<Pena> penas{PenaMultiple(QStringLiteral("Cinco"), 3, {1, 2, 3, 4, 5}),
-                            PenaMultiple(QStringLiteral("Siete"), 1, {1, 2, 3, 4, 5, 6, 7}),
-                            PenaMultiple(QStringLiteral("Once"), 6, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})};
+    std::vector<Pena> penas{
+        PenaMultiple(QStringLiteral("Cinco"), 3, {1, 2, 3, 4, 5}),
+        PenaMultiple(QStringLiteral("Siete"), 1, {1, 2, 3, 4, 5, 6, 7}),
+        PenaMultiple(QStringLiteral("Once"), 6, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})};
     const Comprobacion c = ComprobarSencillas({s}, penas, 1, premios);
     const ListaResultados& l = c.Multiple;
     ASSERT_EQ(l.Columnas(), 13);
@@ -224,7 +226,8 @@ TEST(Comprobacion, FilasDeLaListaMultiple) {
 TEST(Comprobacion, RegistrosDanadosNoRompenNadaNiGananDeMas) {
     const Sorteo s = UnSorteo(QDate(2026, 12, 5), {5, 12, 20, 33, 41, 47}, 9);
     Sorteo ceros;  // a record of zeros
-    Pena repetidos = PenaSencilla(QStringLiteral("rep"), {{5, 5, 5, 5, 5, 5}, {0, 50, -3, 12, 20, 99}});
+    Pena repetidos =
+        PenaSencilla(QStringLiteral("rep"), {{5, 5, 5, 5, 5, 5}, {0, 50, -3, 12, 20, 99}});
     Pena muchas = PenaSencilla(QStringLiteral("muchas"), {{5, 12, 20, 33, 41, 47}});
     muchas.NumApuestas = 300;
     Pena ninguna = PenaSencilla(QStringLiteral("ninguna"), {{5, 12, 20, 33, 41, 47}});

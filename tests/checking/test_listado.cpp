@@ -17,7 +17,8 @@ const Sorteo kJueves = UnSorteo(QDate(2026, 12, 3), {5, 12, 20, 33, 41, 47}, 9, 
 const Sorteo kSabado = UnSorteo(QDate(2026, 12, 5), {30, 31, 32, 34, 35, 36}, 7, -1);
 
 std::vector<Pena> Penas() {
-    return {PenaSencilla(QStringLiteral("Los del bar"), {{5, 12, 20, 1, 2, 3}, {21, 22, 23, 24, 25, 26}}),
+    return {PenaSencilla(QStringLiteral("Los del bar"),
+                         {{5, 12, 20, 1, 2, 3}, {21, 22, 23, 24, 25, 26}}),
             PenaMultiple(QStringLiteral("Siete"), 1, {5, 12, 20, 33, 41, 9, 48})};
 }
 
@@ -70,19 +71,23 @@ TEST(Listado, LaSeccionMultipleEmpiezaEnPaginaNuevaConSuTitulo) {
     EXPECT_TRUE(titulo->negrita);
     EXPECT_DOUBLE_EQ(titulo->y, 40);
     ASSERT_NE(titulo + 1, l.end());
-    EXPECT_EQ((titulo + 1)->texto, QStringLiteral("Sorteo del 03/12/2026  5-12-20-33-41-47  C:9  R:6"));
+    EXPECT_EQ((titulo + 1)->texto,
+              QStringLiteral("Sorteo del 03/12/2026  5-12-20-33-41-47  C:9  R:6"));
     EXPECT_EQ((titulo + 2)->texto, QStringLiteral("PEÑA Siete               "));
     // 5 hits and the complementario among the other two: three notices, the first on the bet's
     // line, the others under it.
     EXPECT_EQ((titulo + 3)->texto,
-              QStringLiteral("    5  12  20  33  41    9  48  ¡¡ Premio !! Tienes 5 apuestas de 4 aciertos."));
+              QStringLiteral(
+                  "    5  12  20  33  41    9  48  ¡¡ Premio !! Tienes 5 apuestas de 4 aciertos."));
     EXPECT_EQ((titulo + 3)->x, 30);
     EXPECT_EQ((titulo + 4)->texto, QStringLiteral("¡¡ Premio !! Tienes 1 apuesta de 5 aciertos."));
     EXPECT_DOUBLE_EQ((titulo + 4)->x, 83.3);
-    EXPECT_EQ((titulo + 5)->texto, QStringLiteral("¡¡ Premio !! Tienes 1 apuesta de 5 aciertos + C."));
+    EXPECT_EQ((titulo + 5)->texto,
+              QStringLiteral("¡¡ Premio !! Tienes 1 apuesta de 5 aciertos + C."));
     // The new page is headed by the picture too.
-    const auto pagina = std::find_if(imp.ordenes.begin(), imp.ordenes.end(),
-                                     [](const auto& o) { return o.tipo == QStringLiteral("pagina"); });
+    const auto pagina = std::find_if(imp.ordenes.begin(), imp.ordenes.end(), [](const auto& o) {
+        return o.tipo == QStringLiteral("pagina");
+    });
     ASSERT_NE(pagina, imp.ordenes.end());
     EXPECT_EQ((pagina + 1)->tipo, QStringLiteral("imagen"));
 }

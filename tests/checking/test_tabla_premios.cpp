@@ -118,10 +118,10 @@ TEST(TablaPremios, CadaFilaCoincideConLaFuerzaBruta) {
         Pena pena = pruebas::PenaMultiple(QStringLiteral("M"), e.codigo - 500, numeros);
         std::vector<Pena> penas{pena};
         std::vector<int> seisOrden(seis.begin(), seis.end());
-        const Sorteo s = pruebas::UnSorteo(QDate(2026, 12, 5),
-                                           {seisOrden[0], seisOrden[1], seisOrden[2], seisOrden[3],
-                                            seisOrden[4], seisOrden[5]},
-                                           complementario);
+        const Sorteo s = pruebas::UnSorteo(
+            QDate(2026, 12, 5),
+            {seisOrden[0], seisOrden[1], seisOrden[2], seisOrden[3], seisOrden[4], seisOrden[5]},
+            complementario);
         const Comprobacion c = ComprobarSencillas({s}, penas, 1, {});
         std::map<int, int> contado;
         for (int k = 3; k <= 7; ++k) {

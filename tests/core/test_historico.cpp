@@ -45,8 +45,8 @@ TEST(Historico, SorteosConocidos) {
         double joker;
     } conocidos[] = {
         {QDate(1985, 10, 17), {3, 11, 13, 15, 34, 35}, 27, -1, -1},
-        {QDate(1991, 6, 15), {23, 27, 32, 36, 39, 42}, 18, -1, -1},  // the last without reintegro
-        {QDate(1991, 6, 20), {2, 14, 22, 33, 47, 48}, 1, 4, -1},     // the first with one
+        {QDate(1991, 6, 15), {23, 27, 32, 36, 39, 42}, 18, -1, -1},    // the last without reintegro
+        {QDate(1991, 6, 20), {2, 14, 22, 33, 47, 48}, 1, 4, -1},       // the first with one
         {QDate(2012, 9, 27), {2, 5, 10, 31, 42, 45}, 11, 9, 8533540},  // the first Joker
         {QDate(2022, 7, 11), {8, 10, 19, 25, 38, 39}, 2, 1, 3631964},  // the first Monday
         {QDate(2023, 3, 9), {3, 18, 31, 35, 41, 49}, 45, 0, 8657356},

@@ -23,8 +23,8 @@ TEST(Juego, JuegaSorteoSegunDiasYFechaDeCreacion) {
         {"Sábado", false, false, true},
         {"Jueves y Sábado", false, true, true},
         {"Todos (L+J+S)", true, true, true},
-        {"Domingo", false, false, false},   // not a play day the program knows
-        {"jueves", false, false, false},    // spelt otherwise
+        {"Domingo", false, false, false},  // not a play day the program knows
+        {"jueves", false, false, false},   // spelt otherwise
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.dias);
@@ -46,9 +46,9 @@ TEST(Juego, JuegaSorteoSegunDiasYFechaDeCreacion) {
 
 TEST(Juego, Cuantos) {
     const std::pair<int, int> casos[] = {
-        {501, 7},  {502, 8},   {503, 5},   {504, 9},   {505, 10},  {506, 11},  {507, 7},
-        {508, 28}, {509, 44},  {510, 84},  {511, 210}, {512, 462}, {6 + 3, 3}, {6 + 205, 205},
-        {500, 0},  {513, 0},   {32767, 0}, {6, 0},
+        {501, 7},   {502, 8},       {503, 5},  {504, 9},  {505, 10},  {506, 11},
+        {507, 7},   {508, 28},      {509, 44}, {510, 84}, {511, 210}, {512, 462},
+        {6 + 3, 3}, {6 + 205, 205}, {500, 0},  {513, 0},  {32767, 0}, {6, 0},
     };
     for (auto [codigo, valor] : casos) EXPECT_EQ(cuantos(codigo), valor) << codigo;
     // The simple bets of any syndicate are cuantos(NumApuestas + 6).
@@ -69,7 +69,10 @@ TEST(Juego, TextoApuesta) {
 
 TEST(Juego, TextoVisible) {
     EXPECT_EQ(TextoVisible(QStringLiteral("Peña   ")), QStringLiteral("Peña"));
-    EXPECT_EQ(TextoVisible(QString::fromLatin1("Ab\x01" "c\x7F\0\0", 7)), QStringLiteral("Ab?c?"));
+    EXPECT_EQ(TextoVisible(QString::fromLatin1("Ab\x01"
+                                               "c\x7F\0\0",
+                                               7)),
+              QStringLiteral("Ab?c?"));
     EXPECT_EQ(TextoVisible(QString(QChar(0x81)) + "x"), QStringLiteral("?x"));
 }
 

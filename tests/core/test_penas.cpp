@@ -28,7 +28,7 @@ Pena UnaPena(const QString& nombre, int semilla) {
 }
 
 class FicheroPenas : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     Estado estado;
     pruebas::DialogosGuion dialogos;
@@ -62,9 +62,9 @@ TEST_F(FicheroPenas, BorrarUnaConservaLasDemasEnOrden) {
         dialogos.respuestas = {Respuesta::No, Respuesta::Si};
         EXPECT_FALSE(BorrarPena(estado, dialogos));
         EXPECT_EQ(Fichero(), tres);
-        EXPECT_EQ(dialogos.cajas.back().texto, QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
-                                                   QString::fromUtf8(nombres[n - 1]) +
-                                                   QStringLiteral("?"));
+        EXPECT_EQ(dialogos.cajas.back().texto,
+                  QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
+                      QString::fromUtf8(nombres[n - 1]) + QStringLiteral("?"));
         EXPECT_EQ(dialogos.cajas.back().titulo, QStringLiteral("Borrar..."));
 
         EXPECT_TRUE(BorrarPena(estado, dialogos));

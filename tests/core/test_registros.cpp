@@ -48,9 +48,17 @@ TEST(Registros, SorteoEnSusDesplazamientos) {
     s.Fecha = FechaAOle(QDate(1985, 10, 17));
     s.Joker = 559707;
     const QByteArray esperado = Bytes(32)
-                                    .i16(0, 3).i16(2, 11).i16(4, 13).i16(6, 15).i16(8, 34)
-                                    .i16(10, 35).i16(12, 27).i16(14, -1)
-                                    .f64(16, 31337.0).f64(24, 559707.0).b;
+                                    .i16(0, 3)
+                                    .i16(2, 11)
+                                    .i16(4, 13)
+                                    .i16(6, 15)
+                                    .i16(8, 34)
+                                    .i16(10, 35)
+                                    .i16(12, 27)
+                                    .i16(14, -1)
+                                    .f64(16, 31337.0)
+                                    .f64(24, 559707.0)
+                                    .b;
     EXPECT_EQ(s.Fecha, 31337.0);
     EXPECT_EQ(CodificarSorteo(s), esperado);
     EXPECT_EQ(DecodificarSorteo(esperado.constData()), s);
@@ -88,14 +96,18 @@ Pena PenaCompleta() {
 TEST(Registros, PenaEnSusDesplazamientos) {
     const Pena p = PenaCompleta();
     Bytes e(8307);
-    e.raw(0, QByteArray("Pe\xF1" "a del \x80uro       ", 20));
+    e.raw(0, QByteArray("Pe\xF1"
+                        "a del \x80uro       ",
+                        20));
     e.i16(20, 9).i16(22, 4);
     for (int i = 0; i < 20; ++i) e.i16(24 + 2 * i, i + 1);
     for (int l = 0; l < 205; ++l) {
         for (int c = 0; c < 20; ++c) e.i16(64 + 40 * l + 2 * c, l * 100 + c - 7);
     }
     e.i16(8264, 12).i16(8266, -2).i16(8268, 32767).i16(8270, 1).i16(8272, 300);
-    e.raw(8274, QByteArray("Jueves y S\xE1" "bado", 15));
+    e.raw(8274, QByteArray("Jueves y S\xE1"
+                           "bado",
+                           15));
     e.i16(8289, 503).f64(8291, 46000.0).f64(8299, 46001.5);
 
     EXPECT_EQ(CodificarPena(p), e.b);
@@ -128,7 +140,10 @@ TEST(Registros, Texto1252) {
         QByteArray bytes;
     };
     const Caso casos[] = {
-        {QStringLiteral("Ñandú €"), 8, QByteArray("\xD1" "and\xFA \x80 ", 8)},
+        {QStringLiteral("Ñandú €"), 8,
+         QByteArray("\xD1"
+                    "and\xFA \x80 ",
+                    8)},
         {QStringLiteral("abc"), 5, QByteArray("abc  ")},
         {QStringLiteral("demasiado largo"), 4, QByteArray("dema")},
         // Characters without a Windows-1252 form, one "?" each (also outside the BMP).

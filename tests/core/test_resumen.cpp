@@ -15,8 +15,8 @@ using pruebas::PenaReducida;
 using pruebas::PenaSencilla;
 using pruebas::UnSorteo;
 
-const QDate kLunes(2026, 11, 30), kJueves(2026, 12, 3), kSabado(2026, 12, 5),
-    kDomingo(2026, 12, 6), kMartes(2026, 12, 1);
+const QDate kLunes(2026, 11, 30), kJueves(2026, 12, 3), kSabado(2026, 12, 5), kDomingo(2026, 12, 6),
+    kMartes(2026, 12, 1);
 
 TEST(Actualizacion, ProximoSorteoYCuentaAtras) {
     const struct {
@@ -24,12 +24,12 @@ TEST(Actualizacion, ProximoSorteoYCuentaAtras) {
         QDate proximo;
         const char* cuenta;
     } casos[] = {
-        {kJueves, kLunes, kJueves, "¡Hoy sorteo!"},   // Thursday's draw not yet stored
-        {kJueves, kJueves, kSabado, "Faltan 2 días"},  // once it is
+        {kJueves, kLunes, kJueves, "¡Hoy sorteo!"},                // Thursday's draw not yet stored
+        {kJueves, kJueves, kSabado, "Faltan 2 días"},              // once it is
         {kSabado, kSabado, kDomingo.addDays(1), "Faltan 2 días"},  // Saturday to Monday
         {kDomingo, kSabado, kDomingo.addDays(1), "Faltan 1 días"},
         {kMartes, kLunes, kJueves, "Faltan 2 días"},
-        {kLunes, QDate(), kLunes, "¡Hoy sorteo!"},     // no draws stored
+        {kLunes, QDate(), kLunes, "¡Hoy sorteo!"},  // no draws stored
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.hoy.toString().toStdString());
@@ -195,9 +195,9 @@ TEST(Ficha, RegistrosQueNoSonUnaPena) {
         bool danada;
         int lineas;
     } casos[] = {
-        {0, false, 0},   {-5, false, 0}, {205, false, 205}, {206, true, 0},
-        {300, true, 0},  {499, true, 0}, {507, false, 1},   {508, true, 0}, {512, true, 0},
-        {513, false, 1},  // not a known multiple: one line of no numbers
+        {0, false, 0},  {-5, false, 0},  {205, false, 205}, {206, true, 0},
+        {300, true, 0}, {499, true, 0},  {507, false, 1},   {508, true, 0},
+        {512, true, 0}, {513, false, 1},  // not a known multiple: one line of no numbers
     };
     for (const auto& c : casos) {
         Pena p = PenaSencilla("x", {});

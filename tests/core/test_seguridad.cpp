@@ -138,8 +138,8 @@ TEST(Seguridad, CarpetaSinPermisoDeEscritura) {
         InformarErrorFichero(dialogos, error, QStringLiteral("numeros.dat"));
         if (dialogos.cajas.size() != 1 ||
             dialogos.cajas[0].titulo != QStringLiteral("Error de permiso") ||
-            !dialogos.cajas[0].texto.startsWith(
-                QStringLiteral("Para modificar el archivo necesita permiso de Administrador.\r\n"))) {
+            !dialogos.cajas[0].texto.startsWith(QStringLiteral(
+                "Para modificar el archivo necesita permiso de Administrador.\r\n"))) {
             return 6;
         }
         return 0;

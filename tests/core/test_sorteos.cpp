@@ -14,8 +14,8 @@
 namespace tombolin {
 namespace {
 
-using pruebas::LeerBytes;
 using pruebas::EscribirBytes;
+using pruebas::LeerBytes;
 using pruebas::RegistroSorteoAMano;
 
 double Ole(int d, int m, int a) {
@@ -38,7 +38,7 @@ QByteArray Antiguos(const QByteArray& actuales) {
 }
 
 class FicheroSorteos : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     Estado estado;
     pruebas::DialogosGuion dialogos;
@@ -80,9 +80,9 @@ TEST_F(FicheroSorteos, SoloSeConvierteCuandoElJokerNoCabeEnSieteCaracteres) {
         bool convierte;
     };
     const Caso casos[] = {
-        {0, false},        {1234567, false}, {9999999, false}, {-1, false},
-        {559707, false},   {0.25, false},    {1e300, false},  // "1E+300"
-        {12345678, true},  {-1234567, true}, {1.5e-309, true}, {3.25e-310, true},
+        {0, false},       {1234567, false}, {9999999, false}, {-1, false},
+        {559707, false},  {0.25, false},    {1e300, false},  // "1E+300"
+        {12345678, true}, {-1234567, true}, {1.5e-309, true}, {3.25e-310, true},
     };
     for (const Caso& c : casos) {
         Abrir(CincoSorteos(c.joker));
@@ -120,7 +120,8 @@ TEST_F(FicheroSorteos, ImportaUnFicheroQueEmpiezaEnJuevesOSabado) {
         EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), previo);
         EXPECT_EQ(estado.Sorteos.Cuenta(), elegido.size() / 32);
         ASSERT_EQ(dialogos.cajas.size(), 1u);
-        EXPECT_EQ(dialogos.cajas[0].texto, QStringLiteral("Archivo de sorteos importado con éxito"));
+        EXPECT_EQ(dialogos.cajas[0].texto,
+                  QStringLiteral("Archivo de sorteos importado con éxito"));
         EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Todos los sorteos"));
         EXPECT_EQ(dialogos.peticiones.back().titulo,
                   QStringLiteral("Seleccione el archivo NUMEROS.DAT"));
@@ -199,10 +200,11 @@ TEST_F(FicheroSorteos, SinFicheroElegidoOfreceLaTienda) {
         dialogos.respuestas.push_back(r);
         EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
         EXPECT_EQ(dialogos.peticiones.back().carpeta, Ruta("historico"));
-        EXPECT_EQ(dialogos.cajas.back().texto,
-                  QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede disponer "
-                                 "de TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA PRIMITIVA, "
-                                 "obteniéndolo desde nuestra tienda virtual. ¿Quiere ir?"));
+        EXPECT_EQ(
+            dialogos.cajas.back().texto,
+            QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede disponer "
+                           "de TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA PRIMITIVA, "
+                           "obteniéndolo desde nuestra tienda virtual. ¿Quiere ir?"));
         EXPECT_EQ(dialogos.cajas.back().icono, Icono::Pregunta);
         EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
     }

@@ -78,8 +78,9 @@ TEST(Tablas, NumeroInicial) {
     const struct {
         const char* linea;
         int valor;
-    } casos[] = {{"17", 17},   {" 9 números", 9}, {"5 aciertos", 5}, {"", 0},
-                 {"abc 5", 0}, {"-3x", -3},        {"007", 7},       {"99999999999999", 1000000000}};
+    } casos[] = {
+        {"17", 17},   {" 9 números", 9}, {"5 aciertos", 5}, {"", 0},
+        {"abc 5", 0}, {"-3x", -3},       {"007", 7},        {"99999999999999", 1000000000}};
     for (const auto& c : casos) EXPECT_EQ(NumeroInicial(c.linea), c.valor) << c.linea;
 }
 

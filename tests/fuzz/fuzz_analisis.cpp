@@ -13,7 +13,8 @@
 #include "results/analisis.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    const QByteArray documento(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(tamano));
+    const QByteArray documento(reinterpret_cast<const char*>(datos),
+                               static_cast<qsizetype>(tamano));
     const QDate hoy(2026, 12, 6);
     tombolin::LeerSorteosNuevos(documento, tombolin::FechaAOle(QDate(2026, 8, 1)), hoy);
     tombolin::LeerSorteosNuevos(documento, 0, hoy);

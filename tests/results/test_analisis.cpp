@@ -96,10 +96,12 @@ TEST(Analisis, DocumentosQueNoSePuedenLeer) {
     const QByteArray bueno = Www(cien);
     // More than 50 new draws.
     std::vector<Sorteo> muchos;
-    for (int i = 0; i < 60; ++i) muchos.push_back(pruebas::UnSorteo(kHoy.addDays(-i), {1, 2, 3, 4, 5, 6}, 7, 8));
+    for (int i = 0; i < 60; ++i)
+        muchos.push_back(pruebas::UnSorteo(kHoy.addDays(-i), {1, 2, 3, 4, 5, 6}, 7, 8));
     EXPECT_TRUE(LeerSorteosNuevos(Www(muchos), FechaAOle(kHoy.addDays(-70)), kHoy).Fallo);
     // 50 new draws are taken.
-    EXPECT_EQ(LeerSorteosNuevos(Www(muchos), FechaAOle(kHoy.addDays(-50)), kHoy).Nuevos.size(), 50u);
+    EXPECT_EQ(LeerSorteosNuevos(Www(muchos), FechaAOle(kHoy.addDays(-50)), kHoy).Nuevos.size(),
+              50u);
     // A date that is no date, nothing at all.
     QByteArray fechaMala = bueno;
     fechaMala.replace(bueno.indexOf("2026-08-17"), 10, "2026-08-xx");
@@ -150,7 +152,8 @@ TEST(Analisis, DesgloseYPdf) {
     EXPECT_EQ((*d.Categorias)[0], QStringLiteral("0,00"));
     EXPECT_EQ((*d.Categorias)[1], QStringLiteral("1.234.567,89"));
     EXPECT_EQ((*d.Categorias)[5], QStringLiteral("8,00"));
-    EXPECT_EQ(d.RutaPdf, QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"));
+    EXPECT_EQ(d.RutaPdf,
+              QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"));
 
     // "\u00c1" in the path becomes "Á".
     QByteArray conEscape = Www(cien);

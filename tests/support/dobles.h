@@ -14,7 +14,7 @@ namespace tombolin::pruebas {
 // Scripted boxes: every box shown is recorded; questions take their answers, in order, from
 // `respuestas`. A question with no scripted answer fails the test (and is answered No).
 class DialogosGuion : public Dialogos {
-public:
+  public:
     struct Caja {
         QString texto;
         Icono icono;
@@ -48,18 +48,18 @@ public:
 };
 
 class RelojFijo : public Reloj {
-public:
+  public:
     explicit RelojFijo(QDate hoy) : hoy_(hoy) {}
     void Poner(QDate hoy) { hoy_ = hoy; }
     QDate Hoy() const override { return hoy_; }
     QDateTime Ahora() const override { return QDateTime(hoy_, QTime(12, 0)); }
 
-private:
+  private:
     QDate hoy_;
 };
 
 class EscritorioRegistro : public Escritorio {
-public:
+  public:
     std::vector<QString> urls;
     std::vector<QString> correos;
     bool AbrirUrl(const QString& url) override {

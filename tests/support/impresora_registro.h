@@ -10,7 +10,7 @@ namespace tombolin::pruebas {
 // A printer that records what it is asked to print, following the print position as a line
 // printer would (a line is its font size in points, in millimetres, times 1.15).
 class ImpresoraRegistro : public Impresora {
-public:
+  public:
     struct Orden {
         QString tipo;  // "linea", "texto", "imagen", "linea-recta", "caja", "pagina"
         QString texto;
@@ -44,7 +44,7 @@ public:
     // The printed lines that are not empty, in order.
     std::vector<Orden> Lineas() const;
 
-private:
+  private:
     void Anotar(const QString& tipo, const QString& texto, double x, double y);
 
     double puntos_ = 10;

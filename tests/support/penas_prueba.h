@@ -23,8 +23,8 @@ Pena PenaReducida(const QString& nombre, std::vector<int> base, int garantia,
                   QDate creacion = QDate(2000, 1, 1));
 
 // A draw on a day with the given numbers.
-Sorteo UnSorteo(QDate fecha, std::array<int, 6> numeros = {1, 2, 3, 4, 5, 6}, int c = 7,
-                int r = 8, double joker = 1234567);
+Sorteo UnSorteo(QDate fecha, std::array<int, 6> numeros = {1, 2, 3, 4, 5, 6}, int c = 7, int r = 8,
+                double joker = 1234567);
 
 // Writes the syndicates as "apuestas.dat" and the draws as "numeros.dat" in `carpeta`.
 void EscribirPenas(const QString& carpeta, const std::vector<Pena>& penas);

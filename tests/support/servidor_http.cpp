@@ -45,8 +45,9 @@ void ServidorHttp::Atender(QTcpSocket* s) {
     if (r.nuncaResponde) return;
     const auto enviar = [s, r] {
         QByteArray cabecera = "HTTP/1.1 " + QByteArray::number(r.estado) + " X\r\n";
-        cabecera += "Content-Type: " + r.tipo + "\r\nContent-Length: " +
-                    QByteArray::number(r.cuerpo.size()) + "\r\nConnection: close\r\n";
+        cabecera += "Content-Type: " + r.tipo +
+                    "\r\nContent-Length: " + QByteArray::number(r.cuerpo.size()) +
+                    "\r\nConnection: close\r\n";
         if (!r.ubicacion.isEmpty()) cabecera += "Location: " + r.ubicacion + "\r\n";
         s->write(cabecera + "\r\n");
         s->write(r.cortar ? r.cuerpo.left(r.cuerpo.size() / 2) : r.cuerpo);

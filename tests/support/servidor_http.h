@@ -15,22 +15,37 @@ namespace tombolin::pruebas {
 class ServidorHttp : public QObject {
     Q_OBJECT
 
-public:
+  public:
     struct Respuesta {
         int estado = 200;
         QByteArray cuerpo;
         QByteArray tipo = "application/json; charset=utf-8";
         int retrasoMs = 0;
         bool nuncaResponde = false;
-        bool cortar = false;    // announces the whole body, sends half of it and hangs up
-        QByteArray ubicacion;   // Location header (for redirects)
+        bool cortar = false;   // announces the whole body, sends half of it and hangs up
+        QByteArray ubicacion;  // Location header (for redirects)
 
         Respuesta(int e = 200, QByteArray c = {}) : estado(e), cuerpo(std::move(c)) {}
-        Respuesta& Tipo(QByteArray t) { tipo = std::move(t); return *this; }
-        Respuesta& Retraso(int ms) { retrasoMs = ms; return *this; }
-        Respuesta& Mudo() { nuncaResponde = true; return *this; }
-        Respuesta& Cortada() { cortar = true; return *this; }
-        Respuesta& Hacia(QByteArray u) { ubicacion = std::move(u); return *this; }
+        Respuesta& Tipo(QByteArray t) {
+            tipo = std::move(t);
+            return *this;
+        }
+        Respuesta& Retraso(int ms) {
+            retrasoMs = ms;
+            return *this;
+        }
+        Respuesta& Mudo() {
+            nuncaResponde = true;
+            return *this;
+        }
+        Respuesta& Cortada() {
+            cortar = true;
+            return *this;
+        }
+        Respuesta& Hacia(QByteArray u) {
+            ubicacion = std::move(u);
+            return *this;
+        }
     };
     struct Peticion {
         QString ruta;
@@ -44,7 +59,7 @@ public:
     void Poner(const QString& ruta, const Respuesta& respuesta) { rutas_[ruta] = respuesta; }
     std::vector<Peticion> peticiones;
 
-private:
+  private:
     void Atender(QTcpSocket* s);
 
     QTcpServer servidor_;

@@ -54,7 +54,7 @@ QByteArray UnPdf() {
 }
 
 class Descarga : public ::testing::Test {
-protected:
+  protected:
     ServidorHttp servidor;
     pruebas::VentanaPrueba v;
     std::vector<Sorteo> historia = Historico();
@@ -69,10 +69,12 @@ protected:
         }
         pruebas::EscribirSorteos(v.dir.path(), guardados);
         if (conPenas) {
-            pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"), {{2, 4, 19, 28, 46, 1}})});
+            pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"),
+                                                                        {{2, 4, 19, 28, 46, 1}})});
         }
-        v.ventana = std::make_unique<Principal>(v.dir.path(), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
-                                                servidor.Base());
+        v.ventana = std::make_unique<Principal>(
+            v.dir.path(), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
+            servidor.Base());
         v.ventana->transferencia()->PonerSegundosSinRespuesta(1);
         ASSERT_TRUE(v.ventana->CargarPrincipal());
         barra = v.ventana->barraDescarga();
@@ -85,24 +87,31 @@ protected:
         }
         return pruebas::DocumentoResultados(pruebas::CienDias(h, QDate(2026, 8, 18)));
     }
-    void Bajar() { QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")), Qt::LeftButton); }
-    QString Etiqueta(const char* nombre) { return v.ventana->findChild<QLabel*>(QLatin1String(nombre))->text(); }
+    void Bajar() {
+        QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")),
+                          Qt::LeftButton);
+    }
+    QString Etiqueta(const char* nombre) {
+        return v.ventana->findChild<QLabel*>(QLatin1String(nombre))->text();
+    }
     std::vector<Sorteo> Fichero() { return LeerTodosLosSorteos(v.ventana->estado().Sorteos); }
 };
 
 TEST_F(Descarga, LaPeticionPideCienDias) {
     Arrancar(QDate(2026, 8, 10));
     EXPECT_EQ(barra->Direccion(QDate(2026, 12, 3)),
-              servidor.Base() + QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&"
-                                               "fechaInicioInclusiva=20260825&fechaFinInclusiva=20261203"));
+              servidor.Base() +
+                  QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&"
+                                 "fechaInicioInclusiva=20260825&fechaFinInclusiva=20261203"));
 }
 
 TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     Arrancar(QDate(2026, 8, 10));
     const QByteArray doc = Documento();
     servidor.Poner(kRuta, R(200, doc));
-    servidor.Poner(QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"),
-                   R(200, UnPdf()).Tipo("application/pdf"));
+    servidor.Poner(
+        QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"),
+        R(200, UnPdf()).Tipo("application/pdf"));
     const std::vector<Sorteo> antes = Fichero();
     v.ventana->pestanas()->setCurrentIndex(2);
 
@@ -114,7 +123,8 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     ASSERT_TRUE(barra->Descargando());
     ASSERT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(servidor.peticiones[0].consulta,
-              QStringLiteral("game_id=LAPR&celebrados=true&fechaInicioInclusiva=20260510&fechaFinInclusiva=20260818"));
+              QStringLiteral("game_id=LAPR&celebrados=true&fechaInicioInclusiva=20260510&"
+                             "fechaFinInclusiva=20260818"));
 
     barra->TicVigilante();
     EXPECT_FALSE(barra->Descargando());
@@ -153,9 +163,10 @@ TEST_F(Descarga, CienCaracteresNoSonRespuesta) {
     EXPECT_TRUE(v.dialogos.cajas.empty());
     barra->TicVigilante();
     ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].texto,
-              QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
-                             "más tarde ya que no es posible conectar con el servidor de ONLAE."));
+    EXPECT_EQ(
+        v.dialogos.cajas[0].texto,
+        QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
+                       "más tarde ya que no es posible conectar con el servidor de ONLAE."));
     EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error de conexión"));
     EXPECT_EQ(barra->ProgresoActual(), 0);
     EXPECT_EQ(barra->TextoEstado(), QString());
@@ -184,14 +195,16 @@ TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
     } casos[] = {
         {"403 con página de error", R(403, QByteArray(2000, 'e')), 30,
          "Problemas con el servidor. Tarda en responder. Pruebe más tarde..."},
-        {"500 corto", R(500, "error"), 5, "No conectado: Compruebe la conexión a internet. Si es "
-                                          "correcta, pruebe más tarde ya que no es posible conectar "
-                                          "con el servidor de ONLAE."},
+        {"500 corto", R(500, "error"), 5,
+         "No conectado: Compruebe la conexión a internet. Si es "
+         "correcta, pruebe más tarde ya que no es posible conectar "
+         "con el servidor de ONLAE."},
         {"cortado a la mitad", R(200, Documento()).Cortada(), 30,
          "Problemas con el servidor. Tarda en responder. Pruebe más tarde..."},
-        {"nunca contesta", R().Mudo(), 5, "No conectado: Compruebe la conexión a internet. Si es "
-                                          "correcta, pruebe más tarde ya que no es posible conectar "
-                                          "con el servidor de ONLAE."},
+        {"nunca contesta", R().Mudo(), 5,
+         "No conectado: Compruebe la conexión a internet. Si es "
+         "correcta, pruebe más tarde ya que no es posible conectar "
+         "con el servidor de ONLAE."},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -217,14 +230,16 @@ TEST_F(Descarga, DatosCorruptos) {
     Bajar();
     barra->TicVigilante();
     ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].texto,
-              QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este mismo "
-                             "error, posiblemente se ha de actualizar el programa. Pruebe más tarde."));
+    EXPECT_EQ(
+        v.dialogos.cajas[0].texto,
+        QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este mismo "
+                       "error, posiblemente se ha de actualizar el programa. Pruebe más tarde."));
     EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error crítico"));
     EXPECT_EQ(v.dialogos.cajas[0].icono, Icono::Critico);
-    EXPECT_EQ(v.ventana->paginaUltimoSorteo()->Mensaje(),
-              QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
-                             "vuelve a suceder envie un email a: contacto@tombolin.example"));
+    EXPECT_EQ(
+        v.ventana->paginaUltimoSorteo()->Mensaje(),
+        QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se conecta y le "
+                       "vuelve a suceder envie un email a: contacto@tombolin.example"));
     EXPECT_TRUE(barra->AnalisisFallido());
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_EQ(barra->ProgresoActual(), 5);
@@ -251,9 +266,11 @@ TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
     Bajar();
     ASSERT_EQ(v.dialogos.cajas.size(), 1u);
     EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error de fechas"));
-    EXPECT_EQ(v.dialogos.cajas[0].texto,
-              QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base de "
-                             "datos con fechas porsteriores a la actual. Comprueba la fecha de tu ordenador."));
+    EXPECT_EQ(
+        v.dialogos.cajas[0].texto,
+        QStringLiteral(
+            "La fecha de tu ordenador parece incorrecta. Existen sorteos en la base de "
+            "datos con fechas porsteriores a la actual. Comprueba la fecha de tu ordenador."));
     EXPECT_EQ(servidor.peticiones.size(), peticiones);
 }
 
@@ -279,14 +296,16 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
 TEST_F(Descarga, ElPdfQueNoSeVe) {
     Arrancar(QDate(2026, 8, 10));
     servidor.Poner(kRuta, R(200, Documento()));
-    const QString pdf = QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf");
+    const QString pdf =
+        QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf");
     // Not a PDF at all.
     servidor.Poner(pdf, R(200, "<html>no es un pdf</html>"));
     Bajar();
     barra->TicVigilante();
     PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
     EXPECT_FALSE(u->PdfVisible());
-    EXPECT_TRUE(u->Mensaje().startsWith(QStringLiteral("\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader")));
+    EXPECT_TRUE(u->Mensaje().startsWith(QStringLiteral(
+        "\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader")));
     QTest::mouseClick(u->panelMensaje()->viewport(), Qt::LeftButton);
     EXPECT_EQ(v.escritorio.urls.back(), QStringLiteral("https://get.adobe.com/es/reader/"));
     // Until the next download the page keeps trying to show what it fetched.
@@ -302,18 +321,21 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
     pruebas::EscribirBytes(v.Ruta("mavo.pdf"), "<html>");
     v.ventana.reset();
     Arrancar(QDate(2026, 8, 17));
-    EXPECT_EQ(v.ventana->paginaUltimoSorteo()->Mensaje(),
-              QStringLiteral("\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde."));
+    EXPECT_EQ(
+        v.ventana->paginaUltimoSorteo()->Mensaje(),
+        QStringLiteral(
+            "\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde."));
 }
 
 class Noticias : public ::testing::Test {
-protected:
+  protected:
     ServidorHttp servidor;
     pruebas::VentanaPrueba v;
 
     void Arrancar(QDate ultimoSorteo) {
         pruebas::EscribirSorteos(v.dir.path(), {pruebas::UnSorteo(ultimoSorteo)});
-        pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"), {{1, 2, 3, 4, 5, 6}})});
+        pruebas::EscribirPenas(
+            v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"), {{1, 2, 3, 4, 5, 6}})});
         Configuracion c;
         c.PrecioApuesta = 1;
         c.MesesMaximos = 24;
@@ -325,8 +347,9 @@ protected:
 };
 
 TEST_F(Noticias, SeTraenSiLosSorteosTienenTresDias) {
-    QByteArray informe = "<html><body><h1>Noticias</h1><p>" + QByteArray(400, 'n') +
-                         "</p><p>Nueva direcci&oacute;n: web:www.tombolin.example/nueva></p></body></html>";
+    QByteArray informe =
+        "<html><body><h1>Noticias</h1><p>" + QByteArray(400, 'n') +
+        "</p><p>Nueva direcci&oacute;n: web:www.tombolin.example/nueva></p></body></html>";
     servidor.Poner(QStringLiteral("/informe.dat"), R(200, informe).Tipo("text/html"));
     // Two days old: nothing is fetched.
     Arrancar(QDate(2026, 12, 4));
@@ -340,7 +363,8 @@ TEST_F(Noticias, SeTraenSiLosSorteosTienenTresDias) {
     EXPECT_EQ(servidor.peticiones[0].ruta, QStringLiteral("/informe.dat"));
     ASSERT_NE(v.ventana->ventanaNoticias(), nullptr);
     EXPECT_EQ(v.ventana->ventanaNoticias()->windowTitle(), QStringLiteral("Noticias del jefe..."));
-    EXPECT_EQ(v.ventana->estado().Config.DireccionVisible(), QStringLiteral("www.tombolin.example/nueva"));
+    EXPECT_EQ(v.ventana->estado().Config.DireccionVisible(),
+              QStringLiteral("www.tombolin.example/nueva"));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("informe.dat")), informe);
 }
 
@@ -361,7 +385,9 @@ TEST_F(Noticias, SoloSeMuestraSiCambiaYPasaDe300) {
         QCoreApplication::processEvents();
         Comprobar();
         QCoreApplication::processEvents();
-        EXPECT_EQ(v.ventana->ventanaNoticias() != nullptr && v.ventana->ventanaNoticias()->isVisible(), c.muestra)
+        EXPECT_EQ(
+            v.ventana->ventanaNoticias() != nullptr && v.ventana->ventanaNoticias()->isVisible(),
+            c.muestra)
             << c.informe.size();
     }
 }
@@ -369,12 +395,17 @@ TEST_F(Noticias, SoloSeMuestraSiCambiaYPasaDe300) {
 TEST_F(Noticias, UnaNoticiaHostilNoCargaNadaNiCambiaLaDireccion) {
     Arrancar(QDate(2026, 12, 1));
     const QString base = v.ventana->estado().Config.DireccionVisible();
-    const QByteArray informe = "<html><head><script>alert(1)</script>"
-                               "<link rel=stylesheet href=\"" + servidor.Base().toUtf8() + "/estilo.css\"></head>"
-                               "<body><img src=\"" + servidor.Base().toUtf8() + "/espia.png\">"
-                               "<img src=\"file:///etc/passwd\"><a href=\"http://tombolin.example/x\">enlace</a>"
-                               "<a href=\"javascript:alert(1)\">malo</a>" + QByteArray(300, 'x') +
-                               "web:" + QByteArray(3000, 'w') + "></body></html>";
+    const QByteArray informe =
+        "<html><head><script>alert(1)</script>"
+        "<link rel=stylesheet href=\"" +
+        servidor.Base().toUtf8() +
+        "/estilo.css\"></head>"
+        "<body><img src=\"" +
+        servidor.Base().toUtf8() +
+        "/espia.png\">"
+        "<img src=\"file:///etc/passwd\"><a href=\"http://tombolin.example/x\">enlace</a>"
+        "<a href=\"javascript:alert(1)\">malo</a>" +
+        QByteArray(300, 'x') + "web:" + QByteArray(3000, 'w') + "></body></html>";
     servidor.Poner(QStringLiteral("/informe.dat"), R(200, informe).Tipo("text/html"));
     Comprobar();
     QCoreApplication::processEvents();

@@ -60,17 +60,19 @@ std::vector<Sorteo> Sorteos() {
 }
 
 std::vector<Pena> TresPenas() {
-    Pena bar = PenaSencilla(QStringLiteral("Los del bar"), {{3, 12, 25, 33, 41, 49}, {1, 7, 14, 22, 38, 45}},
+    Pena bar = PenaSencilla(QStringLiteral("Los del bar"),
+                            {{3, 12, 25, 33, 41, 49}, {1, 7, 14, 22, 38, 45}},
                             QStringLiteral("Jueves y Sábado"), QDate(2026, 11, 1));
     bar.Aciertos[3] = 3;
-    Pena oficina = PenaMultiple(QStringLiteral("Oficina"), 5, {2, 8, 15, 21, 29, 33, 37, 40, 46, 48},
-                                QStringLiteral("Todos (L+J+S)"), QDate(2026, 12, 1));
+    Pena oficina =
+        PenaMultiple(QStringLiteral("Oficina"), 5, {2, 8, 15, 21, 29, 33, 37, 40, 46, 48},
+                     QStringLiteral("Todos (L+J+S)"), QDate(2026, 12, 1));
     oficina.Aciertos[4] = 2;
     oficina.Aciertos[7] = 1;
-    Pena familia = PenaReducida(QStringLiteral("Familia Núñez"),
-                                {4, 11, 17, 23, 28, 32, 35, 39, 42, 47}, 4,
-                                {{4, 11, 17, 23, 28, 32}, {4, 11, 35, 39, 42, 47}},
-                                QStringLiteral("Lunes"), QDate(2026, 11, 20));
+    Pena familia =
+        PenaReducida(QStringLiteral("Familia Núñez"), {4, 11, 17, 23, 28, 32, 35, 39, 42, 47}, 4,
+                     {{4, 11, 17, 23, 28, 32}, {4, 11, 35, 39, 42, 47}}, QStringLiteral("Lunes"),
+                     QDate(2026, 11, 20));
     return {bar, oficina, familia};
 }
 
@@ -240,7 +242,7 @@ TEST(Gestor, BorrarPenaElegida) {
 }
 
 class BorrarSorteos : public ::testing::Test {
-protected:
+  protected:
     pruebas::VentanaPrueba v;
     std::vector<Sorteo> s = Sorteos();
     void SetUp() override {
@@ -262,7 +264,8 @@ TEST_F(BorrarSorteos, TrasLaOrdenUnaPulsacionOfreceBorrarEseSorteo) {
     // The command, answered No twice, deletes nothing but arms the list.
     v.dialogos.respuestas = {Respuesta::No, Respuesta::No};
     v.ventana->findChild<QAction*>(QStringLiteral("borrpe"))->trigger();
-    EXPECT_EQ(v.dialogos.cajas[0].texto, QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"));
     EXPECT_EQ(Fichero(), s);
     ASSERT_TRUE(v.ventana->ModoBorrado());
 
@@ -270,7 +273,8 @@ TEST_F(BorrarSorteos, TrasLaOrdenUnaPulsacionOfreceBorrarEseSorteo) {
     v.dialogos.respuestas = {Respuesta::No};
     Pulsar(3);
     ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].texto, QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("¿Seguro que quieres eliminar este sorteo?"));
     EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Borrar..."));
     EXPECT_EQ(Fichero(), s);
 
@@ -343,10 +347,12 @@ TEST(Importar, ElBotonCargaElHistorico) {
     ASSERT_TRUE(v.Arrancar());
     v.dialogos.ficheros.push_back(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
     PulsarBoton(v.ventana->paginaGestor(), "botonImportarSorteos");
-    EXPECT_EQ(v.dialogos.cajas.back().texto, QStringLiteral("Archivo de sorteos importado con éxito"));
+    EXPECT_EQ(v.dialogos.cajas.back().texto,
+              QStringLiteral("Archivo de sorteos importado con éxito"));
     EXPECT_EQ(v.ventana->estado().SorteoLibre, 4177);
     EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(), 4176);
-    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Lunes, 17 de agosto del 2026"));
+    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
+              QStringLiteral("Lunes, 17 de agosto del 2026"));
     EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),
               QStringLiteral("Faltan 15 semanas por actualizar"));
 }

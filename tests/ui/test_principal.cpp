@@ -29,7 +29,7 @@ const QString kBienvenida = QStringLiteral(
     "sección 'Tutorial' o en el programa, en el menú 'Ayuda'.");
 
 class VentanaPrincipal : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     pruebas::DialogosGuion dialogos;
     pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
@@ -37,7 +37,8 @@ protected:
     pruebas::ImpresoraRegistro impresora;
 
     std::unique_ptr<Principal> Abrir() {
-        return std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio, impresora});
+        return std::make_unique<Principal>(dir.path(),
+                                           Servicios{dialogos, reloj, escritorio, impresora});
     }
     void Mostrar(Principal& p) {
         p.show();

@@ -7,9 +7,9 @@
 #include <QComboBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include "checking/listado.h"
@@ -46,11 +46,12 @@ Pena Multiple(std::vector<int> numeros) {
 }
 
 class Resultados : public ::testing::Test {
-protected:
+  protected:
     pruebas::VentanaPrueba v;
     PaginaGeneral* g = nullptr;
 
-    void Arrancar(const std::vector<Pena>& penas, const std::vector<Sorteo>& sorteos = DosSorteos()) {
+    void Arrancar(const std::vector<Pena>& penas,
+                  const std::vector<Sorteo>& sorteos = DosSorteos()) {
         pruebas::EscribirPenas(v.dir.path(), penas);
         pruebas::EscribirSorteos(v.dir.path(), sorteos);
         ASSERT_TRUE(v.Arrancar());
@@ -75,7 +76,8 @@ protected:
         auto* t = g->findChild<QTimer*>(QStringLiteral("parpadeoPremio"));
         t->setInterval(5);
         const QString antes = Boton(0)->text() + Boton(1)->text();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Boton(0)->text() + Boton(1)->text() != antes; }, 1000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return Boton(0)->text() + Boton(1)->text() != antes; }, 1000));
         t->setInterval(800);
     }
 };
@@ -178,8 +180,8 @@ TEST_F(Resultados, LosMenusPonenLasOpciones) {
         bool historico;
     } casos[] = {
         {"verpremiom", true, true, false}, {"verhisto", false, false, true},
-        {"verprehi", false, true, true},   {"Multiples", true, true, true},   // unchanged
-        {"verhistom", true, false, true},  {"sencillas", false, false, true}, // unchanged
+        {"verprehi", false, true, true},   {"Multiples", true, true, true},    // unchanged
+        {"verhistom", true, false, true},  {"sencillas", false, false, true},  // unchanged
         {"verpreim", true, true, true},    {"verpremio", false, true, false},
     };
     for (const auto& c : casos) {
@@ -226,7 +228,8 @@ TEST_F(Resultados, ImprimirConElBoton) {
     QTest::mouseClick(imprimir, Qt::LeftButton);
     EXPECT_TRUE(v.impresora.cancelado);
     EXPECT_FALSE(v.impresora.terminado);
-    EXPECT_EQ(v.dialogos.cajas.back().texto, QStringLiteral("Listado vacío. No hay datos para imprimir,"));
+    EXPECT_EQ(v.dialogos.cajas.back().texto,
+              QStringLiteral("Listado vacío. No hay datos para imprimir,"));
     EXPECT_EQ(v.dialogos.cajas.back().titulo, QStringLiteral("No hay datos"));
     EXPECT_EQ(v.dialogos.cajas.back().icono, Icono::Informacion);
 
@@ -246,7 +249,8 @@ TEST(VistaResultados, MillonesDeFilas) {
         Pena x = PenaSencilla(QStringLiteral("P%1").arg(p), {});
         x.NumApuestas = 205;
         for (int l = 0; l < 205; ++l) {
-            for (int c = 0; c < 6; ++c) x.Apuestas[l].Columnas[c] = static_cast<int16_t>((l + 7 * c) % 49 + 1);
+            for (int c = 0; c < 6; ++c)
+                x.Apuestas[l].Columnas[c] = static_cast<int16_t>((l + 7 * c) % 49 + 1);
         }
         penas.push_back(x);
     }
@@ -294,8 +298,9 @@ TEST(ImpresionReal, ListadoEnPdf) {
     EXPECT_EQ(html.count(QStringLiteral("<page ")), 2);
     // xMin of the first word with this text, in millimetres.
     const auto x = [&](const QString& palabra) {
-        const QRegularExpression re(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>") +
-                                    QRegularExpression::escape(palabra) + QStringLiteral("</word>"));
+        const QRegularExpression re(
+            QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>") +
+            QRegularExpression::escape(palabra) + QStringLiteral("</word>"));
         const auto m = re.match(html);
         return m.hasMatch() ? m.captured(1).toDouble() * 25.4 / 72 : -1.0;
     };

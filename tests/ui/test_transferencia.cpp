@@ -1,8 +1,8 @@
 // The real transfer against a real HTTP server on 127.0.0.1.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 #include "results/transferencia_qt.h"
 #include "support/ficheros.h"
@@ -15,10 +15,11 @@ using pruebas::ServidorHttp;
 
 TEST(Transferencia, TraeElCuerpoConCabecerasDeNavegador) {
     ServidorHttp s;
-    s.Poner(QStringLiteral("/servicios/buscadorSorteos"), ServidorHttp::Respuesta(200, QByteArray(500, 'x')));
+    s.Poner(QStringLiteral("/servicios/buscadorSorteos"),
+            ServidorHttp::Respuesta(200, QByteArray(500, 'x')));
     TransferenciaQt t;
-    const QByteArray cuerpo =
-        t.Traer(s.Base() + QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true"));
+    const QByteArray cuerpo = t.Traer(
+        s.Base() + QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true"));
     EXPECT_EQ(cuerpo, QByteArray(500, 'x'));
     EXPECT_EQ(t.Estado(), Transferencia::kTerminada);
     EXPECT_TRUE(t.TextoError().isEmpty());
@@ -45,8 +46,8 @@ TEST(Transferencia, FallosDelServidor) {
         const char* ruta;
         bool falla;
         qsizetype bytes;
-    } casos[] = {{"/403", true, 300},  {"/500", true, 5},     {"/404", true, 2},
-                 {"/cortado", true, -1}, {"/mudo", true, 0},  {"/grande", true, 0},
+    } casos[] = {{"/403", true, 300},    {"/500", true, 5},  {"/404", true, 2},
+                 {"/cortado", true, -1}, {"/mudo", true, 0}, {"/grande", true, 0},
                  {"/lento", false, 5}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.ruta);

@@ -15,7 +15,7 @@ namespace tombolin::pruebas {
 
 // A main window on a program directory of its own, with scripted boxes and a fixed today.
 class VentanaPrueba {
-public:
+  public:
     QTemporaryDir dir;
     DialogosGuion dialogos;
     RelojFijo reloj{QDate(2026, 12, 6)};
@@ -27,7 +27,8 @@ public:
 
     // Builds the window and runs its start-up; true when it started.
     bool Arrancar() {
-        ventana = std::make_unique<Principal>(dir.path(), Servicios{dialogos, reloj, escritorio, impresora});
+        ventana = std::make_unique<Principal>(dir.path(),
+                                              Servicios{dialogos, reloj, escritorio, impresora});
         return ventana->CargarPrincipal();
     }
     // Shows it and lets the first activation run.
