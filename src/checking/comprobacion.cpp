@@ -345,7 +345,7 @@ QString ListaResultados::TituloPena(size_t b) const {
     return datos_->penas[bloques_[b].pena].titulo;
 }
 
-QString ListaResultados::Texto(int fila, int columna) const {
+ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
     if (fila < 0 || fila >= filas_) return {};
     const Ubicacion u = Ubicar(fila);
     const Bloque& b = bloques_[u.bloque];
@@ -354,57 +354,37 @@ QString ListaResultados::Texto(int fila, int columna) const {
     const int comentario = Columnas() - 1;
     if (u.desplazamiento < 3) {
         if (columna != comentario || u.desplazamiento == 0) return {};
-        if (u.desplazamiento == 1) return p.titulo;
+        if (u.desplazamiento == 1) return {p.titulo, kColorTituloPena};
         const QDate f = OleAFecha(s.fecha);
-        return FechaCorta(f) + QLatin1Char(' ') + diasemana(f);
+        return {FechaCorta(f) + QLatin1Char(' ') + diasemana(f), kColorFecha};
     }
-    if (!multiple_) {
-        const int l = LineaDeFila(u);
-        if (columna >= 1 && columna <= 6) return QString::number(p.valores[l * 6 + columna - 1]);
-        if (columna != comentario) return {};
-        const int k = std::popcount(p.mascaras[l] & s.mascara);
-        if (k < 3) return {};
-        return TextoAvisoSencilla(k, p.mascaras[l] & s.complementario);
-    }
-    const int extra = u.desplazamiento - 3;
-    if (extra == 0 && columna >= 1 && columna <= p.numeros) {
-        return QString::number(p.valores[columna - 1]);
-    }
-    if (columna != comentario || !((b.detalle >> 9) & 1)) return {};
-    const auto& avisos = AvisosMultiple(p.codigo, b.detalle & 0xFF, (b.detalle >> 8) & 1);
-    return extra < static_cast<int>(avisos.size()) ? avisos[extra].Texto : QString();
-}
-
-std::optional<Rgb> ListaResultados::Color(int fila, int columna) const {
-    if (fila < 0 || fila >= filas_) return {};
-    const Ubicacion u = Ubicar(fila);
-    const Bloque& b = bloques_[u.bloque];
-    const auto& p = datos_->penas[b.pena];
-    const auto& s = datos_->preparados[b.sorteo];
-    const int comentario = Columnas() - 1;
-    if (u.desplazamiento == 1 && columna == comentario) return kColorTituloPena;
-    if (u.desplazamiento == 2 && columna == comentario) return kColorFecha;
-    if (u.desplazamiento < 3) return {};
+    // A bet line, or the bet of a multiple and its notices.
     const int extra = u.desplazamiento - 3;
     const int l = multiple_ ? 0 : LineaDeFila(u);
-    if (extra == 0 || !multiple_) {
-        if (columna >= 1 && columna <= p.numeros) {
-            const int16_t x = p.valores[l * p.numeros + columna - 1];
-            if (Bit(x) & s.mascara) return kColorAcierto;
-            return {};
-        }
+    if ((extra == 0 || !multiple_) && columna >= 1 && columna <= p.numeros) {
+        const int16_t x = p.valores[l * p.numeros + columna - 1];
+        return {QString::number(x),
+                (Bit(x) & s.mascara) ? std::optional(kColorAcierto) : std::nullopt};
     }
     if (columna != comentario) return {};
     const int k = std::popcount(p.mascaras[l] & s.mascara);
     const bool c = (p.mascaras[l] & s.complementario) != 0;
     if (!multiple_) {
         if (k < 3) return {};
-        return ColorAviso(CategoriaSencilla(k, c));
+        return {TextoAvisoSencilla(k, c), ColorAviso(CategoriaSencilla(k, c))};
     }
     if (!((b.detalle >> 9) & 1)) return {};
     const auto& avisos = AvisosMultiple(p.codigo, k, c);
-    if (extra < static_cast<int>(avisos.size())) return ColorAviso(avisos[extra].Categoria);
-    return {};
+    if (extra >= static_cast<int>(avisos.size())) return {};
+    return {avisos[extra].Texto, ColorAviso(avisos[extra].Categoria)};
+}
+
+QString ListaResultados::Texto(int fila, int columna) const {
+    return LeerCelda(fila, columna).texto;
+}
+
+std::optional<Rgb> ListaResultados::Color(int fila, int columna) const {
+    return LeerCelda(fila, columna).color;
 }
 
 QString ListaResultados::TextoImpreso(int fila) const {

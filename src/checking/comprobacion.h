@@ -82,6 +82,11 @@ class ListaResultados {
         size_t bloque;
         int desplazamiento;
     };
+    struct Celda {
+        QString texto;
+        std::optional<Rgb> color;
+    };
+    Celda LeerCelda(int fila, int columna) const;
     Ubicacion Ubicar(int fila) const;
     int LineaDeFila(const Ubicacion& u) const;
 

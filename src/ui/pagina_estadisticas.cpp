@@ -6,21 +6,14 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/lista_tabla.h"
 #include "ui/modelo_historial.h"
 
 namespace tombolin {
 
 PaginaEstadisticas::PaginaEstadisticas(QWidget* padre) : QWidget(padre) {
     modelo_ = new ModeloHistorial(this);
-    lista_ = new QTableView(this);
-    lista_->setObjectName(QStringLiteral("listaHistorial"));
-    lista_->setModel(modelo_);
-    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lista_->verticalHeader()->hide();
-    lista_->verticalHeader()->setDefaultSectionSize(lista_->fontMetrics().height() + 6);
-    lista_->horizontalHeader()->setStretchLastSection(true);
+    lista_ = NuevaListaDeFilas(modelo_, "listaHistorial", this);
     // Every row has the same height: the view need not measure thousands of them.
     lista_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(lista_, &QTableView::clicked, this,

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/grafico_tarta.h"
+#include "ui/lista_tabla.h"
 #include "ui/modelo_penas.h"
 
 namespace tombolin {
@@ -37,15 +38,7 @@ QPushButton* Boton(const QString& texto, const char* nombre, const QString& ayud
 PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     // The list and the buttons of the commands.
     modelo_ = new ModeloPenas(this);
-    lista_ = new QTableView(this);
-    lista_->setObjectName(QStringLiteral("listaPenas"));
-    lista_->setModel(modelo_);
-    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lista_->verticalHeader()->hide();
-    lista_->verticalHeader()->setDefaultSectionSize(lista_->fontMetrics().height() + 6);
-    lista_->horizontalHeader()->setStretchLastSection(true);
+    lista_ = NuevaListaDeFilas(modelo_, "listaPenas", this);
     lista_->setAlternatingRowColors(true);
     // A click on another row moves the current row first: that row is told once.
     connect(lista_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
