@@ -34,6 +34,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
                      const QString& servicioOperador, QWidget* padre)
     : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
     transferencia_ = new TransferenciaQt(this);
+    transferenciaNoticias_ = new TransferenciaQt(this);
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
     resize(1100, 720);
@@ -221,7 +222,7 @@ void Principal::ComprobarNoticias() {
         QFile f(fichero);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    transferencia_->TraerAFichero(url, fichero);
+    transferenciaNoticias_->TraerAFichero(url, fichero);
     QFile f(fichero);
     const QByteArray ahora = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     if (ahora.size() <= 300 || ahora.size() == antes.size()) return;
@@ -409,6 +410,8 @@ void Principal::LlevarResultadosAlPrimerSorteo() {
 }
 
 void Principal::BorrarPena() {
+    // The files must not change under a download that is about to append to them.
+    if (barra_->Descargando()) return;
     if (!tombolin::BorrarPena(estado_, servicios_.dialogos)) return;
     // The chosen syndicate is gone: no other one takes its place unasked.
     estado_.PenaActual = 0;
@@ -417,6 +420,7 @@ void Principal::BorrarPena() {
 }
 
 void Principal::BorrarSorteos() {
+    if (barra_->Descargando()) return;
     modoBorrado_ = true;
     Dialogos& d = servicios_.dialogos;
     if (d.Mensaje(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"), Icono::Pregunta,
@@ -439,13 +443,14 @@ void Principal::BorrarSorteos() {
 }
 
 void Principal::ImportarSorteos() {
+    if (barra_->Descargando()) return;
     if (!tombolin::ImportarSorteos(estado_, servicios_.dialogos, servicios_.escritorio)) return;
     ActualizarSorteos();
     RefrescarResultados();
 }
 
 void Principal::BorrarSorteoDeLista(int fila) {
-    if (!modoBorrado_) return;
+    if (!modoBorrado_ || barra_->Descargando()) return;
     if (servicios_.dialogos.Mensaje(QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
                                     Icono::Pregunta, Botones::SiNo,
                                     QStringLiteral("Borrar...")) != Respuesta::Si) {

@@ -51,6 +51,7 @@ class Principal : public QMainWindow {
     BarraDescarga* barraDescarga() const { return barra_; }
     Infor* ventanaNoticias() const;
     TransferenciaQt* transferencia() const { return transferencia_; }
+    TransferenciaQt* transferenciaNoticias() const { return transferenciaNoticias_; }
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
     int SorteosJugados() const { return sorteosJugados_; }
@@ -112,6 +113,7 @@ class Principal : public QMainWindow {
     PaginaEstadisticas* estadisticas_ = nullptr;
     PaginaUltimoSorteo* ultimo_ = nullptr;
     TransferenciaQt* transferencia_ = nullptr;
+    TransferenciaQt* transferenciaNoticias_ = nullptr;  // its own: the news may still be on its way
     BarraDescarga* barra_ = nullptr;
     QPointer<Infor> noticias_;
     QLabel* actualizando_ = nullptr;

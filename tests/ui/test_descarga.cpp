@@ -76,6 +76,7 @@ class Descarga : public ::testing::Test {
             v.dir.path(), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
             servidor.Base());
         v.ventana->transferencia()->PonerSegundosSinRespuesta(1);
+        v.ventana->transferenciaNoticias()->PonerSegundosSinRespuesta(1);
         ASSERT_TRUE(v.ventana->CargarPrincipal());
         barra = v.ventana->barraDescarga();
     }
@@ -281,10 +282,13 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     QTimer::singleShot(50, [&] {
         Bajar();  // a second click while the first transfer waits
         v.ventana->findChild<QAction*>(QStringLiteral("Leer"))->trigger();
+        // Nor may the draws file change under it.
+        v.ventana->findChild<QAction*>(QStringLiteral("borrpe"))->trigger();
     });
     Bajar();
     EXPECT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
     // The latest draw's tab can't be opened while the watchdog runs.
     v.ventana->pestanas()->setCurrentIndex(1);
     EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 0);
