@@ -45,7 +45,6 @@ struct Pena {
     static constexpr int kLineas = 205;
     static constexpr int kAnchoNombre = 20;
     static constexpr int kAnchoDias = 15;
-    static constexpr int kCodigoMultiple = 500;  // NumApuestas = 500 + code for a multiple
 
     QString Nombre;  // as stored, trailing blanks included
     int16_t ReducidaNumeros = 0;
@@ -60,8 +59,6 @@ struct Pena {
     double FechaCreacion = 0;    // OLE date
     double FechaComprobado = 0;  // OLE date; 0 when no draw has been counted
 
-    bool EsMultiple() const { return NumApuestas >= kCodigoMultiple; }
-    bool EsReducida() const { return ReducidaNumeros != 0; }
     QString NombreVisible() const;
     QString DiasVisibles() const;
 

@@ -41,10 +41,6 @@ int VistaResultados::FilaSuperior() const {
     return verticalScrollBar()->value();
 }
 
-void VistaResultados::IrAFila(int fila) {
-    verticalScrollBar()->setValue(fila);
-}
-
 int VistaResultados::AnchoNecesario() const {
     if (!modelo_) return 0;
     int ancho = 0;

@@ -21,7 +21,6 @@ class VistaResultados : public QAbstractScrollArea {
     int AltoFila() const { return altoFila_; }
     // First row on screen.
     int FilaSuperior() const;
-    void IrAFila(int fila);
     // The width the columns need, for the page to size the list.
     int AnchoNecesario() const;
 

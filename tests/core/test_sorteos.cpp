@@ -96,14 +96,6 @@ TEST_F(FicheroSorteos, SoloSeConvierteCuandoElJokerNoCabeEnSieteCaracteres) {
     EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
 }
 
-TEST(TextoGeneral, ComoElProgramaAnterior) {
-    EXPECT_EQ(TextoGeneral(1234567), QStringLiteral("1234567"));
-    EXPECT_EQ(TextoGeneral(0.5), QStringLiteral("0.5"));
-    EXPECT_EQ(TextoGeneral(1e15), QStringLiteral("1E+15"));
-    EXPECT_EQ(TextoGeneral(123456789012345.0), QStringLiteral("123456789012345"));
-    EXPECT_EQ(TextoGeneral(1e-5), QStringLiteral("1E-05"));
-}
-
 TEST_F(FicheroSorteos, ImportaUnFicheroQueEmpiezaEnJuevesOSabado) {
     const QByteArray previo = CincoSorteos();
     // A Saturday first draw (19/05/1990) and a Thursday one, each accepted.

@@ -35,6 +35,10 @@ using pruebas::ServidorHttp;
 using R = ServidorHttp::Respuesta;
 
 const QString kRuta = QStringLiteral("/servicios/buscadorSorteos");
+const char* const kNoConectado =
+    "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya que no "
+    "es posible conectar con el servidor de ONLAE.";
+const char* const kProblemas = "Problemas con el servidor. Tarda en responder. Pruebe más tarde...";
 
 std::vector<Sorteo> Historico() {
     FicheroRegistros canal(Sorteo::kLongitud);
@@ -72,12 +76,7 @@ class Descarga : public ::testing::Test {
             pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla(QStringLiteral("Bar"),
                                                                         {{2, 4, 19, 28, 46, 1}})});
         }
-        v.ventana = std::make_unique<Principal>(
-            v.dir.path(), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
-            servidor.Base());
-        v.ventana->transferencia()->PonerSegundosSinRespuesta(1);
-        v.ventana->transferenciaNoticias()->PonerSegundosSinRespuesta(1);
-        ASSERT_TRUE(v.ventana->CargarPrincipal());
+        ASSERT_TRUE(v.Arrancar(servidor.Base()));
         barra = v.ventana->barraDescarga();
     }
     // The document of the 100 days up to 18/08/2026, as the service would answer.
@@ -155,26 +154,9 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_TRUE(pruebas::LeerBytes(v.Ruta("mavo.pdf")).startsWith("%PDF"));
 }
 
-TEST_F(Descarga, CienCaracteresNoSonRespuesta) {
+TEST_F(Descarga, CientoUnCaracteresYaSonRespuesta) {
     Arrancar(QDate(2026, 8, 10));
-    servidor.Poner(kRuta, R(200, QByteArray(100, 'x')));
-    Bajar();
-    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("CONECTANDO AL SERVIDOR"));
-    for (int i = 0; i < 4; ++i) barra->TicVigilante();
-    EXPECT_TRUE(v.dialogos.cajas.empty());
-    barra->TicVigilante();
-    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(
-        v.dialogos.cajas[0].texto,
-        QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe "
-                       "más tarde ya que no es posible conectar con el servidor de ONLAE."));
-    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error de conexión"));
-    EXPECT_EQ(barra->ProgresoActual(), 0);
-    EXPECT_EQ(barra->TextoEstado(), QString());
-    EXPECT_FALSE(barra->Descargando());
-
-    // 101 characters are an answer: read, and nothing new in it.
-    v.dialogos.cajas.clear();
+    // Read, and nothing new in it.
     servidor.Poner(kRuta, R(200, QByteArray(101, 'x')));
     Bajar();
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
@@ -194,18 +176,12 @@ TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
         int tics;
         const char* texto;
     } casos[] = {
-        {"403 con página de error", R(403, QByteArray(2000, 'e')), 30,
-         "Problemas con el servidor. Tarda en responder. Pruebe más tarde..."},
-        {"500 corto", R(500, "error"), 5,
-         "No conectado: Compruebe la conexión a internet. Si es "
-         "correcta, pruebe más tarde ya que no es posible conectar "
-         "con el servidor de ONLAE."},
-        {"cortado a la mitad", R(200, Documento()).Cortada(), 30,
-         "Problemas con el servidor. Tarda en responder. Pruebe más tarde..."},
-        {"nunca contesta", R().Mudo(), 5,
-         "No conectado: Compruebe la conexión a internet. Si es "
-         "correcta, pruebe más tarde ya que no es posible conectar "
-         "con el servidor de ONLAE."},
+        // 100 characters or fewer are no answer: the status stays "CONECTANDO AL SERVIDOR".
+        {"100 caracteres", R(200, QByteArray(100, 'x')), 5, kNoConectado},
+        {"403 con página de error", R(403, QByteArray(2000, 'e')), 30, kProblemas},
+        {"500 corto", R(500, "error"), 5, kNoConectado},
+        {"cortado a la mitad", R(200, Documento()).Cortada(), 30, kProblemas},
+        {"nunca contesta", R().Mudo(), 5, kNoConectado},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -217,6 +193,9 @@ TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
         barra->TicVigilante();
         ASSERT_EQ(v.dialogos.cajas.size(), 1u);
         EXPECT_EQ(v.dialogos.cajas[0].texto, QString::fromUtf8(c.texto));
+        EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Error de conexión"));
+        EXPECT_EQ(barra->ProgresoActual(), 0);
+        EXPECT_EQ(barra->TextoEstado(), QString());
         EXPECT_FALSE(barra->Descargando());
         EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), antes);
     }

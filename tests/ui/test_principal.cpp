@@ -19,6 +19,7 @@
 #include "support/impresora_registro.h"
 #include "ui/dialogos_qt.h"
 #include "ui/principal.h"
+#include "ventana_prueba.h"
 
 namespace tombolin {
 namespace {
@@ -30,112 +31,94 @@ const QString kBienvenida = QStringLiteral(
 
 class VentanaPrincipal : public ::testing::Test {
   protected:
-    QTemporaryDir dir;
-    pruebas::DialogosGuion dialogos;
-    pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
-    pruebas::EscritorioRegistro escritorio;
-    pruebas::ImpresoraRegistro impresora;
+    pruebas::VentanaPrueba v;
 
-    std::unique_ptr<Principal> Abrir() {
-        return std::make_unique<Principal>(dir.path(),
-                                           Servicios{dialogos, reloj, escritorio, impresora});
-    }
-    void Mostrar(Principal& p) {
-        p.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
-        QCoreApplication::processEvents();
-    }
     int Veces(const QString& texto) const {
         int n = 0;
-        for (const auto& c : dialogos.cajas) n += c.texto == texto;
+        for (const auto& c : v.dialogos.cajas) n += c.texto == texto;
         return n;
     }
 };
 
 TEST_F(VentanaPrincipal, PrimerArranqueEnUnaCarpetaVacia) {
-    pruebas::PonerTablas(dir.path());
-    auto p = Abrir();
-    ASSERT_TRUE(p->CargarPrincipal());
+    ASSERT_TRUE(v.Arrancar());
+    Principal* p = v.ventana.get();
     for (const char* f : {"apuestas.dat", "numeros.dat", "www.txt"}) {
-        EXPECT_TRUE(QFileInfo::exists(dir.filePath(f))) << f;
-        EXPECT_EQ(QFileInfo(dir.filePath(f)).size(), 0) << f;
+        EXPECT_TRUE(QFileInfo::exists(v.dir.filePath(f))) << f;
+        EXPECT_EQ(QFileInfo(v.dir.filePath(f)).size(), 0) << f;
     }
-    EXPECT_EQ(QFileInfo(dir.filePath("nums.ini")).size(), 86);
-    EXPECT_TRUE(dialogos.cajas.empty());
-    EXPECT_EQ(p->estado().RutaPrograma, dir.path() + "/");
+    EXPECT_EQ(QFileInfo(v.dir.filePath("nums.ini")).size(), 86);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    EXPECT_EQ(p->estado().RutaPrograma, v.dir.path() + "/");
 
-    Mostrar(*p);
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto, kBienvenida);
-    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Fichero de peñas vacío"));
-    EXPECT_EQ(dialogos.cajas[0].icono, Icono::Informacion);
+    v.Mostrar();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto, kBienvenida);
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Fichero de peñas vacío"));
+    EXPECT_EQ(v.dialogos.cajas[0].icono, Icono::Informacion);
 
     // Coming back to the window from another program does not greet again.
     p->hide();
-    Mostrar(*p);
+    v.Mostrar();
     EXPECT_EQ(Veces(kBienvenida), 1);
     EXPECT_EQ(p->Activaciones(), 1);
 }
 
 TEST_F(VentanaPrincipal, ConPenasNoDaLaBienvenida) {
-    pruebas::PonerTablas(dir.path());
     Pena pena;
     pena.Nombre = QStringLiteral("Oficina");
-    pruebas::EscribirBytes(dir.filePath("apuestas.dat"), CodificarPena(pena));
-    auto p = Abrir();
-    ASSERT_TRUE(p->CargarPrincipal());
-    Mostrar(*p);
+    pruebas::EscribirBytes(v.dir.filePath("apuestas.dat"), CodificarPena(pena));
+    ASSERT_TRUE(v.Arrancar());
+    Principal* p = v.ventana.get();
+    v.Mostrar();
     EXPECT_EQ(Veces(kBienvenida), 0);
     EXPECT_EQ(p->Activaciones(), 1);
 }
 
 TEST_F(VentanaPrincipal, SinTablasSeNiegaAArrancar) {
-    auto p = Abrir();
-    EXPECT_FALSE(p->CargarPrincipal());
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto,
+    QFile::remove(v.Ruta("tablas.bin"));
+    EXPECT_FALSE(v.Arrancar());
+    Principal* p = v.ventana.get();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
               QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
                              "programa. Reinstale el programa. Error 53"));
-    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
-    EXPECT_EQ(dialogos.cajas[0].icono, Icono::Exclamacion);
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
+    EXPECT_EQ(v.dialogos.cajas[0].icono, Icono::Exclamacion);
     EXPECT_TRUE(p->Terminado());
     EXPECT_FALSE(p->estado().Sorteos.Abierto());
     EXPECT_FALSE(p->isVisible());
 }
 
 TEST_F(VentanaPrincipal, AvisaDeFicherosQueTerminanEnUnRegistroIncompleto) {
-    pruebas::PonerTablas(dir.path());
     const QByteArray dos = pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, 31337, 0) +
                            pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 7}, 8, 9, 31344, 0);
-    pruebas::EscribirBytes(dir.filePath("numeros.dat"), dos + QByteArray(10, '\x01'));
-    auto p = Abrir();
-    ASSERT_TRUE(p->CargarPrincipal());
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto,
+    pruebas::EscribirBytes(v.dir.filePath("numeros.dat"), dos + QByteArray(10, '\x01'));
+    ASSERT_TRUE(v.Arrancar());
+    Principal* p = v.ventana.get();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
               QStringLiteral("El archivo numeros.dat termina con un registro incompleto (10 "
                              "bytes). Se usarán los 2 sorteos completos; el archivo no se ha "
                              "modificado."));
     EXPECT_EQ(p->estado().Sorteos.Cuenta(), 2);
-    EXPECT_EQ(pruebas::LeerBytes(dir.filePath("numeros.dat")).size(), 74);
+    EXPECT_EQ(pruebas::LeerBytes(v.dir.filePath("numeros.dat")).size(), 74);
 }
 
 TEST_F(VentanaPrincipal, ConvierteAlArrancarUnFicheroDelFormatoAnterior) {
-    pruebas::PonerTablas(dir.path());
     const QByteArray a = pruebas::RegistroSorteoAMano({3, 11, 13, 15, 34, 35}, 27, 0, 31337, 0);
     const QByteArray b = pruebas::RegistroSorteoAMano({5, 16, 18, 29, 43, 44}, 2, 0, 31344, 0);
     const QByteArray c = pruebas::RegistroSorteoAMano({10, 14, 29, 33, 46, 48}, 30, 0, 31351, 0);
-    pruebas::EscribirBytes(dir.filePath("numeros.dat"), a.left(24) + b.left(24) + c.left(24));
-    auto p = Abrir();
-    ASSERT_TRUE(p->CargarPrincipal());
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Actualización de datos"));
-    EXPECT_EQ(pruebas::LeerBytes(dir.filePath("numeros.dat")), a + b + c);
+    pruebas::EscribirBytes(v.dir.filePath("numeros.dat"), a.left(24) + b.left(24) + c.left(24));
+    ASSERT_TRUE(v.Arrancar());
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Actualización de datos"));
+    EXPECT_EQ(pruebas::LeerBytes(v.dir.filePath("numeros.dat")), a + b + c);
 }
 
 TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
-    pruebas::PonerTablas(dir.path());
-    auto p = Abrir();
-    ASSERT_TRUE(p->CargarPrincipal());
+    ASSERT_TRUE(v.Arrancar());
+    Principal* p = v.ventana.get();
     QTabWidget* t = p->pestanas();
     ASSERT_EQ(t->count(), 5);
     const char* nombres[] = {"General", "Último sorteo", "Gestor de peñas", "Estadísticas",
@@ -151,10 +134,9 @@ TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
 }
 
 TEST_F(VentanaPrincipal, SalirCierraLosFicherosYLaVentana) {
-    pruebas::PonerTablas(dir.path());
-    auto p = Abrir();
-    ASSERT_TRUE(p->CargarPrincipal());
-    Mostrar(*p);
+    ASSERT_TRUE(v.Arrancar());
+    Principal* p = v.ventana.get();
+    v.Mostrar();
     p->findChild<QAction*>(QStringLiteral("salir"))->trigger();
     EXPECT_TRUE(p->Terminado());
     EXPECT_FALSE(p->isVisible());

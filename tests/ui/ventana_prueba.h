@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "results/transferencia_qt.h"
 #include "support/dobles.h"
 #include "support/ficheros.h"
 #include "support/impresora_registro.h"
@@ -26,9 +27,12 @@ class VentanaPrueba {
     VentanaPrueba() { PonerTablas(dir.path()); }
 
     // Builds the window and runs its start-up; true when it started.
-    bool Arrancar() {
-        ventana = std::make_unique<Principal>(dir.path(),
-                                              Servicios{dialogos, reloj, escritorio, impresora});
+    bool Arrancar(const QString& servicioOperador = QLatin1String(Principal::kServicioOperador)) {
+        ventana = std::make_unique<Principal>(
+            dir.path(), Servicios{dialogos, reloj, escritorio, impresora}, servicioOperador);
+        // A transfer that gets no answer gives up within a second.
+        ventana->transferencia()->PonerSegundosSinRespuesta(1);
+        ventana->transferenciaNoticias()->PonerSegundosSinRespuesta(1);
         return ventana->CargarPrincipal();
     }
     // Shows it and lets the first activation run.
