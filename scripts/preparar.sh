@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 paquetes=(
     g++ cmake ninja-build
-    qt6-base-dev qt6-charts-dev qt6-pdf-dev qt6-translations-l10n fonts-liberation2
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-pdf-dev qt6-translations-l10n fonts-liberation2
     libgtest-dev libbenchmark-dev poppler-utils
 )
 
