@@ -4,11 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-paquetes=(
-    g++ cmake ninja-build
-    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-pdf-dev qt6-translations-l10n fonts-liberation2
-    libgtest-dev libbenchmark-dev poppler-utils
-)
+# The list lives in scripts/paquetes.txt so that comprobar-dependencias.sh checks the same one.
+mapfile -t paquetes < <(awk '{ sub(/#.*/, ""); for (i = 1; i <= NF; i++) print $i }' scripts/paquetes.txt)
+((${#paquetes[@]})) || { echo "No hay paquetes en scripts/paquetes.txt" >&2; exit 1; }
 
 faltan=()
 for p in "${paquetes[@]}"; do
