@@ -44,7 +44,7 @@ bool Igual(const QByteArray& datos, qint64 desde, const QByteArray& patron, bool
 }
 
 QString Buscar(Documento& d, const QString& empieza, const QString& final, bool espacios,
-               bool barras) {
+               bool barras, bool segundaComilla = false) {
     const QByteArray clave = Mayusculas(Bytes(empieza));
     const QByteArray fin = Bytes(final);
     const QByteArray finMayusculas = Mayusculas(fin);
@@ -61,6 +61,8 @@ QString Buscar(Documento& d, const QString& empieza, const QString& final, bool 
         if (d.Posicion() + e - 1 > longitud) return {};
         if (!coincide) continue;
         d.Avanzar(e - 1);
+        if (segundaComilla && d.Posicion() <= longitud && datos[d.Posicion() - 1] == '"')
+            d.Avanzar(1);
         for (;;) {
             const qint64 q = d.Posicion();
             // Past the last character there is no end to find: the run stops.
@@ -86,6 +88,10 @@ void Documento::Ir(qint64 posicion) {
 
 QString busca(Documento& d, const QString& empieza, const QString& final, bool espacios) {
     return Buscar(d, empieza, final, espacios, false);
+}
+
+QString buscaValor(Documento& d, const QString& final) {
+    return Buscar(d, QStringLiteral("\""), final, false, false, true);
 }
 
 QString busca3(Documento& d, const QString& empieza, const QString& final) {

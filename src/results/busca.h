@@ -37,6 +37,11 @@ class Documento {
 // key is not found before the end of the document.
 QString busca(Documento& d, const QString& empieza, const QString& final, bool espacios = false);
 
+// The text of a value: what follows the next double quote, or the next two when two stand
+// together, up to `final`. The operator's answers open a value with one quote; documents with
+// two read the same.
+QString buscaValor(Documento& d, const QString& final);
+
 // The same search storing a collected blank as "/" and never trimming (the news file).
 QString busca3(Documento& d, const QString& empieza, const QString& final);
 

@@ -155,11 +155,21 @@ void BarraDescarga::TicVigilante() {
         // "www.txt" keeps the document as one quoted item; the parser reads it from there.
         estado_.Descarga.close();
         const QString www = estado_.Fichero(kFicheroDescarga);
-        EscribirYRenombrar(www, www + QStringLiteral(".tmp"),
-                           ComoElementoEntrecomillado(documento_));
+        const Error error = EscribirYRenombrar(www, www + QStringLiteral(".tmp"),
+                                               ComoElementoEntrecomillado(documento_));
         estado_.Descarga.setFileName(www);
         estado_.Descarga.open(QIODevice::ReadWrite);
         documento_.clear();
+        if (error) {
+            // Reading on would parse the previous document and might store its draws again.
+            InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroDescarga));
+            analisisFallido_ = true;
+            vigilante_->stop();
+            fase_ = 0;
+            PonerProgreso(kAbortada);
+            PonerEstado({});
+            return;
+        }
         AnalizarYFusionar();
     }
     if (estadoTransferencia_ != Transferencia::kError && fase_ == 5) fase_ = 7;
@@ -227,10 +237,23 @@ void BarraDescarga::AnalizarYFusionar() {
         emit nuevosSorteos(QString::number(n) +
                            (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
     }
+    if (l.FechaMala.isValid()) {
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del ") +
+                l.FechaMala.toString(QStringLiteral("dd/MM/yyyy")) +
+                QStringLiteral(". No se ha%1 guardado %2 sorteo%3 de la descarga; se "
+                               "intentará de nuevo en la próxima.")
+                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("n"))
+                    .arg(l.NoGuardados)
+                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("s")),
+            Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
+    }
     if (sorteosNuevos_ == 0) {
-        servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
-                                    Icono::Informacion, Botones::Aceptar,
-                                    QStringLiteral("Pruebe más tarde"));
+        if (!l.FechaMala.isValid()) {
+            servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
+                                        Icono::Informacion, Botones::Aceptar,
+                                        QStringLiteral("Pruebe más tarde"));
+        }
         sorteosNuevos_ = 1;
     }
     emit sorteosCambiados();

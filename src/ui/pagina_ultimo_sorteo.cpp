@@ -10,9 +10,12 @@
 #include <QPdfView>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "core/fechas.h"
+#include "core/mensajes.h"
+#include "core/reemplazo.h"
 #include "results/analisis.h"
 
 namespace tombolin {
@@ -20,6 +23,11 @@ namespace tombolin {
 namespace {
 
 const char* const kLector = "get.adobe.com/es/reader/";
+
+// What each category row says until a document names it.
+const char* const kCategorias[] = {
+    "Especial (6 + reintegro):", "1ª (6 aciertos):", "2ª (5 + complementario):",
+    "3ª (5 aciertos):",          "4ª (4 aciertos):", "5ª (3 aciertos):"};
 
 QString SinDatos() {
     return QStringLiteral(
@@ -45,14 +53,12 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
 
     auto* caja = new QGroupBox(QStringLiteral("Premios por categoría"), this);
     auto* forma = new QFormLayout(caja);
-    static const char* const kCategorias[] = {
-        "Especial (6 + reintegro):", "1ª (6 aciertos):", "2ª (5 + complementario):",
-        "3ª (5 aciertos):",          "4ª (4 aciertos):", "5ª (3 aciertos):"};
     for (int k = 0; k < 6; ++k) {
+        nombres_[k] = new QLabel(QString::fromUtf8(kCategorias[k]), caja);
         categorias_[k] = new QLabel(caja);
         categorias_[k]->setObjectName(QStringLiteral("categoria%1").arg(k));
         categorias_[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        forma->addRow(QString::fromUtf8(kCategorias[k]), categorias_[k]);
+        forma->addRow(nombres_[k], categorias_[k]);
     }
 
     mensaje_ = new QPlainTextEdit(this);
@@ -112,9 +118,14 @@ void PaginaUltimoSorteo::MostrarDesglose(int modo) {
 
     QByteArray www;
     if (estado_.Descarga.isOpen() && estado_.Descarga.seek(0)) www = estado_.Descarga.readAll();
-    const Desglose d = LeerDesglose(www);
+    const Desglose d = LeerDesglose(www, estado_.SorteoActual.Fecha, QUrl(servicio_).host());
     if (d.Categorias) {
-        for (int k = 0; k < 6; ++k) categorias_[k]->setText((*d.Categorias)[k]);
+        for (int k = 0; k < 6; ++k) {
+            const CategoriaDesglose& c = (*d.Categorias)[k];
+            categorias_[k]->setText(c.Premio);
+            nombres_[k]->setText(c.Nombre.isEmpty() ? QString::fromUtf8(kCategorias[k])
+                                                    : c.Nombre + QLatin1Char(':'));
+        }
     }
     if (d.RutaPdf.isEmpty()) {
         MostrarMensaje(SinDatos());
@@ -123,8 +134,24 @@ void PaginaUltimoSorteo::MostrarDesglose(int modo) {
     // Always over HTTPS, from the operator's own host.
     direccionPdf_ = servicio_ + d.RutaPdf;
     if (modo == 0) {
-        pdfFallido_ = !transferencia_.TraerAFichero(direccionPdf_, estado_.Fichero(kFicheroPdf));
+        const QByteArray cuerpo = transferencia_.Traer(direccionPdf_);
         pdfDescargado_ = true;
+        pdfFallido_ = transferencia_.Estado() != Transferencia::kTerminada;
+        if (!pdfFallido_ && !cuerpo.startsWith("%PDF")) {
+            // An error page with status 200: the last good PDF stays.
+            MostrarMensaje(
+                QStringLiteral("\r\nATENCIÓN:\r\nONLAE no ha enviado el PDF oficial del "
+                               "sorteo. Intente más tarde."));
+            return;
+        }
+        if (!pdfFallido_) {
+            const QString mavo = estado_.Fichero(kFicheroPdf);
+            if (const Error e = EscribirYRenombrar(mavo, mavo + QStringLiteral(".parte"), cuerpo)) {
+                InformarErrorFichero(servicios_.dialogos, e, QLatin1String(kFicheroPdf));
+                MostrarMensaje(SinDatos());
+                return;
+            }
+        }
     }
     MostrarPdf();
 }

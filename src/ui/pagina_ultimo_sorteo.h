@@ -53,6 +53,7 @@ class PaginaUltimoSorteo : public QWidget {
     QString servicio_;
 
     QLabel* titulo_;
+    std::array<QLabel*, 6> nombres_{};
     std::array<QLabel*, 6> categorias_{};
     QStackedWidget* documento_;
     QPlainTextEdit* mensaje_;

@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     tombolin::LeerSorteosNuevos(documento, tombolin::FechaAOle(QDate(2026, 8, 1)), hoy);
     tombolin::LeerSorteosNuevos(documento, 0, hoy);
     tombolin::LeerDesglose(documento);
+    tombolin::LeerDesglose(documento, tombolin::FechaAOle(QDate(2017, 8, 17)));
     tombolin::DireccionEnNoticias(documento);
     return 0;
 }

@@ -79,15 +79,18 @@ TEST(Analisis, UnSorteoMaloDetieneLaLectura) {
             doc.insert(doc.begin(), futuro);
             const LecturaSorteos l = LeerSorteosNuevos(Www(doc), cien[3].Fecha, kHoy);
             EXPECT_FALSE(l.Fallo);
-            EXPECT_TRUE(l.Nuevos.empty());
+            EXPECT_EQ(l.Nuevos, std::vector<Sorteo>(cien.begin(), cien.begin() + 3));
             continue;
         }
         c.romper(doc[1]);
-        // The second of three new draws is bad: only the first is kept.
+        // The second of three new draws is bad: only the oldest is kept, so that the draws
+        // file has no hole; the newest comes again with the next download.
         const LecturaSorteos l = LeerSorteosNuevos(Www(doc), cien[3].Fecha, kHoy);
         EXPECT_FALSE(l.Fallo);
         ASSERT_EQ(l.Nuevos.size(), 1u);
-        EXPECT_EQ(l.Nuevos[0], cien[0]);
+        EXPECT_EQ(l.Nuevos[0], cien[2]);
+        EXPECT_EQ(l.NoGuardados, 2);
+        EXPECT_EQ(l.FechaMala, OleAFecha(doc[1].Fecha));
     }
 }
 
@@ -149,9 +152,9 @@ TEST(Analisis, DesgloseYPdf) {
     const Desglose d = LeerDesglose(Www(cien));
     ASSERT_TRUE(d.Categorias.has_value());
     // "1.234.567,89 €" loses its blank and its sign.
-    EXPECT_EQ((*d.Categorias)[0], QStringLiteral("0,00"));
-    EXPECT_EQ((*d.Categorias)[1], QStringLiteral("1.234.567,89"));
-    EXPECT_EQ((*d.Categorias)[5], QStringLiteral("8,00"));
+    EXPECT_EQ((*d.Categorias)[0].Linea(), QStringLiteral("0,00"));
+    EXPECT_EQ((*d.Categorias)[1].Linea(), QStringLiteral("1.234.567,89"));
+    EXPECT_EQ((*d.Categorias)[5].Linea(), QStringLiteral("8,00"));
     EXPECT_EQ(d.RutaPdf,
               QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"));
 

@@ -9,12 +9,9 @@
 
 namespace tombolin::pruebas {
 
-// Stand-in results documents of the operator's service. No real answer of the service is
-// available; these follow what is known of it (dates as "2026-12-03 00:00:00", the combination
-// as "NN - NN - NN - NN - NN - NN" with C(..) and R(..), the Joker in groups inside a "joker"
-// object, an "escrutinio" list of categories, the PDF path under "documentos"/"urlContenido")
-// and the markers the program reads by: the combination and every text it reads out follow two
-// double quotes.
+// Stand-in results documents, older than the real shape (documento_real.h): they open every
+// value the program reads with two double quotes, and the category texts are the "categoria"
+// values themselves. The reader must keep reading them as it reads the real answers.
 struct OpcionesDocumento {
     bool clavesEnMayusculas = false;  // "FECHA_SORTEO", "COMBINACION", "JOKER"
     bool jokerConBlancos = true;      // "0 091 862" rather than "0091862"

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,6 +20,7 @@
 #include "results/analisis.h"
 #include "results/transferencia_qt.h"
 #include "support/documento_prueba.h"
+#include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
 #include "ui/barra_descarga.h"
@@ -281,8 +283,8 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
     servidor.Poner(kRuta, R(200, Documento()));
     const QString pdf =
         QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf");
-    // Not a PDF at all.
-    servidor.Poner(pdf, R(200, "<html>no es un pdf</html>"));
+    // A PDF that can't be shown.
+    servidor.Poner(pdf, R(200, "%PDF-1.4 roto"));
     Bajar();
     barra->TicVigilante();
     PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
@@ -294,6 +296,13 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
     // Until the next download the page keeps trying to show what it fetched.
     u->MostrarDesglose(1);
     EXPECT_TRUE(u->Mensaje().contains(QStringLiteral("OPCIÓN NO DISPONIBLE")));
+    // An error page with status 200 is no PDF: the last one fetched stays.
+    servidor.Poner(pdf, R(200, "<html>no es un pdf</html>"));
+    Bajar();
+    barra->TicVigilante();
+    EXPECT_EQ(u->Mensaje(), QStringLiteral("\r\nATENCIÓN:\r\nONLAE no ha enviado el PDF oficial "
+                                           "del sorteo. Intente más tarde."));
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("mavo.pdf")), "%PDF-1.4 roto");
     // The fetch fails.
     servidor.Poner(pdf, R(404, "no"));
     Bajar();
@@ -308,6 +317,78 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
         v.ventana->paginaUltimoSorteo()->Mensaje(),
         QStringLiteral(
             "\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. Intente más tarde."));
+}
+
+// The service's real shape, through the real transfer, clicked as a user would.
+TEST_F(Descarga, RespuestaConLaFormaReal) {
+    Arrancar(QDate(2026, 8, 6));
+    pruebas::OpcionesReal o;
+    o.conPdf = true;
+    const std::vector<Sorteo> cien = pruebas::CienDias(historia, QDate(2026, 8, 18));
+    servidor.Poner(kRuta, R(200, pruebas::ListaReal(cien, o)));
+    servidor.Poner(
+        QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf"),
+        R(200, UnPdf()).Tipo("application/pdf"));
+    const std::vector<Sorteo> antes = Fichero();
+    Bajar();
+    barra->TicVigilante();
+    EXPECT_TRUE(v.dialogos.cajas.empty()) << v.dialogos.cajas[0].texto.toStdString();
+    const std::vector<Sorteo> ahora = Fichero();
+    ASSERT_EQ(ahora.size(), antes.size() + 5);
+    EXPECT_TRUE(std::equal(ahora.begin(), ahora.end(), historia.begin()));
+    PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
+    // Each category reads as the operator names it, with what it paid.
+    QStringList nombres;
+    for (QLabel* l : u->findChild<QLabel*>(QStringLiteral("categoria2"))
+                         ->parentWidget()
+                         ->findChildren<QLabel*>())
+        nombres << l->text();
+    EXPECT_TRUE(nombres.contains(QStringLiteral("2ª (5 aciertos + C):")))
+        << nombres.join('|').toStdString();
+    EXPECT_EQ(u->Categoria(0), QStringLiteral("Bote"));
+    EXPECT_TRUE(u->Categoria(5).endsWith(QStringLiteral(" acertantes")));
+    EXPECT_TRUE(u->PdfVisible()) << u->Mensaje().toStdString();
+}
+
+TEST_F(Descarga, UnSorteoMaloSeDiceYNoDejaHuecos) {
+    Arrancar(QDate(2026, 8, 6));
+    std::vector<Sorteo> cien = pruebas::CienDias(historia, QDate(2026, 8, 18));
+    cien[2].Joker = 0;  // the draw of 13/08
+    servidor.Poner(kRuta, R(200, pruebas::ListaReal(cien)));
+    const size_t antes = Fichero().size();
+    Bajar();
+    barra->TicVigilante();
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_EQ(v.dialogos.cajas[0].texto,
+              QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del 13/08/2026. No se "
+                             "han guardado 3 sorteos de la descarga; se intentará de nuevo en la "
+                             "próxima."));
+    // The two older ones are stored; nothing newer than the bad one.
+    const std::vector<Sorteo> ahora = Fichero();
+    ASSERT_EQ(ahora.size(), antes + 2);
+    EXPECT_EQ(ahora.back(), cien[3]);
+}
+
+TEST_F(Descarga, SiNoSePuedeGuardarElDocumentoNoSeLeeElAnterior) {
+    Arrancar(QDate(2026, 8, 10));
+    // The previous "www.txt" holds draws that would be new.
+    servidor.Poner(kRuta, R(200, Documento()));
+    const QByteArray sorteos = pruebas::LeerBytes(v.Ruta("numeros.dat"));
+    pruebas::EscribirBytes(v.Ruta("www.txt"), ComoElementoEntrecomillado(Documento()));
+    v.ventana->estado().Descarga.close();
+    v.ventana->estado().Descarga.open(QIODevice::ReadWrite);
+    // Its scratch file can't be made.
+    ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("www.txt.tmp/x")));
+    Bajar();
+    barra->TicVigilante();
+    // The permission or file message, and nothing else.
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_TRUE(v.dialogos.cajas[0].titulo == QStringLiteral("Error de permiso") ||
+                v.dialogos.cajas[0].texto.contains(QStringLiteral("www.txt")))
+        << v.dialogos.cajas[0].texto.toStdString();
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), sorteos);
+    EXPECT_FALSE(barra->Descargando());
+    EXPECT_EQ(barra->ProgresoActual(), 0);
 }
 
 class Noticias : public ::testing::Test {

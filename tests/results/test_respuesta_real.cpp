@@ -1,0 +1,169 @@
+// The operator's real answers: the real entry of 17/08/2017 and lists in its shape built from the
+// shipped history, read into draws byte for byte equal to the history's, and their breakdown.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/fechas.h"
+#include "core/sorteos.h"
+#include "results/analisis.h"
+#include "support/documento_prueba.h"
+#include "support/documento_real.h"
+#include "support/penas_prueba.h"
+
+namespace tombolin {
+namespace {
+
+using pruebas::EntradaReal;
+using pruebas::ListaReal;
+using pruebas::OpcionesReal;
+
+const std::vector<Sorteo>& Historico() {
+    static const std::vector<Sorteo> h = [] {
+        FicheroRegistros canal(Sorteo::kLongitud);
+        canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
+        return LeerTodosLosSorteos(canal);
+    }();
+    return h;
+}
+
+const Sorteo& DelDia(QDate f) {
+    for (const Sorteo& s : Historico()) {
+        if (OleAFecha(s.Fecha) == f) return s;
+    }
+    throw std::runtime_error("sin sorteo ese día");
+}
+
+QByteArray Www(const QByteArray& lista) {
+    return ComoElementoEntrecomillado(lista);
+}
+
+// The real entry heads a list of the draws of the hundred days before it, in the same shape.
+QByteArray Lista20170817(const OpcionesReal& o = {}) {
+    const QDate dia(2017, 8, 17);
+    std::vector<Sorteo> antes = pruebas::CienDias(Historico(), dia);
+    antes.erase(antes.begin());  // 17/08/2017 itself: the real entry stands for it
+    return ListaReal(antes, o, {pruebas::EntradaReal20170817()});
+}
+
+TEST(RespuestaReal, LaEntradaDel17DeAgostoDe2017) {
+    ASSERT_FALSE(pruebas::EntradaReal20170817().isEmpty());
+    const Sorteo& real = DelDia(QDate(2017, 8, 17));
+    for (bool nuevas : {false, true}) {
+        OpcionesReal o;
+        o.clavesNuevas = nuevas;
+        const LecturaSorteos l = LeerSorteosNuevos(
+            Www(Lista20170817(o)), FechaAOle(QDate(2017, 8, 14)), QDate(2017, 8, 18));
+        ASSERT_FALSE(l.Fallo);
+        ASSERT_EQ(l.Nuevos.size(), 1u);
+        EXPECT_EQ(CodificarSorteo(l.Nuevos[0]), CodificarSorteo(real));
+        EXPECT_EQ(l.Nuevos[0].Joker, 8337021);
+    }
+
+    // Its breakdown, in words a user reads.
+    const Desglose d = LeerDesglose(Www(Lista20170817()), real.Fecha);
+    ASSERT_TRUE(d.Categorias.has_value());
+    const char* const lineas[] = {
+        "Especial (6 aciertos + R): Bote",
+        "1ª (6 aciertos): Bote",
+        "2ª (5 aciertos + C): 34.554,98 € — 6 acertantes",
+        "3ª (5 aciertos): 2.428,19 € — 185 acertantes",
+        "4ª (4 aciertos): 77,54 € — 9.358 acertantes",
+        "5ª (3 aciertos): 8,00 € — 184.746 acertantes",
+    };
+    for (int k = 0; k < 6; ++k) EXPECT_EQ((*d.Categorias)[k].Linea(), QString::fromUtf8(lineas[k]));
+    // The 2017 answer names no PDF.
+    EXPECT_TRUE(d.RutaPdf.isEmpty());
+}
+
+// For random stretches of the history since the Joker, every new draw of a real-shaped list is
+// read equal to the history's record, whatever the shape's variants.
+TEST(RespuestaReal, ListasDelHistorico) {
+    const std::vector<Sorteo>& h = Historico();
+    const size_t desde = static_cast<size_t>(
+        std::find_if(h.begin(), h.end(), [](const Sorteo& s) { return s.Joker > 0; }) - h.begin());
+    std::mt19937 azar(2017);
+    for (int vuelta = 0; vuelta < 30; ++vuelta) {
+        const size_t i = desde + 40 + azar() % (h.size() - desde - 40);
+        const QDate hoy = OleAFecha(h[i].Fecha).addDays(azar() % 2);
+        const std::vector<Sorteo> cien = pruebas::CienDias(h, hoy);
+        const size_t nuevos = azar() % 15;
+        OpcionesReal o;
+        o.clavesNuevas = vuelta % 2;
+        o.jokerConBlancos = vuelta % 3 == 0;
+        o.conPdf = vuelta % 4 == 0;
+        o.hora = vuelta % 5 ? QStringLiteral("21:43:00") : QStringLiteral("00:00:00");
+        const QByteArray lista = ListaReal(cien, o);
+        const LecturaSorteos l = LeerSorteosNuevos(Www(lista), cien[nuevos].Fecha, hoy);
+        ASSERT_FALSE(l.Fallo) << vuelta;
+        EXPECT_EQ(l.Nuevos, std::vector<Sorteo>(cien.begin(), cien.begin() + nuevos)) << vuelta;
+
+        // The breakdown is the newest entry's, or the one of the date asked for.
+        const size_t j = azar() % 5;
+        const Desglose d = LeerDesglose(Www(lista), cien[j].Fecha);
+        const Desglose solo = LeerDesglose(Www(ListaReal({cien[j]}, o)));
+        ASSERT_TRUE(d.Categorias && solo.Categorias);
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ((*d.Categorias)[k].Linea(), (*solo.Categorias)[k].Linea()) << vuelta;
+        EXPECT_EQ(d.RutaPdf.isEmpty(), !(o.conPdf && o.clavesNuevas)) << vuelta;
+    }
+}
+
+// What the real answers hold that a reader by markers can trip on.
+TEST(RespuestaReal, Trampas) {
+    const QDate hoy(2026, 8, 18);
+    const std::vector<Sorteo> cien = pruebas::CienDias(Historico(), hoy);
+    const std::vector<Sorteo> tres(cien.begin(), cien.begin() + 3);
+    Sorteo pendiente = cien[0];
+    pendiente.Fecha = FechaAOle(hoy);
+    const struct {
+        const char* caso;
+        QByteArray lista;
+        std::vector<Sorteo> nuevos;
+    } casos[] = {
+        // The newest draw has not been scrutinised: it is not new yet; the older ones are.
+        {"sin escrutar", ListaReal(cien, {}, {EntradaReal(pendiente, {}, false)}), tres},
+        // No draws in the period: the service answers a message, not a list.
+        {"mensaje", "\"No existen sorteos para los criterios seleccionados\"", {}},
+        {"lista vacía", "[]", {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        const LecturaSorteos l = LeerSorteosNuevos(Www(c.lista), cien[3].Fecha, hoy);
+        EXPECT_FALSE(l.Fallo);
+        EXPECT_EQ(l.Nuevos, c.nuevos);
+        EXPECT_EQ(l.NoGuardados, 0);
+        EXPECT_FALSE(l.FechaMala.isValid());
+    }
+}
+
+TEST(RespuestaReal, DireccionDelPdf) {
+    const Sorteo& s = Historico().back();
+    OpcionesReal o;
+    o.conPdf = true;
+    const QByteArray bien = EntradaReal(s, o);
+    const QByteArray ruta = "/f/loterias/documentos/La Primitiva/";
+    const struct {
+        QByteArray en;
+        const char* esperado;
+    } casos[] = {
+        {ruta, "/f/loterias/documentos/La Primitiva/"},
+        {"https://www.loteriasyapuestas.es" + ruta, "/f/loterias/documentos/La Primitiva/"},
+        {"https://otro.example" + ruta, ""},
+        {"//otro.example" + ruta, ""},
+        {"javascript:alert(1)//", ""},
+        {"file:///etc/passwd", ""},
+    };
+    for (const auto& c : casos) {
+        QByteArray entrada = bien;
+        entrada.replace(ruta, c.en);
+        const QString leida = LeerDesglose(Www(ListaReal({}, o, {entrada}))).RutaPdf;
+        if (*c.esperado)
+            EXPECT_TRUE(leida.startsWith(QString::fromUtf8(c.esperado))) << leida.toStdString();
+        else
+            EXPECT_EQ(leida, QString()) << c.en.constData();
+    }
+}
+
+}  // namespace
+}  // namespace tombolin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "core/registros.h"
+
+namespace tombolin::pruebas {
+
+// Answers in the shape of the operator's results service, built from a real answer
+// (tests/data/operador): compact JSON, the real key order, every character beyond ASCII escaped
+// as "\u00aa", newest first.
+struct OpcionesReal {
+    // The keys of the answers of the 2020s: "numero", "combinacion_acta" (the numbers in drawn
+    // order, right after "combinacion") and "contenidosRelacionados" closing the entry.
+    bool clavesNuevas = true;
+    // "documentos" names the official PDF (it is often an empty list).
+    bool conPdf = false;
+    // "0 091 862" as older answers wrote the Joker, rather than "0091862".
+    bool jokerConBlancos = false;
+    QString hora = QStringLiteral("21:40:00");
+};
+
+// One entry. A draw not yet scrutinised has "combinacion":null and a Joker of "-".
+QByteArray EntradaReal(const Sorteo& s, const OpcionesReal& o = {}, bool escrutado = true);
+
+// A list of entries, newest first, after `primeras` (whole entries already written).
+QByteArray ListaReal(const std::vector<Sorteo>& masRecienteAntes, const OpcionesReal& o = {},
+                     const std::vector<QByteArray>& primeras = {});
+
+// The real entry of the draw of 17/08/2017, verbatim.
+QByteArray EntradaReal20170817();
+
+}  // namespace tombolin::pruebas
