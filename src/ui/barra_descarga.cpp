@@ -110,6 +110,8 @@ void BarraDescarga::BajarSorteos() {
     PonerEstado(kTextoConectando);
 
     trayendo_ = true;
+    avisado_ = true;
+    emit descargando(true);
     boton_->setEnabled(false);
     documento_ = transferencia_.Traer(Direccion(hoy));
     trayendo_ = false;
@@ -133,6 +135,14 @@ void BarraDescarga::AbortoConexion() {
 }
 
 void BarraDescarga::TicVigilante() {
+    Vigilar();
+    if (avisado_ && !Descargando()) {
+        avisado_ = false;
+        emit descargando(false);
+    }
+}
+
+void BarraDescarga::Vigilar() {
     ++segundos_;
     if (estadoTexto_->text() == kTextoConectando && segundos_ == 5) {
         AbortoConexion();

@@ -42,6 +42,8 @@ class BarraDescarga : public QWidget {
     void TicVigilante();
 
   signals:
+    // A download starts (true) or has ended, whichever way (false).
+    void descargando(bool si);
     // A download starts: clear the new-draws label, stop the prize notice, close the news.
     void empieza();
     void nuevosSorteos(const QString& texto);
@@ -60,6 +62,7 @@ class BarraDescarga : public QWidget {
     void PonerEstado(const QString& texto);
     void AbortoConexion();
     void AnalizarYFusionar();
+    void Vigilar();
 
     Estado& estado_;
     Servicios servicios_;
@@ -74,6 +77,7 @@ class BarraDescarga : public QWidget {
 
     QByteArray documento_;  // what the transfer brought
     bool trayendo_ = false;
+    bool avisado_ = false;  // "descargando(true)" was sent
     int estadoTransferencia_ = 0;
     int segundos_ = 0;
     int fase_ = 0;

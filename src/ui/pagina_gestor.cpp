@@ -57,21 +57,21 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
 
     botonBorrarPena_ = Boton(QStringLiteral("&Borrar peña"), "botonBorrarPena",
                              QStringLiteral("Elimina la peña seleccionada"), this);
-    auto* botonBorrarSorteos =
+    botonBorrarSorteos_ =
         Boton(QStringLiteral("Borrar &sorteos"), "botonBorrarSorteos",
               QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
-    auto* botonImportar =
+    botonImportar_ =
         Boton(QStringLiteral("&Importar sorteos"), "botonImportarSorteos",
               QStringLiteral("Sustituye los sorteos por los de un archivo NUMEROS.DAT"), this);
     connect(botonBorrarPena_, &QPushButton::clicked, this, &PaginaGestor::borrarPena);
-    connect(botonBorrarSorteos, &QPushButton::clicked, this, &PaginaGestor::borrarSorteos);
-    connect(botonImportar, &QPushButton::clicked, this, &PaginaGestor::importarSorteos);
+    connect(botonBorrarSorteos_, &QPushButton::clicked, this, &PaginaGestor::borrarSorteos);
+    connect(botonImportar_, &QPushButton::clicked, this, &PaginaGestor::importarSorteos);
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(botonBorrarPena_);
     botones->addStretch();
-    botones->addWidget(botonBorrarSorteos);
-    botones->addWidget(botonImportar);
+    botones->addWidget(botonBorrarSorteos_);
+    botones->addWidget(botonImportar_);
 
     auto* cajaLista = new QGroupBox(QStringLiteral("Peñas"), this);
     auto* izquierda = new QVBoxLayout(cajaLista);
@@ -151,7 +151,8 @@ void PaginaGestor::MostrarResumen(const std::vector<Pena>& penas, const ResumenT
     seleccionando_ = false;
     lista_->resizeColumnsToContents();
     // Without syndicates there is nothing to remove.
-    botonBorrarPena_->setEnabled(!penas.empty());
+    hayPenas_ = !penas.empty();
+    botonBorrarPena_->setEnabled(hayPenas_ && cambiosPermitidos_);
     numeroPenas_->setText(QString::number(resumen.Penas));
     totalAciertos_->setText(QString::number(resumen.Total));
     efectividadTotal_->setText(resumen.TextoEfectividad);
@@ -190,6 +191,14 @@ void PaginaGestor::SeleccionarFila(int n) {
 void PaginaGestor::FilaElegida(int fila) {
     if (seleccionando_ || fila < 0 || modelo_->Vacio()) return;
     emit penaPulsada(fila + 1);
+}
+
+void PaginaGestor::PermitirCambios(bool si, const QString& porque) {
+    cambiosPermitidos_ = si;
+    botonBorrarPena_->setEnabled(hayPenas_ && si);
+    for (QPushButton* b : {botonBorrarSorteos_, botonImportar_}) b->setEnabled(si);
+    for (QPushButton* b : {botonBorrarPena_, botonBorrarSorteos_, botonImportar_})
+        b->setStatusTip(porque);
 }
 
 }  // namespace tombolin

@@ -35,6 +35,8 @@ class PaginaGestor : public QWidget {
     void SeleccionarFila(int n);
 
     QTableView* lista() const { return lista_; }
+    // The buttons that change files wait while a download runs; `porque` says why.
+    void PermitirCambios(bool si, const QString& porque);
 
   signals:
     // The user chose syndicate n (from 1) in the list.
@@ -49,7 +51,11 @@ class PaginaGestor : public QWidget {
     ModeloPenas* modelo_;
     QTableView* lista_;
     QPushButton* botonBorrarPena_;
+    QPushButton* botonBorrarSorteos_;
+    QPushButton* botonImportar_;
     bool seleccionando_ = false;
+    bool hayPenas_ = false;
+    bool cambiosPermitidos_ = true;
     int filaAvisada_ = -1;
 
     QLabel* numeroPenas_;

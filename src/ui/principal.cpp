@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,7 +23,9 @@
 #include "results/transferencia_qt.h"
 #include "statistics/historial.h"
 #include "ui/barra_descarga.h"
+#include "ui/cabecera_sorteos.h"
 #include "ui/infor.h"
+#include "ui/menu_principal.h"
 #include "ui/pagina_estadisticas.h"
 #include "ui/pagina_general.h"
 #include "ui/pagina_gestor.h"
@@ -55,7 +58,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     barra_ = new BarraDescarga(estado_, servicios_, *transferencia_, servicioOperador, this);
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
-    capas->addWidget(CrearCabecera());
+    cabecera_ = new CabeceraSorteos(barra_, centro);
+    capas->addWidget(cabecera_);
     capas->addWidget(pestanas_, 1);
     setCentralWidget(centro);
     CrearMenus();
@@ -82,6 +86,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
             [this] { pestanas_->setCurrentIndex(kGeneral); });
     connect(barra_, &BarraDescarga::analisisImposible, ultimo_,
             &PaginaUltimoSorteo::MostrarMensaje);
+    connect(barra_, &BarraDescarga::descargando, this, [this](bool si) { PermitirCambios(!si); });
 }
 
 Principal::~Principal() {
@@ -91,94 +96,95 @@ Principal::~Principal() {
     estado_.Descarga.close();
 }
 
-QWidget* Principal::CrearCabecera() {
-    auto* cabecera = new QWidget(this);
-    const auto etiqueta = [cabecera](const char* nombre) {
-        auto* l = new QLabel(cabecera);
-        l->setObjectName(QLatin1String(nombre));
-        return l;
+void Principal::CrearMenus() {
+    const QString general = QStringLiteral("&General");
+    const QString ver = QStringLiteral("&Ver");
+    const QString ayuda = QStringLiteral("A&yuda");
+    std::vector<EntradaMenu> e = {
+        {general, QStringLiteral("Baja"), QStringLiteral("Bajar &Sorteos nuevos"),
+         [this] { barra_->BajarSorteos(); }, QKeySequence(Qt::Key_F5)},
+        {general,
+         QStringLiteral("borrpe"),
+         QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"),
+         [this] { BorrarSorteos(); },
+         {},
+         true},
     };
-    ultimoSorteo_ = etiqueta("ultimoSorteo");
-    proximoSorteo_ = etiqueta("proximoSorteo");
-    cuentaAtras_ = etiqueta("cuentaAtras");
-    aviso_ = etiqueta("avisoActualizacion");
-    aviso_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
-    // The warning blinks in place: the captions beside it don't move.
-    QSizePolicy fija = aviso_->sizePolicy();
-    fija.setRetainSizeWhenHidden(true);
-    aviso_->setSizePolicy(fija);
-    aviso_->hide();
-    QFont negrita = ultimoSorteo_->font();
-    negrita.setBold(true);
-    for (QLabel* l : {ultimoSorteo_, proximoSorteo_, cuentaAtras_}) l->setFont(negrita);
-
-    auto* rejilla = new QGridLayout(cabecera);
-    rejilla->setContentsMargins(4, 2, 4, 2);
-    rejilla->addWidget(new QLabel(QStringLiteral("Último sorteo guardado:"), cabecera), 0, 0);
-    rejilla->addWidget(ultimoSorteo_, 0, 1);
-    rejilla->addWidget(aviso_, 0, 2, Qt::AlignRight);
-    rejilla->addWidget(new QLabel(QStringLiteral("Próximo sorteo:"), cabecera), 1, 0);
-    rejilla->addWidget(proximoSorteo_, 1, 1);
-    rejilla->addWidget(cuentaAtras_, 1, 2, Qt::AlignRight);
-    actualizando_ = new QLabel(QStringLiteral("Un momento. Actualizando información..."), cabecera);
-    actualizando_->setObjectName(QStringLiteral("actualizando"));
-    actualizando_->hide();
-    rejilla->addWidget(actualizando_, 0, 3, Qt::AlignRight);
-    rejilla->addWidget(barra_, 1, 3, Qt::AlignRight);
-    rejilla->setColumnStretch(1, 1);
-
-    parpadeoAviso_ = new QTimer(this);
-    parpadeoAviso_->setInterval(500);
-    connect(parpadeoAviso_, &QTimer::timeout, this,
-            [this] { aviso_->setVisible(!aviso_->isVisible()); });
-    return cabecera;
+    // The results menus: each entry shows the results tab and the list, then sets the two
+    // options, prizes only and the draws before a syndicate's creation (-1 leaves one as it is).
+    const struct {
+        const char* sencilla;
+        const char* multiple;
+        const char* texto;
+        int soloPremios;
+        int historico;
+    } resultados[] = {
+        {"sencillas", "Multiples", "&Todos los resultados", -1, -1},
+        {"verpremio", "verpremiom", "&Sólo si hay premio", 1, 0},
+        {"verhisto", "verhistom",
+         "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)", 0, 1},
+        {"verprehi", "verpreim", "Sólo si hay premios + &histórico", 1, 1},
+    };
+    for (bool multiple : {false, true}) {
+        const QString menu =
+            general + (multiple ? QStringLiteral("/&Múltiples") : QStringLiteral("/S&encillas"));
+        for (const auto& r : resultados) {
+            QString texto = QString::fromUtf8(r.texto);
+            // The multiples' entry has always read so.
+            if (multiple) texto.replace(QStringLiteral("creación"), QStringLiteral("creacón"));
+            const int soloPremios = r.soloPremios;
+            const int historico = r.historico;
+            e.push_back({menu, QLatin1String(multiple ? r.multiple : r.sencilla), texto,
+                         [this, multiple, soloPremios, historico] {
+                             pestanas_->setCurrentIndex(kGeneral);
+                             general_->MostrarVista(multiple);
+                             if (soloPremios >= 0)
+                                 general_->PonerOpciones(soloPremios == 1, historico == 1);
+                         }});
+        }
+    }
+    e.push_back({general, {}, {}, {}});
+    e.push_back({general, QStringLiteral("salir"), QStringLiteral("&Salir"), [this] { salir(); }});
+    const char* const pestanas[][2] = {{"gene", "Pestaña &General"},
+                                       {"ultimo", "Pestaña &Último sorteo"},
+                                       {"Gestor", "Pestaña Gestor de &peñas"},
+                                       {"esta", "Pestaña &Estadísticas"},
+                                       {"comb", "Pestaña &Crear Combinación"}};
+    for (int i = 0; i < 5; ++i) {
+        e.push_back({ver, QLatin1String(pestanas[i][0]), QString::fromUtf8(pestanas[i][1]),
+                     [this, i] { pestanas_->setCurrentIndex(i); },
+                     QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i))});
+    }
+    e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),
+                 [this] { AbrirInstrucciones(); }});
+    // The news window reads the file the news transfer writes.
+    e.push_back({ayuda,
+                 QStringLiteral("Leer"),
+                 QStringLiteral("&Leer mensaje del Jefe"),
+                 [this] { LeerMensaje(); },
+                 {},
+                 true});
+    e.push_back({ayuda, QStringLiteral("web"), QStringLiteral("&Web del programa"),
+                 [this] { AbrirWeb(); }});
+    accionesQueCambian_ = tombolin::CrearMenus(menuBar(), e);
 }
 
-void Principal::CrearMenus() {
-    QMenu* general = menuBar()->addMenu(QStringLiteral("&General"));
-    QAction* bajar = general->addAction(QStringLiteral("Bajar &Sorteos nuevos"));
-    bajar->setObjectName(QStringLiteral("Baja"));
-    bajar->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(bajar, &QAction::triggered, barra_, &BarraDescarga::BajarSorteos);
-    QAction* borrar =
-        general->addAction(QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"));
-    borrar->setObjectName(QStringLiteral("borrpe"));
-    connect(borrar, &QAction::triggered, this, &Principal::BorrarSorteos);
-    CrearMenuResultados(general, QStringLiteral("S&encillas"), false);
-    CrearMenuResultados(general, QStringLiteral("&Múltiples"), true);
-    general->addSeparator();
-    QAction* salirAccion = general->addAction(QStringLiteral("&Salir"));
-    salirAccion->setObjectName(QStringLiteral("salir"));
-    connect(salirAccion, &QAction::triggered, this, &Principal::salir);
-
-    QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
-    const struct {
-        const char* control;
-        const char* texto;
-    } entradas[] = {{"gene", "Pestaña &General"},
-                    {"ultimo", "Pestaña &Último sorteo"},
-                    {"Gestor", "Pestaña Gestor de &peñas"},
-                    {"esta", "Pestaña &Estadísticas"},
-                    {"comb", "Pestaña &Crear Combinación"}};
-    for (int i = 0; i < 5; ++i) {
-        QAction* a = ver->addAction(QString::fromUtf8(entradas[i].texto));
-        a->setObjectName(QLatin1String(entradas[i].control));
-        a->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
-        connect(a, &QAction::triggered, this, [this, i] { pestanas_->setCurrentIndex(i); });
+void Principal::PermitirCambios(bool si) {
+    cambiosPermitidos_ = si;
+    const QString porque =
+        si ? QString() : QStringLiteral("No disponible mientras se bajan los sorteos.");
+    for (QAction* a : accionesQueCambian_) {
+        a->setEnabled(si);
+        a->setStatusTip(porque);
     }
-
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
-    const struct {
-        const char* control;
-        const char* texto;
-        void (Principal::*orden)();
-    } entradasAyuda[] = {{"instrucciones", "&Instrucciones", &Principal::AbrirInstrucciones},
-                         {"Leer", "&Leer mensaje del Jefe", &Principal::LeerMensaje},
-                         {"web", "&Web del programa", &Principal::AbrirWeb}};
-    for (const auto& e : entradasAyuda) {
-        QAction* a = ayuda->addAction(QString::fromUtf8(e.texto));
-        a->setObjectName(QLatin1String(e.control));
-        connect(a, &QAction::triggered, this, e.orden);
+    gestor_->PermitirCambios(si, porque);
+    pestanas_->setTabToolTip(kUltimoSorteo, porque);
+    if (si) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(
+            QStringLiteral("Bajando sorteos nuevos: borrar, importar y leer "
+                           "las noticias esperan a que termine."));
     }
 }
 
@@ -196,7 +202,6 @@ void Principal::AbrirInstrucciones() {
 }
 
 void Principal::LeerMensaje() {
-    if (barra_->Descargando()) return;
     if (!noticias_) noticias_ = new Infor(estado_.Fichero(kFicheroNoticias), servicios_, this);
     noticias_->show();
     noticias_->raise();
@@ -236,18 +241,17 @@ void Principal::ComprobarNoticias() {
 
 void Principal::CambioDePestana(int pestana) {
     general_->PararAvisoPremio();
-    // The latest draw's page can't be opened while a download runs.
-    if (pestana == kUltimoSorteo && barra_->Descargando()) {
+    // The latest draw's page can't be opened while a download runs: it reads "www.txt".
+    if (pestana == kUltimoSorteo && !cambiosPermitidos_) {
         const QSignalBlocker quieto(pestanas_);
         pestanas_->setCurrentIndex(pestanaAnterior_);
         return;
     }
     pestanaAnterior_ = pestana;
     if (pestana == kUltimoSorteo) {
-        actualizando_->show();
-        actualizando_->repaint();
+        cabecera_->Actualizando(true);
         ultimo_->MostrarDesglose(1);
-        actualizando_->hide();
+        cabecera_->Actualizando(false);
     }
 }
 
@@ -263,39 +267,6 @@ void Principal::TrasDescargaRefrescar() {
     ActualizarSorteos();
     RecorrerSorteos();
     ultimo_->MostrarDesglose(0);
-}
-
-void Principal::CrearMenuResultados(QMenu* menu, const QString& titulo, bool multiple) {
-    // Each entry shows the results tab and the list, then sets the two options: prizes only
-    // and the draws before a syndicate's creation; -1 leaves an option as it is.
-    const struct {
-        const char* sencilla;
-        const char* multiple;
-        const char* texto;
-        int soloPremios;
-        int historico;
-    } entradas[] = {
-        {"sencillas", "Multiples", "&Todos los resultados", -1, -1},
-        {"verpremio", "verpremiom", "&Sólo si hay premio", 1, 0},
-        {"verhisto", "verhistom",
-         multiple
-             ? "&Histórico (resultados sorteos anteriores a la fecha de creacón de las peñas)"
-             : "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)",
-         0, 1},
-        {"verprehi", "verpreim", "Sólo si hay premios + &histórico", 1, 1},
-    };
-    QMenu* sub = menu->addMenu(titulo);
-    for (const auto& e : entradas) {
-        QAction* a = sub->addAction(QString::fromUtf8(e.texto));
-        a->setObjectName(QLatin1String(multiple ? e.multiple : e.sencilla));
-        const int soloPremios = e.soloPremios;
-        const int historico = e.historico;
-        connect(a, &QAction::triggered, this, [this, multiple, soloPremios, historico] {
-            pestanas_->setCurrentIndex(kGeneral);
-            general_->MostrarVista(multiple);
-            if (soloPremios >= 0) general_->PonerOpciones(soloPremios == 1, historico == 1);
-        });
-    }
 }
 
 void Principal::Mensaje(const QString& texto) {
@@ -354,17 +325,7 @@ void Principal::ActualizarSorteos() {
     estado_.SorteoLibre = a.SorteoLibre;
     estado_.SorteoActual = a.Ultimo;
     sorteosJugados_ = a.SorteosJugados;
-    ultimoSorteo_->setText(a.TextoUltimo);
-    proximoSorteo_->setText(a.TextoProximo);
-    cuentaAtras_->setText(a.TextoCuenta);
-    if (a.TextoAviso.isEmpty()) {
-        parpadeoAviso_->stop();
-        aviso_->hide();
-    } else {
-        aviso_->setText(a.TextoAviso);
-        aviso_->show();
-        parpadeoAviso_->start();
-    }
+    cabecera_->Mostrar(a);
     general_->PonerSorteosGuardados(a.SorteoLibre - 1);
     ResumenPenas(penas);
 }
@@ -410,8 +371,6 @@ void Principal::LlevarResultadosAlPrimerSorteo() {
 }
 
 void Principal::BorrarPena() {
-    // The files must not change under a download that is about to append to them.
-    if (barra_->Descargando()) return;
     if (!tombolin::BorrarPena(estado_, servicios_.dialogos)) return;
     // The chosen syndicate is gone: no other one takes its place unasked.
     estado_.PenaActual = 0;
@@ -420,7 +379,6 @@ void Principal::BorrarPena() {
 }
 
 void Principal::BorrarSorteos() {
-    if (barra_->Descargando()) return;
     modoBorrado_ = true;
     Dialogos& d = servicios_.dialogos;
     if (d.Mensaje(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"), Icono::Pregunta,
@@ -443,14 +401,13 @@ void Principal::BorrarSorteos() {
 }
 
 void Principal::ImportarSorteos() {
-    if (barra_->Descargando()) return;
     if (!tombolin::ImportarSorteos(estado_, servicios_.dialogos, servicios_.escritorio)) return;
     ActualizarSorteos();
     RefrescarResultados();
 }
 
 void Principal::BorrarSorteoDeLista(int fila) {
-    if (!modoBorrado_ || barra_->Descargando()) return;
+    if (!modoBorrado_ || !cambiosPermitidos_) return;
     if (servicios_.dialogos.Mensaje(QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
                                     Icono::Pregunta, Botones::SiNo,
                                     QStringLiteral("Borrar...")) != Respuesta::Si) {
@@ -508,7 +465,7 @@ void Principal::showEvent(QShowEvent* evento) {
 void Principal::salir() {
     if (terminado_) return;
     terminado_ = true;
-    parpadeoAviso_->stop();
+    cabecera_->Parar();
     estado_.Penas.Cerrar();
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();

@@ -7,14 +7,13 @@
 #include "core/estado.h"
 #include "ui/servicios.h"
 
-class QLabel;
-class QMenu;
+class QAction;
 class QTabWidget;
-class QTimer;
 
 namespace tombolin {
 
 class BarraDescarga;
+class CabeceraSorteos;
 class Infor;
 class PaginaEstadisticas;
 class PaginaUltimoSorteo;
@@ -88,8 +87,10 @@ class Principal : public QMainWindow {
     void closeEvent(QCloseEvent* evento) override;
 
   private:
+    // The whole menu tree, in one table.
     void CrearMenus();
-    QWidget* CrearCabecera();
+    // While a download runs, the commands that change files wait, and say why.
+    void PermitirCambios(bool si);
     void ResumenPenas(const std::vector<Pena>& penas);
     void MostrarPena(int n);
     void LlevarResultadosAlPrimerSorteo();
@@ -97,7 +98,6 @@ class Principal : public QMainWindow {
     void CambioDePestana(int pestana);
     void TrasDescargaComprobar(int sorteosNuevos);
     void TrasDescargaRefrescar();
-    void CrearMenuResultados(QMenu* menu, const QString& titulo, bool multiple);
     void Mensaje(const QString& texto);
 
     Estado estado_;
@@ -116,13 +116,10 @@ class Principal : public QMainWindow {
     TransferenciaQt* transferenciaNoticias_ = nullptr;  // its own: the news may still be on its way
     BarraDescarga* barra_ = nullptr;
     QPointer<Infor> noticias_;
-    QLabel* actualizando_ = nullptr;
+    CabeceraSorteos* cabecera_ = nullptr;
+    std::vector<QAction*> accionesQueCambian_;
+    bool cambiosPermitidos_ = true;
     int pestanaAnterior_ = 0;
-    QLabel* ultimoSorteo_ = nullptr;
-    QLabel* proximoSorteo_ = nullptr;
-    QLabel* cuentaAtras_ = nullptr;
-    QLabel* aviso_ = nullptr;
-    QTimer* parpadeoAviso_ = nullptr;
 
     int activaciones_ = 0;
     bool activacionPendiente_ = false;

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -260,13 +261,27 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     Arrancar(QDate(2026, 8, 10));
     v.Mostrar();
     servidor.Poner(kRuta, R(200, Documento()).Retraso(300));
+    // The commands that change files wait, and say why; the others don't.
+    const auto habilitados = [&] {
+        QStringList r;
+        for (const char* n : {"borrpe", "Leer", "salir", "sencillas"})
+            r << QString::number(v.ventana->findChild<QAction*>(QLatin1String(n))->isEnabled());
+        for (const char* n : {"botonBorrarSorteos", "botonImportarSorteos"})
+            r << QString::number(v.ventana->findChild<QPushButton*>(QLatin1String(n))->isEnabled());
+        return r.join(QLatin1Char(' '));
+    };
+    QString durante, aviso;
     QTimer::singleShot(50, [&] {
+        durante = habilitados();
+        aviso = v.ventana->statusBar()->currentMessage();
         Bajar();  // a second click while the first transfer waits
         v.ventana->findChild<QAction*>(QStringLiteral("Leer"))->trigger();
         // Nor may the draws file change under it.
         v.ventana->findChild<QAction*>(QStringLiteral("borrpe"))->trigger();
     });
     Bajar();
+    EXPECT_EQ(durante, QStringLiteral("0 0 1 1 0 0"));
+    EXPECT_TRUE(aviso.startsWith(QStringLiteral("Bajando sorteos nuevos"))) << aviso.toStdString();
     EXPECT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
@@ -276,6 +291,8 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     barra->TicVigilante();
     v.ventana->pestanas()->setCurrentIndex(1);
     EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 1);
+    EXPECT_EQ(habilitados(), QStringLiteral("1 1 1 1 1 1"));
+    EXPECT_EQ(v.ventana->statusBar()->currentMessage(), QString());
 }
 
 TEST_F(Descarga, ElPdfQueNoSeVe) {

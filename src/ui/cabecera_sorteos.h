@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace tombolin {
+
+struct Actualizacion;
+
+// Above the tab strip: the last draw held, the next draw with its countdown, the blinking
+// warning when draws are missing, the "updating" note, and the download bar at the right.
+class CabeceraSorteos : public QWidget {
+    Q_OBJECT
+
+  public:
+    CabeceraSorteos(QWidget* barraDescarga, QWidget* padre = nullptr);
+
+    void Mostrar(const Actualizacion& a);
+    // "Un momento. Actualizando información..." while the breakdown is read.
+    void Actualizando(bool si);
+    // The program ends: nothing blinks any more.
+    void Parar();
+
+  private:
+    QLabel* ultimoSorteo_;
+    QLabel* proximoSorteo_;
+    QLabel* cuentaAtras_;
+    QLabel* aviso_;
+    QLabel* actualizando_;
+    QTimer* parpadeo_;
+};
+
+}  // namespace tombolin
