@@ -13,24 +13,9 @@ namespace tombolin {
 
 namespace {
 
-constexpr int kCeldasMultiple = 11;
-
 // Bit n for each number n from 1 to 49; anything else is never a hit.
 uint64_t Bit(int numero) {
     return numero >= 1 && numero <= 49 ? uint64_t{1} << numero : 0;
-}
-
-// Weekday bits (Qt's 1 = Monday .. 7 = Sunday) of the play days text.
-uint8_t DiasDeJuego(const Pena& p) {
-    const QString d = p.DiasVisibles();
-    if (d == QStringLiteral("Todos (L+J+S)")) return 0xFE;
-    if (d == QStringLiteral("Jueves y Sábado")) return (1u << 4) | (1u << 6);
-    uint8_t dias = 0;
-    // Any other text plays the days whose name it is: the same rule as JuegaSorteo.
-    for (int w = 1; w <= 7; ++w) {
-        if (d == diasemana(QDate(2024, 1, w))) dias |= 1u << w;  // 01/01/2024 was a Monday
-    }
-    return dias;
 }
 
 QString TextoAvisoSencilla(int aciertos, bool conComplementario) {
@@ -74,15 +59,14 @@ class DatosComprobacion {
         uint64_t mascara;
         uint64_t complementario;  // its bit
         double fecha;
-        uint8_t bitDia;
+        DiaSorteo dia;
     };
     struct PenaPreparada {
-        bool multiple = false;
+        TipoPena tipo = TipoPena::Danada;
         int codigo = 0;   // NumApuestas of a multiple
-        int numeros = 6;  // per line
+        int numeros = 0;  // per line
         int lineas = 0;
-        uint8_t dias = 0;
-        double creacion = 0;
+        ReglaJuego regla;
         bool elegida = false;
         QString titulo;                  // "PEÑA " + the name as stored
         std::vector<uint64_t> mascaras;  // one per line
@@ -103,23 +87,19 @@ class Comprobador {
         for (const Sorteo& s : sorteos) {
             uint64_t m = 0;
             for (int16_t n : s.Numeros) m |= Bit(n);
-            const QDate f = OleAFecha(s.Fecha);
-            datos_->preparados.push_back(
-                {m, Bit(s.Complementario), s.Fecha,
-                 static_cast<uint8_t>(f.isValid() ? 1u << f.dayOfWeek() : 0)});
+            datos_->preparados.push_back({m, Bit(s.Complementario), s.Fecha, DiaDeSorteo(s.Fecha)});
         }
         for (const Pena& p : penas) datos_->penas.push_back(PrepararPena(p));
     }
 
     DatosComprobacion::PenaPreparada PrepararPena(const Pena& p) const {
         DatosComprobacion::PenaPreparada r;
-        r.multiple = p.NumApuestas > 500;
+        // A damaged record has no lines: it is neither listed nor counted, as its card says.
+        r.tipo = TipoDePena(p);
         r.codigo = p.NumApuestas;
-        // A corrupt record is read for what it can hold: at most 205 lines, 11 numbers.
-        r.numeros = r.multiple ? std::clamp(cuantos(p.NumApuestas), 0, kCeldasMultiple) : 6;
-        r.lineas = r.multiple ? 1 : std::clamp<int>(p.NumApuestas, 0, Pena::kLineas);
-        r.dias = DiasDeJuego(p);
-        r.creacion = p.FechaCreacion;
+        r.numeros = NumerosPorLinea(p);
+        r.lineas = LineasEnUso(p);
+        r.regla = ReglaJuego::De(p);
         r.elegida = opciones_.EntradaElegida < 1 || p.Nombre == opciones_.NombreElegido;
         QString nombre = p.Nombre;
         for (QChar& c : nombre) {
@@ -141,21 +121,19 @@ class Comprobador {
 
     bool Listado(const DatosComprobacion::PenaPreparada& p,
                  const DatosComprobacion::SorteoPreparado& s) const {
-        return (opciones_.Historico || p.creacion <= s.fecha) && (p.dias & s.bitDia);
+        return (opciones_.Historico || p.regla.Creada(s.dia)) && p.regla.DiaDeJuego(s.dia);
     }
 
-    // Adds the prizes of every stored draw not yet counted for the syndicate, and moves its
-    // FechaComprobado to the newest draw. Returns whether its record changed.
+    // Adds the prizes of every stored draw newer than the syndicate's FechaComprobado, and moves
+    // that date up to the newest draw. Never back: after the newest draw is deleted, it would
+    // count that draw's prizes again when the draw comes back. Returns whether the record changed.
     bool Contar(Pena& pena, const DatosComprobacion::PenaPreparada& p) const {
         const auto& sorteos = datos_->preparados;
         bool cambia = false;
         std::vector<uint8_t> premiadas;
         for (const auto& s : sorteos) {
-            if (!(pena.FechaComprobado < s.fecha) || !(p.creacion <= s.fecha) ||
-                !(p.dias & s.bitDia)) {
-                continue;
-            }
-            if (p.multiple) {
+            if (!(pena.FechaComprobado < s.fecha) || !p.regla.Juega(s.dia)) continue;
+            if (p.tipo == TipoPena::Multiple) {
                 const int k = std::popcount(p.mascaras[0] & s.mascara);
                 const bool c = (p.mascaras[0] & s.complementario) != 0;
                 for (const AvisoMultiple& a : AvisosMultiple(p.codigo, k, c)) {
@@ -176,7 +154,7 @@ class Comprobador {
             }
         }
         const double masReciente = sorteos.back().fecha;
-        if (pena.FechaComprobado != masReciente) {
+        if (pena.FechaComprobado < masReciente) {
             pena.FechaComprobado = masReciente;
             cambia = true;
         }
@@ -189,7 +167,8 @@ class Comprobador {
         lista.todasLasLineas_ = !opciones_.SoloPremios;
         // One allocation for the blocks: growing a vector of a hundred thousand of them by
         // copies costs more than the whole check.
-        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) * Cuantas(false));
+        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) *
+                               Cuantas(TipoPena::Sencilla));
         int fila = 0;
         int paso = 0;
         for (int d = hasta; d >= desde; --d) {
@@ -197,7 +176,7 @@ class Comprobador {
             const auto& s = datos_->preparados[d];
             for (size_t i = 0; i < datos_->penas.size(); ++i) {
                 const auto& p = datos_->penas[i];
-                if (p.multiple || !p.elegida || !Listado(p, s)) continue;
+                if (p.tipo != TipoPena::Sencilla || !p.elegida || !Listado(p, s)) continue;
                 ListaResultados::Bloque b{d, static_cast<int32_t>(i), fila,
                                           static_cast<int32_t>(lista.lineas_.size())};
                 int lineas = p.lineas;
@@ -218,13 +197,14 @@ class Comprobador {
 
     void ListarMultiples(ListaResultados& lista, int desde, int hasta, Comprobacion& r) const {
         lista.multiple_ = true;
-        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) * Cuantas(true));
+        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) *
+                               Cuantas(TipoPena::Multiple));
         int fila = 0;
         for (int d = hasta; d >= desde; --d) {
             const auto& s = datos_->preparados[d];
             for (size_t i = 0; i < datos_->penas.size(); ++i) {
                 const auto& p = datos_->penas[i];
-                if (!p.multiple || !p.elegida || !Listado(p, s)) continue;
+                if (p.tipo != TipoPena::Multiple || !p.elegida || !Listado(p, s)) continue;
                 const int k = std::popcount(p.mascaras[0] & s.mascara);
                 const bool c = (p.mascaras[0] & s.complementario) != 0;
                 const bool premio = k > 2 || (p.codigo == 503 && k == 2);
@@ -241,10 +221,10 @@ class Comprobador {
     std::shared_ptr<const DatosComprobacion> Datos() const { return datos_; }
 
     // Syndicates of one kind that passed the chooser.
-    size_t Cuantas(bool multiples) const {
+    size_t Cuantas(TipoPena tipo) const {
         return static_cast<size_t>(
             std::count_if(datos_->penas.begin(), datos_->penas.end(),
-                          [&](const auto& p) { return p.multiple == multiples && p.elegida; }));
+                          [&](const auto& p) { return p.tipo == tipo && p.elegida; }));
     }
 
     void Empezar(ListaResultados& lista, bool multiple) const {
@@ -270,8 +250,8 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
 
     const auto& preparadas = c.Datos()->penas;
     for (size_t i = 0; i < penas.size(); ++i) {
-        if (!preparadas[i].elegida) continue;
-        (preparadas[i].multiple ? r.MultipleElegida : r.SencillaElegida) = true;
+        if (!preparadas[i].elegida || preparadas[i].tipo == TipoPena::Danada) continue;
+        (preparadas[i].tipo == TipoPena::Multiple ? r.MultipleElegida : r.SencillaElegida) = true;
         if (c.Contar(penas[i], preparadas[i])) r.PenasCambiadas.push_back(static_cast<int>(i));
     }
     c.ListarSencillas(r.Sencilla, total - n, total - 1, r, progreso);

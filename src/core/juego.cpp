@@ -7,15 +7,38 @@
 
 namespace tombolin {
 
-bool JuegaSorteo(const Pena& pena, const Sorteo& sorteo) {
-    // Days, not instants: a creation date with a time of day still takes that day's draw.
-    if (std::trunc(sorteo.Fecha) < std::trunc(pena.FechaCreacion)) return false;
+TipoPena TipoDePena(const Pena& pena) {
+    const int n = pena.NumApuestas;
+    if (n >= 0 && n <= Pena::kLineas) return TipoPena::Sencilla;
+    if (n >= 501 && n <= 506) return TipoPena::Multiple;
+    return TipoPena::Danada;
+}
+
+DiaSorteo DiaDeSorteo(double fecha) {
+    const QDate f = OleAFecha(fecha);
+    // A draw with no date is on no day: nobody plays it.
+    if (!f.isValid()) return {std::trunc(fecha), 0};
+    return {std::trunc(fecha), static_cast<uint8_t>(1u << f.dayOfWeek())};
+}
+
+ReglaJuego ReglaJuego::De(const Pena& pena) {
+    ReglaJuego r;
+    r.desde = std::trunc(pena.FechaCreacion);
     const QString d = pena.DiasVisibles();
-    if (d == QStringLiteral("Todos (L+J+S)")) return true;
-    const QString w = diasemana(OleAFecha(sorteo.Fecha));
-    if (d == w) return true;
-    return d == QStringLiteral("Jueves y Sábado") &&
-           (w == QStringLiteral("Jueves") || w == QStringLiteral("Sábado"));
+    if (d == QStringLiteral("Todos (L+J+S)")) {
+        r.dias = 0xFE;
+    } else if (d == QStringLiteral("Jueves y Sábado")) {
+        r.dias = (1u << 4) | (1u << 6);
+    } else {
+        for (int w = 1; w <= 7; ++w) {
+            if (d == diasemana(QDate(2024, 1, w))) r.dias = 1u << w;  // 01/01/2024: a Monday
+        }
+    }
+    return r;
+}
+
+bool JuegaSorteo(const Pena& pena, const Sorteo& sorteo) {
+    return ReglaJuego::De(pena).Juega(DiaDeSorteo(sorteo.Fecha));
 }
 
 int cuantos(int codigo) {
@@ -28,11 +51,27 @@ int cuantos(int codigo) {
 }
 
 int NumerosPorLinea(const Pena& pena) {
-    return pena.NumApuestas < 500 ? 6 : cuantos(pena.NumApuestas);
+    switch (TipoDePena(pena)) {
+        case TipoPena::Sencilla:
+            return 6;
+        case TipoPena::Multiple:
+            return cuantos(pena.NumApuestas);
+        case TipoPena::Danada:
+            break;
+    }
+    return 0;
 }
 
 int LineasEnUso(const Pena& pena) {
-    return pena.NumApuestas < 501 ? pena.NumApuestas : 1;
+    switch (TipoDePena(pena)) {
+        case TipoPena::Sencilla:
+            return pena.NumApuestas;
+        case TipoPena::Multiple:
+            return 1;
+        case TipoPena::Danada:
+            break;
+    }
+    return 0;
 }
 
 QString TextoApuesta(const Apuesta& apuesta, int numeros) {

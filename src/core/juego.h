@@ -10,8 +10,34 @@
 // text of its bet lines.
 namespace tombolin {
 
-// A draw counts for a syndicate when it is on or after the syndicate's creation date and falls on
-// one of its play days ("Jueves", "Sábado", "Jueves y Sábado", "Lunes" or "Todos (L+J+S)").
+// What a record of "apuestas.dat" holds, from its NumApuestas: up to 205 simple (or reduced)
+// lines, one multiple bet of a known code (501..506), or anything else, which no syndicate can
+// be. The card, the check and the lists all go by this.
+enum class TipoPena { Sencilla, Multiple, Danada };
+TipoPena TipoDePena(const Pena& pena);
+
+// The day of a draw as the play rule reads it. Worked out once per draw: the check asks about
+// millions of rows.
+struct DiaSorteo {
+    double dia = 0;         // whole OLE day
+    uint8_t bitSemana = 0;  // 1 << weekday (Qt's 1 = Monday .. 7 = Sunday); 0 for no date
+};
+DiaSorteo DiaDeSorteo(double fecha);
+
+// Which draws count for a syndicate: those on or after the day it was created (days, not
+// instants: one created at noon on a draw day plays that draw) that fall on one of its play days
+// ("Jueves", "Sábado", "Jueves y Sábado", "Lunes", "Todos (L+J+S)", or the name of any other
+// weekday). Worked out once per syndicate.
+struct ReglaJuego {
+    double desde = 0;  // whole OLE day of creation
+    uint8_t dias = 0;  // weekday bits, as DiaSorteo::bitSemana
+
+    static ReglaJuego De(const Pena& pena);
+    bool Creada(const DiaSorteo& d) const { return desde <= d.dia; }
+    bool DiaDeJuego(const DiaSorteo& d) const { return (dias & d.bitSemana) != 0; }
+    bool Juega(const DiaSorteo& d) const { return Creada(d) && DiaDeJuego(d); }
+};
+
 bool JuegaSorteo(const Pena& pena, const Sorteo& sorteo);
 
 // Sizes of multiples: 501..506 give the numbers a multiple of code 1..6 holds (7, 8, 5, 9, 10,
@@ -19,9 +45,9 @@ bool JuegaSorteo(const Pena& pena, const Sorteo& sorteo);
 // less 6, so that cuantos(NumApuestas + 6) is the number of simple bets of any syndicate.
 int cuantos(int codigo);
 
-// Numbers per bet line: 6, or those of its multiple.
+// Numbers per bet line: 6, those of its multiple, or 0 for a damaged record.
 int NumerosPorLinea(const Pena& pena);
-// Bet lines in use: NumApuestas, or 1 for a multiple.
+// Bet lines in use: NumApuestas, 1 for a multiple, 0 for a damaged record.
 int LineasEnUso(const Pena& pena);
 
 // The numbers of a bet line in column order, each in two places (a blank before one digit),

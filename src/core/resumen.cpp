@@ -1,6 +1,7 @@
 #include "core/resumen.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 #include "core/fechas.h"
@@ -47,13 +48,12 @@ Actualizacion CalcularActualizacion(const std::vector<Sorteo>& sorteos,
                                     const std::vector<Pena>& penas, QDate hoy) {
     Actualizacion r;
     r.SorteoLibre = static_cast<int>(sorteos.size()) + 1;
+    std::vector<ReglaJuego> reglas;
+    for (const Pena& p : penas) reglas.push_back(ReglaJuego::De(p));
     for (const Sorteo& s : sorteos) {
-        for (const Pena& p : penas) {
-            if (JuegaSorteo(p, s)) {
-                ++r.SorteosJugados;
-                break;
-            }
-        }
+        const DiaSorteo d = DiaDeSorteo(s.Fecha);
+        r.SorteosJugados += std::any_of(reglas.begin(), reglas.end(),
+                                        [&](const ReglaJuego& j) { return j.Juega(d); });
     }
     if (!sorteos.empty()) r.Ultimo = sorteos.back();
     const QDate ultimo = OleAFecha(r.Ultimo.Fecha);
@@ -100,21 +100,22 @@ ResumenTodas CalcularResumen(const std::vector<Pena>& penas, int sorteosJugados)
 
 FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos) {
     FichaPena f;
-    const int m = NumerosPorLinea(pena);
-    const int lineas = LineasEnUso(pena);
-    if (m > Apuesta::kColumnas || lineas > Pena::kLineas) {
+    const TipoPena tipo = TipoDePena(pena);
+    if (tipo == TipoPena::Danada) {
         f.Danada = true;
         f.ErrorLectura = kErrorIndiceFueraDeRango;
         return f;
     }
-    for (int i = 0; i < lineas; ++i) f.Lineas << TextoApuesta(pena.Apuestas[i], m);
+    const int m = NumerosPorLinea(pena);
+    for (int i = 0; i < LineasEnUso(pena); ++i) f.Lineas << TextoApuesta(pena.Apuestas[i], m);
 
     f.Contadores = {pena.Aciertos[3], pena.Aciertos[4], pena.Aciertos[5], pena.Aciertos[7],
                     pena.Aciertos[6]};
     for (int c : f.Contadores) f.Total += c;
 
     int jugados = 0;
-    for (const Sorteo& s : sorteos) jugados += JuegaSorteo(pena, s);
+    const ReglaJuego regla = ReglaJuego::De(pena);
+    for (const Sorteo& s : sorteos) jugados += regla.Juega(DiaDeSorteo(s.Fecha));
     if (sorteos.empty()) {
         f.TextoJugados = QStringLiteral("0");
         f.TextoEfectividad = f.Total != 0 ? QStringLiteral("100 %") : QStringLiteral("-");
@@ -135,7 +136,7 @@ FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos) {
             base << QString::number(pena.Base[i]);
         }
         f.Base = base.join(QLatin1Char('-'));
-    } else if (pena.NumApuestas >= 500) {
+    } else if (tipo == TipoPena::Multiple) {
         f.Descripcion =
             QStringLiteral("-Apuesta múltiple de ") + QString::number(m) + QStringLiteral(" nºs.");
     } else {

@@ -59,11 +59,12 @@ struct FichaPena {
     QStringList Lineas;   // bet-line texts
     QString Descripcion;  // "-Apuestas sencillas.", "-Apuesta múltiple de 10 nºs.", …
     QString Base;         // the base numbers of a reduced system joined by "-"
-    bool Danada = false;  // the record can't be read as a syndicate (see ErrorLectura)
+    bool Danada = false;  // the record is no syndicate (TipoPena::Danada; see ErrorLectura)
     int ErrorLectura = 0;
 };
 
-// Error number shown when a record holds more bet lines or numbers than a syndicate can have.
+// Error number shown for a damaged record: its lines or numbers lie outside what a syndicate
+// holds (subscript out of range).
 inline constexpr int kErrorIndiceFueraDeRango = 9;
 
 FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos);

@@ -8,6 +8,8 @@
 
 #include "checking/comprobacion.h"
 #include "core/fechas.h"
+#include "core/juego.h"
+#include "core/resumen.h"
 #include "core/sorteos.h"
 #include "support/penas_prueba.h"
 
@@ -237,8 +239,8 @@ TEST(Comprobacion, RegistrosDanadosNoRompenNadaNiGananDeMas) {
     const Comprobacion c = ComprobarSencillas({ceros, s}, penas, 2, {});
     // Repeated numbers hit once: one hit, no prize; numbers outside 1..49 never hit.
     EXPECT_EQ(Contadores(penas[0]), (std::map<int, int>{}));
-    // 300 lines read as the 205 a syndicate holds: line 1 wins once.
-    EXPECT_EQ(Contadores(penas[1]), (std::map<int, int>{{6, 1}}));
+    // 300 lines is not a syndicate: it is neither listed nor counted, as its card says.
+    EXPECT_EQ(Contadores(penas[1]), (std::map<int, int>{}));
     EXPECT_EQ(Contadores(penas[2]), (std::map<int, int>{}));
     // An unknown multiple code earns nothing.
     EXPECT_EQ(Contadores(penas[3]), (std::map<int, int>{}));
@@ -252,6 +254,84 @@ TEST(Comprobacion, RegistrosDanadosNoRompenNadaNiGananDeMas) {
         }
     }
     EXPECT_EQ(c.Sencilla.Texto(3, 7), QString());  // the zero draw has no hits
+}
+
+// The card and the check read a record the same way: as simple lines, one multiple bet, or a
+// damaged record that neither shows nor counts.
+TEST(Comprobacion, LaFichaYLaComprobacionLeenIgualCadaRegistro) {
+    enum Tipo { S, M, D };
+    const struct {
+        int numApuestas;
+        Tipo tipo;
+        int lineas;  // on the card
+    } casos[] = {
+        {-1, D, 0},  {0, S, 0},   {1, S, 1},   {205, S, 205}, {206, D, 0}, {499, D, 0},
+        {500, D, 0}, {501, M, 1}, {506, M, 1}, {507, D, 0},   {512, D, 0}, {513, D, 0},
+    };
+    const Sorteo s = UnSorteo(QDate(2026, 12, 5), {1, 2, 3, 4, 5, 6});
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.numApuestas);
+        Pena p = PenaSencilla("x", {});
+        for (Apuesta& a : p.Apuestas) a.Columnas = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        p.NumApuestas = static_cast<int16_t>(c.numApuestas);
+        const FichaPena f = CalcularFicha(p, {s});
+        EXPECT_EQ(f.Danada, c.tipo == D);
+        EXPECT_EQ(f.Lineas.size(), c.lineas);
+        EXPECT_EQ(f.ErrorLectura, c.tipo == D ? kErrorIndiceFueraDeRango : 0);
+        std::vector<Pena> penas{p};
+        const Comprobacion r = ComprobarSencillas({s}, penas, 1, {});
+        EXPECT_EQ(r.Sencilla.Bloques().size(), c.tipo == S ? 1u : 0u);
+        EXPECT_EQ(r.Multiple.Bloques().size(), c.tipo == M ? 1u : 0u);
+        if (c.tipo == S) {
+            EXPECT_EQ(r.Sencilla.Filas(), 3 + c.lineas);
+        }
+        // A record that can't be read is never written back.
+        EXPECT_EQ(r.PenasCambiadas.empty(), c.tipo == D);
+    }
+}
+
+// Days, not instants: a syndicate plays the draws of the day it was created, whatever the hour,
+// and its card, its list and its counters agree on that.
+TEST(Comprobacion, LaHoraDeCreacionNoQuitaElSorteoDeEseDia) {
+    const QDate jueves(2026, 12, 3);
+    const struct {
+        QDate dia;
+        double hora;  // fraction of the day
+        bool juega;
+    } casos[] = {
+        {jueves, 0, true},
+        {jueves, 0.5, true},
+        {jueves, 0.999, true},
+        {jueves.addDays(-1), 0.9, true},
+        {jueves.addDays(1), 0, false},
+    };
+    const std::vector<Sorteo> sorteos{UnSorteo(jueves, {1, 2, 3, 30, 31, 32})};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.hora);
+        Pena p = PenaSencilla("x", {{1, 2, 3, 4, 5, 6}}, QStringLiteral("Jueves"), c.dia);
+        p.FechaCreacion += c.hora;
+        EXPECT_EQ(JuegaSorteo(p, sorteos[0]), c.juega);
+        EXPECT_EQ(CalcularFicha(p, sorteos).TextoJugados, c.juega ? "1" : "0");
+        std::vector<Pena> penas{p};
+        const Comprobacion r = ComprobarSencillas(sorteos, penas, 1, {});
+        EXPECT_EQ(r.Sencilla.Bloques().size(), c.juega ? 1u : 0u);
+        EXPECT_EQ(penas[0].Aciertos[3], c.juega ? 1 : 0);
+    }
+}
+
+// Deleting the newest draw and getting it back (a download, an import) must not count its
+// prizes twice: what was counted stays counted.
+TEST(Comprobacion, UnSorteoBorradoYVueltoATraerNoSeCuentaDosVeces) {
+    const std::vector<Sorteo> sorteos{UnSorteo(QDate(2026, 12, 3), {1, 2, 30, 31, 32, 33}),
+                                      UnSorteo(QDate(2026, 12, 5), {1, 2, 3, 30, 31, 32})};
+    const Pena p = PenaSencilla(QStringLiteral("x"), {{1, 2, 3, 4, 5, 6}});
+    std::vector<Pena> penas{p};
+    ComprobarSencillas(sorteos, penas, 2, {});
+    const std::vector<Sorteo> sinElUltimo(sorteos.begin(), sorteos.end() - 1);
+    ComprobarSencillas(sinElUltimo, penas, 1, {});
+    ComprobarSencillas(sorteos, penas, 2, {});
+    EXPECT_EQ(Contadores(penas[0]), ContarAMano(p, sorteos));
+    EXPECT_EQ(penas[0].FechaComprobado, sorteos.back().Fecha);
 }
 
 TEST(Comprobacion, ContadoresDe16BitsNoDanLaVuelta) {

@@ -189,25 +189,5 @@ TEST(Ficha, DescripcionesYLineas) {
     EXPECT_EQ(reducida.Base, QStringLiteral("4-11-17-23-28-32-35-39-42"));
 }
 
-TEST(Ficha, RegistrosQueNoSonUnaPena) {
-    const struct {
-        int numApuestas;
-        bool danada;
-        int lineas;
-    } casos[] = {
-        {0, false, 0},  {-5, false, 0},  {205, false, 205}, {206, true, 0},
-        {300, true, 0}, {499, true, 0},  {507, false, 1},   {508, true, 0},
-        {512, true, 0}, {513, false, 1},  // not a known multiple: one line of no numbers
-    };
-    for (const auto& c : casos) {
-        Pena p = PenaSencilla("x", {});
-        p.NumApuestas = static_cast<int16_t>(c.numApuestas);
-        const FichaPena f = CalcularFicha(p, {});
-        EXPECT_EQ(f.Danada, c.danada) << c.numApuestas;
-        EXPECT_EQ(f.Lineas.size(), c.lineas) << c.numApuestas;
-        EXPECT_EQ(f.ErrorLectura, c.danada ? 9 : 0);
-    }
-}
-
 }  // namespace
 }  // namespace tombolin
