@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QList>
 #include <algorithm>
+#include <bitset>
 
 #include "core/texto1252.h"
 
@@ -54,6 +55,24 @@ bool FicheroTablas::Cargar(const QString& ruta) {
     return true;
 }
 
+namespace {
+
+// A bet line of a table of n numbers: six two-character positions (so never above 99), each in
+// 1..n and none repeated.
+bool LeerLinea(const QByteArray& l, int n, TablaReducida::Linea& linea) {
+    if (l.size() < 12) return false;
+    std::bitset<100> usadas;
+    for (int c = 0; c < 6; ++c) {
+        const int p = NumeroInicial(l.mid(2 * c, 2));
+        if (p < 1 || p > n || usadas[p]) return false;
+        usadas[p] = true;
+        linea[c] = static_cast<int8_t>(p);
+    }
+    return true;
+}
+
+}  // namespace
+
 void FicheroTablas::Leer(const QByteArray& contenido) {
     tablas_.clear();
     completo_ = false;
@@ -73,23 +92,18 @@ void FicheroTablas::Leer(const QByteArray& contenido) {
             DecodificarCampo(lineas[i + 1].constData(), static_cast<int>(lineas[i + 1].size()));
         t.CantidadApuestas = NumeroInicial(lineas[i + 2]);
         i += 3;
-        if (t.CantidadNumeros < 6 || t.CantidadNumeros > TablaReducida::kMaximoNumeros) return;
-        if (t.CantidadApuestas < 0 || t.CantidadApuestas > TablaReducida::kMaximoApuestas) return;
+        if (t.CantidadNumeros < 6 || t.CantidadApuestas < 0) return;
         if (lineas.size() - i < t.CantidadApuestas) return;
+        // A table larger than a syndicate holds is read through, to find the next one, and
+        // left out; lines that don't read leave no way to tell where the next table starts.
+        const bool cabe = t.CantidadNumeros <= TablaReducida::kMaximoNumeros &&
+                          t.CantidadApuestas <= TablaReducida::kMaximoApuestas;
         for (int k = 0; k < t.CantidadApuestas; ++k, ++i) {
-            const QByteArray& l = lineas[i];
-            if (l.size() < 12) return;
             TablaReducida::Linea linea{};
-            unsigned usadas = 0;
-            for (int c = 0; c < 6; ++c) {
-                const int p = NumeroInicial(l.mid(2 * c, 2));
-                if (p < 1 || p > t.CantidadNumeros || (usadas >> p & 1u)) return;
-                usadas |= 1u << p;
-                linea[c] = static_cast<int8_t>(p);
-            }
-            t.Lineas.push_back(linea);
+            if (!LeerLinea(lineas[i], t.CantidadNumeros, linea)) return;
+            if (cabe) t.Lineas.push_back(linea);
         }
-        tablas_.push_back(std::move(t));
+        if (cabe) tablas_.push_back(std::move(t));
     }
     completo_ = true;
 }

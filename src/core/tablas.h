@@ -38,15 +38,16 @@ std::array<int, 6> AplicarLinea(const TablaReducida::Linea& linea, const std::ve
 
 class FicheroTablas {
   public:
-    // Reads the file; false when it can't be read. The reading stops at the first malformed
-    // table (a header line missing at the end, N outside 6..20, K outside 0..205, fewer bet
-    // lines than K, a position outside 1..N or repeated in a line); the tables before it are
-    // kept.
+    // Reads the file; false when it can't be read. A table larger than the program's limits
+    // (N over 20, K over 205) is left out and the reading goes on after it. The reading stops at
+    // the first malformed table (a header line missing at the end, N below 6, K below 0, fewer
+    // bet lines than K, a line shorter than six positions, a position outside 1..N or repeated
+    // in a line); the tables before it are kept.
     bool Cargar(const QString& ruta);
     void Leer(const QByteArray& contenido);
 
     const std::vector<TablaReducida>& Tablas() const { return tablas_; }
-    // The table at a 0-based place in the file, or null.
+    // The table at a 0-based place among those kept, or null.
     const TablaReducida* Tabla(int ordinal) const;
     // False when the reading stopped at a malformed table.
     bool Completo() const { return completo_; }

@@ -2,6 +2,7 @@
 // promise of every table shipped with the program, checked against every possible draw.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <bit>
 #include <cstdint>
 
@@ -18,7 +19,7 @@ QString Fixture(const char* nombre) {
 TEST(Tablas, LectorSobreFicherosMalFormados) {
     const struct {
         const char* fichero;
-        int tablas;  // usable tables before the reading stopped
+        int tablas;  // usable tables: those before a malformed one, none too large
         bool completo;
     } casos[] = {
         {"buena", 2, true},
@@ -29,8 +30,8 @@ TEST(Tablas, LectorSobreFicherosMalFormados) {
         {"posicion_fuera_de_rango", 1, false},
         {"posicion_repetida", 1, false},
         {"linea_corta", 1, false},
-        {"n_mayor_que_20", 1, false},
-        {"k_mayor_que_205", 1, false},
+        {"n_mayor_que_20", 1, true},
+        {"k_mayor_que_205", 1, false},  // passed over, but four stray lines follow it
         {"cabecera_sin_numero", 1, false},
     };
     for (const auto& c : casos) {
@@ -39,7 +40,7 @@ TEST(Tablas, LectorSobreFicherosMalFormados) {
         ASSERT_TRUE(f.Cargar(Fixture(c.fichero)));
         EXPECT_EQ(static_cast<int>(f.Tablas().size()), c.tablas);
         EXPECT_EQ(f.Completo(), c.completo);
-        // The tables before the fault are whole.
+        // The tables kept are whole.
         for (const TablaReducida& t : f.Tablas()) {
             EXPECT_EQ(static_cast<int>(t.Lineas.size()), t.CantidadApuestas);
         }
@@ -48,6 +49,42 @@ TEST(Tablas, LectorSobreFicherosMalFormados) {
     FicheroTablas nada;
     EXPECT_FALSE(nada.Cargar(Fixture("no_existe")));
     EXPECT_TRUE(nada.Tablas().empty());
+}
+
+// A table beyond the program's limits is passed over and the ones after it are still read; one
+// whose lines can't be told from what follows leaves the reader lost, and it stops there.
+TEST(Tablas, UnaTablaDemasiadoGrandeNoEscondeLasSiguientes) {
+    QFile f(Fixture("buena"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray buena = f.readAll();  // two tables
+    const auto tabla = [](int n, int k, int lineas, const char* linea) {
+        QByteArray t = QByteArray::number(n) + "\r\n4 aciertos en al menos una de sus\r\n" +
+                       QByteArray::number(k) + "\r\n";
+        for (int i = 0; i < lineas; ++i) t += QByteArray(linea) + "\r\n";
+        return t;
+    };
+    const struct {
+        const char* caso;
+        QByteArray delante;
+        int tablas;
+    } casos[] = {
+        {"N = 21", tabla(21, 3, 3, "010203040521"), 2},
+        {"N = 99", tabla(99, 1, 1, "990102030405"), 2},
+        {"K = 206", tabla(10, 206, 206, "010203040506"), 2},
+        {"dos seguidas", tabla(21, 1, 1, "010203040521") + tabla(10, 300, 300, "010203040506"), 2},
+        {"posición 22 de 21", tabla(21, 1, 1, "010203040522"), 0},
+        {"K = 206 con 205 líneas", tabla(10, 206, 205, "010203040506"), 0},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        FicheroTablas t;
+        t.Leer(c.delante + buena);
+        ASSERT_EQ(static_cast<int>(t.Tablas().size()), c.tablas);
+        EXPECT_EQ(t.Completo(), c.tablas > 0);
+        if (c.tablas > 0) {
+            EXPECT_EQ(t.Tabla(1)->Descripcion(), "10 números al 4, 3 apuestas.");
+        }
+    }
 }
 
 TEST(Tablas, CabecerasYLineas) {
