@@ -9,8 +9,13 @@
 namespace tombolin {
 
 void BorrarTemporales(const Estado& estado) {
-    QFile::remove(estado.Fichero(kTemporalPenas));
-    QFile::remove(estado.Fichero(kTemporalSorteos));
+    // By pattern rather than by name: every replacement names its scratch file after its own
+    // file ("numeros.bak.tmp", "www.txt.tmp", "informe.dat.parte", ...).
+    QDir carpeta(estado.RutaPrograma);
+    const QStringList restos =
+        carpeta.entryList({QStringLiteral("*.tmp"), QStringLiteral("*.parte")},
+                          QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& r : restos) carpeta.remove(r);
 }
 
 QString AbrirFicheros(Estado& e) {

@@ -8,8 +8,8 @@
 // The file work of the start-up, before any window shows data.
 namespace tombolin {
 
-// Removes the scratch files of a replacement that never finished ("apuestas.tmp",
-// "numeros.tmp"); they are never the data itself.
+// Removes the scratch files of a replacement or a download that never finished (every "*.tmp"
+// and "*.parte" of the program directory); they are never the data itself.
 void BorrarTemporales(const Estado& estado);
 
 // Opens the syndicate file, the draws file and the download file, creating the missing ones.

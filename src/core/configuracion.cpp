@@ -19,7 +19,9 @@ QString SinBlancos(const QString& t) {
 }  // namespace
 
 Error GuardarConfiguracion(Estado& estado) {
-    return estado.Ajustes.Escribir(1, CodificarConfiguracion(estado.Config));
+    // Replaced whole, like every data file: a write in place cut short would leave a torn record.
+    return estado.Ajustes.Reemplazar(CodificarConfiguracion(estado.Config),
+                                     estado.Fichero(kTemporalConfiguracion));
 }
 
 void LeerConfiguracion(Estado& estado) {

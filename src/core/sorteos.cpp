@@ -34,6 +34,18 @@ bool PrimerSorteoValido(const QByteArray& contenido) {
     return dia == QStringLiteral("Jueves") || dia == QStringLiteral("Sábado");
 }
 
+// The whole of a file, or `bytes` of it when given. A file that can't be opened or read, or
+// that gives fewer bytes than asked for, is an error: a copy or a conversion made from such a
+// read would lose draws without a word.
+Error LeerEntero(const QString& ruta, QByteArray& contenido, qint64 bytes = -1) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return {Error::kEntradaSalida, f.errorString()};
+    contenido = bytes < 0 ? f.readAll() : f.read(bytes);
+    if (f.error() != QFileDevice::NoError) return {Error::kEntradaSalida, f.errorString()};
+    if (bytes >= 0 && contenido.size() != bytes) return {Error::kEntradaSalida, {}};
+    return {};
+}
+
 }  // namespace
 
 bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo) {
@@ -83,11 +95,10 @@ bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos) {
             "del programa y se va a convertir el fichero a la versión actual."),
         Icono::Informacion, Botones::Aceptar, QStringLiteral("Actualización de datos"));
 
-    const qint64 bytes = canal.Bytes();
     QByteArray antiguo;
-    {
-        QFile f(canal.Ruta());
-        if (f.open(QIODevice::ReadOnly)) antiguo = f.read(bytes);
+    if (const Error error = LeerEntero(canal.Ruta(), antiguo, canal.Bytes())) {
+        InformarErrorFichero(dialogos, error, QLatin1String(kFicheroSorteos));
+        return false;
     }
     const qint64 registros = antiguo.size() / Sorteo::kLongitudAntigua;
     QByteArray nuevo;
@@ -152,10 +163,16 @@ bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio)
     }
 
     // The previous draws are kept in "numeros.bak" first; without that copy nothing is replaced.
-    const QByteArray anterior = [&] {
-        QFile actual(estado.Sorteos.Ruta());
-        return actual.open(QIODevice::ReadOnly) ? actual.readAll() : QByteArray();
-    }();
+    // A draws file that isn't there has nothing to keep; one that can't be read would leave
+    // the copy empty.
+    QByteArray anterior;
+    const QString actual = estado.Sorteos.Ruta();
+    if (QFileInfo::exists(actual)) {
+        if (const Error error = LeerEntero(actual, anterior)) {
+            InformarErrorFichero(dialogos, error, QLatin1String(kFicheroSorteos));
+            return false;
+        }
+    }
     const QString copia = estado.Fichero(kCopiaSorteos);
     Error error = EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), anterior);
     if (!error) error = estado.Sorteos.Reemplazar(contenido, estado.Fichero(kTemporalSorteos));

@@ -23,10 +23,12 @@ std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal);
 QString TextoGeneral(double valor);
 
 // Detects a draws file written with the earlier 24-byte records and converts it, after telling
-// the user. Returns true when it converted.
+// the user. Returns true when it converted; a file that can't be read whole is left as it is,
+// and the user told.
 bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos);
 
-// Replaces the draws file by one the user chooses, keeping the previous one as "numeros.bak".
+// Replaces the draws file by one the user chooses, keeping the previous one as "numeros.bak";
+// when the previous one can't be read there is no import.
 // Returns true when the draws file changed (the caller then refreshes what shows draws).
 bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio);
 

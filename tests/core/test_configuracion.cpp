@@ -1,6 +1,7 @@
 // The settings file: created at first start, repaired when it holds what can't be used.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/configuracion.h"
@@ -81,6 +82,18 @@ TEST(Configuracion, ReparaLoQueNoSirveYConservaLoDemas) {
             EXPECT_EQ(leida.AjusteX, 1.25f);
         }
     }
+}
+
+// The settings are replaced whole, like every data file: a full disk leaves the old record.
+TEST(Configuracion, UnDiscoLlenoDejaElRegistroAnterior) {
+    QTemporaryDir dir;
+    Estado estado;
+    Leer(dir.path(), estado);
+    const QByteArray antes = pruebas::LeerBytes(dir.filePath("nums.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), dir.filePath("nums.tmp")));
+    estado.Config.PrecioApuesta = 2.5f;
+    EXPECT_EQ(GuardarConfiguracion(estado).Numero, Error::kDiscoLleno);
+    EXPECT_EQ(pruebas::LeerBytes(dir.filePath("nums.ini")), antes);
 }
 
 }  // namespace

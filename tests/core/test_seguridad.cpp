@@ -89,6 +89,26 @@ TEST(Seguridad, MatarElProgramaAMitadDeUnReemplazoNoRompeElFichero) {
     EXPECT_FALSE(QFile::exists(temporal));
 }
 
+TEST(Seguridad, ElArranqueBorraLosRestosDeCualquierReemplazo) {
+    const struct {
+        const char* nombre;
+        bool resto;
+    } ficheros[] = {
+        {"apuestas.tmp", true},    {"numeros.tmp", true},   {"nums.tmp", true},
+        {"numeros.bak.tmp", true}, {"www.txt.tmp", true},   {"informe.dat.parte", true},
+        {"mavo.pdf.parte", true},  {"apuestas.dat", false}, {"numeros.dat", false},
+        {"numeros.bak", false},    {"nums.ini", false},     {"www.txt", false},
+        {"informe.dat", false},    {"mavo.pdf", false},     {"tablas.bin", false},
+    };
+    QTemporaryDir dir;
+    for (const auto& f : ficheros) pruebas::EscribirBytes(dir.filePath(f.nombre), "x");
+    Estado estado;
+    estado.RutaPrograma = RutaConSeparador(dir.path());
+    BorrarTemporales(estado);
+    for (const auto& f : ficheros)
+        EXPECT_EQ(QFile::exists(dir.filePath(f.nombre)), !f.resto) << f.nombre;
+}
+
 // Runs `prueba` in a child process that can't write where root could: as "nobody" when the
 // tests run as root. The child's exit code is what `prueba` returns.
 template <class F>

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "core/estado.h"
 #include "core/fechas.h"
@@ -172,6 +174,48 @@ TEST_F(FicheroSorteos, ImportarUnFicheroQueNoExisteDiceElError) {
     EXPECT_EQ(dialogos.cajas[0].texto,
               QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT "
                              "sea para Tombolin. Error 53"));
+}
+
+// Without a whole copy of the draws held there is no import: "numeros.bak" would be left empty.
+TEST_F(FicheroSorteos, SinLeerLosSorteosActualesNoSeImporta) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("numeros.dat"));  // can't be read, not even by root
+    EscribirBytes(Ruta("numeros.bak"), "copia vieja");
+    EscribirBytes(Ruta("elegido.dat"), CincoSorteos());
+    pruebas::AbrirEstado(estado, dir.path());
+    dialogos.ficheros.push_back(Ruta("elegido.dat"));
+    EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), "copia vieja");
+    EXPECT_TRUE(QFileInfo(Ruta("numeros.dat")).isDir());
+    EXPECT_EQ(dialogos.Textos(),
+              std::vector<QString>{QStringLiteral(
+                  "No se ha podido modificar el archivo numeros.dat. El archivo se conserva como "
+                  "estaba. Error 57")});
+}
+
+// The file is replaced by a shorter one while the box is up: a read that comes short of the
+// file is not converted, or the draws missing from it would be lost.
+TEST_F(FicheroSorteos, UnaLecturaCortaNoSeConvierte) {
+    struct DialogosQueEsperan : pruebas::DialogosGuion {
+        std::function<void()> mientras;
+        Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
+                          const QString& titulo) override {
+            if (mientras) std::exchange(mientras, nullptr)();
+            return DialogosGuion::Mensaje(texto, icono, botones, titulo);
+        }
+    } cajas;
+    Abrir(Antiguos(CincoSorteos()));
+    const QByteArray otro = Antiguos(CincoSorteos()).left(48);
+    cajas.mientras = [&] {
+        EscribirBytes(Ruta("otro.dat"), otro);
+        QFile::remove(Ruta("numeros.dat"));
+        QFile::rename(Ruta("otro.dat"), Ruta("numeros.dat"));
+    };
+    EXPECT_FALSE(ConvertirFormatoAntiguo(estado, cajas));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), otro);
+    ASSERT_EQ(cajas.cajas.size(), 2u);
+    EXPECT_EQ(cajas.cajas[1].texto,
+              QStringLiteral("No se ha podido modificar el archivo numeros.dat. El archivo se "
+                             "conserva como estaba. Error 57"));
 }
 
 TEST_F(FicheroSorteos, ImportarUnFicheroAntiguoLoConvierte) {
