@@ -1,31 +1,56 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
-// The transfers over the network: a synchronous fetch of an address, as the download, the
-// official PDF and the news need it.
+// The transfers over the network. The download of new draws runs asynchronously and tells its
+// progress; the official PDF and the news are fetched with `Traer`, which waits for the end
+// with events flowing.
 namespace tombolin {
 
-class Transferencia {
+class Transferencia : public QObject {
+    Q_OBJECT
+
   public:
-    // The state a failed transfer is left in.
-    static constexpr int kError = 11;
-    static constexpr int kTerminada = 12;
+    enum class Estado { Libre, Conectando, Recibiendo, Hecha, Fallida };
 
-    virtual ~Transferencia() = default;
+    using QObject::QObject;
 
-    // Cancels any transfer in hand, then fetches `url` and returns its body (empty when
-    // nothing came). Events go on being handled meanwhile.
-    virtual QByteArray Traer(const QString& url) = 0;
-    // Fetches `url` into the file `ruta`, which is replaced only by a whole, successful answer.
-    virtual bool TraerAFichero(const QString& url, const QString& ruta) = 0;
+    // Cancels any transfer in hand and starts fetching `url`. What arrives is told by
+    // `recibido`, the end (whichever way) by `terminada`.
+    virtual void Empezar(const QString& url) = 0;
+    // Gives the transfer in hand up; it ends as failed.
     virtual void Cancelar() = 0;
 
-    virtual int Estado() const = 0;
+    Estado EstadoActual() const { return estado_; }
+    bool Ejecutando() const {
+        return estado_ == Estado::Conectando || estado_ == Estado::Recibiendo;
+    }
+    // What came, whole or not.
+    const QByteArray& Cuerpo() const { return cuerpo_; }
     // Why the last transfer failed; empty when it did not.
-    virtual QString TextoError() const = 0;
-    virtual bool Ejecutando() const = 0;
+    const QString& TextoError() const { return error_; }
+
+    // Fetches `url` and returns its body (empty when nothing came), waiting for the end.
+    QByteArray Traer(const QString& url);
+    // Fetches `url` into the file `ruta`, which is replaced only by a whole, successful answer.
+    bool TraerAFichero(const QString& url, const QString& ruta);
+
+  signals:
+    void recibido(qint64 bytes);
+    void terminada();
+
+  protected:
+    // For the implementations: a transfer starts, a piece arrives, it ends.
+    void Conectando();
+    void Recibe(const QByteArray& parte);
+    void Termina(const QString& error);
+
+  private:
+    Estado estado_ = Estado::Libre;
+    QByteArray cuerpo_;
+    QString error_;
 };
 
 }  // namespace tombolin

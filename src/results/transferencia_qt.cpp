@@ -1,15 +1,12 @@
 #include "results/transferencia_qt.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
 
-#include "core/reemplazo.h"
-
 namespace tombolin {
 
-TransferenciaQt::TransferenciaQt(QObject* padre) : QObject(padre) {
+TransferenciaQt::TransferenciaQt(QObject* padre) : Transferencia(padre) {
     red_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
@@ -17,9 +14,12 @@ void TransferenciaQt::Cancelar() {
     if (respuesta_) respuesta_->abort();
 }
 
-QByteArray TransferenciaQt::Traer(const QString& url) {
-    Cancelar();
-    error_.clear();
+void TransferenciaQt::Empezar(const QString& url) {
+    // The one in hand is dropped without a word: its end is not this transfer's.
+    if (QNetworkReply* viejo = respuesta_) {
+        respuesta_ = nullptr;
+        viejo->abort();
+    }
     QNetworkRequest peticion{QUrl(url, QUrl::TolerantMode)};
     peticion.setTransferTimeout(segundos_ * 1000);
     peticion.setHeader(QNetworkRequest::UserAgentHeader,
@@ -28,40 +28,43 @@ QByteArray TransferenciaQt::Traer(const QString& url) {
     peticion.setRawHeader("Accept-Language", "es-ES,es;q=0.9");
     peticion.setRawHeader("Accept", "application/json, text/plain, */*");
 
-    ejecutando_ = true;
-    estado_ = 1;
-    QNetworkReply* r = red_.get(peticion);
-    respuesta_ = r;
-    QByteArray cuerpo;
-    bool demasiado = false;
-    QEventLoop espera;
-    connect(r, &QNetworkReply::readyRead, &espera, [&] {
-        cuerpo += r->readAll();
-        if (cuerpo.size() > limite_) {
-            demasiado = true;
-            r->abort();
-        }
-    });
-    connect(r, &QNetworkReply::finished, &espera, &QEventLoop::quit);
-    if (!r->isFinished()) espera.exec();
-    if (!demasiado && r->isOpen()) cuerpo += r->readAll();
-
-    if (demasiado) {
-        error_ = QStringLiteral("La respuesta del servidor es demasiado grande.");
-        cuerpo.clear();
-    } else if (r->error() != QNetworkReply::NoError) {
-        error_ = r->errorString();
-    }
-    estado_ = error_.isEmpty() ? kTerminada : kError;
-    ejecutando_ = false;
-    r->deleteLater();
-    return cuerpo;
+    Conectando();
+    demasiado_ = false;
+    respuesta_ = red_.get(peticion);
+    connect(respuesta_, &QNetworkReply::readyRead, this, &TransferenciaQt::Llega);
+    connect(respuesta_, &QNetworkReply::finished, this, &TransferenciaQt::Acaba);
 }
 
-bool TransferenciaQt::TraerAFichero(const QString& url, const QString& ruta) {
-    const QByteArray cuerpo = Traer(url);
-    if (estado_ != kTerminada) return false;
-    return !EscribirYRenombrar(ruta, ruta + QStringLiteral(".parte"), cuerpo);
+void TransferenciaQt::Llega() {
+    auto* r = qobject_cast<QNetworkReply*>(sender());
+    if (!r || r != respuesta_ || demasiado_) return;
+    const QByteArray parte = r->readAll();
+    if (Cuerpo().size() + parte.size() > limite_) {
+        demasiado_ = true;
+        r->abort();
+        return;
+    }
+    Recibe(parte);
+}
+
+void TransferenciaQt::Acaba() {
+    auto* r = qobject_cast<QNetworkReply*>(sender());
+    if (!r) return;
+    r->deleteLater();
+    // A reply given up for a newer transfer says nothing about it.
+    if (r != respuesta_) return;
+    if (!demasiado_ && r->isOpen()) {
+        const QByteArray resto = r->readAll();
+        if (!resto.isEmpty()) Recibe(resto);
+    }
+    respuesta_ = nullptr;
+    if (demasiado_) {
+        Termina(QStringLiteral("La respuesta del servidor es demasiado grande."));
+    } else if (r->error() != QNetworkReply::NoError) {
+        Termina(r->errorString());
+    } else {
+        Termina({});
+    }
 }
 
 }  // namespace tombolin

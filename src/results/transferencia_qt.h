@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QNetworkAccessManager>
-#include <QObject>
 #include <QPointer>
 
 #include "results/transferencia.h"
@@ -13,7 +12,7 @@ namespace tombolin {
 // Transfers with Qt Network: HTTPS with its certificates checked, redirects followed (never
 // from HTTPS to HTTP), an answer that stays silent for the time limit given up, a body over the
 // size limit refused, and the headers of a browser so that the operator's site answers.
-class TransferenciaQt : public QObject, public Transferencia {
+class TransferenciaQt : public Transferencia {
     Q_OBJECT
 
   public:
@@ -22,22 +21,19 @@ class TransferenciaQt : public QObject, public Transferencia {
 
     explicit TransferenciaQt(QObject* padre = nullptr);
 
-    QByteArray Traer(const QString& url) override;
-    bool TraerAFichero(const QString& url, const QString& ruta) override;
+    void Empezar(const QString& url) override;
     void Cancelar() override;
-    int Estado() const override { return estado_; }
-    QString TextoError() const override { return error_; }
-    bool Ejecutando() const override { return ejecutando_; }
 
     void PonerLimiteBytes(qint64 limite) { limite_ = limite; }
     void PonerSegundosSinRespuesta(int segundos) { segundos_ = segundos; }
 
   private:
+    void Llega();
+    void Acaba();
+
     QNetworkAccessManager red_;
     QPointer<QNetworkReply> respuesta_;
-    int estado_ = 0;
-    QString error_;
-    bool ejecutando_ = false;
+    bool demasiado_ = false;
     qint64 limite_ = kLimiteBytes;
     int segundos_ = kSegundosSinRespuesta;
 };

@@ -57,6 +57,7 @@ BarraDescarga::BarraDescarga(Estado& estado, Servicios servicios, Transferencia&
     vigilante_->setObjectName(QStringLiteral("vigilanteDescarga"));
     vigilante_->setInterval(1000);
     connect(vigilante_, &QTimer::timeout, this, &BarraDescarga::TicVigilante);
+    connect(&transferencia_, &Transferencia::recibido, this, &BarraDescarga::Recibido);
 }
 
 QString BarraDescarga::Direccion(QDate hoy) const {
@@ -68,7 +69,7 @@ QString BarraDescarga::Direccion(QDate hoy) const {
 }
 
 bool BarraDescarga::Descargando() const {
-    return trayendo_ || vigilante_->isActive();
+    return fase_ != Fase::Parada;
 }
 
 int BarraDescarga::ProgresoActual() const {
@@ -90,7 +91,6 @@ void BarraDescarga::PonerEstado(const QString& texto) {
 }
 
 void BarraDescarga::BajarSorteos() {
-    // The transfer keeps events flowing while it waits: a second click must not start another.
     if (Descargando()) return;
     emit empieza();
     analisisFallido_ = false;
@@ -104,99 +104,91 @@ void BarraDescarga::BajarSorteos() {
         return;
     }
     segundos_ = 0;
-    fase_ = 2;
     PonerProgreso(kConectando);
     emit primeraPestana();
     PonerEstado(kTextoConectando);
-
-    trayendo_ = true;
-    avisado_ = true;
-    emit descargando(true);
+    bytes_->setText(QStringLiteral("0"));
+    fase_ = Fase::Conectando;
     boton_->setEnabled(false);
-    documento_ = transferencia_.Traer(Direccion(hoy));
-    trayendo_ = false;
-    boton_->setEnabled(true);
-    estadoTransferencia_ = transferencia_.Estado();
-    bytes_->setText(QString::number(documento_.size()));
-    if (documento_.size() > 100) PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
-    fase_ = 3;
+    emit descargando(true);
     vigilante_->start();
+    transferencia_.Empezar(Direccion(hoy));
 }
 
-void BarraDescarga::AbortoConexion() {
-    transferencia_.Cancelar();
-    servicios_.dialogos.Mensaje(
-        QStringLiteral("No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más "
-                       "tarde ya que no es posible conectar con el servidor de ONLAE."),
-        Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error de conexión"));
+void BarraDescarga::Recibido(qint64 bytes) {
+    if (fase_ == Fase::Parada) return;
+    bytes_->setText(QString::number(bytes));
+    // More than 100 characters are an answer: the watchdog no longer waits for the connection.
+    if (fase_ == Fase::Conectando && bytes > 100) {
+        fase_ = Fase::Buscando;
+        PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
+    }
+}
+
+void BarraDescarga::Parar() {
     vigilante_->stop();
+    fase_ = Fase::Parada;
+    boton_->setEnabled(true);
+    emit descargando(false);
+}
+
+void BarraDescarga::Abortar(const QString& texto) {
+    // Set before the cancel: the transfer's end is no news any more.
+    Parar();
+    transferencia_.Cancelar();
+    servicios_.dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar,
+                                QStringLiteral("Error de conexión"));
     PonerProgreso(kAbortada);
     PonerEstado({});
 }
 
 void BarraDescarga::TicVigilante() {
-    Vigilar();
-    if (avisado_ && !Descargando()) {
-        avisado_ = false;
-        emit descargando(false);
-    }
-}
-
-void BarraDescarga::Vigilar() {
+    if (fase_ == Fase::Parada) return;
     ++segundos_;
-    if (estadoTexto_->text() == kTextoConectando && segundos_ == 5) {
-        AbortoConexion();
+    if (fase_ == Fase::Conectando && segundos_ == 5) {
+        Abortar(QStringLiteral(
+            "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya "
+            "que no es posible conectar con el servidor de ONLAE."));
         return;
     }
     if (progreso_->value() == kConectando && segundos_ == 30) {
-        transferencia_.Cancelar();
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."),
-            Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error de conexión"));
-        vigilante_->stop();
+        Abortar(
+            QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."));
+        return;
+    }
+    if (fase_ == Fase::Buscando && transferencia_.EstadoActual() == Transferencia::Estado::Hecha)
+        Leer();
+}
+
+void BarraDescarga::Leer() {
+    PonerProgreso(kRecibido);
+    // "www.txt" keeps the document as one quoted item; the parser reads it from there.
+    estado_.Descarga.close();
+    const QString www = estado_.Fichero(kFicheroDescarga);
+    const Error error = EscribirYRenombrar(www, www + QStringLiteral(".tmp"),
+                                           ComoElementoEntrecomillado(transferencia_.Cuerpo()));
+    estado_.Descarga.setFileName(www);
+    estado_.Descarga.open(QIODevice::ReadWrite);
+    if (error) {
+        // Reading on would parse the previous document and might store its draws again.
+        Parar();
+        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroDescarga));
+        analisisFallido_ = true;
         PonerProgreso(kAbortada);
         PonerEstado({});
+        return;
     }
-    if (transferencia_.TextoError().isEmpty() && !transferencia_.Ejecutando() &&
-        documento_.size() > 100) {
-        segundos_ = 0;
-        PonerProgreso(kRecibido);
-        fase_ = 5;
-        // "www.txt" keeps the document as one quoted item; the parser reads it from there.
-        estado_.Descarga.close();
-        const QString www = estado_.Fichero(kFicheroDescarga);
-        const Error error = EscribirYRenombrar(www, www + QStringLiteral(".tmp"),
-                                               ComoElementoEntrecomillado(documento_));
-        estado_.Descarga.setFileName(www);
-        estado_.Descarga.open(QIODevice::ReadWrite);
-        documento_.clear();
-        if (error) {
-            // Reading on would parse the previous document and might store its draws again.
-            InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroDescarga));
-            analisisFallido_ = true;
-            vigilante_->stop();
-            fase_ = 0;
-            PonerProgreso(kAbortada);
-            PonerEstado({});
-            return;
-        }
-        AnalizarYFusionar();
+    AnalizarYFusionar();
+    Parar();
+    if (!analisisFallido_) {
+        PonerProgreso(kComprobando);
+        emit comprobar(sorteosNuevos_);
+        PonerProgreso(kRefrescando);
+        emit refrescar();
     }
-    if (estadoTransferencia_ != Transferencia::kError && fase_ == 5) fase_ = 7;
-    if (fase_ == 7) {
-        PonerProgreso(kRecibido);
-        vigilante_->stop();
-        fase_ = 0;
-        if (!analisisFallido_) {
-            PonerProgreso(kComprobando);
-            emit comprobar(sorteosNuevos_);
-            PonerProgreso(kRefrescando);
-            emit refrescar();
-        }
-        PonerEstado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
-        emit primeraPestana();
-        PonerProgreso(kTerminada);
-    }
+    PonerEstado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    emit primeraPestana();
+    PonerProgreso(kTerminada);
 }
 
 void BarraDescarga::AnalizarYFusionar() {
@@ -209,22 +201,19 @@ void BarraDescarga::AnalizarYFusionar() {
     const LecturaSorteos l = LeerSorteosNuevos(www, ultimo.Fecha, servicios_.reloj.Hoy());
 
     if (l.Fallo) {
-        if (l.LeidosAntesDelFallo == 0 && estadoTransferencia_ != Transferencia::kError) {
+        if (l.LeidosAntesDelFallo == 0) {
             servicios_.dialogos.Mensaje(
                 QStringLiteral(
                     "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
                     "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
                     "más tarde."),
                 Icono::Critico, Botones::Aceptar, QStringLiteral("Error crítico"));
-            vigilante_->stop();
             emit analisisImposible(
                 QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde "
                                "se conecta y le vuelve a suceder envie un email "
                                "a: ") +
                 QLatin1String(kCorreoContacto));
             analisisFallido_ = true;
-        } else if (estadoTransferencia_ == Transferencia::kError) {
-            AbortoConexion();
         } else {
             servicios_.dialogos.Mensaje(
                 QStringLiteral("Aun no hay datos de sorteos del ") +

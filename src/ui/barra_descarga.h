@@ -29,7 +29,7 @@ class BarraDescarga : public QWidget {
 
     // The request for the draws of the last 100 days up to `hoy`.
     QString Direccion(QDate hoy) const;
-    // A download is running: fetching, or the watchdog still on.
+    // A download is running: from the click until the watchdog ends it.
     bool Descargando() const;
     int ProgresoActual() const;
     QString TextoEstado() const;
@@ -58,11 +58,20 @@ class BarraDescarga : public QWidget {
     void analisisImposible(const QString& texto);
 
   private:
+    // The watchdog's states.
+    enum class Fase {
+        Parada,      // no download
+        Conectando,  // asked for; no answer yet (100 characters or fewer)
+        Buscando,    // an answer is coming or in: it is read once the transfer is done
+    };
+
     void PonerProgreso(int valor);
     void PonerEstado(const QString& texto);
-    void AbortoConexion();
+    void Recibido(qint64 bytes);
+    void Abortar(const QString& texto);
+    void Parar();
+    void Leer();
     void AnalizarYFusionar();
-    void Vigilar();
 
     Estado& estado_;
     Servicios servicios_;
@@ -75,12 +84,8 @@ class BarraDescarga : public QWidget {
     QProgressBar* progreso_;
     QTimer* vigilante_;
 
-    QByteArray documento_;  // what the transfer brought
-    bool trayendo_ = false;
-    bool avisado_ = false;  // "descargando(true)" was sent
-    int estadoTransferencia_ = 0;
+    Fase fase_ = Fase::Parada;
     int segundos_ = 0;
-    int fase_ = 0;
     bool analisisFallido_ = false;
     int sorteosNuevos_ = 0;
 };

@@ -136,7 +136,7 @@ void PaginaUltimoSorteo::MostrarDesglose(int modo) {
     if (modo == 0) {
         const QByteArray cuerpo = transferencia_.Traer(direccionPdf_);
         pdfDescargado_ = true;
-        pdfFallido_ = transferencia_.Estado() != Transferencia::kTerminada;
+        pdfFallido_ = transferencia_.EstadoActual() != Transferencia::Estado::Hecha;
         if (!pdfFallido_ && !cuerpo.startsWith("%PDF")) {
             // An error page with status 200: the last good PDF stays.
             MostrarMensaje(

@@ -20,7 +20,6 @@
 #include "core/resumen.h"
 #include "core/sorteos.h"
 #include "results/analisis.h"
-#include "results/transferencia_qt.h"
 #include "statistics/historial.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
@@ -36,8 +35,7 @@ namespace tombolin {
 Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
                      const QString& servicioOperador, QWidget* padre)
     : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
-    transferencia_ = new TransferenciaQt(this);
-    transferenciaNoticias_ = new TransferenciaQt(this);
+    Q_ASSERT(servicios_.descarga && servicios_.noticias);
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
     resize(1100, 720);
@@ -48,14 +46,14 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     gestor_ = new PaginaGestor(pestanas_);
     estadisticas_ = new PaginaEstadisticas(pestanas_);
     pestanas_->addTab(general_, QStringLiteral("General"));
-    ultimo_ =
-        new PaginaUltimoSorteo(estado_, servicios_, *transferencia_, servicioOperador, pestanas_);
+    ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *servicios_.descarga, servicioOperador,
+                                     pestanas_);
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
     pestanas_->addTab(new QWidget(pestanas_), QStringLiteral("Crear Combinación"));
 
-    barra_ = new BarraDescarga(estado_, servicios_, *transferencia_, servicioOperador, this);
+    barra_ = new BarraDescarga(estado_, servicios_, *servicios_.descarga, servicioOperador, this);
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
     cabecera_ = new CabeceraSorteos(barra_, centro);
@@ -227,7 +225,7 @@ void Principal::ComprobarNoticias() {
         QFile f(fichero);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
-    transferenciaNoticias_->TraerAFichero(url, fichero);
+    servicios_.noticias->TraerAFichero(url, fichero);
     QFile f(fichero);
     const QByteArray ahora = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     if (ahora.size() <= 300 || ahora.size() == antes.size()) return;

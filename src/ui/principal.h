@@ -17,7 +17,6 @@ class CabeceraSorteos;
 class Infor;
 class PaginaEstadisticas;
 class PaginaUltimoSorteo;
-class TransferenciaQt;
 class PaginaGeneral;
 class PaginaGestor;
 
@@ -49,8 +48,6 @@ class Principal : public QMainWindow {
     PaginaUltimoSorteo* paginaUltimoSorteo() const { return ultimo_; }
     BarraDescarga* barraDescarga() const { return barra_; }
     Infor* ventanaNoticias() const;
-    TransferenciaQt* transferencia() const { return transferencia_; }
-    TransferenciaQt* transferenciaNoticias() const { return transferenciaNoticias_; }
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
     int SorteosJugados() const { return sorteosJugados_; }
@@ -112,8 +109,6 @@ class Principal : public QMainWindow {
     PaginaGestor* gestor_ = nullptr;
     PaginaEstadisticas* estadisticas_ = nullptr;
     PaginaUltimoSorteo* ultimo_ = nullptr;
-    TransferenciaQt* transferencia_ = nullptr;
-    TransferenciaQt* transferenciaNoticias_ = nullptr;  // its own: the news may still be on its way
     BarraDescarga* barra_ = nullptr;
     QPointer<Infor> noticias_;
     CabeceraSorteos* cabecera_ = nullptr;

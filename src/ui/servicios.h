@@ -4,6 +4,7 @@
 #include "core/escritorio.h"
 #include "core/impresora.h"
 #include "core/reloj.h"
+#include "results/transferencia.h"
 
 namespace tombolin {
 
@@ -14,6 +15,10 @@ struct Servicios {
     const Reloj& reloj;
     Escritorio& escritorio;
     Impresora& impresora;
+    // The main window's two transfers: the download (and its PDF), and the news, which may
+    // still be on its way when a download starts. Windows without network leave them out.
+    Transferencia* descarga = nullptr;
+    Transferencia* noticias = nullptr;
 };
 
 }  // namespace tombolin

@@ -24,6 +24,7 @@
 #include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
+#include "support/transferencia_guion.h"
 #include "ui/barra_descarga.h"
 #include "ui/infor.h"
 #include "ui/modelo_resultados.h"
@@ -90,9 +91,12 @@ class Descarga : public ::testing::Test {
         }
         return pruebas::DocumentoResultados(pruebas::CienDias(h, QDate(2026, 8, 18)));
     }
+    // Clicks the button and lets the transfer end; the tests drive the watchdog tick by tick.
     void Bajar() {
+        v.ventana->findChild<QTimer*>(QStringLiteral("vigilanteDescarga"))->setInterval(3600000);
         QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")),
                           Qt::LeftButton);
+        for (int i = 0; i < 500 && v.descarga.Ejecutando(); ++i) QTest::qWait(10);
     }
     QString Etiqueta(const char* nombre) {
         return v.ventana->findChild<QLabel*>(QLatin1String(nombre))->text();
@@ -406,6 +410,69 @@ TEST_F(Descarga, SiNoSePuedeGuardarElDocumentoNoSeLeeElAnterior) {
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), sorteos);
     EXPECT_FALSE(barra->Descargando());
     EXPECT_EQ(barra->ProgresoActual(), 0);
+}
+
+// The watchdog's rules, over a transfer the test drives by hand.
+TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
+    pruebas::TransferenciaGuion t;
+    v.reloj.Poner(QDate(2026, 8, 18));
+    std::vector<Sorteo> guardados;
+    for (const Sorteo& s : historia) {
+        if (OleAFecha(s.Fecha) <= QDate(2026, 8, 10)) guardados.push_back(s);
+    }
+    pruebas::EscribirSorteos(v.dir.path(), guardados);
+    ASSERT_TRUE(v.Arrancar(servidor.Base(), &t));
+    barra = v.ventana->barraDescarga();
+    const auto clic = [&] {
+        v.ventana->findChild<QTimer*>(QStringLiteral("vigilanteDescarga"))->setInterval(3600000);
+        QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")),
+                          Qt::LeftButton);
+    };
+    const struct {
+        const char* caso;
+        int llegan;  // characters that arrive, the transfer never ending
+        int tics;
+        const char* texto;
+    } casos[] = {
+        {"nada", 0, 5, kNoConectado},
+        {"100 caracteres", 100, 5, kNoConectado},
+        // An answer has begun: only the 30-second rule ends it.
+        {"101 caracteres", 101, 30, kProblemas},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        v.dialogos.cajas.clear();
+        const int canceladas = t.canceladas;
+        clic();
+        ASSERT_TRUE(t.Ejecutando());
+        if (c.llegan) t.Llega(QByteArray(c.llegan, 'x'));
+        for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
+        EXPECT_TRUE(v.dialogos.cajas.empty());
+        EXPECT_TRUE(barra->Descargando());
+        barra->TicVigilante();
+        ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+        EXPECT_EQ(v.dialogos.cajas[0].texto, QString::fromUtf8(c.texto));
+        EXPECT_EQ(t.canceladas, canceladas + 1);
+        EXPECT_FALSE(barra->Descargando());
+    }
+    // A document that comes in pieces is read at the first tick after its end.
+    const QByteArray doc = Documento();
+    v.dialogos.cajas.clear();
+    clic();
+    t.Llega(doc.left(5000));
+    barra->TicVigilante();
+    t.Llega(doc.mid(5000));
+    barra->TicVigilante();
+    EXPECT_EQ(Etiqueta("bytesDescarga"), QString::number(doc.size()));
+    EXPECT_EQ(Fichero().size(), guardados.size());
+    t.Acaba();
+    // Then the official PDF is asked for: this time no answer comes.
+    QTimer::singleShot(0, [&] { t.Acaba(QStringLiteral("Sin red")); });
+    barra->TicVigilante();
+    EXPECT_EQ(t.pedidas.size(), 5);
+    EXPECT_EQ(Fichero().size(), guardados.size() + 3);
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_TRUE(v.dialogos.cajas.empty());
 }
 
 class Noticias : public ::testing::Test {

@@ -21,7 +21,7 @@ TEST(Transferencia, TraeElCuerpoConCabecerasDeNavegador) {
     const QByteArray cuerpo = t.Traer(
         s.Base() + QStringLiteral("/servicios/buscadorSorteos?game_id=LAPR&celebrados=true"));
     EXPECT_EQ(cuerpo, QByteArray(500, 'x'));
-    EXPECT_EQ(t.Estado(), Transferencia::kTerminada);
+    EXPECT_EQ(t.EstadoActual(), Transferencia::Estado::Hecha);
     EXPECT_TRUE(t.TextoError().isEmpty());
     EXPECT_FALSE(t.Ejecutando());
     ASSERT_EQ(s.peticiones.size(), 1u);
@@ -52,7 +52,7 @@ TEST(Transferencia, FallosDelServidor) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.ruta);
         const QByteArray cuerpo = t.Traer(s.Base() + QLatin1String(c.ruta));
-        EXPECT_EQ(t.Estado() == Transferencia::kError, c.falla);
+        EXPECT_EQ(t.EstadoActual() == Transferencia::Estado::Fallida, c.falla);
         EXPECT_EQ(!t.TextoError().isEmpty(), c.falla);
         if (c.bytes >= 0) {
             EXPECT_EQ(cuerpo.size(), c.bytes);
@@ -64,7 +64,7 @@ TEST(Transferencia, FallosDelServidor) {
     const quint16 puerto = cerrado.serverPort();
     cerrado.close();
     t.Traer(QStringLiteral("http://127.0.0.1:%1/").arg(puerto));
-    EXPECT_EQ(t.Estado(), Transferencia::kError);
+    EXPECT_EQ(t.EstadoActual(), Transferencia::Estado::Fallida);
 }
 
 TEST(Transferencia, SigueRedireccionesYGuardaEnFicheroSoloLoQueLlegaEntero) {

@@ -22,17 +22,24 @@ class VentanaPrueba {
     RelojFijo reloj{QDate(2026, 12, 6)};
     EscritorioRegistro escritorio;
     ImpresoraRegistro impresora;
+    TransferenciaQt descarga;
+    TransferenciaQt noticias;
     std::unique_ptr<Principal> ventana;
 
     VentanaPrueba() { PonerTablas(dir.path()); }
 
     // Builds the window and runs its start-up; true when it started.
-    bool Arrancar(const QString& servicioOperador = QLatin1String(Principal::kServicioOperador)) {
+    // `otraDescarga` stands for the real download transfer when given.
+    bool Arrancar(const QString& servicioOperador = QLatin1String(Principal::kServicioOperador),
+                  Transferencia* otraDescarga = nullptr) {
         ventana = std::make_unique<Principal>(
-            dir.path(), Servicios{dialogos, reloj, escritorio, impresora}, servicioOperador);
+            dir.path(),
+            Servicios{dialogos, reloj, escritorio, impresora,
+                      otraDescarga ? otraDescarga : &descarga, &noticias},
+            servicioOperador);
         // A transfer that gets no answer gives up within a second.
-        ventana->transferencia()->PonerSegundosSinRespuesta(1);
-        ventana->transferenciaNoticias()->PonerSegundosSinRespuesta(1);
+        descarga.PonerSegundosSinRespuesta(1);
+        noticias.PonerSegundosSinRespuesta(1);
         return ventana->CargarPrincipal();
     }
     // Shows it and lets the first activation run.
