@@ -27,9 +27,7 @@ namespace tombolin {
 namespace {
 
 std::vector<Sorteo> Historico() {
-    FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-    return LeerTodosLosSorteos(canal);
+    return LeerSorteosDe(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
 }
 
 Pena Nueva(const QString& nombre) {
@@ -132,8 +130,8 @@ uint64_t Suelo(int n) {
     static const std::vector<uint64_t> lineas = [] {
         std::vector<uint64_t> r;
         for (const Pena& p : D().penas) {
-            const int numeros = p.NumApuestas > 500 ? cuantos(p.NumApuestas) : 6;
-            const int total = p.NumApuestas > 500 ? 1 : p.NumApuestas;
+            const int numeros = NumerosPorLinea(p);
+            const int total = LineasEnUso(p);
             for (int l = 0; l < total; ++l) {
                 uint64_t m = 0;
                 for (int c = 0; c < numeros; ++c) m |= uint64_t{1} << p.Apuestas[l].Columnas[c];

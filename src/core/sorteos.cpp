@@ -59,14 +59,27 @@ Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo) {
     return canal.Escribir(n, CodificarSorteo(sorteo));
 }
 
-std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal) {
-    const QByteArray bytes = canal.LeerEnteros();
+namespace {
+
+std::vector<Sorteo> SorteosDe(const QByteArray& bytes) {
     std::vector<Sorteo> todos;
     todos.reserve(bytes.size() / Sorteo::kLongitud);
     for (qsizetype off = 0; off + Sorteo::kLongitud <= bytes.size(); off += Sorteo::kLongitud) {
         todos.push_back(DecodificarSorteo(bytes.constData() + off));
     }
     return todos;
+}
+
+}  // namespace
+
+std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal) {
+    return SorteosDe(canal.LeerEnteros());
+}
+
+std::vector<Sorteo> LeerSorteosDe(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return SorteosDe(f.readAll());
 }
 
 QString TextoGeneral(double valor) {

@@ -17,6 +17,8 @@ bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo);
 Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo);
 // Every whole draw of the file, oldest first.
 std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal);
+// Every whole draw of the draws file at `ruta`; none when it can't be read.
+std::vector<Sorteo> LeerSorteosDe(const QString& ruta);
 
 // A number as text in the general format of the earlier program: up to 15 significant digits,
 // no leading blank, exponent notation ("1E+15", "5.5E-309") for very large or small values.

@@ -9,8 +9,10 @@ void ModeloPenas::Poner(const std::vector<Pena>& penas) {
     beginResetModel();
     filas_.clear();
     for (const Pena& p : penas) {
-        filas_.push_back({TextoVisible(p.Nombre), cuantos(p.NumApuestas + 6),
-                          FechaCorta(OleAFecha(p.FechaCreacion)), TextoVisible(p.DiasJuego)});
+        // A damaged record plays nothing.
+        const int apuestas = TipoDePena(p) == TipoPena::Danada ? 0 : cuantos(p.NumApuestas + 6);
+        filas_.push_back({TextoVisible(p.Nombre), apuestas, FechaCorta(OleAFecha(p.FechaCreacion)),
+                          TextoVisible(p.DiasJuego)});
     }
     endResetModel();
 }

@@ -11,6 +11,7 @@
 #include "core/juego.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
+#include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {
@@ -20,11 +21,7 @@ using pruebas::PenaMultiple;
 using pruebas::PenaSencilla;
 using pruebas::UnSorteo;
 
-std::vector<Sorteo> Historico() {
-    FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-    return LeerTodosLosSorteos(canal);
-}
+using pruebas::Historia;
 
 // Independent count: a draw counts when it is on a play day (by weekday number) on or after
 // the creation date; the line's hits are counted with sets.
@@ -60,7 +57,7 @@ std::map<int, int> Contadores(const Pena& p) {
 }
 
 TEST(Comprobacion, LineasSencillasContraUnaCuentaIndependienteSobreSorteosReales) {
-    const std::vector<Sorteo> todos = Historico();
+    const std::vector<Sorteo> todos = Historia();
     // The last 400 real draws: August 2023 to August 2026, Mondays included.
     const std::vector<Sorteo> sorteos(todos.end() - 400, todos.end());
     std::mt19937 azar(2026);
@@ -103,7 +100,7 @@ TEST(Comprobacion, LineasSencillasContraUnaCuentaIndependienteSobreSorteosReales
 }
 
 TEST(Comprobacion, LosSorteosSinContarSeCuentanAunqueSeListenMenos) {
-    const std::vector<Sorteo> todos = Historico();
+    const std::vector<Sorteo> todos = Historia();
     const std::vector<Sorteo> sorteos(todos.end() - 100, todos.end());
     Pena p = PenaSencilla(QStringLiteral("x"), {{3, 9, 14, 19, 22, 26}, {2, 4, 19, 28, 46, 48}});
     std::vector<Pena> penas{p};

@@ -5,6 +5,7 @@
 #include "core/juego.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
+#include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {
@@ -82,9 +83,7 @@ TEST(Actualizacion, TextosDelUltimoSorteoYSorteosJugados) {
 
 // Counts the shipped history by weekday numbers, independently of the program's day names.
 TEST(Actualizacion, SorteosJugadosSobreElHistoricoReal) {
-    FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-    const std::vector<Sorteo> todos = LeerTodosLosSorteos(canal);
+    const std::vector<Sorteo>& todos = pruebas::Historia();
     ASSERT_GT(todos.size(), 4000u);
 
     const struct {

@@ -8,6 +8,7 @@
 #include "core/sorteos.h"
 #include "results/analisis.h"
 #include "support/documento_prueba.h"
+#include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {
@@ -17,9 +18,7 @@ using pruebas::CienDias;
 using pruebas::DocumentoResultados;
 
 std::vector<Sorteo> Historico() {
-    FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-    std::vector<Sorteo> h = LeerTodosLosSorteos(canal);
+    std::vector<Sorteo> h = pruebas::Historia();
     // The first draws kept no Joker nor reintegro; a document always has both.
     for (Sorteo& s : h) {
         if (s.Joker < 0) s.Joker = 1234567;

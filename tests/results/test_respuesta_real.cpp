@@ -9,6 +9,7 @@
 #include "results/analisis.h"
 #include "support/documento_prueba.h"
 #include "support/documento_real.h"
+#include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {
@@ -18,17 +19,10 @@ using pruebas::EntradaReal;
 using pruebas::ListaReal;
 using pruebas::OpcionesReal;
 
-const std::vector<Sorteo>& Historico() {
-    static const std::vector<Sorteo> h = [] {
-        FicheroRegistros canal(Sorteo::kLongitud);
-        canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-        return LeerTodosLosSorteos(canal);
-    }();
-    return h;
-}
+using pruebas::Historia;
 
 const Sorteo& DelDia(QDate f) {
-    for (const Sorteo& s : Historico()) {
+    for (const Sorteo& s : Historia()) {
         if (OleAFecha(s.Fecha) == f) return s;
     }
     throw std::runtime_error("sin sorteo ese día");
@@ -41,7 +35,7 @@ QByteArray Www(const QByteArray& lista) {
 // The real entry heads a list of the draws of the hundred days before it, in the same shape.
 QByteArray Lista20170817(const OpcionesReal& o = {}) {
     const QDate dia(2017, 8, 17);
-    std::vector<Sorteo> antes = pruebas::CienDias(Historico(), dia);
+    std::vector<Sorteo> antes = pruebas::CienDias(Historia(), dia);
     antes.erase(antes.begin());  // 17/08/2017 itself: the real entry stands for it
     return ListaReal(antes, o, {pruebas::EntradaReal20170817()});
 }
@@ -79,7 +73,7 @@ TEST(RespuestaReal, LaEntradaDel17DeAgostoDe2017) {
 // For random stretches of the history since the Joker, every new draw of a real-shaped list is
 // read equal to the history's record, whatever the shape's variants.
 TEST(RespuestaReal, ListasDelHistorico) {
-    const std::vector<Sorteo>& h = Historico();
+    const std::vector<Sorteo>& h = Historia();
     const size_t desde = static_cast<size_t>(
         std::find_if(h.begin(), h.end(), [](const Sorteo& s) { return s.Joker > 0; }) - h.begin());
     std::mt19937 azar(2017);
@@ -112,7 +106,7 @@ TEST(RespuestaReal, ListasDelHistorico) {
 // What the real answers hold that a reader by markers can trip on.
 TEST(RespuestaReal, Trampas) {
     const QDate hoy(2026, 8, 18);
-    const std::vector<Sorteo> cien = pruebas::CienDias(Historico(), hoy);
+    const std::vector<Sorteo> cien = pruebas::CienDias(Historia(), hoy);
     const std::vector<Sorteo> tres(cien.begin(), cien.begin() + 3);
     Sorteo pendiente = cien[0];
     pendiente.Fecha = FechaAOle(hoy);
@@ -138,7 +132,7 @@ TEST(RespuestaReal, Trampas) {
 }
 
 TEST(RespuestaReal, DireccionDelPdf) {
-    const Sorteo& s = Historico().back();
+    const Sorteo& s = Historia().back();
     OpcionesReal o;
     o.conPdf = true;
     const QByteArray bien = EntradaReal(s, o);

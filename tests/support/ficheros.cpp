@@ -4,6 +4,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "core/sorteos.h"
+
 namespace tombolin::pruebas {
 
 QByteArray LeerBytes(const QString& ruta) {
@@ -17,6 +19,12 @@ void EscribirBytes(const QString& ruta, const QByteArray& bytes) {
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
         throw std::runtime_error("no se pudo escribir " + ruta.toStdString());
     }
+}
+
+const std::vector<Sorteo>& Historia() {
+    static const std::vector<Sorteo> h =
+        LeerSorteosDe(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
+    return h;
 }
 
 QByteArray RegistroSorteoAMano(std::initializer_list<int> numeros, int c, int r, double fecha,

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
+
+#include "core/registros.h"
 
 namespace tombolin::pruebas {
 
@@ -12,6 +15,9 @@ void EscribirBytes(const QString& ruta, const QByteArray& bytes);
 // OLE date and Joker at the offsets of the record table.
 QByteArray RegistroSorteoAMano(std::initializer_list<int> numeros, int c, int r, double fecha,
                                double joker);
+
+// The shipped history of real draws, read once.
+const std::vector<Sorteo>& Historia();
 
 // A valid reduced-tables file, enough for start-up.
 void PonerTablas(const QString& carpeta);

@@ -44,12 +44,6 @@ const char* const kNoConectado =
     "es posible conectar con el servidor de ONLAE.";
 const char* const kProblemas = "Problemas con el servidor. Tarda en responder. Pruebe más tarde...";
 
-std::vector<Sorteo> Historico() {
-    FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-    return LeerTodosLosSorteos(canal);
-}
-
 QByteArray UnPdf() {
     QByteArray pdf;
     QBuffer b(&pdf);
@@ -65,7 +59,7 @@ class Descarga : public ::testing::Test {
   protected:
     ServidorHttp servidor;
     pruebas::VentanaPrueba v;
-    std::vector<Sorteo> historia = Historico();
+    const std::vector<Sorteo>& historia = pruebas::Historia();
     BarraDescarga* barra = nullptr;
 
     // The draws held: the real history up to `hasta`; today is 18/08/2026.
