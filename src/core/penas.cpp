@@ -1,7 +1,6 @@
 #include "core/penas.h"
 
 #include "core/fechas.h"
-#include "core/mensajes.h"
 
 namespace tombolin {
 
@@ -25,29 +24,12 @@ std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal) {
     return todas;
 }
 
-bool BorrarPena(Estado& estado, Dialogos& dialogos) {
-    if (estado.PenaActual == 0) {
-        dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."), Icono::Informacion,
-                         Botones::Aceptar, QStringLiteral("¡Nooooo!"));
-        return false;
-    }
+Error BorrarPena(Estado& estado, int n) {
     FicheroRegistros& canal = estado.Penas;
-    Pena pena;
-    if (!LeerPena(canal, estado.PenaActual, pena)) return false;
-    const Respuesta r =
-        dialogos.Mensaje(QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
-                             pena.NombreVisible() + QStringLiteral("?"),
-                         Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar..."));
-    if (r != Respuesta::Si) return false;
-
     QByteArray todas = canal.LeerEnteros();
-    todas.remove(static_cast<qsizetype>(estado.PenaActual - 1) * Pena::kLongitud, Pena::kLongitud);
-    const Error error = canal.Reemplazar(todas, estado.Fichero(kTemporalPenas));
-    if (error) {
-        InformarErrorFichero(dialogos, error, QLatin1String(kFicheroPenas));
-        return false;
-    }
-    return true;
+    if (n < 1 || static_cast<qsizetype>(n) * Pena::kLongitud > todas.size()) return {};
+    todas.remove(static_cast<qsizetype>(n - 1) * Pena::kLongitud, Pena::kLongitud);
+    return canal.Reemplazar(todas, estado.Fichero(kTemporalPenas));
 }
 
 Error ResetearPenas(Estado& estado, const Reloj& reloj) {

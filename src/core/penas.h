@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "core/dialogos.h"
 #include "core/error.h"
 #include "core/estado.h"
 #include "core/registros.h"
@@ -17,12 +16,11 @@ Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena);
 // Every whole syndicate of the file, in file order.
 std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal);
 
-// Asks and removes the syndicate PenaActual; the syndicates after it move down one place.
-// Returns true when it was removed (the caller then refreshes the lists).
-bool BorrarPena(Estado& estado, Dialogos& dialogos);
+// Removes syndicate n; the syndicates after it move down one place.
+[[nodiscard]] Error BorrarPena(Estado& estado, int n);
 
 // Clears the prize counters of every syndicate and restarts its creation date today, so that
 // only draws from today on count for it.
-Error ResetearPenas(Estado& estado, const Reloj& reloj);
+[[nodiscard]] Error ResetearPenas(Estado& estado, const Reloj& reloj);
 
 }  // namespace tombolin

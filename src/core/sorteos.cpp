@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "core/fechas.h"
-#include "core/mensajes.h"
 #include "core/reemplazo.h"
 
 namespace tombolin {
@@ -15,14 +14,6 @@ namespace {
 
 // Record numbers are signed 16-bit: no draws file holds more than this many draws.
 constexpr qint64 kMaximoSorteos = 32767;
-
-const char* const kPaginaTienda =
-    "/tienda/Product_list_C)%20%20%20%20%20%20%20EXTRAS%20PARA%20LOS%20PROGRAMAS_1.html";
-
-QString TextoFicheroNoValido() {
-    return QStringLiteral(
-        "Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Tombolin.");
-}
 
 // The first record of a file chosen for import must be a draw on a Thursday or a Saturday
 // after 31/12/1899: the first draw of La Primitiva was on a Thursday.
@@ -88,31 +79,21 @@ QString TextoGeneral(double valor) {
     return QString::fromLatin1(texto);
 }
 
-bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos) {
-    FicheroRegistros& canal = estado.Sorteos;
+bool EsFormatoAntiguo(const FicheroRegistros& canal) {
     // A single old record (24 bytes) can't be read as a 32-byte one, and no current file has
     // that length: it is an old file too.
-    const bool unoAntiguo = canal.Bytes() == Sorteo::kLongitudAntigua;
-    if (!unoAntiguo) {
-        Sorteo primero;
-        LeerSorteo(canal, 1, primero);
-        // Read as a current record, an old file yields in Joker four numbers of its second draw
-        // taken as a double, whose text is always long; a real Joker has at most seven digits.
-        if (primero.Joker == 0) return false;
-        if (TextoGeneral(primero.Joker).size() < 8) return false;
-    }
+    if (canal.Bytes() == Sorteo::kLongitudAntigua) return true;
+    Sorteo primero;
+    if (!LeerSorteo(canal, 1, primero)) return false;
+    // Read as a current record, an old file yields in Joker four numbers of its second draw
+    // taken as a double, whose text is always long; a real Joker has at most seven digits.
+    return primero.Joker != 0 && TextoGeneral(primero.Joker).size() >= 8;
+}
 
-    dialogos.Mensaje(
-        QStringLiteral(
-            "Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior "
-            "del programa y se va a convertir el fichero a la versión actual."),
-        Icono::Informacion, Botones::Aceptar, QStringLiteral("Actualización de datos"));
-
+Error ConvertirFormatoAntiguo(Estado& estado) {
+    FicheroRegistros& canal = estado.Sorteos;
     QByteArray antiguo;
-    if (const Error error = LeerEntero(canal.Ruta(), antiguo, canal.Bytes())) {
-        InformarErrorFichero(dialogos, error, QLatin1String(kFicheroSorteos));
-        return false;
-    }
+    if (const Error error = LeerEntero(canal.Ruta(), antiguo, canal.Bytes())) return error;
     const qint64 registros = antiguo.size() / Sorteo::kLongitudAntigua;
     QByteArray nuevo;
     nuevo.reserve(registros * Sorteo::kLongitud);
@@ -121,59 +102,23 @@ bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos) {
         s.Joker = 0;
         nuevo += CodificarSorteo(s);
     }
-    // Left in the old format the draws would read as nonsense: a failure must be told.
-    InformarErrorFichero(dialogos, canal.Reemplazar(nuevo, estado.Fichero(kTemporalSorteos)),
-                         QLatin1String(kFicheroSorteos));
-    return true;
+    return canal.Reemplazar(nuevo, estado.Fichero(kTemporalSorteos));
 }
 
-bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio) {
-    // The draw history shipped with the program sits in "historico": the place to start looking.
-    QString carpeta = estado.Fichero("historico");
-    if (!QFileInfo(carpeta).isDir()) carpeta = QDir::homePath();
-    const QString elegido =
-        dialogos.ElegirFichero(QStringLiteral("Seleccione el archivo NUMEROS.DAT"), carpeta,
-                               QStringLiteral("Archivos de sorteos (numeros.dat NUMEROS.DAT)"));
-
-    if (elegido.isEmpty()) {
-        const Respuesta r = dialogos.Mensaje(
-            QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede disponer de "
-                           "TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA PRIMITIVA, obteniéndolo "
-                           "desde nuestra tienda virtual. ¿Quiere ir?"),
-            Icono::Pregunta, Botones::SiNo, QStringLiteral("Tombolin"));
-        if (r == Respuesta::Si) {
-            escritorio.AbrirUrl(QStringLiteral("http://") + estado.Config.DireccionVisible() +
-                                QLatin1String(kPaginaTienda));
-        }
-        return false;
-    }
-
-    const auto errorFinal = [&](const Error& error) {
-        dialogos.Mensaje(
-            TextoFicheroNoValido() + QStringLiteral(" Error ") + QString::number(error.Numero),
-            Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
-    };
-
+Importacion ImportarSorteos(Estado& estado, const QString& elegido) {
+    using F = Importacion::Fallo;
     QFile fichero(elegido);
     if (!fichero.open(QIODevice::ReadOnly)) {
-        errorFinal(QFileInfo::exists(elegido) ? Error{Error::kAcceso, {}}
-                                              : Error{Error::kNoEncontrado, {}});
-        return false;
+        return {F::NoSeLee, QFileInfo::exists(elegido) ? Error{Error::kAcceso, {}}
+                                                       : Error{Error::kNoEncontrado, {}}};
     }
     // Read at most one byte more than the largest draws file, to tell a larger file apart.
     const qint64 limite = kMaximoSorteos * Sorteo::kLongitud + Sorteo::kLongitud;
     const QByteArray contenido = fichero.read(limite + 1);
     const bool leido = fichero.error() == QFileDevice::NoError;
     fichero.close();
-    if (!leido) {
-        errorFinal(Error{Error::kEntradaSalida, {}});
-        return false;
-    }
-    if (contenido.size() > limite || !PrimerSorteoValido(contenido)) {
-        dialogos.Mensaje(TextoFicheroNoValido(), Icono::Exclamacion, Botones::Aceptar,
-                         TituloVayaHombre());
-        return false;
-    }
+    if (!leido) return {F::NoSeLee, Error{Error::kEntradaSalida, {}}};
+    if (contenido.size() > limite || !PrimerSorteoValido(contenido)) return {F::NoEsDeSorteos, {}};
 
     // The previous draws are kept in "numeros.bak" first; without that copy nothing is replaced.
     // A draws file that isn't there has nothing to keep; one that can't be read would leave
@@ -181,28 +126,14 @@ bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio)
     QByteArray anterior;
     const QString actual = estado.Sorteos.Ruta();
     if (QFileInfo::exists(actual)) {
-        if (const Error error = LeerEntero(actual, anterior)) {
-            InformarErrorFichero(dialogos, error, QLatin1String(kFicheroSorteos));
-            return false;
-        }
+        if (const Error error = LeerEntero(actual, anterior))
+            return {F::NoSeLeenLosActuales, error};
     }
     const QString copia = estado.Fichero(kCopiaSorteos);
     Error error = EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), anterior);
     if (!error) error = estado.Sorteos.Reemplazar(contenido, estado.Fichero(kTemporalSorteos));
-    if (error) {
-        if (error.EsDePermiso()) {
-            MensajePermiso(dialogos);
-        } else {
-            errorFinal(error);
-        }
-        return false;
-    }
-
-    dialogos.Mensaje(QStringLiteral("Archivo de sorteos importado con éxito"), Icono::Informacion,
-                     Botones::Aceptar, QStringLiteral("Todos los sorteos"));
-    // A file of the earlier format is converted now rather than at the next start.
-    ConvertirFormatoAntiguo(estado, dialogos);
-    return true;
+    if (error) return {F::NoSeGuarda, error};
+    return {};
 }
 
 Error BorrarSorteo(Estado& estado, int k) {

@@ -3,9 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/dialogos.h"
 #include "core/error.h"
-#include "core/escritorio.h"
 #include "core/estado.h"
 #include "core/registros.h"
 
@@ -24,20 +22,33 @@ std::vector<Sorteo> LeerSorteosDe(const QString& ruta);
 // no leading blank, exponent notation ("1E+15", "5.5E-309") for very large or small values.
 QString TextoGeneral(double valor);
 
-// Detects a draws file written with the earlier 24-byte records and converts it, after telling
-// the user. Returns true when it converted; a file that can't be read whole is left as it is,
-// and the user told.
-bool ConvertirFormatoAntiguo(Estado& estado, Dialogos& dialogos);
+// Whether the draws file was written with the earlier 24-byte records.
+bool EsFormatoAntiguo(const FicheroRegistros& canal);
+// Rewrites such a file in the current format (the Joker, which it did not keep, as 0). A file
+// that can't be read whole is left as it is.
+[[nodiscard]] Error ConvertirFormatoAntiguo(Estado& estado);
 
-// Replaces the draws file by one the user chooses, keeping the previous one as "numeros.bak";
-// when the previous one can't be read there is no import.
-// Returns true when the draws file changed (the caller then refreshes what shows draws).
-bool ImportarSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio);
+// How an import ended.
+struct [[nodiscard]] Importacion {
+    enum class Fallo {
+        Ninguno,
+        NoSeLee,              // the chosen file can't be opened or read
+        NoEsDeSorteos,        // it is no draws file of this program
+        NoSeLeenLosActuales,  // the draws held can't be read: there would be no copy of them
+        NoSeGuarda,           // the copy or the new draws file could not be written
+    };
+    Fallo fallo = Fallo::Ninguno;
+    Error error;
+    explicit operator bool() const { return fallo != Fallo::Ninguno; }
+};
+
+// Replaces the draws file by the file `elegido`, keeping the previous one as "numeros.bak".
+Importacion ImportarSorteos(Estado& estado, const QString& elegido);
 
 // Removes draw k, keeping every other draw in its order, and lowers SorteoLibre.
-Error BorrarSorteo(Estado& estado, int k);
+[[nodiscard]] Error BorrarSorteo(Estado& estado, int k);
 
 // Leaves the draws file empty.
-Error BorrarTodosLosSorteos(Estado& estado);
+[[nodiscard]] Error BorrarTodosLosSorteos(Estado& estado);
 
 }  // namespace tombolin

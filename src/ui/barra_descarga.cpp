@@ -8,7 +8,7 @@
 
 #include "core/configuracion.h"
 #include "core/fechas.h"
-#include "core/mensajes.h"
+#include "ui/mensajes.h"
 #include "core/reemplazo.h"
 #include "core/sorteos.h"
 #include "results/analisis.h"

@@ -15,7 +15,7 @@
 
 #include "checking/listado.h"
 #include "core/juego.h"
-#include "core/mensajes.h"
+#include "ui/mensajes.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
 #include "ui/modelo_resultados.h"

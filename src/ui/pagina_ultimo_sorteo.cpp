@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/fechas.h"
-#include "core/mensajes.h"
+#include "ui/mensajes.h"
 #include "core/reemplazo.h"
 #include "results/analisis.h"
 

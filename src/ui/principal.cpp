@@ -15,7 +15,6 @@
 #include "core/arranque.h"
 #include "core/configuracion.h"
 #include "core/fechas.h"
-#include "core/mensajes.h"
 #include "core/penas.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
@@ -24,7 +23,10 @@
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
 #include "ui/infor.h"
+#include "ui/mensajes.h"
 #include "ui/menu_principal.h"
+#include "ui/ordenes_penas.h"
+#include "ui/ordenes_sorteos.h"
 #include "ui/pagina_estadisticas.h"
 #include "ui/pagina_general.h"
 #include "ui/pagina_gestor.h"
@@ -289,7 +291,7 @@ bool Principal::CargarPrincipal() {
 
     LeerConfiguracion(e);
     // An old-format file is expected to have bytes over; once converted it has none.
-    if (!ConvertirFormatoAntiguo(e, servicios_.dialogos)) {
+    if (!OrdenesSorteos(e, servicios_.dialogos, servicios_.escritorio).ConvertirSiAntiguo()) {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
     }
     ActualizarSorteos();
@@ -369,7 +371,7 @@ void Principal::LlevarResultadosAlPrimerSorteo() {
 }
 
 void Principal::BorrarPena() {
-    if (!tombolin::BorrarPena(estado_, servicios_.dialogos)) return;
+    if (!OrdenesPenas(estado_, servicios_.dialogos).Borrar()) return;
     // The chosen syndicate is gone: no other one takes its place unasked.
     estado_.PenaActual = 0;
     ActualizarSorteos();
@@ -378,20 +380,13 @@ void Principal::BorrarPena() {
 
 void Principal::BorrarSorteos() {
     modoBorrado_ = true;
-    Dialogos& d = servicios_.dialogos;
-    if (d.Mensaje(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"), Icono::Pregunta,
-                  Botones::SiNo, QStringLiteral("Borrar...")) == Respuesta::Si) {
-        InformarErrorFichero(d, BorrarTodosLosSorteos(estado_), QLatin1String(kFicheroSorteos));
+    const auto b = OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
+                       .BorrarTodo(servicios_.reloj);
+    if (b.sorteos) {
         ActualizarSorteos();
         RefrescarResultados();
     }
-    if (d.Mensaje(QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha "
-                                 "borrado los sorteos, se aconseja que se resetee también los "
-                                 "resultados de las peñas y la fecha de creación pasará a ser la "
-                                 "de hoy."),
-                  Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar...")) == Respuesta::Si) {
-        InformarErrorFichero(d, ResetearPenas(estado_, servicios_.reloj),
-                             QLatin1String(kFicheroPenas));
+    if (b.aciertos) {
         general_->PonerSorteosAComprobar(1);
         general_->VaciarListas();
         ActualizarSorteos();
@@ -399,26 +394,16 @@ void Principal::BorrarSorteos() {
 }
 
 void Principal::ImportarSorteos() {
-    if (!tombolin::ImportarSorteos(estado_, servicios_.dialogos, servicios_.escritorio)) return;
+    if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).Importar()) return;
     ActualizarSorteos();
     RefrescarResultados();
 }
 
 void Principal::BorrarSorteoDeLista(int fila) {
     if (!modoBorrado_ || !cambiosPermitidos_) return;
-    if (servicios_.dialogos.Mensaje(QStringLiteral("¿Seguro que quieres eliminar este sorteo?"),
-                                    Icono::Pregunta, Botones::SiNo,
-                                    QStringLiteral("Borrar...")) != Respuesta::Si) {
-        return;
-    }
     // The draw shown on that row, whatever the list leaves out.
     const int k = estadisticas_->RegistroDeFila(fila);
-    if (k == 0) return;
-    const Error error = BorrarSorteo(estado_, k);
-    if (error) {
-        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
-        return;
-    }
+    if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).BorrarUno(k)) return;
     estadisticas_->QuitarRegistro(k);
     ActualizarSorteos();
 }

@@ -125,13 +125,9 @@ TEST(Historico, PasaLaComprobacionDeImportarYNoPareceDelFormatoAnterior) {
     QTemporaryDir dir;
     Estado estado;
     pruebas::AbrirEstado(estado, dir.path());
-    pruebas::DialogosGuion dialogos;
-    pruebas::EscritorioRegistro escritorio;
-    dialogos.ficheros.push_back(kHistorico);
-    ASSERT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+    ASSERT_FALSE(ImportarSorteos(estado, kHistorico));
     EXPECT_EQ(estado.Sorteos.Cuenta(), 4176);
-    ASSERT_EQ(dialogos.cajas.size(), 1u);  // only "importado con éxito": no conversion
-    EXPECT_FALSE(ConvertirFormatoAntiguo(estado, dialogos));
+    EXPECT_FALSE(EsFormatoAntiguo(estado.Sorteos));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The syndicate file: removal of one syndicate and the reset of all.
+// The syndicate file's commands: removal of one syndicate, asked first, and the reset of all.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -8,6 +8,7 @@
 #include "core/penas.h"
 #include "support/dobles.h"
 #include "support/ficheros.h"
+#include "ui/ordenes_penas.h"
 
 namespace tombolin {
 namespace {
@@ -46,7 +47,7 @@ class FicheroPenas : public ::testing::Test {
 
 TEST_F(FicheroPenas, SinSeleccionPideElegirUna) {
     estado.PenaActual = 0;
-    EXPECT_FALSE(BorrarPena(estado, dialogos));
+    EXPECT_FALSE(OrdenesPenas(estado, dialogos).Borrar());
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto, QStringLiteral("Seleccione una peña primero..."));
     EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("¡Nooooo!"));
@@ -60,14 +61,14 @@ TEST_F(FicheroPenas, BorrarUnaConservaLasDemasEnOrden) {
         pruebas::AbrirEstado(estado, dir.path());
         estado.PenaActual = n;
         dialogos.respuestas = {Respuesta::No, Respuesta::Si};
-        EXPECT_FALSE(BorrarPena(estado, dialogos));
+        EXPECT_FALSE(OrdenesPenas(estado, dialogos).Borrar());
         EXPECT_EQ(Fichero(), tres);
         EXPECT_EQ(dialogos.cajas.back().texto,
                   QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
                       QString::fromUtf8(nombres[n - 1]) + QStringLiteral("?"));
         EXPECT_EQ(dialogos.cajas.back().titulo, QStringLiteral("Borrar..."));
 
-        EXPECT_TRUE(BorrarPena(estado, dialogos));
+        EXPECT_TRUE(OrdenesPenas(estado, dialogos).Borrar());
         QByteArray esperado = tres;
         esperado.remove((n - 1) * 8307, 8307);
         EXPECT_EQ(Fichero(), esperado) << n;

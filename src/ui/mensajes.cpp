@@ -1,4 +1,4 @@
-#include "core/mensajes.h"
+#include "ui/mensajes.h"
 
 namespace tombolin {
 

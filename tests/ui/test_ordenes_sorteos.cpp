@@ -1,4 +1,5 @@
-// The draws file: conversion of the earlier format, import of a chosen file, deletions.
+// The draws file's commands and what they ask and tell: conversion of the earlier format,
+// import of a chosen file, deletions.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include "core/sorteos.h"
 #include "support/dobles.h"
 #include "support/ficheros.h"
+#include "ui/mensajes.h"
+#include "ui/ordenes_sorteos.h"
 
 namespace tombolin {
 namespace {
@@ -47,6 +50,7 @@ class FicheroSorteos : public ::testing::Test {
     pruebas::EscritorioRegistro escritorio;
 
     QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
+    OrdenesSorteos Ordenes() { return OrdenesSorteos(estado, dialogos, escritorio); }
     void Abrir(const QByteArray& numeros) {
         EscribirBytes(Ruta("numeros.dat"), numeros);
         pruebas::AbrirEstado(estado, dir.path());
@@ -60,7 +64,7 @@ TEST_F(FicheroSorteos, ConvierteUnFicheroDelFormatoAnterior) {
         const QByteArray actuales = CincoSorteos().left(32 * n);
         Abrir(Antiguos(actuales));
         dialogos.cajas.clear();
-        ASSERT_TRUE(ConvertirFormatoAntiguo(estado, dialogos));
+        ASSERT_TRUE(Ordenes().ConvertirSiAntiguo());
         ASSERT_EQ(dialogos.cajas.size(), 1u);
         EXPECT_EQ(dialogos.cajas[0].texto,
                   QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una "
@@ -72,7 +76,7 @@ TEST_F(FicheroSorteos, ConvierteUnFicheroDelFormatoAnterior) {
         EXPECT_EQ(estado.Sorteos.Cuenta(), n);
         EXPECT_FALSE(QFile::exists(Ruta("numeros.tmp")));
         // Once converted, never again.
-        EXPECT_FALSE(ConvertirFormatoAntiguo(estado, dialogos));
+        EXPECT_FALSE(Ordenes().ConvertirSiAntiguo());
     }
 }
 
@@ -89,12 +93,12 @@ TEST_F(FicheroSorteos, SoloSeConvierteCuandoElJokerNoCabeEnSieteCaracteres) {
     for (const Caso& c : casos) {
         Abrir(CincoSorteos(c.joker));
         dialogos.cajas.clear();
-        EXPECT_EQ(ConvertirFormatoAntiguo(estado, dialogos), c.convierte) << c.joker;
+        EXPECT_EQ(Ordenes().ConvertirSiAntiguo(), c.convierte) << c.joker;
         EXPECT_EQ(dialogos.cajas.size(), c.convierte ? 1u : 0u);
     }
     // An empty file is current.
     Abrir({});
-    EXPECT_FALSE(ConvertirFormatoAntiguo(estado, dialogos));
+    EXPECT_FALSE(Ordenes().ConvertirSiAntiguo());
     EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
 }
 
@@ -109,7 +113,7 @@ TEST_F(FicheroSorteos, ImportaUnFicheroQueEmpiezaEnJuevesOSabado) {
         EscribirBytes(Ruta("elegido.dat"), elegido);
         dialogos.cajas.clear();
         dialogos.ficheros.push_back(Ruta("elegido.dat"));
-        ASSERT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+        ASSERT_TRUE(Ordenes().Importar());
         EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), elegido);
         EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), previo);
         EXPECT_EQ(estado.Sorteos.Cuenta(), elegido.size() / 32);
@@ -145,7 +149,7 @@ TEST_F(FicheroSorteos, RechazaLoQueNoEsUnFicheroDeSorteos) {
         EscribirBytes(Ruta("elegido.dat"), c.contenido);
         dialogos.cajas.clear();
         dialogos.ficheros.push_back(Ruta("elegido.dat"));
-        EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+        EXPECT_FALSE(Ordenes().Importar());
         ASSERT_EQ(dialogos.cajas.size(), 1u);
         EXPECT_EQ(dialogos.cajas[0].texto,
                   QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo "
@@ -161,7 +165,7 @@ TEST_F(FicheroSorteos, RechazaLoQueNoEsUnFicheroDeSorteos) {
 TEST_F(FicheroSorteos, ImportarElPropioFicheroNoPierdeNada) {
     Abrir(CincoSorteos());
     dialogos.ficheros.push_back(Ruta("numeros.dat"));
-    EXPECT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_TRUE(Ordenes().Importar());
     EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
     EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), CincoSorteos());
 }
@@ -169,7 +173,7 @@ TEST_F(FicheroSorteos, ImportarElPropioFicheroNoPierdeNada) {
 TEST_F(FicheroSorteos, ImportarUnFicheroQueNoExisteDiceElError) {
     Abrir(CincoSorteos());
     dialogos.ficheros.push_back(Ruta("no-existe.dat"));
-    EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_FALSE(Ordenes().Importar());
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto,
               QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT "
@@ -183,7 +187,7 @@ TEST_F(FicheroSorteos, SinLeerLosSorteosActualesNoSeImporta) {
     EscribirBytes(Ruta("elegido.dat"), CincoSorteos());
     pruebas::AbrirEstado(estado, dir.path());
     dialogos.ficheros.push_back(Ruta("elegido.dat"));
-    EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_FALSE(Ordenes().Importar());
     EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), "copia vieja");
     EXPECT_TRUE(QFileInfo(Ruta("numeros.dat")).isDir());
     EXPECT_EQ(dialogos.Textos(),
@@ -210,7 +214,7 @@ TEST_F(FicheroSorteos, UnaLecturaCortaNoSeConvierte) {
         QFile::remove(Ruta("numeros.dat"));
         QFile::rename(Ruta("otro.dat"), Ruta("numeros.dat"));
     };
-    EXPECT_FALSE(ConvertirFormatoAntiguo(estado, cajas));
+    EXPECT_FALSE(OrdenesSorteos(estado, cajas, escritorio).ConvertirSiAntiguo());
     EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), otro);
     ASSERT_EQ(cajas.cajas.size(), 2u);
     EXPECT_EQ(cajas.cajas[1].texto,
@@ -222,7 +226,7 @@ TEST_F(FicheroSorteos, ImportarUnFicheroAntiguoLoConvierte) {
     Abrir({});
     EscribirBytes(Ruta("viejo.dat"), Antiguos(CincoSorteos()));
     dialogos.ficheros.push_back(Ruta("viejo.dat"));
-    EXPECT_TRUE(ImportarSorteos(estado, dialogos, escritorio));
+    EXPECT_TRUE(Ordenes().Importar());
     EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
     ASSERT_EQ(dialogos.cajas.size(), 2u);
     EXPECT_EQ(dialogos.cajas[1].titulo, QStringLiteral("Actualización de datos"));
@@ -234,7 +238,7 @@ TEST_F(FicheroSorteos, SinFicheroElegidoOfreceLaTienda) {
         Abrir(CincoSorteos());
         dialogos.ficheros.push_back(QString());
         dialogos.respuestas.push_back(r);
-        EXPECT_FALSE(ImportarSorteos(estado, dialogos, escritorio));
+        EXPECT_FALSE(Ordenes().Importar());
         EXPECT_EQ(dialogos.peticiones.back().carpeta, Ruta("historico"));
         EXPECT_EQ(
             dialogos.cajas.back().texto,
@@ -279,6 +283,41 @@ TEST_F(FicheroSorteos, BorrarTodosDejaElFicheroVacio) {
     s.Fecha = Ole(5, 12, 2026);
     EXPECT_FALSE(EscribirSorteo(estado.Sorteos, 1, s));
     EXPECT_EQ(estado.Sorteos.Cuenta(), 1);
+}
+
+// What a user reads after a data file could not be changed.
+TEST(MensajesDeFichero, CadaErrorConSuCaja) {
+    const QString permiso = QStringLiteral(
+        "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y "
+        "ejecútelo en modo Administrador y repita la operación.\r\n(Encima del icono, botón "
+        "derecho y elija \"Ejecutar como administrador\")");
+    const struct {
+        int numero;
+        QString texto;
+        const char* titulo;
+    } casos[] = {
+        {Error::kDiscoLleno,
+         QStringLiteral("No se ha podido modificar el archivo numeros.dat. El archivo se conserva "
+                        "como estaba. El disco está lleno. Error 61"),
+         "¡Vaya hombre!"},
+        {Error::kEntradaSalida,
+         QStringLiteral("No se ha podido modificar el archivo numeros.dat. El archivo se conserva "
+                        "como estaba. Error 57"),
+         "¡Vaya hombre!"},
+        {Error::kPermiso, permiso, "Error de permiso"},
+        {Error::kAcceso, permiso, "Error de permiso"},
+    };
+    for (const auto& c : casos) {
+        pruebas::DialogosGuion d;
+        InformarErrorFichero(d, Error{c.numero, {}}, QStringLiteral("numeros.dat"));
+        ASSERT_EQ(d.cajas.size(), 1u);
+        EXPECT_EQ(d.cajas[0].texto, c.texto) << c.numero;
+        EXPECT_EQ(d.cajas[0].titulo, QString::fromUtf8(c.titulo));
+        EXPECT_EQ(d.cajas[0].icono, Icono::Exclamacion);
+    }
+    pruebas::DialogosGuion nada;
+    InformarErrorFichero(nada, Error{}, QStringLiteral("numeros.dat"));
+    EXPECT_TRUE(nada.cajas.empty());
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#include "ui/ordenes_penas.h"
+
+#include "core/penas.h"
+#include "ui/mensajes.h"
+
+namespace tombolin {
+
+bool OrdenesPenas::Borrar() {
+    if (estado_.PenaActual == 0) {
+        dialogos_.Mensaje(QStringLiteral("Seleccione una peña primero..."), Icono::Informacion,
+                          Botones::Aceptar, QStringLiteral("¡Nooooo!"));
+        return false;
+    }
+    Pena pena;
+    if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return false;
+    if (dialogos_.Mensaje(QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
+                              pena.NombreVisible() + QStringLiteral("?"),
+                          Icono::Pregunta, Botones::SiNo,
+                          QStringLiteral("Borrar...")) != Respuesta::Si) {
+        return false;
+    }
+    if (const Error error = BorrarPena(estado_, estado_.PenaActual)) {
+        InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroPenas));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tombolin

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/dialogos.h"
+#include "core/escritorio.h"
+#include "core/estado.h"
+#include "core/reloj.h"
+
+namespace tombolin {
+
+// The conversations of the draws file's commands: what is asked and told around the work that
+// core/sorteos does.
+class OrdenesSorteos {
+  public:
+    OrdenesSorteos(Estado& estado, Dialogos& dialogos, Escritorio& escritorio)
+        : estado_(estado), dialogos_(dialogos), escritorio_(escritorio) {}
+
+    // Asks for a draws file and puts it in place of the current one, keeping that as
+    // "numeros.bak"; without a file, offers the shop. True when the draws file changed.
+    bool Importar();
+    // A draws file of the earlier format is converted, after telling the user. True when it was
+    // of that format.
+    bool ConvertirSiAntiguo();
+    // The two questions of the delete command: every draw, then every syndicate's counters.
+    struct Borrado {
+        bool sorteos = false;
+        bool aciertos = false;
+    };
+    Borrado BorrarTodo(const Reloj& reloj);
+    // Asks and deletes draw k. True when it is gone.
+    bool BorrarUno(int k);
+
+  private:
+    Estado& estado_;
+    Dialogos& dialogos_;
+    Escritorio& escritorio_;
+};
+
+}  // namespace tombolin
