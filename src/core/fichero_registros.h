@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <vector>
 
 #include "core/error.h"
 
@@ -43,6 +44,28 @@ class FicheroRegistros {
     // Gives the file a new content through `temporal` (see EscribirYRenombrar) and opens it
     // again, whatever the outcome.
     Error Reemplazar(const QByteArray& contenido, const QString& temporal);
+
+    // Typed access for a record type with its length and its decoder.
+    template <class T>
+    bool Leer(int n, T& registro, T (*decodificar)(const char*)) const {
+        QByteArray bytes;
+        if (!Leer(n, bytes)) return false;
+        registro = decodificar(bytes.constData());
+        return true;
+    }
+    template <class T>
+    std::vector<T> LeerTodos(T (*decodificar)(const char*)) const {
+        return DecodificarTodos(LeerEnteros(), decodificar);
+    }
+    // Every whole record of `bytes`.
+    template <class T>
+    static std::vector<T> DecodificarTodos(const QByteArray& bytes, T (*decodificar)(const char*)) {
+        std::vector<T> todos;
+        todos.reserve(bytes.size() / T::kLongitud);
+        for (qsizetype off = 0; off + T::kLongitud <= bytes.size(); off += T::kLongitud)
+            todos.push_back(decodificar(bytes.constData() + off));
+        return todos;
+    }
 
   private:
     int longitud_;

@@ -82,13 +82,4 @@ QString TextoApuesta(const Apuesta& apuesta, int numeros) {
     return partes.join(QLatin1Char('-'));
 }
 
-QString TextoVisible(const QString& campo) {
-    QString t = campo;
-    while (!t.isEmpty() && (t.back() == QLatin1Char(' ') || t.back() == QChar(u'\0'))) t.chop(1);
-    for (QChar& c : t) {
-        if (!c.isPrint()) c = QLatin1Char('?');
-    }
-    return t;
-}
-
 }  // namespace tombolin

@@ -54,8 +54,4 @@ int LineasEnUso(const Pena& pena);
 // joined by "-": " 3-12-25-33-41-49".
 QString TextoApuesta(const Apuesta& apuesta, int numeros);
 
-// Text of a stored name or play-days field for the screen: trailing blanks (and NULs) dropped,
-// characters that can't be shown written as "?".
-QString TextoVisible(const QString& campo);
-
 }  // namespace tombolin

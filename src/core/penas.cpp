@@ -5,10 +5,7 @@
 namespace tombolin {
 
 bool LeerPena(const FicheroRegistros& canal, int n, Pena& pena) {
-    QByteArray bytes;
-    if (!canal.Leer(n, bytes)) return false;
-    pena = DecodificarPena(bytes.constData());
-    return true;
+    return canal.Leer(n, pena, DecodificarPena);
 }
 
 Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena) {
@@ -16,12 +13,7 @@ Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena) {
 }
 
 std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal) {
-    const QByteArray bytes = canal.LeerEnteros();
-    std::vector<Pena> todas;
-    for (qsizetype off = 0; off + Pena::kLongitud <= bytes.size(); off += Pena::kLongitud) {
-        todas.push_back(DecodificarPena(bytes.constData() + off));
-    }
-    return todas;
+    return canal.LeerTodos(DecodificarPena);
 }
 
 Error BorrarPena(Estado& estado, int n) {

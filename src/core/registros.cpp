@@ -73,16 +73,21 @@ Sorteo DecodificarSorteo(const char* bytes) {
     return s;
 }
 
+QString TextoVisible(const QString& campo) {
+    QString t = campo;
+    while (!t.isEmpty() && (t.back() == QLatin1Char(' ') || t.back() == QChar(u'\0'))) t.chop(1);
+    for (QChar& c : t) {
+        if (!c.isPrint()) c = QLatin1Char('?');
+    }
+    return t;
+}
+
 QString Pena::NombreVisible() const {
-    QString n = Nombre;
-    while (n.endsWith(QLatin1Char(' '))) n.chop(1);
-    return n;
+    return TextoVisible(Nombre);
 }
 
 QString Pena::DiasVisibles() const {
-    QString d = DiasJuego;
-    while (d.endsWith(QLatin1Char(' '))) d.chop(1);
-    return d;
+    return TextoVisible(DiasJuego);
 }
 
 QByteArray CodificarPena(const Pena& p) {

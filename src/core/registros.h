@@ -31,6 +31,10 @@ Sorteo DecodificarSorteo(const char* bytes);
 Sorteo DecodificarSorteoAntiguo(const char* bytes);
 
 // One bet line of a syndicate: 20 signed 16-bit columns, 40 bytes.
+// The one way a blank-padded text field is shown: trailing blanks (and NULs) dropped,
+// characters that can't be shown written as "?".
+QString TextoVisible(const QString& campo);
+
 struct Apuesta {
     static constexpr int kColumnas = 20;
     static constexpr int kLongitud = 40;

@@ -40,37 +40,21 @@ Error LeerEntero(const QString& ruta, QByteArray& contenido, qint64 bytes = -1) 
 }  // namespace
 
 bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo) {
-    QByteArray bytes;
-    if (!canal.Leer(n, bytes)) return false;
-    sorteo = DecodificarSorteo(bytes.constData());
-    return true;
+    return canal.Leer(n, sorteo, DecodificarSorteo);
 }
 
 Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo) {
     return canal.Escribir(n, CodificarSorteo(sorteo));
 }
 
-namespace {
-
-std::vector<Sorteo> SorteosDe(const QByteArray& bytes) {
-    std::vector<Sorteo> todos;
-    todos.reserve(bytes.size() / Sorteo::kLongitud);
-    for (qsizetype off = 0; off + Sorteo::kLongitud <= bytes.size(); off += Sorteo::kLongitud) {
-        todos.push_back(DecodificarSorteo(bytes.constData() + off));
-    }
-    return todos;
-}
-
-}  // namespace
-
 std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal) {
-    return SorteosDe(canal.LeerEnteros());
+    return canal.LeerTodos(DecodificarSorteo);
 }
 
 std::vector<Sorteo> LeerSorteosDe(const QString& ruta) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) return {};
-    return SorteosDe(f.readAll());
+    return FicheroRegistros::DecodificarTodos(f.readAll(), DecodificarSorteo);
 }
 
 QString TextoGeneral(double valor) {
