@@ -15,9 +15,9 @@
 
 #include "checking/listado.h"
 #include "core/juego.h"
-#include "ui/mensajes.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
+#include "ui/mensajes.h"
 #include "ui/modelo_resultados.h"
 #include "ui/vista_resultados.h"
 
@@ -31,7 +31,7 @@ const QString kPremio = QStringLiteral("P R E M I O");
 }  // namespace
 
 PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre)
-    : QWidget(padre), estado_(estado), servicios_(servicios) {
+    : QWidget(padre), servicios_(servicios), sesion_(estado) {
     // The view buttons and the options.
     for (int i = 0; i < 2; ++i) {
         vistas_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), this);
@@ -163,8 +163,6 @@ void PaginaGeneral::ComprobarSencillas(int n) {
 }
 
 void PaginaGeneral::Comprobar(int n, bool imprimir) {
-    const std::vector<Sorteo> sorteos = LeerTodosLosSorteos(estado_.Sorteos);
-    std::vector<Pena> penas = LeerTodasLasPenas(estado_.Penas);
     progreso_->setMaximum(std::max(n, 1));
     progreso_->setValue(0);
     // The bar moves during a long check, but painting it is not allowed to slow the check.
@@ -176,19 +174,14 @@ void PaginaGeneral::Comprobar(int n, bool imprimir) {
         progreso_->repaint();
         pintado.restart();
     };
-    const Comprobacion c = tombolin::ComprobarSencillas(sorteos, penas, n, Opciones(), avance);
-
-    if (!c.PenasCambiadas.empty()) {
-        QByteArray todas;
-        for (const Pena& p : penas) todas += CodificarPena(p);
-        const Error error = estado_.Penas.Reemplazar(todas, estado_.Fichero(kTemporalPenas));
-        // Told once: every check would otherwise repeat it.
-        if (error && !avisoEscritura_) {
-            avisoEscritura_ = true;
-            InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroPenas));
-        }
-        emit penasActualizadas();
+    const Error error = sesion_.Comprobar(n, Opciones(), avance);
+    const Comprobacion& c = sesion_.Ultima();
+    // Told once: every check would otherwise repeat it.
+    if (error && !avisoEscritura_) {
+        avisoEscritura_ = true;
+        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroPenas));
     }
+    if (sesion_.PenasCambiadas()) emit penasActualizadas();
 
     modeloSencilla_->Poner(c.Sencilla);
     modeloMultiple_->Poner(c.Multiple);

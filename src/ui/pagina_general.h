@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "checking/comprobacion.h"
+#include "checking/sesion_comprobacion.h"
 #include "core/estado.h"
 #include "ui/servicios.h"
 
@@ -82,8 +83,8 @@ class PaginaGeneral : public QWidget {
     void PenaElegida();
     OpcionesComprobacion Opciones() const;
 
-    Estado& estado_;
     Servicios servicios_;
+    SesionComprobacion sesion_;
     bool vistaMultiple_ = false;
     bool vistaPorPena_ = false;
     int parpadeoPremio_ = 0;
