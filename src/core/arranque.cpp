@@ -1,5 +1,7 @@
 #include "core/arranque.h"
 
+#include <tuple>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +24,8 @@ QString AbrirFicheros(Estado& e) {
     QStringList sinAbrir;
     QStringList soloLectura;
     const auto abrir = [&](FicheroRegistros& canal, const char* nombre) {
-        canal.Abrir(e.Fichero(nombre));
+        // What can't be opened or written is gathered into one warning below.
+        std::ignore = canal.Abrir(e.Fichero(nombre));
         if (!canal.Abierto()) {
             sinAbrir << QLatin1String(nombre);
         } else if (canal.SoloLectura()) {

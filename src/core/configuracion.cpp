@@ -1,5 +1,7 @@
 #include "core/configuracion.h"
 
+#include <tuple>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,16 +27,18 @@ Error GuardarConfiguracion(Estado& estado) {
 }
 
 void LeerConfiguracion(Estado& estado) {
+    // The repairs below are written when they can be: a folder that can't be written was named
+    // at start, and the settings read stand for the run all the same.
     const QString ruta = estado.Fichero(kFicheroConfiguracion);
     const bool existia = QFileInfo::exists(ruta);
-    estado.Ajustes.Abrir(ruta);
+    std::ignore = estado.Ajustes.Abrir(ruta);
     Configuracion& c = estado.Config;
     const QString porDefecto = QLatin1String(kDireccionWebActual);
 
     if (!existia) {
         c = Configuracion{};
         c.DireccionWeb = porDefecto;
-        GuardarConfiguracion(estado);
+        std::ignore = GuardarConfiguracion(estado);
     } else {
         // A record cut short keeps what it holds: the fields that are there whole are used.
         QByteArray bytes;
@@ -52,14 +56,14 @@ void LeerConfiguracion(Estado& estado) {
             direccion.size() >= Configuracion::kAnchoDireccion ||
             direccion == QLatin1String(kDireccionWebAntigua)) {
             c.DireccionWeb = porDefecto;
-            GuardarConfiguracion(estado);
+            std::ignore = GuardarConfiguracion(estado);
         }
     }
 
     if (c.PrecioApuesta == 0) {
         c.PrecioApuesta = 1.0f;
         c.MesesMaximos = 24;
-        GuardarConfiguracion(estado);
+        std::ignore = GuardarConfiguracion(estado);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "core/fichero_registros.h"
 
+#include <tuple>
+
 #include <QFileInfo>
 #include <cerrno>
 
@@ -74,7 +76,8 @@ Error FicheroRegistros::Reemplazar(const QByteArray& contenido, const QString& t
     const QString ruta = ruta_;
     Cerrar();
     const Error error = EscribirYRenombrar(ruta, temporal, contenido);
-    Abrir(ruta);
+    // Opened again as it was before: read-only stays read-only, as start-up told.
+    std::ignore = Abrir(ruta);
     return error;
 }
 

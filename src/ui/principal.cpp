@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "core/arranque.h"
 #include "core/configuracion.h"
@@ -234,7 +235,8 @@ void Principal::ComprobarNoticias() {
     const QString web = DireccionEnNoticias(ahora);
     if (!web.isEmpty() && web != estado_.Config.DireccionVisible()) {
         estado_.Config.DireccionWeb = web;
-        GuardarConfiguracion(estado_);
+        // Kept for the run even where the settings can't be written (named at start).
+        std::ignore = GuardarConfiguracion(estado_);
     }
     LeerMensaje();
 }
