@@ -29,10 +29,30 @@ QString DialogosGuion::ElegirFichero(const QString& titulo, const QString& carpe
     return f;
 }
 
-std::vector<QString> DialogosGuion::Textos() const {
-    std::vector<QString> t;
-    for (const auto& c : cajas) t.push_back(c.texto);
-    return t;
+testing::AssertionResult DialogosGuion::Muestra(int i, const QString& texto, const char* titulo,
+                                                 std::optional<Icono> icono) const {
+    const int n = static_cast<int>(cajas.size());
+    const int k = i < 0 ? n + i : i;
+    bool igual = k >= 0 && k < n && cajas[k].texto == texto;
+    if (igual && titulo) igual = cajas[k].titulo == QString::fromUtf8(titulo);
+    if (igual && icono) igual = cajas[k].icono == *icono;
+    if (igual) return testing::AssertionSuccess();
+    testing::AssertionResult r = testing::AssertionFailure();
+    r << "se esperaba en la caja " << i << ": \"" << texto.toStdString() << "\"";
+    if (titulo) r << " [" << titulo << "]";
+    if (icono) r << " icono " << static_cast<int>(*icono);
+    r << "\ncajas mostradas (" << n << "):";
+    for (const Caja& c : cajas) {
+        r << "\n  \"" << c.texto.toStdString() << "\" [" << c.titulo.toStdString() << "] icono "
+          << static_cast<int>(c.icono);
+    }
+    return r;
+}
+
+testing::AssertionResult DialogosGuion::SoloMuestra(const QString& texto, const char* titulo,
+                                                     std::optional<Icono> icono) const {
+    if (cajas.size() == 1) return Muestra(0, texto, titulo, icono);
+    return Muestra(static_cast<int>(cajas.size()), texto, titulo, icono);  // lists them all
 }
 
 }  // namespace tombolin::pruebas

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDate>
 #include <QString>
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "core/dialogos.h"
 #include "core/escritorio.h"
 #include "core/reloj.h"
+#include "impresion.h"
 
 namespace tombolin::pruebas {
 
@@ -43,8 +47,13 @@ class DialogosGuion : public Dialogos {
         return aceptarImpresora;
     }
 
-    // Texts of the boxes shown, in order.
-    std::vector<QString> Textos() const;
+    // Whether box `i` (from the end when negative: -1 is the last) says `texto` and, when
+    // they are given, has that title and icon. A failure lists every box shown.
+    testing::AssertionResult Muestra(int i, const QString& texto, const char* titulo = nullptr,
+                                     std::optional<Icono> icono = {}) const;
+    // Whether that box was the only one.
+    testing::AssertionResult SoloMuestra(const QString& texto, const char* titulo = nullptr,
+                                         std::optional<Icono> icono = {}) const;
 };
 
 class RelojFijo : public Reloj {

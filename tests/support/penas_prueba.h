@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/registros.h"
+#include "impresion.h"
 
 namespace tombolin::pruebas {
 

@@ -45,29 +45,24 @@ class FicheroPenas : public ::testing::Test {
     QByteArray Fichero() const { return pruebas::LeerBytes(dir.filePath("apuestas.dat")); }
 };
 
-TEST_F(FicheroPenas, SinSeleccionPideElegirUna) {
-    estado.PenaActual = 0;
-    EXPECT_FALSE(OrdenesPenas(estado, dialogos).Borrar());
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto, QStringLiteral("Seleccione una peña primero..."));
-    EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("¡Nooooo!"));
-    EXPECT_EQ(Fichero(), tres);
-}
-
+// Removal asks first; with nothing chosen it only asks the user to choose.
 TEST_F(FicheroPenas, BorrarUnaConservaLasDemasEnOrden) {
     const char* nombres[] = {"Los del bar", "Oficina", "Familia Núñez"};
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 0; n <= 3; ++n) {
         pruebas::EscribirBytes(dir.filePath("apuestas.dat"), tres);
         pruebas::AbrirEstado(estado, dir.path());
         estado.PenaActual = n;
         dialogos.respuestas = {Respuesta::No, Respuesta::Si};
         EXPECT_FALSE(OrdenesPenas(estado, dialogos).Borrar());
         EXPECT_EQ(Fichero(), tres);
-        EXPECT_EQ(dialogos.cajas.back().texto,
-                  QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
-                      QString::fromUtf8(nombres[n - 1]) + QStringLiteral("?"));
-        EXPECT_EQ(dialogos.cajas.back().titulo, QStringLiteral("Borrar..."));
-
+        if (n == 0) {
+            EXPECT_TRUE(dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!"));
+            continue;
+        }
+        EXPECT_TRUE(dialogos.Muestra(-1,
+                                     QStringLiteral("¿Seguro que quieres eliminar la Peña ") +
+                                         QString::fromUtf8(nombres[n - 1]) + QStringLiteral("?"),
+                                     "Borrar..."));
         EXPECT_TRUE(OrdenesPenas(estado, dialogos).Borrar());
         QByteArray esperado = tres;
         esperado.remove((n - 1) * 8307, 8307);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "core/estado.h"
@@ -58,48 +59,45 @@ class FicheroSorteos : public ::testing::Test {
     }
 };
 
-TEST_F(FicheroSorteos, ConvierteUnFicheroDelFormatoAnterior) {
-    for (int n : {1, 2, 5}) {
-        SCOPED_TRACE(n);
-        const QByteArray actuales = CincoSorteos().left(32 * n);
-        Abrir(Antiguos(actuales));
-        dialogos.cajas.clear();
-        ASSERT_TRUE(Ordenes().ConvertirSiAntiguo());
-        ASSERT_EQ(dialogos.cajas.size(), 1u);
-        EXPECT_EQ(dialogos.cajas[0].texto,
-                  QStringLiteral("Se ha encontrado un archivo de Sorteos perteneciente a una "
-                                 "versión anterior del programa y se va a convertir el fichero a "
-                                 "la versión actual."));
-        EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Actualización de datos"));
-        EXPECT_EQ(dialogos.cajas[0].icono, Icono::Informacion);
-        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), actuales);
-        EXPECT_EQ(estado.Sorteos.Cuenta(), n);
-        EXPECT_FALSE(QFile::exists(Ruta("numeros.tmp")));
-        // Once converted, never again.
-        EXPECT_FALSE(Ordenes().ConvertirSiAntiguo());
-    }
-}
+const QString kConversion = QStringLiteral(
+    "Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del programa y "
+    "se va a convertir el fichero a la versión actual.");
 
-TEST_F(FicheroSorteos, SoloSeConvierteCuandoElJokerNoCabeEnSieteCaracteres) {
-    struct Caso {
-        double joker;
-        bool convierte;
+// A file of the earlier format is converted, once, after telling the user.
+TEST_F(FicheroSorteos, SoloSeConvierteElFormatoAnterior) {
+    const QByteArray cinco = CincoSorteos();
+    // The file, whether it is converted, and what it is then (empty when it is not checked).
+    std::vector<std::tuple<QByteArray, bool, QByteArray>> casos = {
+        {Antiguos(cinco.left(32)), true, cinco.left(32)},
+        {Antiguos(cinco.left(64)), true, cinco.left(64)},
+        {Antiguos(cinco), true, cinco},
+        {QByteArray(), false, QByteArray()},  // an empty file is current
     };
-    const Caso casos[] = {
-        {0, false},       {1234567, false}, {9999999, false}, {-1, false},
-        {559707, false},  {0.25, false},    {1e300, false},  // "1E+300"
-        {12345678, true}, {-1234567, true}, {1.5e-309, true}, {3.25e-310, true},
-    };
-    for (const Caso& c : casos) {
-        Abrir(CincoSorteos(c.joker));
+    // A current file is told by its Joker: the earlier program wrote none that does not fit in
+    // seven characters ("1E+300" does).
+    for (double j : {0.0, 1234567.0, 9999999.0, -1.0, 559707.0, 0.25, 1e300})
+        casos.emplace_back(CincoSorteos(j), false, CincoSorteos(j));
+    for (double j : {12345678.0, -1234567.0, 1.5e-309, 3.25e-310})
+        casos.emplace_back(CincoSorteos(j), true, QByteArray());
+    for (size_t i = 0; i < casos.size(); ++i) {
+        const auto& [fichero, convierte, resultado] = casos[i];
+        SCOPED_TRACE(i);
+        Abrir(fichero);
         dialogos.cajas.clear();
-        EXPECT_EQ(Ordenes().ConvertirSiAntiguo(), c.convierte) << c.joker;
-        EXPECT_EQ(dialogos.cajas.size(), c.convierte ? 1u : 0u);
+        EXPECT_EQ(Ordenes().ConvertirSiAntiguo(), convierte);
+        if (convierte) {
+            EXPECT_TRUE(
+                dialogos.SoloMuestra(kConversion, "Actualización de datos", Icono::Informacion));
+        } else {
+            EXPECT_TRUE(dialogos.cajas.empty());
+        }
+        if (!convierte || !resultado.isEmpty()) {
+            EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), resultado);
+            EXPECT_EQ(estado.Sorteos.Cuenta(), resultado.size() / 32);
+        }
+        EXPECT_FALSE(QFile::exists(Ruta("numeros.tmp")));
+        EXPECT_FALSE(Ordenes().ConvertirSiAntiguo());  // once converted, never again
     }
-    // An empty file is current.
-    Abrir({});
-    EXPECT_FALSE(Ordenes().ConvertirSiAntiguo());
-    EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
 }
 
 TEST_F(FicheroSorteos, ImportaUnFicheroQueEmpiezaEnJuevesOSabado) {
@@ -107,24 +105,36 @@ TEST_F(FicheroSorteos, ImportaUnFicheroQueEmpiezaEnJuevesOSabado) {
     // A Saturday first draw (19/05/1990) and a Thursday one, each accepted.
     const QByteArray sabado =
         RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, Ole(19, 5, 1990), 0) + previo;
-    for (const QByteArray& elegido : {sabado, previo.mid(32)}) {
+    const struct {
+        QByteArray elegido, guardado;
+    } casos[] = {
+        {sabado, sabado},
+        {previo.mid(32), previo.mid(32)},
+        {Antiguos(previo), previo},  // the earlier format is converted once in
+    };
+    for (const auto& c : casos) {
         Abrir(previo);
         EscribirBytes(Ruta("numeros.bak"), "copia vieja");
-        EscribirBytes(Ruta("elegido.dat"), elegido);
+        EscribirBytes(Ruta("elegido.dat"), c.elegido);
         dialogos.cajas.clear();
         dialogos.ficheros.push_back(Ruta("elegido.dat"));
         ASSERT_TRUE(Ordenes().Importar());
-        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), elegido);
+        EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), c.guardado);
         EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), previo);
-        EXPECT_EQ(estado.Sorteos.Cuenta(), elegido.size() / 32);
-        ASSERT_EQ(dialogos.cajas.size(), 1u);
-        EXPECT_EQ(dialogos.cajas[0].texto,
-                  QStringLiteral("Archivo de sorteos importado con éxito"));
-        EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("Todos los sorteos"));
-        EXPECT_EQ(dialogos.peticiones.back().titulo,
-                  QStringLiteral("Seleccione el archivo NUMEROS.DAT"));
+        EXPECT_EQ(estado.Sorteos.Cuenta(), c.guardado.size() / 32);
+        EXPECT_TRUE(
+            dialogos.Muestra(0, "Archivo de sorteos importado con éxito", "Todos los sorteos"));
+        const bool convertido = c.elegido != c.guardado;
+        EXPECT_EQ(dialogos.cajas.size(), convertido ? 2u : 1u);
+        if (convertido) {
+            EXPECT_TRUE(dialogos.Muestra(1, kConversion, "Actualización de datos"));
+        }
+        EXPECT_EQ(dialogos.peticiones.back().titulo, "Seleccione el archivo NUMEROS.DAT");
     }
 }
+
+const QString kNoValido = QStringLiteral(
+    "Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT sea para Tombolin");
 
 TEST_F(FicheroSorteos, RechazaLoQueNoEsUnFicheroDeSorteos) {
     const QByteArray lunes = RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, Ole(11, 7, 2022), 0);
@@ -150,12 +160,7 @@ TEST_F(FicheroSorteos, RechazaLoQueNoEsUnFicheroDeSorteos) {
         dialogos.cajas.clear();
         dialogos.ficheros.push_back(Ruta("elegido.dat"));
         EXPECT_FALSE(Ordenes().Importar());
-        ASSERT_EQ(dialogos.cajas.size(), 1u);
-        EXPECT_EQ(dialogos.cajas[0].texto,
-                  QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo "
-                                 "NUMEROS.DAT sea para Tombolin."));
-        EXPECT_EQ(dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
-        EXPECT_EQ(dialogos.cajas[0].icono, Icono::Exclamacion);
+        EXPECT_TRUE(dialogos.SoloMuestra(kNoValido + ".", "¡Vaya hombre!", Icono::Exclamacion));
         EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
         EXPECT_FALSE(QFile::exists(Ruta("numeros.bak")));
         EXPECT_EQ(estado.Sorteos.Cuenta(), 5);
@@ -174,11 +179,11 @@ TEST_F(FicheroSorteos, ImportarUnFicheroQueNoExisteDiceElError) {
     Abrir(CincoSorteos());
     dialogos.ficheros.push_back(Ruta("no-existe.dat"));
     EXPECT_FALSE(Ordenes().Importar());
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto,
-              QStringLiteral("Fichero de sorteos no válido. Compruebe que el archivo NUMEROS.DAT "
-                             "sea para Tombolin. Error 53"));
+    EXPECT_TRUE(dialogos.SoloMuestra(kNoValido + ". Error 53"));
 }
+
+const QString kNoModificado = QStringLiteral(
+    "No se ha podido modificar el archivo numeros.dat. El archivo se conserva como estaba");
 
 // Without a whole copy of the draws held there is no import: "numeros.bak" would be left empty.
 TEST_F(FicheroSorteos, SinLeerLosSorteosActualesNoSeImporta) {
@@ -190,10 +195,7 @@ TEST_F(FicheroSorteos, SinLeerLosSorteosActualesNoSeImporta) {
     EXPECT_FALSE(Ordenes().Importar());
     EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), "copia vieja");
     EXPECT_TRUE(QFileInfo(Ruta("numeros.dat")).isDir());
-    EXPECT_EQ(dialogos.Textos(),
-              std::vector<QString>{QStringLiteral(
-                  "No se ha podido modificar el archivo numeros.dat. El archivo se conserva como "
-                  "estaba. Error 57")});
+    EXPECT_TRUE(dialogos.SoloMuestra(kNoModificado + ". Error 57"));
 }
 
 // The file is replaced by a shorter one while the box is up: a read that comes short of the
@@ -216,20 +218,8 @@ TEST_F(FicheroSorteos, UnaLecturaCortaNoSeConvierte) {
     };
     EXPECT_FALSE(OrdenesSorteos(estado, cajas, escritorio).ConvertirSiAntiguo());
     EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), otro);
-    ASSERT_EQ(cajas.cajas.size(), 2u);
-    EXPECT_EQ(cajas.cajas[1].texto,
-              QStringLiteral("No se ha podido modificar el archivo numeros.dat. El archivo se "
-                             "conserva como estaba. Error 57"));
-}
-
-TEST_F(FicheroSorteos, ImportarUnFicheroAntiguoLoConvierte) {
-    Abrir({});
-    EscribirBytes(Ruta("viejo.dat"), Antiguos(CincoSorteos()));
-    dialogos.ficheros.push_back(Ruta("viejo.dat"));
-    EXPECT_TRUE(Ordenes().Importar());
-    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
-    ASSERT_EQ(dialogos.cajas.size(), 2u);
-    EXPECT_EQ(dialogos.cajas[1].titulo, QStringLiteral("Actualización de datos"));
+    EXPECT_EQ(cajas.cajas.size(), 2u);
+    EXPECT_TRUE(cajas.Muestra(1, kNoModificado + ". Error 57"));
 }
 
 TEST_F(FicheroSorteos, SinFicheroElegidoOfreceLaTienda) {
@@ -240,12 +230,12 @@ TEST_F(FicheroSorteos, SinFicheroElegidoOfreceLaTienda) {
         dialogos.respuestas.push_back(r);
         EXPECT_FALSE(Ordenes().Importar());
         EXPECT_EQ(dialogos.peticiones.back().carpeta, Ruta("historico"));
-        EXPECT_EQ(
-            dialogos.cajas.back().texto,
-            QStringLiteral("No se ha seleccionado ningún archivo. Recuerde que puede disponer "
-                           "de TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA PRIMITIVA, "
-                           "obteniéndolo desde nuestra tienda virtual. ¿Quiere ir?"));
-        EXPECT_EQ(dialogos.cajas.back().icono, Icono::Pregunta);
+        EXPECT_TRUE(dialogos.Muestra(-1,
+                                     "No se ha seleccionado ningún archivo. Recuerde que puede "
+                                     "disponer de TODOS LOS SORTEOS DESDE LA CREACIÓN DE LA "
+                                     "PRIMITIVA, obteniéndolo desde nuestra tienda virtual. "
+                                     "¿Quiere ir?",
+                                     nullptr, Icono::Pregunta));
         EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
     }
     ASSERT_EQ(escritorio.urls.size(), 1u);
@@ -296,24 +286,15 @@ TEST(MensajesDeFichero, CadaErrorConSuCaja) {
         QString texto;
         const char* titulo;
     } casos[] = {
-        {Error::kDiscoLleno,
-         QStringLiteral("No se ha podido modificar el archivo numeros.dat. El archivo se conserva "
-                        "como estaba. El disco está lleno. Error 61"),
-         "¡Vaya hombre!"},
-        {Error::kEntradaSalida,
-         QStringLiteral("No se ha podido modificar el archivo numeros.dat. El archivo se conserva "
-                        "como estaba. Error 57"),
-         "¡Vaya hombre!"},
+        {Error::kDiscoLleno, kNoModificado + ". El disco está lleno. Error 61", "¡Vaya hombre!"},
+        {Error::kEntradaSalida, kNoModificado + ". Error 57", "¡Vaya hombre!"},
         {Error::kPermiso, permiso, "Error de permiso"},
         {Error::kAcceso, permiso, "Error de permiso"},
     };
     for (const auto& c : casos) {
         pruebas::DialogosGuion d;
         InformarErrorFichero(d, Error{c.numero, {}}, QStringLiteral("numeros.dat"));
-        ASSERT_EQ(d.cajas.size(), 1u);
-        EXPECT_EQ(d.cajas[0].texto, c.texto) << c.numero;
-        EXPECT_EQ(d.cajas[0].titulo, QString::fromUtf8(c.titulo));
-        EXPECT_EQ(d.cajas[0].icono, Icono::Exclamacion);
+        EXPECT_TRUE(d.SoloMuestra(c.texto, c.titulo, Icono::Exclamacion)) << c.numero;
     }
     pruebas::DialogosGuion nada;
     InformarErrorFichero(nada, Error{}, QStringLiteral("numeros.dat"));

@@ -3,22 +3,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include "core/estado.h"
-#include "core/fechas.h"
-#include "support/dobles.h"
-#include "support/ficheros.h"
-#include "support/impresora_registro.h"
+#include "support/penas_prueba.h"
 #include "ui/dialogos_qt.h"
-#include "ui/principal.h"
 #include "ventana_prueba.h"
 
 namespace tombolin {
@@ -52,11 +44,7 @@ TEST_F(VentanaPrincipal, PrimerArranqueEnUnaCarpetaVacia) {
     EXPECT_EQ(p->estado().RutaPrograma, v.dir.path() + "/");
 
     v.Mostrar();
-    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].texto, kBienvenida);
-    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Fichero de peñas vacío"));
-    EXPECT_EQ(v.dialogos.cajas[0].icono, Icono::Informacion);
-
+    EXPECT_TRUE(v.dialogos.SoloMuestra(kBienvenida, "Fichero de peñas vacío", Icono::Informacion));
     // Coming back to the window from another program does not greet again.
     p->hide();
     v.Mostrar();
@@ -65,55 +53,47 @@ TEST_F(VentanaPrincipal, PrimerArranqueEnUnaCarpetaVacia) {
 }
 
 TEST_F(VentanaPrincipal, ConPenasNoDaLaBienvenida) {
-    Pena pena;
-    pena.Nombre = QStringLiteral("Oficina");
-    pruebas::EscribirBytes(v.dir.filePath("apuestas.dat"), CodificarPena(pena));
+    pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla("Oficina", {})});
     ASSERT_TRUE(v.Arrancar());
-    Principal* p = v.ventana.get();
     v.Mostrar();
     EXPECT_EQ(Veces(kBienvenida), 0);
-    EXPECT_EQ(p->Activaciones(), 1);
+    EXPECT_EQ(v.ventana->Activaciones(), 1);
 }
 
 TEST_F(VentanaPrincipal, SinTablasSeNiegaAArrancar) {
     QFile::remove(v.Ruta("tablas.bin"));
     EXPECT_FALSE(v.Arrancar());
-    Principal* p = v.ventana.get();
-    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].texto,
-              QStringLiteral("No se encuentra un archivo necesario para el funcionamiento del "
-                             "programa. Reinstale el programa. Error 53"));
-    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("¡Vaya hombre!"));
-    EXPECT_EQ(v.dialogos.cajas[0].icono, Icono::Exclamacion);
-    EXPECT_TRUE(p->Terminado());
-    EXPECT_FALSE(p->estado().Sorteos.Abierto());
-    EXPECT_FALSE(p->isVisible());
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("No se encuentra un archivo necesario para el "
+                               "funcionamiento del programa. Reinstale el programa. "
+                               "Error 53",
+                               "¡Vaya hombre!", Icono::Exclamacion));
+    EXPECT_TRUE(v.ventana->Terminado());
+    EXPECT_FALSE(v.ventana->estado().Sorteos.Abierto());
+    EXPECT_FALSE(v.ventana->isVisible());
 }
 
 TEST_F(VentanaPrincipal, AvisaDeFicherosQueTerminanEnUnRegistroIncompleto) {
     const QByteArray dos = pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, 31337, 0) +
                            pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 7}, 8, 9, 31344, 0);
-    pruebas::EscribirBytes(v.dir.filePath("numeros.dat"), dos + QByteArray(10, '\x01'));
+    pruebas::EscribirBytes(v.Ruta("numeros.dat"), dos + QByteArray(10, '\x01'));
     ASSERT_TRUE(v.Arrancar());
-    Principal* p = v.ventana.get();
-    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].texto,
-              QStringLiteral("El archivo numeros.dat termina con un registro incompleto (10 "
-                             "bytes). Se usarán los 2 sorteos completos; el archivo no se ha "
-                             "modificado."));
-    EXPECT_EQ(p->estado().Sorteos.Cuenta(), 2);
-    EXPECT_EQ(pruebas::LeerBytes(v.dir.filePath("numeros.dat")).size(), 74);
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("El archivo numeros.dat termina con un registro incompleto "
+                               "(10 bytes). Se usarán los 2 sorteos completos; el archivo "
+                               "no se ha modificado."));
+    EXPECT_EQ(v.ventana->estado().Sorteos.Cuenta(), 2);
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")).size(), 74);
 }
 
 TEST_F(VentanaPrincipal, ConvierteAlArrancarUnFicheroDelFormatoAnterior) {
     const QByteArray a = pruebas::RegistroSorteoAMano({3, 11, 13, 15, 34, 35}, 27, 0, 31337, 0);
     const QByteArray b = pruebas::RegistroSorteoAMano({5, 16, 18, 29, 43, 44}, 2, 0, 31344, 0);
-    const QByteArray c = pruebas::RegistroSorteoAMano({10, 14, 29, 33, 46, 48}, 30, 0, 31351, 0);
-    pruebas::EscribirBytes(v.dir.filePath("numeros.dat"), a.left(24) + b.left(24) + c.left(24));
+    pruebas::EscribirBytes(v.Ruta("numeros.dat"), a.left(24) + b.left(24));
     ASSERT_TRUE(v.Arrancar());
     ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_EQ(v.dialogos.cajas[0].titulo, QStringLiteral("Actualización de datos"));
-    EXPECT_EQ(pruebas::LeerBytes(v.dir.filePath("numeros.dat")), a + b + c);
+    EXPECT_EQ(v.dialogos.cajas[0].titulo, "Actualización de datos");
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), a + b);
 }
 
 TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {

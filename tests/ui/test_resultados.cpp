@@ -65,12 +65,6 @@ class Resultados : public ::testing::Test {
     QCheckBox* Opcion(const char* nombre) const {
         return g->findChild<QCheckBox*>(QLatin1String(nombre));
     }
-    // As after a download: the new-draws label names them, then the results are refreshed.
-    void TrasDescarga() {
-        g->PonerParpadeoPremio(0);
-        g->PonerNuevosSorteos(QStringLiteral("1 sorteo nuevo"));
-        v.ventana->RefrescarResultados();
-    }
     // One tick of the blink timer.
     void Tic() {
         auto* t = g->findChild<QTimer*>(QStringLiteral("parpadeoPremio"));
@@ -103,47 +97,51 @@ TEST_F(Resultados, AlArrancarComprueba) {
     EXPECT_EQ(g->modeloSencilla()->Lista().Bloques().size(), 2u);
 }
 
-TEST_F(Resultados, ParpadeoSoloDeSencillas) {
-    Arrancar({Sencilla({1, 2, 3, 4, 5, 6}), Multiple({10, 11, 12, 13, 14, 15, 16})});
-    TrasDescarga();
-    EXPECT_EQ(g->ParpadeoPremio(), 1);
+// After a download, the button of each view with a prize blinks "P R E M I O" until a view is
+// chosen or the tab changes.
+struct Parpadeo {
+    std::array<int, 6> sencilla;
+    std::vector<int> multiple;
+    int conPremio;          // 1 the simple view, 2 the multiple view, 3 both
+    const char* encendido;  // the two buttons, lit
+    int parar;              // the view button clicked to stop it; -1 changes tab instead
+};
+
+class ParpadeoPremio : public Resultados, public ::testing::WithParamInterface<Parpadeo> {};
+
+TEST_P(ParpadeoPremio, HastaQueSeEligeVistaOPestana) {
+    const Parpadeo& c = GetParam();
+    Arrancar({Sencilla(c.sencilla), Multiple(c.multiple)});
+    // As after a download: the new draws are named, then the results are refreshed.
+    g->PonerParpadeoPremio(0);
+    g->PonerNuevosSorteos(QStringLiteral("1 sorteo nuevo"));
+    v.ventana->RefrescarResultados();
+    EXPECT_EQ(g->ParpadeoPremio(), c.conPremio);
     ASSERT_TRUE(g->AvisoPremioActivo());
+    const auto botones = [&] { return Boton(0)->text() + " | " + Boton(1)->text(); };
+    const char* apagado = "S E N C I L L A | M Ú L T I P L E";
     Tic();
-    EXPECT_EQ(Boton(0)->text(), QStringLiteral("P R E M I O"));
-    EXPECT_EQ(Boton(1)->text(), QStringLiteral("M Ú L T I P L E"));
+    EXPECT_EQ(botones(), c.encendido);
     Tic();
-    EXPECT_EQ(Boton(0)->text(), QStringLiteral("S E N C I L L A"));
-    // Choosing a view stops it and clears the label.
-    QTest::mouseClick(Boton(1), Qt::LeftButton);
+    EXPECT_EQ(botones(), apagado);
+    Tic();
+    if (c.parar < 0) {
+        v.ventana->pestanas()->setCurrentIndex(2);
+    } else {
+        QTest::mouseClick(Boton(c.parar), Qt::LeftButton);
+        EXPECT_TRUE(g->NuevosSorteos().isEmpty());
+        EXPECT_EQ(g->VistaMultiple(), c.parar == 1);
+    }
     EXPECT_FALSE(g->AvisoPremioActivo());
-    EXPECT_TRUE(g->NuevosSorteos().isEmpty());
-    EXPECT_TRUE(g->VistaMultiple());
+    EXPECT_EQ(botones(), apagado);
 }
 
-TEST_F(Resultados, ParpadeoSoloDeMultiples) {
-    Arrancar({Sencilla({10, 11, 12, 13, 14, 15}), Multiple({1, 2, 3, 4, 5, 6, 7})});
-    TrasDescarga();
-    EXPECT_EQ(g->ParpadeoPremio(), 2);
-    Tic();
-    EXPECT_EQ(Boton(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(Boton(1)->text(), QStringLiteral("P R E M I O"));
-    // Changing tab stops it too.
-    v.ventana->pestanas()->setCurrentIndex(2);
-    EXPECT_FALSE(g->AvisoPremioActivo());
-    EXPECT_EQ(Boton(1)->text(), QStringLiteral("M Ú L T I P L E"));
-}
-
-TEST_F(Resultados, ParpadeoDeAmbasALaVez) {
-    Arrancar({Sencilla({1, 2, 3, 4, 5, 6}), Multiple({1, 2, 3, 4, 5, 6, 7})});
-    TrasDescarga();
-    EXPECT_EQ(g->ParpadeoPremio(), 3);
-    Tic();
-    EXPECT_EQ(Boton(0)->text(), QStringLiteral("P R E M I O"));
-    EXPECT_EQ(Boton(1)->text(), QStringLiteral("P R E M I O"));
-    Tic();
-    EXPECT_EQ(Boton(0)->text(), QStringLiteral("S E N C I L L A"));
-    EXPECT_EQ(Boton(1)->text(), QStringLiteral("M Ú L T I P L E"));
-}
+const Parpadeo kParpadeos[] = {
+    {{1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15, 16}, 1, "P R E M I O | M Ú L T I P L E", 1},
+    {{10, 11, 12, 13, 14, 15}, {1, 2, 3, 4, 5, 6, 7}, 2, "S E N C I L L A | P R E M I O", -1},
+    {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7}, 3, "P R E M I O | P R E M I O", 0},
+};
+INSTANTIATE_TEST_SUITE_P(Vistas, ParpadeoPremio, ::testing::ValuesIn(kParpadeos));
 
 TEST_F(Resultados, HistoricoTrasUnaDescargaNoHaceParpadear) {
     Arrancar({Sencilla({1, 2, 3, 4, 5, 6})});
@@ -228,16 +226,14 @@ TEST_F(Resultados, ImprimirConElBoton) {
     QTest::mouseClick(imprimir, Qt::LeftButton);
     EXPECT_TRUE(v.impresora.cancelado);
     EXPECT_FALSE(v.impresora.terminado);
-    EXPECT_EQ(v.dialogos.cajas.back().texto,
-              QStringLiteral("Listado vacío. No hay datos para imprimir,"));
-    EXPECT_EQ(v.dialogos.cajas.back().titulo, QStringLiteral("No hay datos"));
-    EXPECT_EQ(v.dialogos.cajas.back().icono, Icono::Informacion);
+    EXPECT_TRUE(v.dialogos.Muestra(-1, "Listado vacío. No hay datos para imprimir,", "No hay datos",
+                                   Icono::Informacion));
 
     // A printer that can't start.
     v.impresora = {};
     v.impresora.fallarAlEmpezar = true;
     QTest::mouseClick(imprimir, Qt::LeftButton);
-    EXPECT_TRUE(v.dialogos.cajas.back().texto.startsWith(QStringLiteral("No se puede imprimir")));
+    EXPECT_TRUE(v.dialogos.cajas.back().texto.startsWith("No se puede imprimir"));
 }
 
 // The list view shows any number of rows without keeping anything per row.
