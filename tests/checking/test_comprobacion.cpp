@@ -174,22 +174,6 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
     EXPECT_EQ(p.Sencilla.Texto(4, 7), QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO"));
 }
 
-TEST(Comprobacion, DiasDeJuegoDecidenQueSorteosSeListan) {
-    const std::vector<Sorteo> sorteos{UnSorteo(QDate(2026, 11, 30)), UnSorteo(QDate(2026, 12, 3)),
-                                      UnSorteo(QDate(2026, 12, 5))};
-    const struct {
-        const char* dias;
-        int bloques;
-    } casos[] = {{"Lunes", 1},           {"Jueves", 1},        {"Sábado", 1},
-                 {"Jueves y Sábado", 2}, {"Todos (L+J+S)", 3}, {"Domingo", 0}};
-    for (const auto& c : casos) {
-        std::vector<Pena> penas{PenaSencilla("x", {{1, 2, 3, 4, 5, 6}}, QString::fromUtf8(c.dias))};
-        EXPECT_EQ(ComprobarSencillas(sorteos, penas, 3, {}).Sencilla.Bloques().size(),
-                  static_cast<size_t>(c.bloques))
-            << c.dias;
-    }
-}
-
 TEST(Comprobacion, FilasDeLaListaMultiple) {
     const Sorteo s = UnSorteo(QDate(2026, 12, 5), {1, 2, 30, 31, 32, 33}, 40);
     OpcionesComprobacion premios;

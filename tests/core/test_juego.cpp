@@ -1,6 +1,7 @@
 // Which draws a syndicate plays, the sizes of multiples and the text of bet lines.
 #include <gtest/gtest.h>
 
+#include "checking/comprobacion.h"
 #include "core/fechas.h"
 #include "core/juego.h"
 #include "support/penas_prueba.h"
@@ -28,11 +29,15 @@ TEST(Juego, JuegaSorteoSegunDiasYFechaDeCreacion) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.dias);
-        // Created long before: only the weekday decides.
-        const Pena antigua = PenaSencilla("x", {}, QString::fromUtf8(c.dias), QDate(2000, 1, 1));
+        // Created long before: only the weekday decides, and the results list agrees.
+        const Pena antigua = PenaSencilla("x", {{1, 2, 3, 4, 5, 6}}, QString::fromUtf8(c.dias));
         EXPECT_EQ(JuegaSorteo(antigua, UnSorteo(lunes)), c.lunes);
         EXPECT_EQ(JuegaSorteo(antigua, UnSorteo(jueves)), c.jueves);
         EXPECT_EQ(JuegaSorteo(antigua, UnSorteo(sabado)), c.sabado);
+        std::vector<Pena> penas{antigua};
+        const std::vector<Sorteo> tres{UnSorteo(lunes), UnSorteo(jueves), UnSorteo(sabado)};
+        EXPECT_EQ(ComprobarSencillas(tres, penas, 3, {}).Sencilla.Bloques().size(),
+                  static_cast<size_t>(c.lunes + c.jueves + c.sabado));
         // Created on the Thursday: Monday's draw came before it, Thursday's counts.
         const Pena nueva = PenaSencilla("x", {}, QString::fromUtf8(c.dias), creacion);
         EXPECT_FALSE(JuegaSorteo(nueva, UnSorteo(lunes)));

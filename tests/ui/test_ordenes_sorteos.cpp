@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -142,25 +143,28 @@ TEST_F(FicheroSorteos, RechazaLoQueNoEsUnFicheroDeSorteos) {
     grandeValido.append(QByteArray(32767 * 32, '\x01'));
     const struct {
         const char* nombre;
-        QByteArray contenido;
+        std::optional<QByteArray> contenido;  // none: the file chosen is not there
+        const char* final = ".";
     } casos[] = {
         {"lunes", lunes + CincoSorteos()},
-        {"vacío", {}},
+        {"vacío", QByteArray()},
         {"corto", CincoSorteos().left(31)},
         {"texto", QByteArray("Esto es una lista de la compra, no un archivo de sorteos.\n")},
         {"ceros", QByteArray(64, '\0')},
         {"demasiado grande", grandeValido},
         {"fecha no numérica", RegistroSorteoAMano({1}, 1, 1, std::nan(""), 0)},
+        {"no existe", std::nullopt, ". Error 53"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         Abrir(CincoSorteos());
         QFile::remove(Ruta("numeros.bak"));
-        EscribirBytes(Ruta("elegido.dat"), c.contenido);
+        QFile::remove(Ruta("elegido.dat"));
+        if (c.contenido) EscribirBytes(Ruta("elegido.dat"), *c.contenido);
         dialogos.cajas.clear();
         dialogos.ficheros.push_back(Ruta("elegido.dat"));
         EXPECT_FALSE(Ordenes().Importar());
-        EXPECT_TRUE(dialogos.SoloMuestra(kNoValido + ".", "¡Vaya hombre!", Icono::Exclamacion));
+        EXPECT_TRUE(dialogos.SoloMuestra(kNoValido + c.final, "¡Vaya hombre!", Icono::Exclamacion));
         EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
         EXPECT_FALSE(QFile::exists(Ruta("numeros.bak")));
         EXPECT_EQ(estado.Sorteos.Cuenta(), 5);
@@ -173,13 +177,6 @@ TEST_F(FicheroSorteos, ImportarElPropioFicheroNoPierdeNada) {
     EXPECT_TRUE(Ordenes().Importar());
     EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), CincoSorteos());
     EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), CincoSorteos());
-}
-
-TEST_F(FicheroSorteos, ImportarUnFicheroQueNoExisteDiceElError) {
-    Abrir(CincoSorteos());
-    dialogos.ficheros.push_back(Ruta("no-existe.dat"));
-    EXPECT_FALSE(Ordenes().Importar());
-    EXPECT_TRUE(dialogos.SoloMuestra(kNoValido + ". Error 53"));
 }
 
 const QString kNoModificado = QStringLiteral(
