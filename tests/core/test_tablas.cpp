@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/tablas.h"
+#include "support/impresion.h"
 
 namespace tombolin {
 namespace {
