@@ -6,7 +6,7 @@ namespace tombolin {
 
 // What went wrong in a file operation. The numbers are the ones users of this program have
 // always seen after "Error " in its messages.
-struct Error {
+struct [[nodiscard]] Error {
     static constexpr int kNinguno = 0;
     static constexpr int kNoEncontrado = 53;   // file not found
     static constexpr int kEntradaSalida = 57;  // device input/output error

@@ -18,7 +18,7 @@ const QString kHistorico = QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/nu
 
 std::vector<Sorteo> LeerHistorico() {
     FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(kHistorico);
+    EXPECT_FALSE(canal.Abrir(kHistorico));
     std::vector<Sorteo> todos;
     Sorteo s;
     for (int n = 1; LeerSorteo(canal, n, s); ++n) todos.push_back(s);

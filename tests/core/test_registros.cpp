@@ -185,7 +185,7 @@ TEST(Registros, FicheroEscritoPorElProgramaIgualAlConstruidoAMano) {
     // A syndicate file holds records back to back, the second at byte 8307.
     const QString rutaPenas = dir.filePath("apuestas.dat");
     FicheroRegistros penas(Pena::kLongitud);
-    penas.Abrir(rutaPenas);
+    ASSERT_FALSE(penas.Abrir(rutaPenas));
     const Pena p = PenaCompleta();
     ASSERT_FALSE(EscribirPena(penas, 2, p));
     ASSERT_FALSE(EscribirPena(penas, 1, p));
@@ -200,7 +200,7 @@ TEST(Registros, LecturaMasAllaDelFinalDejaElBufferComoEstaba) {
     const QByteArray uno = pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, 31337.0, 0);
     pruebas::EscribirBytes(ruta, uno + uno + uno.left(20));
     FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(ruta);
+    ASSERT_FALSE(canal.Abrir(ruta));
     EXPECT_EQ(canal.Cuenta(), 2);
     EXPECT_EQ(canal.BytesSobrantes(), 20);
     Sorteo s;

@@ -1,9 +1,11 @@
 // A data file is never lost: not on a full disk, not when the program dies in the middle of a
 // replacement, not when the program directory may not be written.
 #include <gtest/gtest.h>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <tuple>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -60,7 +62,8 @@ TEST(Seguridad, MatarElProgramaAMitadDeUnReemplazoNoRompeElFichero) {
         const pid_t hijo = fork();
         ASSERT_GE(hijo, 0);
         if (hijo == 0) {
-            for (int i = 0;; ++i) EscribirYRenombrar(destino, temporal, i % 2 ? a : b);
+            for (int i = 0;; ++i)
+                std::ignore = EscribirYRenombrar(destino, temporal, i % 2 ? a : b);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(2000 + azar() % 30000));
         kill(hijo, SIGKILL);

@@ -41,7 +41,7 @@ TEST(Historial, RecorreDelMasRecienteAlPrimero) {
     for (int i = 0; i < 10; ++i) sorteos.push_back(UnSorteo(QDate(2026, 1, 1).addDays(i)));
     pruebas::EscribirSorteos(dir.path(), sorteos);
     FicheroRegistros canal(Sorteo::kLongitud);
-    canal.Abrir(dir.filePath("numeros.dat"));
+    ASSERT_FALSE(canal.Abrir(dir.filePath("numeros.dat")));
 
     const std::vector<FilaHistorial> todas = RecorrerSorteos(canal);
     ASSERT_EQ(todas.size(), 10u);

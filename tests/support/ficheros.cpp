@@ -3,6 +3,7 @@
 #include <QFile>
 #include <cstring>
 #include <stdexcept>
+#include <tuple>
 
 #include "core/sorteos.h"
 
@@ -59,8 +60,8 @@ namespace tombolin::pruebas {
 
 void AbrirEstado(Estado& estado, const QString& carpeta) {
     estado.RutaPrograma = RutaConSeparador(carpeta);
-    estado.Penas.Abrir(estado.Fichero(kFicheroPenas));
-    estado.Sorteos.Abrir(estado.Fichero(kFicheroSorteos));
+    std::ignore = estado.Penas.Abrir(estado.Fichero(kFicheroPenas));
+    std::ignore = estado.Sorteos.Abrir(estado.Fichero(kFicheroSorteos));
 }
 
 }  // namespace tombolin::pruebas

@@ -222,7 +222,7 @@ TEST_F(Resultados, ImprimirConElBoton) {
     g->selector()->setValue(1);
     std::vector<Pena> penas{Sencilla({40, 41, 42, 43, 44, 45})};
     pruebas::EscribirPenas(v.dir.path(), penas);
-    v.ventana->estado().Penas.Abrir(v.Ruta("apuestas.dat"));
+    ASSERT_FALSE(v.ventana->estado().Penas.Abrir(v.Ruta("apuestas.dat")));
     QTest::mouseClick(imprimir, Qt::LeftButton);
     EXPECT_TRUE(v.impresora.cancelado);
     EXPECT_FALSE(v.impresora.terminado);
