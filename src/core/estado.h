@@ -39,9 +39,10 @@ struct Estado {
     FicheroRegistros Ajustes{Configuracion::kLongitud};  // "nums.ini"
     QFile Descarga;                                      // "www.txt"
 
-    int SorteoLibre = 0;  // number of draws + 1
+    // The next free record of each file, from the file itself: never out of step with it.
+    int SorteoLibre() const { return Sorteos.Cuenta() + 1; }
+    int PenaLibre() const { return Penas.Cuenta() + 1; }
     Sorteo SorteoActual;  // the most recent draw after each refresh; all zero without draws
-    int PenaLibre = 0;    // number of syndicates + 1
     int PenaActual = 0;   // syndicate selected in the list; 0 when none
     Pena PenaCargada;     // the current syndicate buffer, loaded from PenaActual
     Configuracion Config;

@@ -127,13 +127,11 @@ Error BorrarSorteo(Estado& estado, int k) {
     QByteArray todos = canal.LeerEnteros();
     todos.remove(static_cast<qsizetype>(k - 1) * Sorteo::kLongitud, Sorteo::kLongitud);
     const Error error = canal.Reemplazar(todos, estado.Fichero(kTemporalSorteos));
-    estado.SorteoLibre = canal.Cuenta() + 1;
     return error;
 }
 
 Error BorrarTodosLosSorteos(Estado& estado) {
     const Error error = estado.Sorteos.Reemplazar({}, estado.Fichero(kTemporalSorteos));
-    estado.SorteoLibre = estado.Sorteos.Cuenta() + 1;
     return error;
 }
 

@@ -45,7 +45,7 @@ struct [[nodiscard]] Importacion {
 // Replaces the draws file by the file `elegido`, keeping the previous one as "numeros.bak".
 Importacion ImportarSorteos(Estado& estado, const QString& elegido);
 
-// Removes draw k, keeping every other draw in its order, and lowers SorteoLibre.
+// Removes draw k, keeping every other draw in its order.
 [[nodiscard]] Error BorrarSorteo(Estado& estado, int k);
 
 // Leaves the draws file empty.

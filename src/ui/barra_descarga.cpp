@@ -8,11 +8,11 @@
 
 #include "core/configuracion.h"
 #include "core/fechas.h"
-#include "ui/mensajes.h"
 #include "core/reemplazo.h"
 #include "core/sorteos.h"
 #include "results/analisis.h"
 #include "results/fusion.h"
+#include "ui/mensajes.h"
 
 namespace tombolin {
 
@@ -197,7 +197,7 @@ void BarraDescarga::AnalizarYFusionar() {
     estado_.Descarga.seek(0);
     const QByteArray www = estado_.Descarga.readAll();
     Sorteo ultimo = estado_.SorteoActual;
-    if (estado_.SorteoLibre > 1) LeerSorteo(estado_.Sorteos, estado_.SorteoLibre - 1, ultimo);
+    if (estado_.SorteoLibre() > 1) LeerSorteo(estado_.Sorteos, estado_.SorteoLibre() - 1, ultimo);
     const LecturaSorteos l = LeerSorteosNuevos(www, ultimo.Fecha, servicios_.reloj.Hoy());
 
     if (l.Fallo) {

@@ -304,7 +304,7 @@ bool Principal::CargarPrincipal() {
 }
 
 void Principal::RefrescarResultados() {
-    general_->ComprobarSencillas(estado_.SorteoLibre > 1 ? general_->SorteosAComprobar() : 0);
+    general_->ComprobarSencillas(estado_.SorteoLibre() > 1 ? general_->SorteosAComprobar() : 0);
     RecorrerSorteos();
 }
 
@@ -324,7 +324,6 @@ void Principal::ActualizarSorteos() {
     const std::vector<Pena> penas = LeerTodasLasPenas(estado_.Penas);
     const Actualizacion a = CalcularActualizacion(sorteos_, penas, servicios_.reloj.Hoy());
 
-    estado_.SorteoLibre = a.SorteoLibre;
     estado_.SorteoActual = a.Ultimo;
     sorteosJugados_ = a.SorteosJugados;
     cabecera_->Mostrar(a);
@@ -333,7 +332,6 @@ void Principal::ActualizarSorteos() {
 }
 
 void Principal::ResumenPenas(const std::vector<Pena>& penas) {
-    estado_.PenaLibre = static_cast<int>(penas.size()) + 1;
     general_->LlenarSelectorPenas(penas);
     gestor_->MostrarResumen(penas, CalcularResumen(penas, sorteosJugados_));
     if (!penas.empty()) gestor_->SeleccionarFila(1);
@@ -366,7 +364,7 @@ void Principal::RecorrerSorteos() {
 void Principal::LlevarResultadosAlPrimerSorteo() {
     // Moving the selector runs the refresh; when it already stands at 1 the check runs here.
     if (general_->SorteosAComprobar() == 1) {
-        general_->ComprobarSencillas(estado_.SorteoLibre > 1 ? 1 : 0);
+        general_->ComprobarSencillas(estado_.SorteoLibre() > 1 ? 1 : 0);
     } else {
         general_->PonerSorteosAComprobar(1);
     }

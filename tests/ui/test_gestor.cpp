@@ -189,7 +189,7 @@ TEST(Gestor, CabeceraConLosSorteosGuardados) {
     EXPECT_EQ(selector->maximum(), static_cast<int>(s.size()));
     selector->setValue(7);
     EXPECT_EQ(Texto(v.ventana.get(), "valorSelector"), QStringLiteral("7"));
-    EXPECT_EQ(v.ventana->estado().SorteoLibre, static_cast<int>(s.size()) + 1);
+    EXPECT_EQ(v.ventana->estado().SorteoLibre(), static_cast<int>(s.size()) + 1);
 
     // The history lists every draw, newest first, with its total.
     PaginaEstadisticas* e = v.ventana->paginaEstadisticas();
@@ -234,7 +234,7 @@ TEST(Gestor, BorrarPenaElegida) {
     ASSERT_EQ(g->lista()->model()->rowCount(), 2);
     EXPECT_EQ(Celda(g->lista(), 0, 0), QStringLiteral("Oficina"));
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
-    EXPECT_EQ(v.ventana->estado().PenaLibre, 3);
+    EXPECT_EQ(v.ventana->estado().PenaLibre(), 3);
     EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("2"));
 }
 
@@ -274,7 +274,7 @@ TEST_F(BorrarSorteos, TrasLaOrdenUnaPulsacionOfreceBorrarEseSorteo) {
     std::vector<Sorteo> esperado = s;
     esperado.pop_back();
     EXPECT_EQ(Fichero(), esperado);
-    EXPECT_EQ(v.ventana->estado().SorteoLibre, static_cast<int>(esperado.size()) + 1);
+    EXPECT_EQ(v.ventana->estado().SorteoLibre(), static_cast<int>(esperado.size()) + 1);
     EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(),
               static_cast<int>(esperado.size()));
     EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
@@ -339,7 +339,7 @@ TEST(Importar, ElBotonCargaElHistorico) {
     v.dialogos.ficheros.push_back(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
     PulsarBoton(v.ventana->paginaGestor(), "botonImportarSorteos");
     EXPECT_TRUE(v.dialogos.Muestra(-1, "Archivo de sorteos importado con éxito"));
-    EXPECT_EQ(v.ventana->estado().SorteoLibre, 4177);
+    EXPECT_EQ(v.ventana->estado().SorteoLibre(), 4177);
     EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(), 4176);
     EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
               QStringLiteral("Lunes, 17 de agosto del 2026"));

@@ -245,26 +245,25 @@ TEST_F(FicheroSorteos, BorrarUnSorteoConservaLosDemasEnOrden) {
     const QByteArray cinco = CincoSorteos();
     for (int k = 1; k <= 5; ++k) {
         Abrir(cinco);
-        estado.SorteoLibre = 6;
         ASSERT_FALSE(BorrarSorteo(estado, k));
         QByteArray esperado = cinco;
         esperado.remove((k - 1) * 32, 32);
         EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), esperado) << k;
-        EXPECT_EQ(estado.SorteoLibre, 5);
+        EXPECT_EQ(estado.SorteoLibre(), 5);
         EXPECT_EQ(estado.Sorteos.Cuenta(), 4);
     }
     // The only draw.
     Abrir(cinco.left(32));
     ASSERT_FALSE(BorrarSorteo(estado, 1));
     EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
-    EXPECT_EQ(estado.SorteoLibre, 1);
+    EXPECT_EQ(estado.SorteoLibre(), 1);
 }
 
 TEST_F(FicheroSorteos, BorrarTodosDejaElFicheroVacio) {
     Abrir(CincoSorteos());
     ASSERT_FALSE(BorrarTodosLosSorteos(estado));
     EXPECT_EQ(QFileInfo(Ruta("numeros.dat")).size(), 0);
-    EXPECT_EQ(estado.SorteoLibre, 1);
+    EXPECT_EQ(estado.SorteoLibre(), 1);
     // The channel is open again and takes new draws.
     Sorteo s;
     s.Fecha = Ole(5, 12, 2026);
