@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
-#include "checking/listado.h"
+#include "printing/listado.h"
 #include "core/juego.h"
 #include "core/penas.h"
 #include "core/sorteos.h"

@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "checking/listado.h"
+#include "printing/listado.h"
 #include "core/fechas.h"
 #include "core/penas.h"
 #include "printing/impresora_qt.h"

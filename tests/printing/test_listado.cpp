@@ -1,7 +1,7 @@
 // The printed results listing, through a printer that records what it is asked.
 #include <gtest/gtest.h>
 
-#include "checking/listado.h"
+#include "printing/listado.h"
 #include "support/impresora_registro.h"
 #include "support/penas_prueba.h"
 

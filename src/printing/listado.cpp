@@ -1,4 +1,4 @@
-#include "checking/listado.h"
+#include "printing/listado.h"
 
 #include "core/fechas.h"
 
