@@ -116,7 +116,8 @@ void BarraDescarga::BajarSorteos() {
 }
 
 void BarraDescarga::Recibido(qint64 bytes) {
-    if (fase_ == Fase::Parada) return;
+    // The same transfer then brings the official PDF: its bytes are not the download's.
+    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
     bytes_->setText(QString::number(bytes));
     // More than 100 characters are an answer: the watchdog no longer waits for the connection.
     if (fase_ == Fase::Conectando && bytes > 100) {
@@ -143,7 +144,7 @@ void BarraDescarga::Abortar(const QString& texto) {
 }
 
 void BarraDescarga::TicVigilante() {
-    if (fase_ == Fase::Parada) return;
+    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
     ++segundos_;
     if (fase_ == Fase::Conectando && segundos_ == 5) {
         Abortar(QStringLiteral(
@@ -161,6 +162,10 @@ void BarraDescarga::TicVigilante() {
 }
 
 void BarraDescarga::Leer() {
+    // Until the new draws are checked and shown, the download is not over: no second one, and
+    // the commands that change files still wait.
+    vigilante_->stop();
+    fase_ = Fase::Leyendo;
     PonerProgreso(kRecibido);
     // "www.txt" keeps the document as one quoted item; the parser reads it from there.
     estado_.Descarga.close();
@@ -179,7 +184,6 @@ void BarraDescarga::Leer() {
         return;
     }
     AnalizarYFusionar();
-    Parar();
     if (!analisisFallido_) {
         PonerProgreso(kComprobando);
         emit comprobar(sorteosNuevos_);
@@ -189,6 +193,7 @@ void BarraDescarga::Leer() {
     PonerEstado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
     emit primeraPestana();
     PonerProgreso(kTerminada);
+    Parar();
 }
 
 void BarraDescarga::AnalizarYFusionar() {

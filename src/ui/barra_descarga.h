@@ -63,6 +63,7 @@ class BarraDescarga : public QWidget {
         Parada,      // no download
         Conectando,  // asked for; no answer yet (100 characters or fewer)
         Buscando,    // an answer is coming or in: it is read once the transfer is done
+        Leyendo,     // the answer is stored, checked and shown (the official PDF is fetched)
     };
 
     void PonerProgreso(int valor);

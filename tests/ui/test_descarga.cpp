@@ -311,11 +311,26 @@ TEST_F(Descarga, RespuestaConLaFormaReal) {
     pruebas::OpcionesReal o;
     o.conPdf = true;
     const std::vector<Sorteo> cien = pruebas::CienDias(historia, QDate(2026, 8, 18));
-    servidor.Poner(kRuta, R(200, pruebas::ListaReal(cien, o)));
-    servidor.Poner(kPdf, R(200, UnPdf()).Tipo("application/pdf"));
+    const QByteArray lista = pruebas::ListaReal(cien, o);
+    servidor.Poner(kRuta, R(200, lista));
+    servidor.Poner(kPdf, R(200, UnPdf()).Tipo("application/pdf").Retraso(300));
     const std::vector<Sorteo> antes = Fichero();
-    BajarYLeer();
+    Bajar();
+    // While the official PDF comes, the download is not over: no second one starts, and the
+    // commands that change files still wait.
+    bool botonDurante = true, borrarDurante = true;
+    QTimer::singleShot(150, [&] {
+        botonDurante =
+            v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar"))->isEnabled();
+        borrarDurante = v.ventana->findChild<QAction*>(QStringLiteral("borrpe"))->isEnabled();
+    });
+    barra->TicVigilante();
+    EXPECT_FALSE(botonDurante);
+    EXPECT_FALSE(borrarDurante);
+    EXPECT_FALSE(barra->Descargando());
     EXPECT_TRUE(v.dialogos.cajas.empty()) << v.dialogos.cajas[0].texto.toStdString();
+    // The PDF came through the same transfer: the count is still the document's.
+    EXPECT_EQ(Etiqueta("bytesDescarga"), QString::number(lista.size()));
     const std::vector<Sorteo> ahora = Fichero();
     ASSERT_EQ(ahora.size(), antes.size() + 5);
     EXPECT_TRUE(std::equal(ahora.begin(), ahora.end(), historia.begin()));
