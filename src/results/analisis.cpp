@@ -24,11 +24,10 @@ int ParteDeFecha(const QString& texto) {
     return v;
 }
 
-// A number stored in 16 bits: a larger one is a fault of the document.
+// A number stored in 16 bits; a larger one is no number of a draw: 0, which makes it bad.
 int16_t Numero16(const QString& texto) {
     const double v = Valor(texto);
-    if (v > 32767) throw FueraDelDocumento();
-    return static_cast<int16_t>(v);
+    return v > 32767 ? int16_t{0} : static_cast<int16_t>(v);
 }
 
 bool SorteoPosible(const Sorteo& s, QDate hoy) {
@@ -75,12 +74,14 @@ char Siguiente(const Documento& d) {
 enum class Entrada { Valida, Mala, Pendiente };
 
 // One entry, read from its own date key up to `limite` (where the next entry begins).
-Entrada LeerEntrada(Documento& d, qint64 limite, QDate hoy, Sorteo& s) {
+Entrada LeerEntrada(Documento& d, const QByteArray& minusculas, qint64 limite, QDate hoy,
+                    Sorteo& s) {
     // The entry's own combination: "combinacion_acta" (the same numbers in drawn order) shares
-    // the beginning of the key and is passed over.
+    // the beginning of the key and is passed over, and the Joker's, inside "joker", is not it.
+    const qsizetype joker = minusculas.indexOf("\"joker\"", d.Posicion() - 1);
     while (!busca(d, Q + QStringLiteral("combinacion"), Q + QStringLiteral(":")).isEmpty()) {
     }
-    if (d.Posicion() > limite) return Entrada::Mala;
+    if (d.Posicion() > limite || (joker >= 0 && d.Posicion() > joker + 1)) return Entrada::Mala;
     d.Avanzar(1);
     if (Siguiente(d) == 'n') return Entrada::Pendiente;  // "combinacion":null
     s.Numeros[0] = Numero16(buscaValor(d, QStringLiteral("-")));
@@ -90,6 +91,8 @@ Entrada LeerEntrada(Documento& d, qint64 limite, QDate hoy, Sorteo& s) {
     s.Complementario = Numero16(busca(d, QStringLiteral("("), QStringLiteral(")")));
     s.Reintegro = Numero16(busca(d, QStringLiteral("("), QStringLiteral(")")));
     busca(d, QStringLiteral("joker"), QStringLiteral("on"));
+    // Only the Joker's own text: a null there would otherwise take the next quoted value.
+    if (d.Datos().mid(d.Posicion(), 3) != QByteArray("\":\"")) return Entrada::Mala;
     s.Joker = Valor(busca(d, Q + QStringLiteral(":") + Q, Q));
     if (d.Posicion() > limite) return Entrada::Mala;
     bool malo = s.Joker == 0 || s.Complementario == 0 || !SorteoPosible(s, hoy);
@@ -99,9 +102,20 @@ Entrada LeerEntrada(Documento& d, qint64 limite, QDate hoy, Sorteo& s) {
 
 }  // namespace
 
+namespace {
+
+// Where the next entry's date key stands from `desde` on (1-based), or 0.
+qint64 SiguienteFecha(const QByteArray& minusculas, qint64 desde) {
+    const qsizetype i = minusculas.indexOf("fecha_sorteo", desde - 1);
+    return i < 0 ? 0 : i + 1;
+}
+
+}  // namespace
+
 LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo, QDate hoy) {
     LecturaSorteos r;
     Documento d(documento);
+    const QByteArray minusculas = documento.toLower();
     std::vector<Sorteo> leidos;
     try {
         busca(d, QStringLiteral("["), QStringLiteral("]}}]"));
@@ -126,6 +140,19 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
             }
             p = d.Posicion();
         }
+        // When the last entry examined is still new, older new ones may follow: left unread
+        // they would be lost for good, since the next download asks only for later draws.
+        while (!deLasNuevas.empty() && deLasNuevas.back() + 1 == claves.size()) {
+            const qint64 siguiente = SiguienteFecha(minusculas, d.Posicion());
+            if (siguiente == 0 || siguiente >= finLista) break;
+            qint64 clave = 0;
+            const double f = FechaAOle(LeerFecha(d, clave));
+            claves.push_back(clave);
+            if (f <= fechaUltimo) break;
+            if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos) throw FueraDelDocumento();
+            fechas.push_back(f);
+            deLasNuevas.push_back(claves.size() - 1);
+        }
 
         // Pass 2: each new entry read from its own start, so that one that cannot be read
         // does not shift the others.
@@ -133,10 +160,12 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
         for (size_t i = 0; i < fechas.size(); ++i) {
             const size_t e = deLasNuevas[i];
             d.Ir(claves[e]);
-            const qint64 limite = e + 1 < claves.size() ? claves[e + 1] : finLista;
+            // The entry ends where the next date key stands, examined or not.
+            const qint64 siguiente = SiguienteFecha(minusculas, claves[e]);
+            const qint64 limite = siguiente > 0 ? siguiente : finLista;
             Sorteo s;
             s.Fecha = fechas[i];
-            entradas.push_back(LeerEntrada(d, limite, hoy, s));
+            entradas.push_back(LeerEntrada(d, minusculas, limite, hoy, s));
             leidos.push_back(s);
         }
 
@@ -147,7 +176,8 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
         for (size_t i = 0; i < entradas.size(); ++i) {
             if (entradas[i] == Entrada::Valida) continue;
             primera = i + 1;
-            if (entradas[i] == Entrada::Mala) r.FechaMala = OleAFecha(leidos[i].Fecha);
+            (entradas[i] == Entrada::Mala ? r.FechaMala : r.FechaPendiente) =
+                OleAFecha(leidos[i].Fecha);
         }
         for (size_t i = 0; i < primera; ++i) r.NoGuardados += entradas[i] != Entrada::Pendiente;
         r.Nuevos.assign(leidos.begin() + static_cast<std::ptrdiff_t>(primera), leidos.end());
@@ -277,6 +307,11 @@ Desglose LeerDesglose(const QByteArray& documento, double fecha, const QString& 
     // Without a breakdown at all the labels keep what they show.
     if (!documento.toLower().contains("escru")) return r;
     const qint64 inicio = InicioDeEntrada(documento, fecha);
+    // Nothing is taken from the next entry: the entry ends where the next date key stands.
+    const QByteArray minusculas = documento.toLower();
+    qint64 fin = SiguienteFecha(minusculas, inicio);
+    if (inicio == 1 && fin > 0) fin = SiguienteFecha(minusculas, fin + 1);
+    if (fin == 0) fin = documento.size() + 1;
     Documento d(documento);
     try {
         d.Ir(inicio);
@@ -284,11 +319,12 @@ Desglose LeerDesglose(const QByteArray& documento, double fecha, const QString& 
         const qint64 p1 = d.Posicion();
         busca(d, QStringLiteral("cate"), Q);
         const qint64 p2 = d.Posicion();
-        if (p2 - p1 < 1 || p2 - p1 >= 300) return r;
+        if (p2 - p1 < 1 || p2 - p1 >= 300 || p2 > fin) return r;
         d.Ir(inicio);
         std::array<CategoriaDesglose, 6> categorias;
         for (int k = 0; k < 6; ++k) {
             busca(d, QStringLiteral("categoria"), Q + QStringLiteral(":"));
+            if (d.Posicion() > fin) return r;
             d.Avanzar(1);
             const char c = Siguiente(d);
             if (c >= '0' && c <= '9') {
@@ -311,9 +347,10 @@ Desglose LeerDesglose(const QByteArray& documento, double fecha, const QString& 
             return r;
         busca(d, QStringLiteral("urlContenido"), QStringLiteral(":"));
         const qint64 p4 = d.Posicion();
-        if (p4 - p3 < 300) {
+        if (p4 - p3 < 300 && p4 < fin) {
+            // "\u00c1" and every other escape, and "\/" as JSON may write a slash.
             r.RutaPdf = RutaEnElOperador(
-                buscaValor(d, Q).replace(QStringLiteral("\\u00c1"), QStringLiteral("Á")),
+                SinEscapes(buscaValor(d, Q)).replace(QStringLiteral("\\/"), QStringLiteral("/")),
                 hostOperador);
         }
     } catch (const FueraDelDocumento&) {

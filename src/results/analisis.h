@@ -26,6 +26,8 @@ struct LecturaSorteos {
     int NoGuardados = 0;
     // The date of the oldest bad draw, when there is one.
     QDate FechaMala;
+    // The date of the oldest draw not yet scrutinised that holds newer ones back, if any.
+    QDate FechaPendiente;
     // The document could not be read through (a read past its end, a date that is no date,
     // more than 50 new draws...): nothing of it may be stored.
     bool Fallo = false;

@@ -55,7 +55,11 @@ void TransferenciaQt::Acaba() {
     if (r != respuesta_) return;
     if (!demasiado_ && r->isOpen()) {
         const QByteArray resto = r->readAll();
-        if (!resto.isEmpty()) Recibe(resto);
+        if (Cuerpo().size() + resto.size() > limite_) {
+            demasiado_ = true;
+        } else if (!resto.isEmpty()) {
+            Recibe(resto);
+        }
     }
     respuesta_ = nullptr;
     if (demasiado_) {

@@ -58,6 +58,7 @@ BarraDescarga::BarraDescarga(Estado& estado, Servicios servicios, Transferencia&
     vigilante_->setInterval(1000);
     connect(vigilante_, &QTimer::timeout, this, &BarraDescarga::TicVigilante);
     connect(&transferencia_, &Transferencia::recibido, this, &BarraDescarga::Recibido);
+    connect(&transferencia_, &Transferencia::terminada, this, &BarraDescarga::Terminada);
 }
 
 QString BarraDescarga::Direccion(QDate hoy) const {
@@ -126,6 +127,19 @@ void BarraDescarga::Recibido(qint64 bytes) {
     }
 }
 
+void BarraDescarga::Terminada() {
+    // With no draws in the period the service answers a short message ("..." as JSON text) or
+    // an empty list: an answer all the same, whatever its size.
+    if (fase_ != Fase::Conectando || transferencia_.EstadoActual() != Transferencia::Estado::Hecha)
+        return;
+    const QByteArray c = transferencia_.Cuerpo().trimmed();
+    const bool mensaje = c.size() >= 2 && c.startsWith('"') && c.endsWith('"');
+    if (mensaje || c == "[]") {
+        fase_ = Fase::Buscando;
+        PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
+    }
+}
+
 void BarraDescarga::Parar() {
     vigilante_->stop();
     fase_ = Fase::Parada;
@@ -152,13 +166,15 @@ void BarraDescarga::TicVigilante() {
             "que no es posible conectar con el servidor de ONLAE."));
         return;
     }
+    // An answer that is in is read, even if it came at the last second.
+    if (fase_ == Fase::Buscando && transferencia_.EstadoActual() == Transferencia::Estado::Hecha) {
+        Leer();
+        return;
+    }
     if (progreso_->value() == kConectando && segundos_ == 30) {
         Abortar(
             QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."));
-        return;
     }
-    if (fase_ == Fase::Buscando && transferencia_.EstadoActual() == Transferencia::Estado::Hecha)
-        Leer();
 }
 
 void BarraDescarga::Leer() {
@@ -252,8 +268,20 @@ void BarraDescarga::AnalizarYFusionar() {
                     .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("s")),
             Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
     }
+    if (!l.FechaMala.isValid() && l.NoGuardados > 0) {
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("El sorteo del ") +
+                l.FechaPendiente.toString(QStringLiteral("dd/MM/yyyy")) +
+                QStringLiteral(" aún no está escrutado. %1 posterior%2 se guardará%3 en la "
+                               "próxima descarga.")
+                    .arg(l.NoGuardados == 1 ? QStringLiteral("El sorteo")
+                                            : QStringLiteral("Los %1 sorteos").arg(l.NoGuardados))
+                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("es"))
+                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("n")),
+            Icono::Informacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
+    }
     if (sorteosNuevos_ == 0) {
-        if (!l.FechaMala.isValid()) {
+        if (!l.FechaMala.isValid() && l.NoGuardados == 0) {
             servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
                                         Icono::Informacion, Botones::Aceptar,
                                         QStringLiteral("Pruebe más tarde"));

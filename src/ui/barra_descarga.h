@@ -69,6 +69,7 @@ class BarraDescarga : public QWidget {
     void PonerProgreso(int valor);
     void PonerEstado(const QString& texto);
     void Recibido(qint64 bytes);
+    void Terminada();
     void Abortar(const QString& texto);
     void Parar();
     void Leer();

@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 
 #include "core/fechas.h"
-#include "ui/mensajes.h"
 #include "core/reemplazo.h"
 #include "results/analisis.h"
+#include "ui/mensajes.h"
 
 namespace tombolin {
 
@@ -137,14 +137,10 @@ void PaginaUltimoSorteo::MostrarDesglose(int modo) {
         const QByteArray cuerpo = transferencia_.Traer(direccionPdf_);
         pdfDescargado_ = true;
         pdfFallido_ = transferencia_.EstadoActual() != Transferencia::Estado::Hecha;
-        if (!pdfFallido_ && !cuerpo.startsWith("%PDF")) {
-            // An error page with status 200: the last good PDF stays.
-            MostrarMensaje(
-                QStringLiteral("\r\nATENCIÓN:\r\nONLAE no ha enviado el PDF oficial del "
-                               "sorteo. Intente más tarde."));
-            return;
-        }
-        if (!pdfFallido_) {
+        // An error page with status 200: the last good PDF stays on disk, but it is another
+        // draw's and is not shown under this one's title.
+        pdfNoEnviado_ = !pdfFallido_ && !cuerpo.startsWith("%PDF");
+        if (!pdfFallido_ && !pdfNoEnviado_) {
             const QString mavo = estado_.Fichero(kFicheroPdf);
             if (const Error e = EscribirYRenombrar(mavo, mavo + QStringLiteral(".parte"), cuerpo)) {
                 InformarErrorFichero(servicios_.dialogos, e, QLatin1String(kFicheroPdf));
@@ -168,6 +164,12 @@ void PaginaUltimoSorteo::MostrarPdf() {
     }
     if (pdfDescargado_ && pdfFallido_) {
         MostrarMensaje(QStringLiteral("No se encuentra conexión a internet.... :("));
+        return;
+    }
+    if (pdfDescargado_ && pdfNoEnviado_) {
+        MostrarMensaje(
+            QStringLiteral("\r\nATENCIÓN:\r\nONLAE no ha enviado el PDF oficial del "
+                           "sorteo. Intente más tarde."));
         return;
     }
     pdf_->close();

@@ -64,6 +64,7 @@ class PaginaUltimoSorteo : public QWidget {
     QString direccionPdf_;
     bool pdfDescargado_ = false;
     bool pdfFallido_ = false;
+    bool pdfNoEnviado_ = false;  // the download's answer for the PDF was no PDF
     bool avisoLector_ = false;
 };
 

@@ -147,6 +147,8 @@ TEST(RespuestaReal, DireccionDelPdf) {
         {"//otro.example" + ruta, ""},
         {"javascript:alert(1)//", ""},
         {"file:///etc/passwd", ""},
+        // JSON escapes in a path of the operator's.
+        {"\\/f\\/loterias\\/Sorteo_n\\u00fam/", "/f/loterias/Sorteo_núm/"},
     };
     for (const auto& c : casos) {
         QByteArray entrada = bien;
@@ -156,6 +158,86 @@ TEST(RespuestaReal, DireccionDelPdf) {
             EXPECT_TRUE(leida.startsWith(QString::fromUtf8(c.esperado))) << leida.toStdString();
         else
             EXPECT_EQ(leida, QString()) << c.en.constData();
+    }
+    // An entry that names no PDF does not take the next entry's.
+    OpcionesReal antiguas;
+    antiguas.clavesNuevas = false;
+    const std::vector<Sorteo> dos(Historia().end() - 2, Historia().end());
+    const QByteArray lista =
+        ListaReal({}, o, {EntradaReal(dos[1], antiguas), EntradaReal(dos[0], o)});
+    EXPECT_EQ(LeerDesglose(Www(lista), dos[1].Fecha).RutaPdf, QString());
+    EXPECT_FALSE(LeerDesglose(Www(lista), dos[0].Fecha).RutaPdf.isEmpty());
+}
+
+// Entries that can't be read whole: nothing is taken from a neighbour, and the draws file is
+// left without holes.
+TEST(RespuestaReal, EntradasQueNoSeLeenEnteras) {
+    const QDate hoy(2026, 8, 18);
+    const std::vector<Sorteo> cien = pruebas::CienDias(Historia(), hoy);
+    const size_t n = cien.size();
+    ASSERT_GT(n, 30u);
+    Sorteo nuevo = cien[0];
+    nuevo.Fecha = FechaAOle(hoy);
+    Sorteo otro = nuevo;
+    otro.Fecha = FechaAOle(hoy.addDays(-1));
+    QByteArray jokerNulo = EntradaReal(nuevo);
+    jokerNulo.replace(
+        "\"combinacion\":\"" +
+            QByteArray::number(static_cast<qint64>(nuevo.Joker)).rightJustified(7, '0'),
+        "\"combinacion\":null");
+    // The oldest new entry has lost its combination key.
+    QByteArray sinClave = ListaReal(cien);
+    const QByteArray fecha =
+        OleAFecha(cien[n - 3].Fecha).toString(QStringLiteral("yyyy-MM-dd")).toLatin1();
+    const qsizetype en = sinClave.indexOf("\"combinacion\"", sinClave.indexOf(fecha));
+    sinClave.replace(en, 13, "\"combinaciom\"");
+    const struct {
+        const char* caso;
+        QByteArray lista;
+        double ultimo;
+        std::vector<Sorteo> nuevos;
+        int noGuardados;
+        QDate mala, pendiente;
+    } casos[] = {
+        // Ninety-odd days behind: the draws near the end of the list are read too.
+        {"muy atrasado",
+         ListaReal(cien),
+         cien[n - 2].Fecha,
+         std::vector<Sorteo>(cien.begin(), cien.end() - 2),
+         0,
+         {},
+         {}},
+        {"Joker nulo",
+         ListaReal(cien, {}, {jokerNulo}),
+         cien[3].Fecha,
+         std::vector<Sorteo>(cien.begin(), cien.begin() + 3),
+         1,
+         hoy,
+         {}},
+        {"sin su clave",
+         sinClave,
+         cien[n - 2].Fecha,
+         {},
+         static_cast<int>(n - 2),
+         OleAFecha(cien[n - 3].Fecha),
+         {}},
+        // A draw that came after one not yet scrutinised waits for it.
+        {"tras uno sin escrutar",
+         ListaReal(cien, {}, {EntradaReal(nuevo), EntradaReal(otro, {}, false)}),
+         cien[3].Fecha,
+         std::vector<Sorteo>(cien.begin(), cien.begin() + 3),
+         1,
+         {},
+         hoy.addDays(-1)},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        const LecturaSorteos l = LeerSorteosNuevos(Www(c.lista), c.ultimo, hoy);
+        ASSERT_FALSE(l.Fallo);
+        EXPECT_EQ(l.Nuevos, c.nuevos);
+        EXPECT_EQ(l.NoGuardados, c.noGuardados);
+        EXPECT_EQ(l.FechaMala, c.mala);
+        EXPECT_EQ(l.FechaPendiente, c.pendiente);
     }
 }
 

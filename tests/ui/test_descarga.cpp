@@ -214,10 +214,17 @@ TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
     EXPECT_EQ(barra->SorteosNuevos(), 12);
     EXPECT_EQ(v.ventana->paginaGeneral()->NuevosSorteos(), QStringLiteral("12 sorteos"));
     EXPECT_EQ(v.ventana->paginaGeneral()->SorteosAComprobar(), 8);
-    // The same document again: equal dates are not new.
-    v.dialogos.cajas.clear();
-    BajarYLeer();
-    EXPECT_TRUE(v.dialogos.SoloMuestra("Todavía no hay sorteos nuevos.", "Pruebe más tarde"));
+    // The same document again: equal dates are not new. Nor is there anything new when the
+    // service answers its short message or an empty list.
+    for (const QByteArray& respuesta :
+         {Documento(), QByteArray("\"No existen sorteos para los criterios seleccionados\""),
+          QByteArray("[]")}) {
+        servidor.Poner(kRuta, R(200, respuesta));
+        v.dialogos.cajas.clear();
+        BajarYLeer();
+        EXPECT_TRUE(v.dialogos.SoloMuestra("Todavía no hay sorteos nuevos.", "Pruebe más tarde"))
+            << respuesta.left(40).constData();
+    }
     // A clock before the newest draw held: nothing is asked for.
     v.dialogos.cajas.clear();
     const size_t peticiones = servidor.peticiones.size();
@@ -290,6 +297,10 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
     EXPECT_EQ(u->Mensaje(), QStringLiteral("\r\nATENCIÓN:\r\nONLAE no ha enviado el PDF oficial "
                                            "del sorteo. Intente más tarde."));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("mavo.pdf")), "%PDF-1.4 roto");
+    // Nor is that other draw's PDF shown when the tab is opened again.
+    u->MostrarDesglose(1);
+    EXPECT_TRUE(u->Mensaje().contains(QStringLiteral("no ha enviado")))
+        << u->Mensaje().toStdString();
     // The fetch fails.
     servidor.Poner(kPdf, R(404, "no"));
     BajarYLeer();
@@ -417,6 +428,14 @@ TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
         EXPECT_EQ(t.canceladas, canceladas + 1);
         EXPECT_FALSE(barra->Descargando());
     }
+    // An answer that ends just before the thirtieth second is read, not given up.
+    v.dialogos.cajas.clear();
+    Bajar();
+    t.Llega(QByteArray(101, 'x'));
+    for (int i = 1; i < 30; ++i) barra->TicVigilante();
+    t.Acaba();
+    barra->TicVigilante();
+    EXPECT_TRUE(v.dialogos.SoloMuestra("Todavía no hay sorteos nuevos.", "Pruebe más tarde"));
     // A document that comes in pieces is read at the first tick after its end.
     const QByteArray doc = Documento();
     v.dialogos.cajas.clear();
@@ -431,7 +450,7 @@ TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
     // Then the official PDF is asked for: this time no answer comes.
     QTimer::singleShot(0, [&] { t.Acaba(QStringLiteral("Sin red")); });
     barra->TicVigilante();
-    EXPECT_EQ(t.pedidas.size(), 5);
+    EXPECT_EQ(t.pedidas.size(), 6);
     EXPECT_EQ(Fichero().size(), guardados + 3);
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_TRUE(v.dialogos.cajas.empty());
