@@ -51,6 +51,17 @@ std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal) {
     return canal.LeerTodos(DecodificarSorteo);
 }
 
+Sorteo SorteoDe(QDate fecha, const std::array<int, 6>& numeros, int complementario, int reintegro,
+                double joker) {
+    Sorteo s;
+    for (int i = 0; i < 6; ++i) s.Numeros[i] = static_cast<int16_t>(numeros[i]);
+    s.Complementario = static_cast<int16_t>(complementario);
+    s.Reintegro = static_cast<int16_t>(reintegro);
+    s.Fecha = FechaAOle(fecha);
+    s.Joker = joker;
+    return s;
+}
+
 std::vector<Sorteo> LeerSorteosDe(const QString& ruta) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) return {};

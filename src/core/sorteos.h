@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <array>
 #include <vector>
 
 #include "core/error.h"
@@ -15,6 +17,10 @@ bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo);
 Error EscribirSorteo(FicheroRegistros& canal, int n, const Sorteo& sorteo);
 // Every whole draw of the file, oldest first.
 std::vector<Sorteo> LeerTodosLosSorteos(const FicheroRegistros& canal);
+// A draw from its parts, as the tools and the tests build them.
+Sorteo SorteoDe(QDate fecha, const std::array<int, 6>& numeros, int complementario, int reintegro,
+                double joker);
+
 // Every whole draw of the draws file at `ruta`; none when it can't be read.
 std::vector<Sorteo> LeerSorteosDe(const QString& ruta);
 

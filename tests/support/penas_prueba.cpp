@@ -1,6 +1,7 @@
 #include "penas_prueba.h"
 
 #include "core/fechas.h"
+#include "core/sorteos.h"
 #include "ficheros.h"
 
 namespace tombolin::pruebas {
@@ -50,13 +51,7 @@ Pena PenaReducida(const QString& nombre, std::vector<int> base, int garantia,
 }
 
 Sorteo UnSorteo(QDate fecha, std::array<int, 6> numeros, int c, int r, double joker) {
-    Sorteo s;
-    for (int i = 0; i < 6; ++i) s.Numeros[i] = static_cast<int16_t>(numeros[i]);
-    s.Complementario = static_cast<int16_t>(c);
-    s.Reintegro = static_cast<int16_t>(r);
-    s.Fecha = FechaAOle(fecha);
-    s.Joker = joker;
-    return s;
+    return SorteoDe(fecha, numeros, c, r, joker);
 }
 
 void EscribirPenas(const QString& carpeta, const std::vector<Pena>& penas) {

@@ -20,6 +20,7 @@
 #include "core/fechas.h"
 #include "core/reemplazo.h"
 #include "core/registros.h"
+#include "core/sorteos.h"
 
 using tombolin::Sorteo;
 
@@ -39,16 +40,6 @@ QDate LeerFecha(const QString& texto) {
     return d;
 }
 
-Sorteo Nuevo(QDate fecha, std::array<int, 6> numeros, int c, int r, double joker) {
-    Sorteo s;
-    for (int i = 0; i < 6; ++i) s.Numeros[i] = static_cast<int16_t>(numeros[i]);
-    s.Complementario = static_cast<int16_t>(c);
-    s.Reintegro = static_cast<int16_t>(r);
-    s.Fecha = tombolin::FechaAOle(fecha);
-    s.Joker = joker;
-    return s;
-}
-
 std::map<QDate, Sorteo> LeerPrimario(const QString& ruta) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) Fallar(QStringLiteral("no se puede leer ") + ruta);
@@ -64,7 +55,8 @@ std::map<QDate, Sorteo> LeerPrimario(const QString& ruta) {
         for (int i = 0; i < 6; ++i) numeros[i] = n.at(i).toInt();
         const QJsonValue r = o.value(QStringLiteral("reintegro"));
         const QJsonValue j = o.value(QStringLiteral("joker"));
-        const Sorteo s = Nuevo(fecha, numeros, o.value(QStringLiteral("complementario")).toInt(),
+        const Sorteo s =
+            tombolin::SorteoDe(fecha, numeros, o.value(QStringLiteral("complementario")).toInt(),
                                r.isNull() ? -1 : r.toInt(), j.isNull() ? -1 : j.toDouble());
         if (!sorteos.emplace(fecha, s).second) Fallar(QStringLiteral("fecha repetida"));
     }
@@ -86,9 +78,9 @@ std::map<QDate, Sorteo> LeerSecundario(const QString& ruta) {
         if (c.size() != 10) Fallar(QStringLiteral("línea mal formada: ") + linea);
         std::array<int, 6> numeros{};
         for (int i = 0; i < 6; ++i) numeros[i] = c[1 + i].toInt();
-        const Sorteo s =
-            Nuevo(LeerFecha(c[0]), numeros, c[7].toInt(), c[8].isEmpty() ? -1 : c[8].toInt(),
-                  c[9].isEmpty() ? -1 : c[9].toDouble());
+        const Sorteo s = tombolin::SorteoDe(LeerFecha(c[0]), numeros, c[7].toInt(),
+                                            c[8].isEmpty() ? -1 : c[8].toInt(),
+                                            c[9].isEmpty() ? -1 : c[9].toDouble());
         sorteos.emplace(LeerFecha(c[0]), s);
     }
     return sorteos;
@@ -139,7 +131,7 @@ int main(int argc, char* argv[]) {
     const QDate perdido(2025, 12, 18);
     if (sorteos.count(perdido))
         Fallar(QStringLiteral("el 18/12/2025 ya está: revise la herramienta"));
-    sorteos.emplace(perdido, Nuevo(perdido, {8, 12, 21, 23, 27, 43}, 47, 2, -1));
+    sorteos.emplace(perdido, tombolin::SorteoDe(perdido, {8, 12, 21, 23, 27, 43}, 47, 2, -1));
 
     QByteArray fichero;
     for (const auto& [fecha, s] : sorteos) {
