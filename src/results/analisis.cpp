@@ -41,10 +41,6 @@ bool SorteoPosible(const Sorteo& s, QDate hoy) {
     return OleAFecha(s.Fecha) <= hoy;
 }
 
-}  // namespace
-
-namespace {
-
 // The date of the entry whose "fecha_sorteo" key comes next: "2017-08-17 21:43:00" (the time of
 // day is not read). Leaves the position just after the key.
 QDate LeerFecha(Documento& d, qint64& clave) {
@@ -100,10 +96,6 @@ Entrada LeerEntrada(Documento& d, const QByteArray& minusculas, qint64 limite, Q
     return malo ? Entrada::Mala : Entrada::Valida;
 }
 
-}  // namespace
-
-namespace {
-
 // Where the next entry's date key stands from `desde` on (1-based), or 0.
 qint64 SiguienteFecha(const QByteArray& minusculas, qint64 desde) {
     const qsizetype i = minusculas.indexOf("fecha_sorteo", desde - 1);
@@ -127,31 +119,22 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
         std::vector<double> fechas;
         std::vector<qint64> claves;  // of every examined entry
         std::vector<size_t> deLasNuevas;
-        qint64 p = 0;
-        while (p < finLista - 10000) {
+        const auto examinar = [&] {
             qint64 clave = 0;
             const double f = FechaAOle(LeerFecha(d, clave));
             claves.push_back(clave);
-            if (f > fechaUltimo) {
-                if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos)
-                    throw FueraDelDocumento();
-                fechas.push_back(f);
-                deLasNuevas.push_back(claves.size() - 1);
-            }
-            p = d.Posicion();
-        }
+            if (f <= fechaUltimo) return;
+            if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos) throw FueraDelDocumento();
+            fechas.push_back(f);
+            deLasNuevas.push_back(claves.size() - 1);
+        };
+        for (qint64 p = 0; p < finLista - 10000; p = d.Posicion()) examinar();
         // When the last entry examined is still new, older new ones may follow: left unread
         // they would be lost for good, since the next download asks only for later draws.
         while (!deLasNuevas.empty() && deLasNuevas.back() + 1 == claves.size()) {
             const qint64 siguiente = SiguienteFecha(minusculas, d.Posicion());
             if (siguiente == 0 || siguiente >= finLista) break;
-            qint64 clave = 0;
-            const double f = FechaAOle(LeerFecha(d, clave));
-            claves.push_back(clave);
-            if (f <= fechaUltimo) break;
-            if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos) throw FueraDelDocumento();
-            fechas.push_back(f);
-            deLasNuevas.push_back(claves.size() - 1);
+            examinar();
         }
 
         // Pass 2: each new entry read from its own start, so that one that cannot be read
@@ -304,11 +287,11 @@ QString RutaEnElOperador(const QString& direccion, const QString& host) {
 
 Desglose LeerDesglose(const QByteArray& documento, double fecha, const QString& hostOperador) {
     Desglose r;
+    const QByteArray minusculas = documento.toLower();
     // Without a breakdown at all the labels keep what they show.
-    if (!documento.toLower().contains("escru")) return r;
+    if (!minusculas.contains("escru")) return r;
     const qint64 inicio = InicioDeEntrada(documento, fecha);
     // Nothing is taken from the next entry: the entry ends where the next date key stands.
-    const QByteArray minusculas = documento.toLower();
     qint64 fin = SiguienteFecha(minusculas, inicio);
     if (inicio == 1 && fin > 0) fin = SiguienteFecha(minusculas, fin + 1);
     if (fin == 0) fin = documento.size() + 1;

@@ -121,10 +121,12 @@ void BarraDescarga::Recibido(qint64 bytes) {
     if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
     bytes_->setText(QString::number(bytes));
     // More than 100 characters are an answer: the watchdog no longer waits for the connection.
-    if (fase_ == Fase::Conectando && bytes > 100) {
-        fase_ = Fase::Buscando;
-        PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
-    }
+    if (fase_ == Fase::Conectando && bytes > 100) HayRespuesta();
+}
+
+void BarraDescarga::HayRespuesta() {
+    fase_ = Fase::Buscando;
+    PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
 }
 
 void BarraDescarga::Terminada() {
@@ -134,10 +136,7 @@ void BarraDescarga::Terminada() {
         return;
     const QByteArray c = transferencia_.Cuerpo().trimmed();
     const bool mensaje = c.size() >= 2 && c.startsWith('"') && c.endsWith('"');
-    if (mensaje || c == "[]") {
-        fase_ = Fase::Buscando;
-        PonerEstado(QStringLiteral("BUSCANDO SORTEOS"));
-    }
+    if (mensaje || c == "[]") HayRespuesta();
 }
 
 void BarraDescarga::Parar() {
@@ -257,37 +256,33 @@ void BarraDescarga::AnalizarYFusionar() {
         emit nuevosSorteos(QString::number(n) +
                            (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
     }
+    // What was left for the next download, and why; or that there was nothing new.
+    const bool uno = l.NoGuardados == 1;
     if (l.FechaMala.isValid()) {
         servicios_.dialogos.Mensaje(
-            QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del ") +
-                l.FechaMala.toString(QStringLiteral("dd/MM/yyyy")) +
-                QStringLiteral(". No se ha%1 guardado %2 sorteo%3 de la descarga; se "
-                               "intentará de nuevo en la próxima.")
-                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("n"))
-                    .arg(l.NoGuardados)
-                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("s")),
+            QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del %1. No se ha%2 "
+                           "guardado %3 sorteo%4 de la descarga; se intentará de nuevo en la "
+                           "próxima.")
+                .arg(l.FechaMala.toString(QStringLiteral("dd/MM/yyyy")),
+                     uno ? QString() : QStringLiteral("n"), QString::number(l.NoGuardados),
+                     uno ? QString() : QStringLiteral("s")),
             Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
-    }
-    if (!l.FechaMala.isValid() && l.NoGuardados > 0) {
+    } else if (l.NoGuardados > 0) {
         servicios_.dialogos.Mensaje(
-            QStringLiteral("El sorteo del ") +
-                l.FechaPendiente.toString(QStringLiteral("dd/MM/yyyy")) +
-                QStringLiteral(" aún no está escrutado. %1 posterior%2 se guardará%3 en la "
-                               "próxima descarga.")
-                    .arg(l.NoGuardados == 1 ? QStringLiteral("El sorteo")
-                                            : QStringLiteral("Los %1 sorteos").arg(l.NoGuardados))
-                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("es"))
-                    .arg(l.NoGuardados == 1 ? QString() : QStringLiteral("n")),
+            QStringLiteral("El sorteo del %1 aún no está escrutado. %2 se guardará%3 en la "
+                           "próxima descarga.")
+                .arg(l.FechaPendiente.toString(QStringLiteral("dd/MM/yyyy")),
+                     uno ? QStringLiteral("El sorteo posterior")
+                         : QStringLiteral("Los %1 sorteos posteriores").arg(l.NoGuardados),
+                     uno ? QString() : QStringLiteral("n")),
             Icono::Informacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
+    } else if (n == 0) {
+        servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
+                                    Icono::Informacion, Botones::Aceptar,
+                                    QStringLiteral("Pruebe más tarde"));
     }
-    if (sorteosNuevos_ == 0) {
-        if (!l.FechaMala.isValid() && l.NoGuardados == 0) {
-            servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
-                                        Icono::Informacion, Botones::Aceptar,
-                                        QStringLiteral("Pruebe más tarde"));
-        }
-        sorteosNuevos_ = 1;
-    }
+    // One recent draw is shown afterwards even when none came.
+    if (sorteosNuevos_ == 0) sorteosNuevos_ = 1;
     emit sorteosCambiados();
 }
 

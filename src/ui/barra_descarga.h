@@ -70,6 +70,7 @@ class BarraDescarga : public QWidget {
     void PonerEstado(const QString& texto);
     void Recibido(qint64 bytes);
     void Terminada();
+    void HayRespuesta();
     void Abortar(const QString& texto);
     void Parar();
     void Leer();

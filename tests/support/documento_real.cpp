@@ -35,7 +35,7 @@ QByteArray Joker(const Sorteo& s, const OpcionesReal& o) {
 
 // The seven categories with the real texts; amounts and winners vary with the draw so that two
 // entries never show the same breakdown.
-QByteArray Escrutinio(const Sorteo& s) {
+QByteArray Escrutinio(const Sorteo& s, bool antigua) {
     static const char* const tipos[] = {"Especial (6 Aciertos + R) ",
                                         "1\\u00aa (6 Aciertos) ",
                                         "2\\u00aa (5 Aciertos + C) ",
@@ -58,13 +58,16 @@ QByteArray Escrutinio(const Sorteo& s) {
                                   "77,54",
                                   "8",
                                   "1"};
+    static const char* const textos[] = {"0,00 €",  "1.234.567,89 €", "68.452,10 €", "2.311,45 €",
+                                         "61,20 €", "8,00 €",         "1,00 €"};
     QByteArray e = "[";
     for (int k = 0; k < 7; ++k) {
         if (k) e += ',';
-        e += QByteArray("{\"tipo\":\"") + tipos[k] +
-             "\",\"categoria\":" + QByteArray::number(k + 1) + ",\"premio\":\"" +
-             (ganadores[k] ? premios[k] : QByteArray("0")) + "\",\"ganadores\":\"" +
-             QByteArray::number(ganadores[k]) + "\"}";
+        const QByteArray categoria =
+            antigua ? "\"\"" + QByteArray(textos[k]) + '"' : QByteArray::number(k + 1);
+        e += QByteArray("{\"tipo\":\"") + tipos[k] + "\",\"categoria\":" + categoria +
+             ",\"premio\":\"" + (ganadores[k] ? premios[k] : QByteArray("0")) +
+             "\",\"ganadores\":\"" + QByteArray::number(ganadores[k]) + "\"}";
     }
     return e + "]";
 }
@@ -76,14 +79,20 @@ QByteArray EntradaReal(const Sorteo& s, const OpcionesReal& o, bool escrutado) {
     const QByteArray id = QByteArray::number(991000000 + static_cast<qint64>(s.Fecha) % 100000);
     const QByteArray fecha = QByteArray::number(f.year()) + '-' + Dos(f.month()) + '-' +
                              Dos(f.day()) + ' ' + o.hora.toLatin1();
-    QByteArray e = "{\"fecha_sorteo\":\"" + fecha + "\",\"dia_semana\":\"" + Dia(f) +
-                   "\",\"id_sorteo\":\"" + id + "\",\"game_id\":\"LAPR\",\"anyo\":\"" +
+    const auto clave = [&](const char* k) {
+        return o.clavesEnMayusculas ? QByteArray(k).toUpper() : QByteArray(k);
+    };
+    // What the program reads follows one quote, or two in the older documents.
+    const QByteArray abre = o.antigua ? "\"\"" : "\"";
+    QByteArray e = "{\"" + clave("fecha_sorteo") + "\":\"" + fecha + "\",\"dia_semana\":\"" +
+                   Dia(f) + "\",\"id_sorteo\":\"" + id + "\",\"game_id\":\"LAPR\",\"anyo\":\"" +
                    QByteArray::number(f.year()) + "\",";
     if (o.clavesNuevas) e += "\"numero\":" + QByteArray::number(f.dayOfYear() / 3 + 1) + ",";
     e += "\"premio_bote\":\"0\",\"cdc\":\"9910\",\"apuestas\":\"10963258\",\"recaudacion\":"
-         "\"1096325800\",\"combinacion\":";
+         "\"1096325800\",\"" +
+         clave("combinacion") + "\":";
     if (escrutado) {
-        e += '"' + Combinacion(s.Numeros, s) + '"';
+        e += abre + Combinacion(s.Numeros, s) + '"';
         if (o.clavesNuevas) {
             // The same numbers in the order they came out.
             std::array<int16_t, 6> acta = s.Numeros;
@@ -94,11 +103,12 @@ QByteArray EntradaReal(const Sorteo& s, const OpcionesReal& o, bool escrutado) {
         e += "null";
         if (o.clavesNuevas) e += ",\"combinacion_acta\":null";
     }
-    e += ",\"premios\":\"602979190\",\"fondo_bote\":\"0\",\"joker\":{\"gameid\":\"LAJO\","
+    e += ",\"premios\":\"602979190\",\"fondo_bote\":\"0\",\"" + clave("joker") +
+         "\":{\"gameid\":\"LAJO\","
          "\"relsorteoid_asociado\":\"" +
          id + "\",\"combinacion\":\"" + (escrutado ? Joker(s, o) : QByteArray("-")) +
          "\",\"bote_joker\":1000000,\"activo\":\"1\"},\"escrutinio\":" +
-         (escrutado ? Escrutinio(s) : QByteArray("[]")) +
+         (escrutado ? Escrutinio(s, o.antigua) : QByteArray("[]")) +
          ",\"escrutinio_joker\":[{\"tipo\":\"1\\u00aa (todas las cifras)\",\"ganadores\":0,"
          "\"premio\":\"1000000\",\"orden_escrutinio\":\"1\"},{\"tipo\":\"2\\u00aa (6 "
          "\\u00faltimas cifras)\",\"ganadores\":0,\"premio\":\"100000\",\"orden_escrutinio\":"
@@ -107,9 +117,10 @@ QByteArray EntradaReal(const Sorteo& s, const OpcionesReal& o, bool escrutado) {
         e += ",\"contenidosRelacionados\":{\"documentos\":[";
         if (o.conPdf) {
             e += "{\"tituloContenido\":\"Acta del sorteo\",\"tituloRelacion\":\"Resultados\","
-                 "\"urlContenido\":\"/f/loterias/documentos/La Primitiva/" +
-                 QByteArray::number(f.year()) + "/Primitiva_" + QByteArray::number(f.year()) +
-                 Dos(f.month()) + Dos(f.day()) + ".pdf\"}";
+                 "\"urlContenido\":" +
+                 abre + "/f/loterias/documentos/La Primitiva/" + QByteArray::number(f.year()) +
+                 "/Primitiva_" + QByteArray::number(f.year()) + Dos(f.month()) + Dos(f.day()) +
+                 ".pdf\"}";
         }
         e += "],\"enlaces\":[],\"imagenes\":[],\"noticias\":[],\"paginasLibres\":[],"
              "\"preguntasFrecuentes\":[],\"puntosDeVenta\":[]}";
@@ -122,6 +133,17 @@ QByteArray ListaReal(const std::vector<Sorteo>& sorteos, const OpcionesReal& o,
     QByteArrayList entradas(primeras.begin(), primeras.end());
     for (const Sorteo& s : sorteos) entradas << EntradaReal(s, o);
     return "[" + entradas.join(',') + "]";
+}
+
+std::vector<Sorteo> CienDias(const std::vector<Sorteo>& historia, QDate hoy) {
+    std::vector<Sorteo> r;
+    for (auto it = historia.rbegin(); it != historia.rend(); ++it) {
+        const QDate f = OleAFecha(it->Fecha);
+        if (f > hoy) continue;
+        if (f < hoy.addDays(-100)) break;
+        r.push_back(*it);
+    }
+    return r;
 }
 
 QByteArray EntradaReal20170817() {

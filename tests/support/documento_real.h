@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <vector>
 
@@ -20,6 +21,10 @@ struct OpcionesReal {
     // "0 091 862" as older answers wrote the Joker, rather than "0091862".
     bool jokerConBlancos = false;
     QString hora = QStringLiteral("21:40:00");
+    // The older documents the program was first written against: the combination, the category
+    // texts and the PDF path each after two quotes, each category one text ("68.452,10 €").
+    bool antigua = false;
+    bool clavesEnMayusculas = false;  // "FECHA_SORTEO", "COMBINACION", "JOKER"
 };
 
 // One entry. A draw not yet scrutinised has "combinacion":null and a Joker of "-".
@@ -31,5 +36,8 @@ QByteArray ListaReal(const std::vector<Sorteo>& masRecienteAntes, const Opciones
 
 // The real entry of the draw of 17/08/2017, verbatim.
 QByteArray EntradaReal20170817();
+
+// The draws of the 100 days up to `hoy`, newest first, taken from `historia` (oldest first).
+std::vector<Sorteo> CienDias(const std::vector<Sorteo>& historia, QDate hoy);
 
 }  // namespace tombolin::pruebas

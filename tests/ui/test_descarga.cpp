@@ -20,7 +20,6 @@
 #include "core/sorteos.h"
 #include "results/analisis.h"
 #include "results/transferencia_qt.h"
-#include "support/documento_prueba.h"
 #include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
@@ -80,13 +79,12 @@ class Descarga : public ::testing::Test {
         ASSERT_TRUE(v.Arrancar(servidor.Base(), otra));
         barra = v.ventana->barraDescarga();
     }
-    // The document of the 100 days up to 18/08/2026, as the service would answer.
+    // The document of the 100 days up to 18/08/2026 in the older two-quote shape, with its PDF.
     QByteArray Documento() {
-        std::vector<Sorteo> h = historia;
-        for (Sorteo& s : h) {
-            if (s.Joker < 0) s.Joker = 1234567;
-        }
-        return pruebas::DocumentoResultados(pruebas::CienDias(h, QDate(2026, 8, 18)));
+        pruebas::OpcionesReal o;
+        o.antigua = true;
+        o.conPdf = true;
+        return pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)), o);
     }
     // Clicks the button and lets the transfer end; the tests drive the watchdog tick by tick.
     void Bajar() {
