@@ -172,6 +172,11 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
     return r;
 }
 
+bool RespuestaSinSorteos(const QByteArray& cuerpo) {
+    const QByteArray c = cuerpo.trimmed();
+    return c == "[]" || (c.size() >= 2 && c.startsWith('"') && c.endsWith('"'));
+}
+
 QString raros(const QString& texto) {
     QString r;
     for (QChar c : texto) {

@@ -41,6 +41,10 @@ struct LecturaSorteos {
 // 0..9, a date after `hoy`). An entry whose combination is null has not been scrutinised yet.
 LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo, QDate hoy);
 
+// The service's answer for a period without draws: a short message as JSON text, or an empty
+// list.
+bool RespuestaSinSorteos(const QByteArray& cuerpo);
+
 // Keeps only the characters whose Windows-1252 code is 33 to 122: no blanks, no accented letters.
 QString raros(const QString& texto);
 

@@ -130,13 +130,11 @@ void BarraDescarga::HayRespuesta() {
 }
 
 void BarraDescarga::Terminada() {
-    // With no draws in the period the service answers a short message ("..." as JSON text) or
-    // an empty list: an answer all the same, whatever its size.
-    if (fase_ != Fase::Conectando || transferencia_.EstadoActual() != Transferencia::Estado::Hecha)
-        return;
-    const QByteArray c = transferencia_.Cuerpo().trimmed();
-    const bool mensaje = c.size() >= 2 && c.startsWith('"') && c.endsWith('"');
-    if (mensaje || c == "[]") HayRespuesta();
+    // The service's short answer for a period without draws is an answer all the same.
+    if (fase_ == Fase::Conectando &&
+        transferencia_.EstadoActual() == Transferencia::Estado::Hecha &&
+        RespuestaSinSorteos(transferencia_.Cuerpo()))
+        HayRespuesta();
 }
 
 void BarraDescarga::Parar() {
