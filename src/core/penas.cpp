@@ -8,8 +8,26 @@ bool LeerPena(const FicheroRegistros& canal, int n, Pena& pena) {
     return canal.Leer(n, pena, DecodificarPena);
 }
 
-Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena) {
-    return canal.Escribir(n, CodificarPena(pena));
+// Every change of "apuestas.dat" replaces the whole file: a crash leaves the old one or the new.
+Error AnadirPena(Estado& estado, const Pena& pena) {
+    return estado.Penas.Reemplazar(estado.Penas.LeerEnteros() + CodificarPena(pena),
+                                   estado.Fichero(kTemporalPenas));
+}
+
+Error GuardarCambiosPena(Estado& estado, int n, const Pena& editada) {
+    FicheroRegistros& canal = estado.Penas;
+    QByteArray todas = canal.LeerEnteros();
+    Pena pena;
+    if (!LeerPena(canal, n, pena)) return Error{Error::kEntradaSalida, {}};
+    pena.ReducidaNumeros = editada.ReducidaNumeros;
+    pena.ReducidaGarantia = editada.ReducidaGarantia;
+    pena.Base = editada.Base;
+    pena.Apuestas = editada.Apuestas;
+    pena.DiasJuego = editada.DiasJuego;
+    pena.NumApuestas = editada.NumApuestas;
+    todas.replace(static_cast<qsizetype>(n - 1) * Pena::kLongitud, Pena::kLongitud,
+                  CodificarPena(pena));
+    return canal.Reemplazar(todas, estado.Fichero(kTemporalPenas));
 }
 
 std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal) {

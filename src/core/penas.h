@@ -12,9 +12,16 @@
 namespace tombolin {
 
 bool LeerPena(const FicheroRegistros& canal, int n, Pena& pena);
-Error EscribirPena(FicheroRegistros& canal, int n, const Pena& pena);
 // Every whole syndicate of the file, in file order.
 std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal);
+
+// Adds a syndicate after the last one.
+[[nodiscard]] Error AnadirPena(Estado& estado, const Pena& pena);
+
+// Writes the bets of syndicate n as the editor left them: its lines, their kind, its reduced
+// system and its play days. Its name, dates and prize counters are kept as the file has them, so
+// a check that counted prizes while the editor was open is never undone.
+[[nodiscard]] Error GuardarCambiosPena(Estado& estado, int n, const Pena& editada);
 
 // Removes syndicate n; the syndicates after it move down one place.
 [[nodiscard]] Error BorrarPena(Estado& estado, int n);

@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ui/grafico_tarta.h"
+#include "ui/iconos.h"
 #include "ui/lista_tabla.h"
 #include "ui/modelo_penas.h"
 
@@ -26,10 +28,18 @@ QLabel* Etiqueta(const char* nombre, QWidget* padre) {
     return l;
 }
 
-QPushButton* Boton(const QString& texto, const char* nombre, const QString& ayuda, QWidget* padre) {
-    auto* b = new QPushButton(texto, padre);
+// A picture button with its caption under the picture.
+QToolButton* Boton(const QIcon& icono, const QString& texto, const char* nombre,
+                   const QString& ayuda, QWidget* padre) {
+    auto* b = new QToolButton(padre);
+    b->setIcon(icono);
+    b->setIconSize(QSize(32, 32));
+    b->setText(texto);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
     b->setObjectName(QLatin1String(nombre));
     b->setToolTip(ayuda);
+    b->setFocusPolicy(Qt::StrongFocus);
     return b;
 }
 
@@ -55,20 +65,25 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
         FilaElegida(i.row());
     });
 
-    botonBorrarPena_ = Boton(QStringLiteral("&Borrar peña"), "botonBorrarPena",
+    botonBorrarPena_ = Boton(IconoBorrarPena(), QStringLiteral("&Borrar peña"), "botonBorrarPena",
                              QStringLiteral("Elimina la peña seleccionada"), this);
+    botonEditarPena_ =
+        Boton(IconoEditarPena(), QStringLiteral("&Modificar peña"), "botonEditarPena",
+              QStringLiteral("Cambia las apuestas de la peña seleccionada"), this);
     botonBorrarSorteos_ =
-        Boton(QStringLiteral("Borrar &sorteos"), "botonBorrarSorteos",
+        Boton(IconoBorrarSorteos(), QStringLiteral("Borrar &sorteos"), "botonBorrarSorteos",
               QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
     botonImportar_ =
-        Boton(QStringLiteral("&Importar sorteos"), "botonImportarSorteos",
+        Boton(IconoImportarSorteos(), QStringLiteral("&Importar sorteos"), "botonImportarSorteos",
               QStringLiteral("Sustituye los sorteos por los de un archivo NUMEROS.DAT"), this);
-    connect(botonBorrarPena_, &QPushButton::clicked, this, &PaginaGestor::borrarPena);
-    connect(botonBorrarSorteos_, &QPushButton::clicked, this, &PaginaGestor::borrarSorteos);
-    connect(botonImportar_, &QPushButton::clicked, this, &PaginaGestor::importarSorteos);
+    connect(botonBorrarPena_, &QToolButton::clicked, this, &PaginaGestor::borrarPena);
+    connect(botonEditarPena_, &QToolButton::clicked, this, &PaginaGestor::editarPena);
+    connect(botonBorrarSorteos_, &QToolButton::clicked, this, &PaginaGestor::borrarSorteos);
+    connect(botonImportar_, &QToolButton::clicked, this, &PaginaGestor::importarSorteos);
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(botonBorrarPena_);
+    botones->addWidget(botonEditarPena_);
     botones->addStretch();
     botones->addWidget(botonBorrarSorteos_);
     botones->addWidget(botonImportar_);
@@ -152,7 +167,7 @@ void PaginaGestor::MostrarResumen(const std::vector<Pena>& penas, const ResumenT
     lista_->resizeColumnsToContents();
     // Without syndicates there is nothing to remove.
     hayPenas_ = !penas.empty();
-    botonBorrarPena_->setEnabled(hayPenas_ && cambiosPermitidos_);
+    PermitirCambios(cambiosPermitidos_, botonImportar_->statusTip());
     numeroPenas_->setText(QString::number(resumen.Penas));
     totalAciertos_->setText(QString::number(resumen.Total));
     efectividadTotal_->setText(resumen.TextoEfectividad);
@@ -195,9 +210,10 @@ void PaginaGestor::FilaElegida(int fila) {
 
 void PaginaGestor::PermitirCambios(bool si, const QString& porque) {
     cambiosPermitidos_ = si;
-    botonBorrarPena_->setEnabled(hayPenas_ && si);
-    for (QPushButton* b : {botonBorrarSorteos_, botonImportar_}) b->setEnabled(si);
-    for (QPushButton* b : {botonBorrarPena_, botonBorrarSorteos_, botonImportar_})
+    // The syndicate commands need a syndicate.
+    for (QToolButton* b : {botonBorrarPena_, botonEditarPena_}) b->setEnabled(hayPenas_ && si);
+    for (QToolButton* b : {botonBorrarSorteos_, botonImportar_}) b->setEnabled(si);
+    for (QToolButton* b : {botonBorrarPena_, botonEditarPena_, botonBorrarSorteos_, botonImportar_})
         b->setStatusTip(porque);
 }
 

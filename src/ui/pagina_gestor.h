@@ -8,7 +8,7 @@
 #include "core/resumen.h"
 
 class QLabel;
-class QPushButton;
+class QToolButton;
 class QStringListModel;
 class QTableView;
 class QListView;
@@ -42,6 +42,7 @@ class PaginaGestor : public QWidget {
     // The user chose syndicate n (from 1) in the list.
     void penaPulsada(int n);
     void borrarPena();
+    void editarPena();
     void borrarSorteos();
     void importarSorteos();
 
@@ -50,9 +51,10 @@ class PaginaGestor : public QWidget {
 
     ModeloPenas* modelo_;
     QTableView* lista_;
-    QPushButton* botonBorrarPena_;
-    QPushButton* botonBorrarSorteos_;
-    QPushButton* botonImportar_;
+    QToolButton* botonBorrarPena_;
+    QToolButton* botonEditarPena_;
+    QToolButton* botonBorrarSorteos_;
+    QToolButton* botonImportar_;
     bool seleccionando_ = false;
     bool hayPenas_ = false;
     bool cambiosPermitidos_ = true;

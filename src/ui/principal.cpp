@@ -15,7 +15,9 @@
 
 #include "core/arranque.h"
 #include "core/configuracion.h"
+#include "core/edicion.h"
 #include "core/fechas.h"
+#include "core/juego.h"
 #include "core/penas.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
@@ -23,11 +25,14 @@
 #include "statistics/historial.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
+#include "ui/crea.h"
+#include "ui/creamenu.h"
 #include "ui/infor.h"
 #include "ui/mensajes.h"
 #include "ui/menu_principal.h"
 #include "ui/ordenes_penas.h"
 #include "ui/ordenes_sorteos.h"
+#include "ui/pagina_crear_combinacion.h"
 #include "ui/pagina_estadisticas.h"
 #include "ui/pagina_general.h"
 #include "ui/pagina_gestor.h"
@@ -54,7 +59,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
-    pestanas_->addTab(new QWidget(pestanas_), QStringLiteral("Crear Combinación"));
+    crear_ = new PaginaCrearCombinacion(pestanas_);
+    pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
     barra_ = new BarraDescarga(estado_, servicios_, *servicios_.descarga, servicioOperador, this);
     auto* centro = new QWidget(this);
@@ -67,6 +73,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
 
     connect(gestor_, &PaginaGestor::penaPulsada, this, &Principal::PenaPulsada);
     connect(gestor_, &PaginaGestor::borrarPena, this, &Principal::BorrarPena);
+    connect(gestor_, &PaginaGestor::editarPena, this, &Principal::EditarPena);
+    connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
@@ -104,6 +112,8 @@ void Principal::CrearMenus() {
     std::vector<EntradaMenu> e = {
         {general, QStringLiteral("Baja"), QStringLiteral("Bajar &Sorteos nuevos"),
          [this] { barra_->BajarSorteos(); }, QKeySequence(Qt::Key_F5)},
+        {general, QStringLiteral("Crearp"), QStringLiteral("Crear peña &nueva"),
+         [this] { CrearPena(); }, QKeySequence::New, true},
         {general,
          QStringLiteral("borrpe"),
          QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"),
@@ -145,7 +155,8 @@ void Principal::CrearMenus() {
         }
     }
     e.push_back({general, {}, {}, {}});
-    e.push_back({general, QStringLiteral("salir"), QStringLiteral("&Salir"), [this] { salir(); }});
+    e.push_back({general, QStringLiteral("salir"), QStringLiteral("&Salir"), [this] { salir(); },
+                 QKeySequence(Qt::CTRL | Qt::Key_Q)});
     const char* const pestanas[][2] = {{"gene", "Pestaña &General"},
                                        {"ultimo", "Pestaña &Último sorteo"},
                                        {"Gestor", "Pestaña Gestor de &peñas"},
@@ -179,13 +190,14 @@ void Principal::PermitirCambios(bool si) {
         a->setStatusTip(porque);
     }
     gestor_->PermitirCambios(si, porque);
+    crear_->PermitirCambios(si, porque);
     pestanas_->setTabToolTip(kUltimoSorteo, porque);
     if (si) {
         statusBar()->clearMessage();
     } else {
         statusBar()->showMessage(
-            QStringLiteral("Bajando sorteos nuevos: borrar, importar y leer "
-                           "las noticias esperan a que termine."));
+            QStringLiteral("Bajando sorteos nuevos: crear, modificar y borrar peñas, borrar e "
+                           "importar sorteos y leer las noticias esperan a que termine."));
     }
 }
 
@@ -309,9 +321,13 @@ void Principal::RefrescarResultados() {
 }
 
 void Principal::RefrescarContadores() {
-    // The counters changed under the summary: show them, keeping the syndicate on show.
-    const std::vector<Pena> penas = LeerTodasLasPenas(estado_.Penas);
+    // The counters changed under the summary.
+    MostrarPenas(LeerTodasLasPenas(estado_.Penas));
+}
+
+void Principal::MostrarPenas(const std::vector<Pena>& penas) {
     gestor_->MostrarResumen(penas, CalcularResumen(penas, sorteosJugados_));
+    // The syndicate chosen stays on show; without a choice, the first.
     const int fila = estado_.PenaActual >= 1 && estado_.PenaActual <= static_cast<int>(penas.size())
                          ? estado_.PenaActual
                          : 1;
@@ -333,9 +349,7 @@ void Principal::ActualizarSorteos() {
 
 void Principal::ResumenPenas(const std::vector<Pena>& penas) {
     general_->LlenarSelectorPenas(penas);
-    gestor_->MostrarResumen(penas, CalcularResumen(penas, sorteosJugados_));
-    if (!penas.empty()) gestor_->SeleccionarFila(1);
-    MostrarPena(1);
+    MostrarPenas(penas);
 }
 
 void Principal::MostrarPena(int n) {
@@ -376,6 +390,54 @@ void Principal::BorrarPena() {
     estado_.PenaActual = 0;
     ActualizarSorteos();
     LlevarResultadosAlPrimerSorteo();
+}
+
+void Principal::CrearPena() {
+    if (!cambiosPermitidos_) return;
+    if (menuCreacion_) {
+        menuCreacion_->raise();
+        return;
+    }
+    menuCreacion_ = new Creamenu(estado_.Fichero(kFicheroTablas), this);
+    connect(menuCreacion_, &Creamenu::elegido, this, [this](int modo, const TablaReducida* tabla) {
+        AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), {}, this));
+    });
+    connect(menuCreacion_, &Creamenu::cerrada, this, &Principal::ActivarPrincipal);
+    menuCreacion_->show();
+}
+
+void Principal::EditarPena() {
+    if (!cambiosPermitidos_) return;
+    if (estado_.PenaActual == 0) {
+        servicios_.dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."),
+                                    Icono::Informacion, Botones::Aceptar,
+                                    QStringLiteral("¡Nooooo!"));
+        return;
+    }
+    Pena pena;
+    if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return;
+    // A damaged record is not edited: its card says so.
+    if (TipoDePena(pena) == TipoPena::Danada) {
+        MostrarPena(estado_.PenaActual);
+        return;
+    }
+    estado_.ModoEdicion = true;
+    estado_.CerrarEditorAlGuardar = true;
+    if (pena.ReducidaNumeros != 0) {
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y "
+                           "pasará a ser de apuestas sencillas."),
+            Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
+    }
+    AbrirEditor(Crea::Editar(estado_, servicios_, this));
+}
+
+void Principal::AbrirEditor(Crea* editor) {
+    if (!editor) return;
+    connect(editor, &Crea::cerrada, this, &Principal::ActivarPrincipal);
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
 }
 
 void Principal::BorrarSorteos() {

@@ -13,6 +13,9 @@ class QTabWidget;
 namespace tombolin {
 
 class BarraDescarga;
+class Crea;
+class Creamenu;
+class PaginaCrearCombinacion;
 class CabeceraSorteos;
 class Infor;
 class PaginaEstadisticas;
@@ -68,6 +71,8 @@ class Principal : public QMainWindow {
     void RefrescarResultados();
 
     // Commands.
+    void CrearPena();
+    void EditarPena();
     void BorrarPena();
     void BorrarSorteos();
     void ImportarSorteos();
@@ -89,6 +94,8 @@ class Principal : public QMainWindow {
     // While a download runs, the commands that change files wait, and say why.
     void PermitirCambios(bool si);
     void ResumenPenas(const std::vector<Pena>& penas);
+    void MostrarPenas(const std::vector<Pena>& penas);
+    void AbrirEditor(Crea* editor);
     void MostrarPena(int n);
     void LlevarResultadosAlPrimerSorteo();
     void RefrescarContadores();
@@ -111,6 +118,8 @@ class Principal : public QMainWindow {
     PaginaUltimoSorteo* ultimo_ = nullptr;
     BarraDescarga* barra_ = nullptr;
     QPointer<Infor> noticias_;
+    PaginaCrearCombinacion* crear_ = nullptr;
+    QPointer<Creamenu> menuCreacion_;
     CabeceraSorteos* cabecera_ = nullptr;
     std::vector<QAction*> accionesQueCambian_;
     bool cambiosPermitidos_ = true;

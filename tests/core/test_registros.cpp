@@ -187,8 +187,8 @@ TEST(Registros, FicheroEscritoPorElProgramaIgualAlConstruidoAMano) {
     FicheroRegistros penas(Pena::kLongitud);
     ASSERT_FALSE(penas.Abrir(rutaPenas));
     const Pena p = PenaCompleta();
-    ASSERT_FALSE(EscribirPena(penas, 2, p));
-    ASSERT_FALSE(EscribirPena(penas, 1, p));
+    ASSERT_FALSE(penas.Escribir(2, CodificarPena(p)));
+    ASSERT_FALSE(penas.Escribir(1, CodificarPena(p)));
     penas.Cerrar();
     EXPECT_EQ(pruebas::LeerBytes(rutaPenas), CodificarPena(p) + CodificarPena(p));
 }

@@ -43,7 +43,7 @@ void Pulsar(QTableView* t, int fila) {
 }
 
 void PulsarBoton(QWidget* raiz, const char* nombre) {
-    auto* b = raiz->findChild<QPushButton*>(QLatin1String(nombre));
+    auto* b = raiz->findChild<QAbstractButton*>(QLatin1String(nombre));
     ASSERT_NE(b, nullptr) << nombre;
     ASSERT_TRUE(b->isEnabled()) << nombre;
     QTest::mouseClick(b, Qt::LeftButton);
@@ -88,7 +88,7 @@ TEST(Gestor, SinPenas) {
     EXPECT_EQ(Texto(g, "jugadosTotal"), QString());
     EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("-"));
     EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("-"));
-    EXPECT_FALSE(g->findChild<QPushButton*>(QStringLiteral("botonBorrarPena"))->isEnabled());
+    EXPECT_FALSE(g->findChild<QAbstractButton*>(QStringLiteral("botonBorrarPena"))->isEnabled());
     QComboBox* elegir = v.ventana->paginaGeneral()->selectorPenas();
     // The box reads "TODAS LAS PEÑAS" while its only entry says there are none.
     EXPECT_EQ(elegir->currentIndex(), -1);
