@@ -1,0 +1,417 @@
+// The syndicate editor's rules: limits of each kind, refusals, the saved record, edit mode.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <random>
+#include <set>
+
+#include "core/edicion.h"
+#include "core/estado.h"
+#include "core/fechas.h"
+#include "core/penas.h"
+#include "support/ficheros.h"
+#include "support/penas_prueba.h"
+
+namespace tombolin {
+namespace {
+
+const QDate kHoy(2026, 12, 6);
+
+// Clicks the numbers in order; returns the last result.
+EdicionPena::Resultado Pulsar(EdicionPena& e, std::initializer_list<int> numeros) {
+    EdicionPena::Resultado r;
+    for (int n : numeros) r = e.Pulsar(n);
+    return r;
+}
+
+void LineaDeSeis(EdicionPena& e, int desde) {
+    for (int n = desde; n < desde + 6; ++n) e.Pulsar((n - 1) % 49 + 1);
+}
+
+TablaReducida Tabla9Al5() {
+    // Three lines over nine numbers, enough to see each position taken from the right place.
+    TablaReducida t;
+    t.CantidadNumeros = 9;
+    t.Garantia = QStringLiteral("5 si 6");
+    t.CantidadApuestas = 3;
+    t.Lineas = {{1, 2, 3, 4, 5, 6}, {4, 5, 6, 7, 8, 9}, {1, 3, 5, 7, 8, 9}};
+    return t;
+}
+
+TEST(Edicion, CadaModoTieneSuLimiteYSuAviso) {
+    const TablaReducida tabla = Tabla9Al5();
+    const struct {
+        int modo;
+        int numeros;
+        int lineas;
+        const char* aviso;
+    } casos[] = {
+        {0, 6, 205, "Máximo de apuestas sencillas por peña : 205."},
+        {1, 7, 1,
+         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
+         "múltiples !! "},
+        {2, 8, 1,
+         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
+         "múltiples !! "},
+        {3, 5, 1,
+         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
+         "múltiples !! "},
+        {6, 11, 1,
+         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
+         "múltiples !! "},
+        {7, 9, 1, "¡¡ Sólo puedes poner 9 números en este tipo de reducida !! "},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.modo);
+        EdicionPena e = EdicionPena::Nueva(c.modo, &tabla);
+        EXPECT_EQ(e.NumerosPorApuesta(), c.numeros);
+        EXPECT_EQ(e.Encabezado(),
+                  QStringLiteral("INTRODUZCA EL NOMBRE Y %1 NÚMEROS:").arg(c.numeros));
+        for (int l = 0; l < c.lineas; ++l) {
+            for (int k = 0; k < c.numeros; ++k) {
+                const auto r = e.Pulsar((l * 7 + k) % 49 + 1);
+                ASSERT_FALSE(r.aviso) << "línea " << l;
+                EXPECT_EQ(r.lineaCompleta, k == c.numeros - 1);
+            }
+        }
+        EXPECT_EQ(e.Lineas(), c.lineas);
+        EXPECT_FALSE(e.AleatorioPermitido());
+        // One click more: refused, nothing marked.
+        const auto r = e.Pulsar(49);
+        ASSERT_TRUE(r.aviso);
+        EXPECT_EQ(r.aviso->texto, QString::fromUtf8(c.aviso));
+        EXPECT_EQ(r.aviso->icono, Icono::Informacion);
+        EXPECT_TRUE(e.LimiteAlcanzado());
+        EXPECT_EQ(e.NumerosMarcados(), 0);
+        EXPECT_EQ(e.Aleatoria([] { return 0.5; }).aviso->texto,
+                  QStringLiteral("Máximo de apuestas sencillas por peña : %1.").arg(c.lineas));
+        // Removing a line makes room again.
+        e.BorrarUltima();
+        EXPECT_EQ(e.Lineas(), c.lineas - 1);
+        EXPECT_FALSE(e.Pulsar(1).aviso);
+    }
+}
+
+TEST(Edicion, LineasEnOrdenYDesmarcarCuenta) {
+    EdicionPena e = EdicionPena::Nueva(kModoSencilla);
+    // Marked in any order, unmarking one on the way: the line is stored ascending.
+    Pulsar(e, {40, 3, 17, 3, 49, 8, 22});
+    EXPECT_EQ(e.NumerosMarcados(), 5);
+    EXPECT_TRUE(e.Pulsar(1).lineaCompleta);
+    EXPECT_EQ(e.TextosLineas(), QStringList{QStringLiteral(" 1- 8-17-22-40-49")});
+    EXPECT_EQ(e.NumerosMarcados(), 0);
+}
+
+TEST(Edicion, Nombre) {
+    const QString ay = QStringLiteral("AYYYYYY!!");
+    const struct {
+        QString tecleado;
+        QString queda;
+        bool aviso;
+    } casos[] = {
+        {QStringLiteral("peña del bar"), QStringLiteral("PEÑA DEL BAR"), false},
+        {QString(20, QLatin1Char('a')), QString(20, QLatin1Char('A')), false},
+        {QString(21, QLatin1Char('a')), ay, true},
+        {QString(30, QLatin1Char('x')), ay, true},  // pasted
+        // A character outside the BMP takes one place in the file.
+        {QString(19, QLatin1Char('a')) + QString::fromUcs4(U"\U0001F340"),
+         QString(19, QLatin1Char('A')) + QString::fromUcs4(U"\U0001F340"), false},
+    };
+    for (const auto& c : casos) {
+        const NombreRevisado r = RevisarNombre(c.tecleado);
+        EXPECT_EQ(r.texto, c.queda) << c.tecleado.toStdString();
+        ASSERT_EQ(r.aviso.has_value(), c.aviso);
+        if (c.aviso) {
+            EXPECT_EQ(r.aviso->texto,
+                      QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"));
+            EXPECT_EQ(r.aviso->icono, Icono::Exclamacion);
+        }
+    }
+    EXPECT_EQ(CaracteresSinGuardar(QStringLiteral("PEÑA ÇÜ€ ¿?")), QString());
+    EXPECT_EQ(CaracteresSinGuardar(QStringLiteral("ŁÓDŹ ŁAŃ")), QStringLiteral("ŁŹŃ"));
+    EXPECT_EQ(CaracteresSinGuardar(QString::fromUcs4(U"A\U0001F340")),
+              QString::fromUcs4(U"\U0001F340"));
+}
+
+TEST(Edicion, AzarSinRepetidosYConTodosLosNumeros) {
+    std::mt19937 motor(20261206);
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    const auto azar = [&] { return uniforme(motor); };
+    std::array<int, 50> veces{};
+    for (int i = 0; i < 10000; ++i) {
+        const std::vector<int> linea = NumerosAlAzar(6, azar);
+        ASSERT_EQ(std::set<int>(linea.begin(), linea.end()).size(), 6u);
+        for (int n : linea) {
+            ASSERT_GE(n, 1);
+            ASSERT_LE(n, 49);
+            ++veces[n];
+        }
+    }
+    for (int n = 1; n <= 49; ++n) EXPECT_GT(veces[n], 0) << n;
+    // The ends of the range come about half as often as the rest.
+    const double media = 60000.0 / 48;
+    EXPECT_NEAR(veces[1] / media, 0.5, 0.1);
+    EXPECT_NEAR(veces[49] / media, 0.5, 0.1);
+    EXPECT_NEAR(veces[25] / media, 1.0, 0.15);
+    // Halves round to even: 0.5 → 25 (24.5 + 1 = 25 exactly), r = 0 → 1, r just below 1 → 49.
+    std::vector<double> serie{0.0, 47.5 / 48, 1.0 - 1e-12};
+    auto it = serie.begin();
+    EXPECT_EQ(NumerosAlAzar(3, [&] { return *it++; }), (std::vector<int>{1, 48, 49}));
+}
+
+TEST(Edicion, AleatorioMarcaUnaLineaYEnMultiplesSeUsaUnaVez) {
+    std::mt19937 motor(7);
+    std::uniform_real_distribution<double> uniforme(0.0, 1.0);
+    const auto azar = [&] { return uniforme(motor); };
+    EdicionPena sencilla = EdicionPena::Nueva(kModoSencilla);
+    sencilla.Pulsar(10);  // a number marked by hand is unmarked first
+    EXPECT_TRUE(sencilla.Aleatoria(azar).lineaCompleta);
+    EXPECT_TRUE(sencilla.Aleatoria(azar).lineaCompleta);
+    EXPECT_EQ(sencilla.Lineas(), 2);
+    EXPECT_NE(sencilla.TextosLineas()[0], sencilla.TextosLineas()[1]);
+    EXPECT_TRUE(sencilla.AleatorioPermitido());
+
+    EdicionPena multiple = EdicionPena::Nueva(4);
+    EXPECT_TRUE(multiple.Aleatoria(azar).lineaCompleta);
+    EXPECT_EQ(multiple.TextosLineas()[0].count(QLatin1Char('-')), 8);  // nine numbers
+    EXPECT_FALSE(multiple.AleatorioPermitido());
+}
+
+TEST(Edicion, GrabarRechazaYDespuesLaRejillaNoAdmiteMas) {
+    const Pena futura = pruebas::PenaSencilla("X", {}, QStringLiteral("Lunes"), kHoy.addDays(1));
+    const Pena hoyAMediodia = [] {
+        Pena p = pruebas::PenaSencilla("X", {}, QStringLiteral("Lunes"), kHoy);
+        p.FechaCreacion += 0.5;
+        return p;
+    }();
+    const struct {
+        const char* caso;
+        QString nombre;
+        std::optional<Pena> primera;
+        std::optional<Sorteo> ultimo;
+        const char* aviso;
+    } casos[] = {
+        {"peña posterior",
+         QStringLiteral("A"),
+         futura,
+         {},
+         "¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. Borre dicha peña "
+         "antes de crear ésta."},
+        {"sorteo posterior",
+         QStringLiteral("A"),
+         {},
+         pruebas::UnSorteo(kHoy.addDays(2)),
+         "Hay sorteos con fecha posterior a la de la peña que intenta crear. Revise la fecha de "
+         "su ordenador. ¡No se puede crear una peña con fecha anterior a la del último sorteo!"},
+        {"sin nombre", QString(), {}, {}, "¡¡¡No ha escrito el nombre de la peña!!!"},
+        {"sólo blancos",
+         QStringLiteral("    "),
+         {},
+         {},
+         "¡¡¡No ha escrito el nombre de la peña!!!"},
+        // Today is not later than today, whatever the time.
+        {"todo de hoy", QStringLiteral("A"), hoyAMediodia, pruebas::UnSorteo(kHoy), nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        EdicionPena e = EdicionPena::Nueva(kModoSencilla);
+        LineaDeSeis(e, 1);
+        const auto g = e.Grabar(c.nombre, QStringLiteral("Lunes"), kHoy, c.primera, c.ultimo);
+        if (!c.aviso) {
+            EXPECT_FALSE(g.aviso);
+            continue;
+        }
+        ASSERT_TRUE(g.aviso);
+        EXPECT_EQ(g.aviso->texto, QString::fromUtf8(c.aviso));
+        EXPECT_EQ(g.aviso->icono, Icono::Exclamacion);
+        EXPECT_FALSE(e.AleatorioPermitido());
+        const auto r = e.Pulsar(30);
+        ASSERT_TRUE(r.aviso);
+        EXPECT_EQ(r.aviso->texto,
+                  QStringLiteral("Sólo tienes que poner un nombre. No puedes añadir más números."));
+        EXPECT_EQ(e.NumerosMarcados(), 0);
+    }
+}
+
+TEST(Edicion, RegistroGrabadoDeCadaModo) {
+    const TablaReducida tabla = Tabla9Al5();
+    const double hoy = 46362.0;  // 06/12/2026 as an OLE date
+    {
+        EdicionPena e = EdicionPena::Nueva(kModoSencilla);
+        LineaDeSeis(e, 1);
+        LineaDeSeis(e, 10);
+        LineaDeSeis(e, 20);
+        e.BorrarUltima();
+        const Pena p = e.Grabar(QStringLiteral("BAR"), QStringLiteral("Jueves"), kHoy, {}, {}).pena;
+        Pena esperada;
+        esperada.Nombre = QStringLiteral("BAR                 ");
+        esperada.Apuestas[0].Columnas = {1, 2, 3, 4, 5, 6};
+        esperada.Apuestas[1].Columnas = {10, 11, 12, 13, 14, 15};
+        esperada.DiasJuego = QStringLiteral("Jueves");
+        esperada.NumApuestas = 2;
+        esperada.FechaCreacion = hoy;
+        EXPECT_EQ(CodificarPena(p), CodificarPena(esperada));
+    }
+    {
+        EdicionPena e = EdicionPena::Nueva(3);
+        Pulsar(e, {44, 2, 9, 31, 17});
+        const Pena p = e.Grabar(QStringLiteral("M"), QStringLiteral("Lunes"), kHoy, {}, {}).pena;
+        EXPECT_EQ(p.NumApuestas, 503);
+        EXPECT_EQ(p.ReducidaNumeros, 0);
+        EXPECT_EQ(p.Apuestas[0].Columnas[4], 44);
+        EXPECT_EQ(p.Apuestas[0].Columnas[5], 0);
+    }
+    {
+        EdicionPena e = EdicionPena::Nueva(kModoReducida, &tabla);
+        Pulsar(e, {45, 5, 12, 18, 23, 30, 33, 38, 41});
+        const Pena p = e.Grabar(QStringLiteral("R"), QStringLiteral("Lunes"), kHoy, {}, {}).pena;
+        EXPECT_EQ(p.ReducidaNumeros, 9);
+        EXPECT_EQ(p.ReducidaGarantia, 5);
+        EXPECT_EQ(p.NumApuestas, 3);
+        const std::array<int16_t, 20> base{5, 12, 18, 23, 30, 33, 38, 41, 45};
+        EXPECT_EQ(p.Base, base);
+        // Columns 1-6 from the table; line 1 keeps the rest of the chosen numbers after them.
+        const std::array<int16_t, 20> l1{5, 12, 18, 23, 30, 33, 38, 41, 45};
+        const std::array<int16_t, 20> l2{23, 30, 33, 38, 41, 45};
+        const std::array<int16_t, 20> l3{5, 18, 30, 38, 41, 45};
+        EXPECT_EQ(p.Apuestas[0].Columnas, l1);
+        EXPECT_EQ(p.Apuestas[1].Columnas, l2);
+        EXPECT_EQ(p.Apuestas[2].Columnas, l3);
+        // A second save (after a failed write) expands from the chosen numbers again.
+        EXPECT_EQ(CodificarPena(
+                      e.Grabar(QStringLiteral("R"), QStringLiteral("Lunes"), kHoy, {}, {}).pena),
+                  CodificarPena(p));
+    }
+}
+
+TEST(Edicion, ModoEdicion) {
+    Pena reducida =
+        pruebas::PenaReducida("R", {1, 2, 3, 4, 5, 6, 7}, 4,
+                              {{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}, {1, 3, 4, 5, 6, 7}});
+    EdicionPena e = EdicionPena::Editar(reducida);
+    EXPECT_EQ(e.NumerosPorApuesta(), 6);
+    EXPECT_EQ(e.LineaActual(), 1);
+    EXPECT_TRUE(e.Marcado(1) && e.Marcado(6) && !e.Marcado(7));
+
+    // Unmarking and marking the same number again changes nothing.
+    EXPECT_FALSE(e.Pulsar(6).escribir);
+    auto r = e.Pulsar(6);
+    EXPECT_TRUE(r.lineaCompleta);
+    EXPECT_FALSE(r.escribir);
+    EXPECT_EQ(e.Registro().ReducidaNumeros, 7);
+
+    // Moving with an incomplete line is refused, with too few and with too many.
+    e.Pulsar(6);
+    EXPECT_EQ(e.IrALinea(2).aviso->texto,
+              QStringLiteral("¡¡ Faltan números !!. Por favor, completa la apuesta."));
+    // One number changed: written at once, and no longer a reduced system.
+    r = e.Pulsar(40);
+    EXPECT_TRUE(r.escribir);
+    Pena p = e.Registro();
+    EXPECT_EQ(p.ReducidaNumeros, 0);
+    EXPECT_EQ(p.Apuestas[0].Columnas[5], 40);
+    EXPECT_EQ(p.Apuestas[1], reducida.Apuestas[1]);
+    e.Pulsar(41);
+    EXPECT_EQ(e.IrALinea(2).aviso->texto,
+              QStringLiteral("¡¡ Sobran números !!. Por favor, completa la apuesta."));
+    EXPECT_EQ(e.Cerrar()->texto,
+              QStringLiteral("¡¡ 7 números !!. Por favor, rectifica la apuesta. Ha de ser de 6 "
+                             "números"));
+    EXPECT_EQ(e.LineaActual(), 1);
+    EXPECT_FALSE(e.Pulsar(41).escribir);
+    EXPECT_FALSE(e.Cerrar());
+
+    // A line added is not in the record until it is filled.
+    EXPECT_FALSE(e.AnadirLinea().aviso);
+    EXPECT_EQ(e.Lineas(), 4);
+    EXPECT_EQ(e.LineaActual(), 4);
+    EXPECT_EQ(e.Registro().NumApuestas, 3);
+    EXPECT_EQ(e.AnadirLinea().aviso->texto,
+              QStringLiteral("¡¡ 0 números !!. Por favor, completa la apuesta."));
+    EXPECT_TRUE(e.PonerDias(QStringLiteral("Lunes")).escribir);
+    EXPECT_EQ(e.Registro().NumApuestas, 3);
+    r = Pulsar(e, {9, 19, 29, 39, 49, 48});
+    EXPECT_TRUE(r.escribir);
+    EXPECT_EQ(e.Registro().NumApuestas, 4);
+    EXPECT_EQ(e.TextosLineas().back(), QStringLiteral(" 9-19-29-39-48-49"));
+
+    // Removing line 2: the later lines move up, the old last line's first column is cleared.
+    EXPECT_FALSE(e.IrALinea(2).aviso);
+    r = e.EliminarLinea();
+    EXPECT_TRUE(r.escribir);
+    p = e.Registro();
+    EXPECT_EQ(p.NumApuestas, 3);
+    EXPECT_EQ(p.Apuestas[1], reducida.Apuestas[2]);
+    EXPECT_EQ(p.Apuestas[3].Columnas[0], 0);
+    EXPECT_EQ(e.LineaActual(), 2);
+
+    // A line added and removed before it is filled never reaches the file.
+    EXPECT_FALSE(e.AnadirLinea().aviso);
+    r = e.EliminarLinea();
+    EXPECT_FALSE(r.escribir);
+    EXPECT_EQ(e.Lineas(), 3);
+}
+
+TEST(Edicion, ModoEdicionLimites) {
+    // 205 lines: no line 206, whichever line is shown.
+    Pena llena = pruebas::PenaSencilla("L", {});
+    llena.NumApuestas = 205;
+    for (int b = 0; b < 205; ++b) llena.Apuestas[b].Columnas = {1, 2, 3, 4, 5, int16_t(6 + b % 40)};
+    EdicionPena e = EdicionPena::Editar(llena);
+    ASSERT_FALSE(e.IrALinea(3).aviso);
+    EXPECT_EQ(e.AnadirLinea().aviso->texto,
+              QStringLiteral("Máximo de apuestas sencillas por peña : 205."));
+
+    const Pena multiple = pruebas::PenaMultiple("M", 2, {1, 2, 3, 4, 5, 6, 7, 8});
+    EdicionPena m = EdicionPena::Editar(multiple);
+    EXPECT_EQ(m.NumerosPorApuesta(), 8);
+    EXPECT_EQ(m.AnadirLinea().aviso->texto,
+              QStringLiteral("No puedes añadir más apuestas. ¡¡ Oficialmente sólo se admite una "
+                             "combinación por boleto cuando juegas a múltiples !! "));
+    const QString todas = QStringLiteral(
+        "¡¡ No puedes borrar todas las apuestas !!. Si quieres borrar la Peña, hazlo desde la "
+        "pestaña GESTOR DE PEÑAS.");
+    EXPECT_EQ(m.EliminarLinea().aviso->texto, todas);
+    EdicionPena una = EdicionPena::Editar(pruebas::PenaSencilla("U", {{1, 2, 3, 4, 5, 6}}));
+    EXPECT_EQ(una.EliminarLinea().aviso->texto, todas);
+    // A multiple's line takes its eight numbers.
+    m.Pulsar(8);
+    EXPECT_TRUE(m.Pulsar(49).escribir);
+    EXPECT_EQ(m.Registro().Apuestas[0].Columnas[7], 49);
+}
+
+TEST(Edicion, GuardarCambiosConservaLosContadoresDelFichero) {
+    QTemporaryDir dir;
+    Pena a = pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}});
+    Pena b = pruebas::PenaSencilla("B", {{7, 8, 9, 10, 11, 12}});
+    b.Aciertos[3] = 4;
+    b.FechaComprobado = 46000;
+    pruebas::EscribirPenas(dir.path(), {a, b});
+    Estado estado;
+    pruebas::AbrirEstado(estado, dir.path());
+
+    // The editor's copy is older than the file: a check counted a prize since.
+    Pena editada = b;
+    editada.Aciertos[3] = 3;
+    editada.FechaComprobado = 0;
+    editada.Apuestas[0].Columnas[0] = 13;
+    editada.DiasJuego = QStringLiteral("Lunes");
+    ASSERT_FALSE(GuardarCambiosPena(estado, 2, editada));
+    Pena leida;
+    ASSERT_TRUE(LeerPena(estado.Penas, 2, leida));
+    EXPECT_EQ(leida.Aciertos[3], 4);
+    EXPECT_EQ(leida.FechaComprobado, 46000);
+    EXPECT_EQ(leida.Apuestas[0].Columnas[0], 13);
+    EXPECT_EQ(leida.DiasVisibles(), QStringLiteral("Lunes"));
+    ASSERT_TRUE(LeerPena(estado.Penas, 1, leida));
+    EXPECT_EQ(CodificarPena(leida), CodificarPena(a));
+
+    // A new one goes after the last.
+    ASSERT_FALSE(AnadirPena(estado, a));
+    EXPECT_EQ(estado.Penas.Cuenta(), 3);
+    EXPECT_EQ(estado.PenaLibre(), 4);
+    EXPECT_FALSE(QFile::exists(dir.filePath("apuestas.tmp")));
+}
+
+}  // namespace
+}  // namespace tombolin
