@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +51,9 @@ Creamenu::Creamenu(const QString& ficheroTablas, QWidget* padre)
     lista_->setPlaceholderText(QStringLiteral("Tablas de reducciones"));
     lista_->setMinimumContentsLength(28);
     lista_->hide();
+    // Choosing an entry opens the editor, so the arrow keys and the wheel on the closed list
+    // open it instead of choosing the next entry at once.
+    lista_->installEventFilter(this);
     capa->addWidget(lista_);
     capa->addStretch();
     auto* cerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
@@ -66,6 +70,25 @@ Creamenu::Creamenu(const QString& ficheroTablas, QWidget* padre)
     parpadeo_->setInterval(500);
     connect(parpadeo_, &QTimer::timeout, this, &Creamenu::Parpadear);
     parpadeo_->start();
+}
+
+bool Creamenu::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == lista_ && evento->type() == QEvent::Wheel) return true;
+    if (objeto == lista_ && evento->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(evento)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                lista_->showPopup();
+                return true;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(objeto, evento);
 }
 
 void Creamenu::Parpadear() {

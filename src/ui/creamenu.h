@@ -40,6 +40,7 @@ class Creamenu : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
   private:
     void Parpadear();

@@ -1,0 +1,507 @@
+// Creating and editing syndicates through the windows, clicked and typed as a user would, with
+// the records read back from "apuestas.dat".
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <set>
+
+#include "core/fechas.h"
+#include "core/penas.h"
+#include "core/sorteos.h"
+#include "support/documento_real.h"
+#include "support/penas_prueba.h"
+#include "support/servidor_http.h"
+#include "ui/barra_descarga.h"
+#include "ui/crea.h"
+#include "ui/creamenu.h"
+#include "ui/pagina_gestor.h"
+#include "ui/rejilla_numeros.h"
+#include "ventana_prueba.h"
+
+namespace tombolin {
+namespace {
+
+// A click on an option's round box (a click far right of its caption is no click).
+void PulsarOpcion(QRadioButton* r) {
+    ASSERT_NE(r, nullptr);
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, r->height() / 2));
+}
+
+// Typed key by key, letters beyond ASCII included.
+void Teclear(QWidget* w, const QString& texto) {
+    for (const QChar ch : texto) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+const double kHoyOle = 46362.0;  // 06/12/2026, the test clock's today
+
+// The shipped tables file, read here by a parser of our own: the N, G, K header and K lines of
+// two-digit positions.
+struct TablaTexto {
+    int n = 0, g = 0, k = 0;
+    std::vector<std::array<int, 6>> lineas;
+};
+std::vector<TablaTexto> TablasEnviadas() {
+    QFile f(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> l = f.readAll().split('\n');
+    std::vector<TablaTexto> tablas;
+    for (qsizetype i = 0; i + 2 < l.size() && !l[i].trimmed().isEmpty();) {
+        TablaTexto t;
+        t.n = l[i].trimmed().toInt();
+        t.g = l[i + 1].trimmed().split(' ').first().toInt();
+        t.k = l[i + 2].trimmed().toInt();
+        i += 3;
+        for (int j = 0; j < t.k; ++j, ++i) {
+            std::array<int, 6> p{};
+            for (int c = 0; c < 6; ++c) p[c] = l[i].mid(2 * c, 2).toInt();
+            t.lineas.push_back(p);
+        }
+        tablas.push_back(t);
+    }
+    return tablas;
+}
+
+class Editor : public ::testing::Test {
+  protected:
+    pruebas::VentanaPrueba v;
+
+    void SetUp() override {
+        QFile::remove(v.Ruta("tablas.bin"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin"),
+                                v.Ruta("tablas.bin")));
+    }
+    void Arrancar(const std::vector<Pena>& penas = {}) {
+        if (!penas.empty()) pruebas::EscribirPenas(v.dir.path(), penas);
+        ASSERT_TRUE(v.Arrancar());
+        v.Mostrar();
+        v.dialogos.cajas.clear();  // the welcome
+    }
+    template <class T>
+    T* Hijo(QWidget* w, const char* nombre) {
+        T* h = w->findChild<T*>(QLatin1String(nombre));
+        EXPECT_NE(h, nullptr) << nombre;
+        return h;
+    }
+    void Pulsar(QAbstractButton* b) {
+        ASSERT_TRUE(b->isVisible() && b->isEnabled()) << b->objectName().toStdString();
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    Creamenu* AbrirMenu() {
+        v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
+        return v.ventana->findChild<Creamenu*>();
+    }
+    Crea* EditorAbierto() {
+        const auto todos = v.ventana->findChildren<Crea*>();
+        for (Crea* c : todos) {
+            if (c->isVisible()) return c;
+        }
+        return nullptr;
+    }
+    // Chooses an option and, when given, an entry of the list by the keyboard.
+    Crea* Elegir(int opcion, const QString& entrada = {}) {
+        Creamenu* m = AbrirMenu();
+        if (!m) return nullptr;
+        PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion%1").arg(opcion)));
+        if (!entrada.isEmpty()) {
+            QComboBox* lista = m->lista();
+            EXPECT_TRUE(lista->isVisible());
+            const int i = lista->findText(entrada);
+            EXPECT_GE(i, 0) << entrada.toStdString();
+            QTest::keyClick(lista, Qt::Key_Down);  // opens the list
+            EXPECT_EQ(EditorAbierto(), nullptr);
+            QAbstractItemView* vista = lista->view();
+            vista->setCurrentIndex(lista->model()->index(i, 0));
+            QTest::keyClick(vista, Qt::Key_Return);
+        }
+        QCoreApplication::processEvents();
+        return EditorAbierto();
+    }
+    void Marcar(Crea* c, std::initializer_list<int> numeros) {
+        for (int n : numeros) {
+            QTest::mouseClick(c->rejilla(), Qt::LeftButton, {}, c->rejilla()->Celda(n).center());
+        }
+    }
+    std::vector<Pena> Guardadas() { return LeerTodasLasPenas(v.ventana->estado().Penas); }
+};
+
+TEST_F(Editor, SencillaDeTresLineasPorClics) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kSencilla);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(v.ventana->findChild<Creamenu*>(), nullptr);
+    EXPECT_EQ(Hijo<QLabel>(c, "encabezado")->text(),
+              QStringLiteral("INTRODUZCA EL NOMBRE Y 6 NÚMEROS:"));
+    EXPECT_TRUE(Hijo<QRadioButton>(c, "dias4")->isChecked());
+    EXPECT_FALSE(Hijo<QPushButton>(c, "grabar")->isEnabled());
+    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("peña del bar"));
+    EXPECT_EQ(Hijo<QLineEdit>(c, "nombre")->text(), QStringLiteral("PEÑA DEL BAR"));
+    PulsarOpcion(Hijo<QRadioButton>(c, "dias0"));
+
+    Marcar(c, {7, 1, 33, 12, 49, 20});
+    Marcar(c, {2, 3, 4, 8, 8, 5, 6, 9});  // 8 unmarked on the way
+    Marcar(c, {45, 44, 43, 42, 41, 40});
+    EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("3"));
+    const QAbstractItemModel* filas = Hijo<QListView>(c, "lineas")->model();
+    ASSERT_EQ(filas->rowCount(), 3);
+    EXPECT_EQ(filas->index(1, 0).data().toString(), QStringLiteral(" 2- 3- 4- 5- 6- 9"));
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+
+    // The record as the file keeps it, written out by hand.
+    Pena esperada;
+    esperada.Nombre = QStringLiteral("PEÑA DEL BAR");
+    esperada.Apuestas[0].Columnas = {1, 7, 12, 20, 33, 49};
+    esperada.Apuestas[1].Columnas = {2, 3, 4, 5, 6, 9};
+    esperada.Apuestas[2].Columnas = {40, 41, 42, 43, 44, 45};
+    esperada.DiasJuego = QStringLiteral("Jueves");
+    esperada.NumApuestas = 3;
+    esperada.FechaCreacion = kHoyOle;
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), CodificarPena(esperada));
+
+    // Ready for another one, with the same play days.
+    EXPECT_TRUE(Hijo<QLineEdit>(c, "nombre")->text().isEmpty());
+    EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(Hijo<QRadioButton>(c, "dias0")->isChecked());
+    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    // The main window lists it at once.
+    EXPECT_EQ(v.ventana->paginaGestor()->lista()->model()->rowCount(), 1);
+}
+
+TEST_F(Editor, MultipleDeOchoNumeros) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kMultiple, QStringLiteral("8 números (28 apuestas)"));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(Hijo<QLabel>(c, "encabezado")->text(),
+              QStringLiteral("INTRODUZCA EL NOMBRE Y 8 NÚMEROS:"));
+    Marcar(c, {3, 14, 15, 9, 26, 5, 35, 8});
+    Marcar(c, {40});
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ",
+        "Error", Icono::Informacion));
+    EXPECT_FALSE(c->rejilla()->Marcado(40));
+    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("ocho"));
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    const std::vector<Pena> penas = Guardadas();
+    ASSERT_EQ(penas.size(), 1u);
+    EXPECT_EQ(penas[0].NumApuestas, 502);
+    const std::array<int16_t, 20> linea{3, 5, 8, 9, 14, 15, 26, 35};
+    EXPECT_EQ(penas[0].Apuestas[0].Columnas, linea);
+    EXPECT_EQ(penas[0].NombreVisible(), QStringLiteral("OCHO"));
+}
+
+TEST_F(Editor, ReducidaDelFicheroEnviado) {
+    Arrancar();
+    // Each table of the file is listed once, however many times the option is chosen.
+    const std::vector<TablaTexto> tablas = TablasEnviadas();
+    Creamenu* m = AbrirMenu();
+    for (int vez = 0; vez < 2; ++vez) {
+        PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
+        ASSERT_EQ(m->lista()->count(), static_cast<int>(tablas.size()));
+        EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Seleccione Reducción"));
+    }
+    m->close();
+    QCoreApplication::processEvents();
+
+    Crea* c = Elegir(Creamenu::kReducida, QStringLiteral("9 números al 5, 7 apuestas."));
+    ASSERT_NE(c, nullptr);
+    const auto t = std::find_if(tablas.begin(), tablas.end(),
+                                [](const TablaTexto& t) { return t.n == 9 && t.g == 5; });
+    ASSERT_NE(t, tablas.end());
+    const std::array<int16_t, 9> base{4, 11, 17, 22, 29, 31, 38, 42, 47};
+    Marcar(c, {47, 4, 11, 17, 22, 29, 31, 38, 42});
+    Marcar(c, {1});
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("¡¡ Sólo puedes poner 9 números en este tipo de reducida !! ",
+                               "Error", Icono::Informacion));
+    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("reducida"));
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+
+    const std::vector<Pena> penas = Guardadas();
+    ASSERT_EQ(penas.size(), 1u);
+    const Pena& p = penas[0];
+    EXPECT_EQ(p.NumApuestas, t->k);
+    EXPECT_EQ(p.ReducidaNumeros, 9);
+    EXPECT_EQ(p.ReducidaGarantia, 5);
+    EXPECT_EQ(p.FechaCreacion, kHoyOle);
+    EXPECT_EQ(p.Nombre, QStringLiteral("REDUCIDA            "));
+    for (int b = 0; b < 9; ++b) EXPECT_EQ(p.Base[b], base[b]);
+    for (int i = 0; i < t->k; ++i) {
+        for (int col = 0; col < 6; ++col)
+            EXPECT_EQ(p.Apuestas[i].Columnas[col], base[t->lineas[i][col] - 1]) << i << " " << col;
+    }
+    // Saved and cleared for another one: it closes without a question.
+    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    EXPECT_EQ(EditorAbierto(), nullptr);
+}
+
+TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
+    Pena r = pruebas::PenaReducida("R", {1, 2, 3, 4, 5, 6, 7}, 4,
+                                   {{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}, {1, 3, 4, 5, 6, 7}});
+    r.Aciertos[3] = 2;
+    Arrancar({pruebas::PenaSencilla("Primera", {{1, 2, 3, 4, 5, 6}}), r});
+    v.ventana->pestanas()->setCurrentIndex(2);
+    auto* lista = v.ventana->paginaGestor()->lista();
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualRect(lista->model()->index(1, 0)).center());
+    ASSERT_EQ(v.ventana->estado().PenaActual, 2);
+    Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
+    // The warning comes before the editor.
+    ASSERT_TRUE(v.dialogos.SoloMuestra(
+        "Si modifica algún número de esta peña, dejará de ser Reducida y pasará a ser de "
+        "apuestas sencillas.",
+        "Atención!", Icono::Informacion));
+    v.dialogos.cajas.clear();
+    Crea* c = EditorAbierto();
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(Hijo<QPushButton>(c, "grabar")->isVisible());
+    EXPECT_TRUE(Hijo<QPushButton>(c, "anadirApuesta")->isVisible());
+    auto* selector = Hijo<QSpinBox>(c, "selectorLinea");
+    EXPECT_EQ(selector->maximum(), 3);
+    const auto Leida = [&] {
+        Pena p;
+        EXPECT_TRUE(LeerPena(v.ventana->estado().Penas, 2, p));
+        return p;
+    };
+
+    // One number of line 1 changed: written at once, simple bets now, the rest as it was.
+    Marcar(c, {6, 30});
+    Pena p = Leida();
+    EXPECT_EQ(p.ReducidaNumeros, 0);
+    EXPECT_EQ(p.Apuestas[0].Columnas[5], 30);
+    EXPECT_EQ(p.Apuestas[1], r.Apuestas[1]);
+    EXPECT_EQ(p.Aciertos[3], 2);
+    EXPECT_EQ(v.ventana->estado().PenaCargada.Apuestas[0].Columnas[5], 30);
+
+    // Moving with an incomplete line is refused and the selector goes back.
+    Marcar(c, {30});
+    selector->setValue(2);
+    EXPECT_TRUE(v.dialogos.SoloMuestra("¡¡ Faltan números !!. Por favor, completa la apuesta.",
+                                       "Error", Icono::Informacion));
+    EXPECT_EQ(selector->value(), 1);
+    // Nor does the window close.
+    c->close();
+    EXPECT_TRUE(v.dialogos.Muestra(
+        -1, "¡¡ 5 números !!. Por favor, rectifica la apuesta. Ha de ser de 6 números"));
+    EXPECT_TRUE(c->isVisible());
+    Marcar(c, {30});
+
+    // A line added reaches the file once it is filled.
+    Pulsar(Hijo<QPushButton>(c, "anadirApuesta"));
+    EXPECT_EQ(selector->value(), 4);
+    EXPECT_EQ(Leida().NumApuestas, 3);
+    Marcar(c, {10, 20, 30, 40, 45, 49});
+    EXPECT_EQ(Leida().NumApuestas, 4);
+    EXPECT_EQ(Leida().Apuestas[3].Columnas[0], 10);
+
+    // Line 2 removed: the later ones move up.
+    selector->setValue(2);
+    Pulsar(Hijo<QPushButton>(c, "eliminarApuesta"));
+    p = Leida();
+    EXPECT_EQ(p.NumApuestas, 3);
+    EXPECT_EQ(p.Apuestas[1], r.Apuestas[2]);
+    EXPECT_EQ(p.Apuestas[2].Columnas[0], 10);
+
+    // Play days are written at once too.
+    PulsarOpcion(Hijo<QRadioButton>(c, "dias3"));
+    EXPECT_EQ(Leida().DiasVisibles(), QStringLiteral("Lunes"));
+    EXPECT_EQ(Leida().Aciertos[3], 2);
+
+    v.dialogos.cajas.clear();
+    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    EXPECT_EQ(EditorAbierto(), nullptr);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    // The other syndicate is untouched.
+    EXPECT_EQ(CodificarPena(Guardadas()[0]),
+              CodificarPena(pruebas::PenaSencilla("Primera", {{1, 2, 3, 4, 5, 6}})));
+}
+
+TEST_F(Editor, OrdenesSinPenaElegidaODuranteUnaDescarga) {
+    Arrancar({pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}})});
+    v.ventana->pestanas()->setCurrentIndex(2);
+    Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
+    EXPECT_EQ(EditorAbierto(), nullptr);
+    // Ctrl+N opens the chooser.
+    QTest::keyClick(v.ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    Creamenu* m = v.ventana->findChild<Creamenu*>();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_EQ(m->windowTitle(), QStringLiteral("Menú creación"));
+    m->close();
+}
+
+TEST_F(Editor, UnaGrabacionQueNoLlegaAlFicheroNoPierdeNada) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kSencilla);
+    ASSERT_NE(c, nullptr);
+    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("bar"));
+    Marcar(c, {1, 2, 3, 4, 5, 6});
+    // The scratch file of the replacement can't be made.
+    ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("apuestas.tmp/x")));
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_TRUE(v.dialogos.cajas[0].titulo == QStringLiteral("Error de permiso") ||
+                v.dialogos.cajas[0].texto.contains(QStringLiteral("apuestas.dat")))
+        << v.dialogos.cajas[0].texto.toStdString();
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")).size(), 0);
+    EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("1"));
+    // Once the file can be written, the same lines are saved.
+    ASSERT_TRUE(QDir(v.Ruta("apuestas.tmp")).removeRecursively());
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    ASSERT_EQ(Guardadas().size(), 1u);
+    EXPECT_EQ(Guardadas()[0].NumApuestas, 1);
+}
+
+TEST_F(Editor, CerrarConApuestasSinGrabarPregunta) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kSencilla);
+    ASSERT_NE(c, nullptr);
+    Marcar(c, {1, 2, 3, 4, 5, 6});
+    v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
+    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_TRUE(v.dialogos.Muestra(
+        -1, "Las apuestas de esta peña no se han grabado. ¿Cerrar sin grabarlas?"));
+    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    EXPECT_EQ(EditorAbierto(), nullptr);
+    EXPECT_EQ(Guardadas().size(), 0u);
+}
+
+TEST_F(Editor, LaRejillaConElTeclado) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kSencilla);
+    ASSERT_NE(c, nullptr);
+    RejillaNumeros* r = c->rejilla();
+    r->setFocus();
+    // From 1: right twice, Space; down, Enter; End, Space.
+    QTest::keyClick(r, Qt::Key_Right);
+    QTest::keyClick(r, Qt::Key_Right);
+    QTest::keyClick(r, Qt::Key_Space);
+    QTest::keyClick(r, Qt::Key_Down);
+    QTest::keyClick(r, Qt::Key_Return);
+    QTest::keyClick(r, Qt::Key_End);
+    QTest::keyClick(r, Qt::Key_Space);
+    EXPECT_TRUE(r->Marcado(3));
+    EXPECT_TRUE(r->Marcado(10));
+    EXPECT_TRUE(r->Marcado(14));
+    EXPECT_EQ(c->Edicion().NumerosMarcados(), 3);
+    // The cells are big enough to hit.
+    EXPECT_GE(r->Celda(25).width(), 30);
+}
+
+TEST_F(Editor, DosLineasAleatoriasSeguidasSonDistintas) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kSencilla);
+    ASSERT_NE(c, nullptr);
+    Pulsar(Hijo<QPushButton>(c, "aleatorio"));
+    Pulsar(Hijo<QPushButton>(c, "aleatorio"));
+    const QStringList lineas = c->Edicion().TextosLineas();
+    ASSERT_EQ(lineas.size(), 2);
+    EXPECT_NE(lineas[0], lineas[1]);
+}
+
+TEST_F(Editor, NombreConCaracteresQueElFicheroNoGuarda) {
+    Arrancar();
+    Crea* c = Elegir(Creamenu::kSencilla);
+    ASSERT_NE(c, nullptr);
+    auto* nombre = Hijo<QLineEdit>(c, "nombre");
+    Teclear(nombre, QStringLiteral("łódź"));
+    EXPECT_EQ(nombre->text(), QStringLiteral("ŁÓDŹ"));
+    QLabel* aviso = Hijo<QLabel>(c, "avisoNombre");
+    EXPECT_TRUE(aviso->isVisible());
+    EXPECT_TRUE(aviso->text().contains(QStringLiteral("ŁŹ"))) << aviso->text().toStdString();
+    // Pasting more than 20 letters.
+    nombre->selectAll();
+    nombre->insert(QString(30, QLatin1Char('z')));
+    emit nombre->textEdited(nombre->text());
+    EXPECT_TRUE(v.dialogos.SoloMuestra("¡¡¡El nombre no puede tener más de 20 letras!!!", "Error",
+                                       Icono::Exclamacion));
+    EXPECT_EQ(nombre->text(), QStringLiteral("AYYYYYY!!"));
+    EXPECT_FALSE(aviso->isVisible());
+}
+
+// A syndicate made in the editor is then checked against a downloaded draw: the prize is
+// counted on its card.
+TEST(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
+    pruebas::ServidorHttp servidor;
+    pruebas::VentanaPrueba v;
+    const std::vector<Sorteo>& historia = pruebas::Historia();
+    std::vector<Sorteo> guardados, nuevos;
+    for (const Sorteo& s : historia) {
+        const QDate d = OleAFecha(s.Fecha);
+        if (d <= QDate(2026, 8, 10)) guardados.push_back(s);
+        if (d > QDate(2026, 8, 10) && d <= QDate(2026, 8, 18)) nuevos.push_back(s);
+    }
+    ASSERT_FALSE(nuevos.empty());
+    pruebas::EscribirSorteos(v.dir.path(), guardados);
+    v.reloj.Poner(QDate(2026, 8, 11));
+    ASSERT_TRUE(v.Arrancar(servidor.Base()));
+    v.Mostrar();
+
+    // Three numbers of the first new draw, three that none of the new draws has.
+    std::set<int> salidos;
+    for (const Sorteo& s : nuevos) salidos.insert(s.Numeros.begin(), s.Numeros.end());
+    std::vector<int> linea(nuevos[0].Numeros.begin(), nuevos[0].Numeros.begin() + 3);
+    for (int n = 1; linea.size() < 6; ++n) {
+        if (!salidos.count(n)) linea.push_back(n);
+    }
+    // How many prizes of 3 the line earns, counted here.
+    int premios = 0;
+    for (const Sorteo& s : nuevos) {
+        int aciertos = 0;
+        for (int n : linea) aciertos += std::count(s.Numeros.begin(), s.Numeros.end(), n);
+        premios += aciertos == 3;
+    }
+    ASSERT_GE(premios, 1);
+
+    v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
+    Creamenu* m = v.ventana->findChild<Creamenu*>();
+    PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion1")));
+    Crea* c = v.ventana->findChild<Crea*>();
+    ASSERT_NE(c, nullptr);
+    Teclear(c->findChild<QLineEdit*>(QStringLiteral("nombre")), QStringLiteral("bar"));
+    for (int n : linea)
+        QTest::mouseClick(c->rejilla(), Qt::LeftButton, {}, c->rejilla()->Celda(n).center());
+    QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("grabar")), Qt::LeftButton);
+    c->close();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(LeerTodasLasPenas(v.ventana->estado().Penas).size(), 1u);
+
+    // A week later the new draws come.
+    v.reloj.Poner(QDate(2026, 8, 18));
+    servidor.Poner(QStringLiteral("/servicios/buscadorSorteos"),
+                   pruebas::ServidorHttp::Respuesta(
+                       200, pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)))));
+    v.ventana->findChild<QTimer*>(QStringLiteral("vigilanteDescarga"))->setInterval(3600000);
+    QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")),
+                      Qt::LeftButton);
+    for (int i = 0; i < 500 && v.descarga.Ejecutando(); ++i) QTest::qWait(10);
+    for (int i = 0; i < 30 && v.ventana->barraDescarga()->Descargando(); ++i)
+        v.ventana->barraDescarga()->TicVigilante();
+
+    Pena leida;
+    ASSERT_TRUE(LeerPena(v.ventana->estado().Penas, 1, leida));
+    EXPECT_EQ(leida.Aciertos[3], premios);
+    EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("contador0"))->text(),
+              QString::number(premios));
+}
+
+}  // namespace
+}  // namespace tombolin
