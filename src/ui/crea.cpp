@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/penas.h"
+#include "ui/centrar.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla_numeros.h"
 
@@ -313,6 +314,11 @@ void Crea::LineaElegida(int linea) {
     const EdicionPena::Resultado r = edicion_.IrALinea(linea);
     if (!r.aviso) estado_.PenasCambiadas = true;
     Atender(r);
+}
+
+void Crea::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    CentrarSobrePadre(this);
 }
 
 void Crea::closeEvent(QCloseEvent* evento) {

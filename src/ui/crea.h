@@ -44,6 +44,7 @@ class Crea : public QWidget {
     void cerrada();
 
   protected:
+    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
   private:

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/centrar.h"
+
 namespace tombolin {
 
 namespace {
@@ -39,6 +41,9 @@ Creamenu::Creamenu(const QString& ficheroTablas, QWidget* padre)
     opciones_ = new QButtonGroup(this);
     const char* const textos[] = {"&Múltiple", "&Sencilla", "&Reducida"};
     auto* capa = new QVBoxLayout(this);
+    capa->setContentsMargins(18, 14, 18, 14);
+    capa->setSpacing(8);
+    setMinimumWidth(380);
     capa->addWidget(pista_);
     for (const int i : {kMultiple, kSencilla, kReducida}) {
         auto* r = new QRadioButton(QString::fromUtf8(textos[i]), this);
@@ -133,6 +138,11 @@ void Creamenu::ElegirEntrada(int entrada) {
         emit elegido(7, &tablas_[entrada]);
     }
     close();
+}
+
+void Creamenu::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    CentrarSobrePadre(this);
 }
 
 void Creamenu::closeEvent(QCloseEvent* evento) {

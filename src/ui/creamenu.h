@@ -39,6 +39,7 @@ class Creamenu : public QWidget {
     void cerrada();
 
   protected:
+    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 

@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
-#include "printing/listado.h"
 #include "core/juego.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
+#include "printing/listado.h"
 #include "ui/mensajes.h"
 #include "ui/modelo_resultados.h"
 #include "ui/vista_resultados.h"

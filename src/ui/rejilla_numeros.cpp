@@ -64,19 +64,19 @@ void RejillaNumeros::paintEvent(QPaintEvent*) {
         p.setPen(QPen(pal.color(QPalette::WindowText), marcado ? 2.0 : 1.0));
         p.setBrush(marcado ? QColor(0xb0, 0x10, 0x20) : pal.color(QPalette::Base));
         p.drawRoundedRect(c, 4, 4);
+        if (marcado) {
+            // The cross of a marked slip box, under the number so that it stays readable.
+            p.setPen(QPen(QColor(255, 255, 255, 110), 1.5));
+            const QRectF x =
+                c.adjusted(c.width() * 0.2, c.height() * 0.2, -c.width() * 0.2, -c.height() * 0.2);
+            p.drawLine(x.topLeft(), x.bottomRight());
+            p.drawLine(x.topRight(), x.bottomLeft());
+        }
         letra.setPixelSize(std::max(10, static_cast<int>(c.height() * 0.42)));
         letra.setBold(marcado);
         p.setFont(letra);
         p.setPen(marcado ? QColor(Qt::white) : pal.color(QPalette::Text));
         p.drawText(c, Qt::AlignCenter, QString::number(n));
-        if (marcado) {
-            // The cross of a marked slip box, over the number.
-            p.setPen(QPen(QColor(255, 255, 255, 170), 2.0));
-            const QRectF x = c.adjusted(c.width() * 0.18, c.height() * 0.18, -c.width() * 0.18,
-                                        -c.height() * 0.18);
-            p.drawLine(x.topLeft(), x.bottomRight());
-            p.drawLine(x.topRight(), x.bottomLeft());
-        }
     }
     if (hasFocus()) {
         p.setRenderHint(QPainter::Antialiasing, false);
