@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QString>
+#include <array>
+#include <cstdint>
 
 #include "core/fichero_registros.h"
 #include "core/registros.h"
@@ -47,9 +49,19 @@ struct Estado {
     Pena PenaCargada;     // the current syndicate buffer, loaded from PenaActual
     Configuracion Config;
 
+    // The numbers ranked by the statistics, most frequent first; the editor opened with numbers
+    // already chosen marks the first ones.
+    std::array<int16_t, 49> NumerosOrdenados = [] {
+        std::array<int16_t, 49> n{};
+        for (int i = 0; i < 49; ++i) n[i] = static_cast<int16_t>(i + 1);
+        return n;
+    }();
+
     // Set by the secondary windows for the next activation of the main window.
     bool ModoEdicion = false;
     bool PenasCambiadas = false;
+    // The editor was opened on chosen numbers (a syndicate being edited, or the statistics'
+    // choice): it closes after saving rather than clearing itself for another syndicate.
     bool CerrarEditorAlGuardar = false;
 };
 

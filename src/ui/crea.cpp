@@ -34,14 +34,13 @@ QPushButton* Boton(const QString& texto, const char* nombre, QWidget* padre) {
 
 }  // namespace
 
-Crea* Crea::Nueva(Estado& estado, Servicios servicios, EdicionPena edicion,
-                  const std::vector<int>& preseleccion, QWidget* padre) {
+Crea* Crea::Nueva(Estado& estado, Servicios servicios, EdicionPena edicion, QWidget* padre) {
     auto* c = new Crea(estado, servicios, std::move(edicion), 0, padre);
-    c->cerrarAlGuardar_ = !preseleccion.empty();
-    const int cuantos =
-        std::min<int>(static_cast<int>(preseleccion.size()), c->edicion_.NumerosPorApuesta());
-    for (int i = 0; i < cuantos && !c->edicion_.LimiteAlcanzado(); ++i) {
-        c->Atender(c->edicion_.Pulsar(preseleccion[i]));
+    if (estado.CerrarEditorAlGuardar) {
+        for (int i = 0;
+             i < c->edicion_.NumerosPorApuesta() && i < 49 && !c->edicion_.LimiteAlcanzado(); ++i) {
+            c->Atender(c->edicion_.Pulsar(estado.NumerosOrdenados[i]));
+        }
     }
     c->Mostrar();
     return c;
@@ -51,7 +50,6 @@ Crea* Crea::Editar(Estado& estado, Servicios servicios, QWidget* padre) {
     Pena pena;
     if (!LeerPena(estado.Penas, estado.PenaActual, pena)) return nullptr;
     auto* c = new Crea(estado, servicios, EdicionPena::Editar(pena), estado.PenaActual, padre);
-    c->cerrarAlGuardar_ = true;
     c->nombre_->setText(pena.NombreVisible());
     c->nombre_->setReadOnly(true);
     c->dias_->button(OpcionDeDias(pena.DiasJuego))->setChecked(true);
@@ -282,7 +280,7 @@ void Crea::Grabar() {
         return;
     }
     estado_.PenasCambiadas = true;
-    if (cerrarAlGuardar_) {
+    if (estado_.CerrarEditorAlGuardar) {
         grabada_ = true;
         close();
         return;

@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "core/edicion.h"
 #include "core/estado.h"
@@ -27,10 +26,11 @@ class Crea : public QWidget {
     Q_OBJECT
 
   public:
-    // A new syndicate. With `preseleccion`, those numbers are marked as if clicked when it
-    // opens, and the editor closes after saving; otherwise it clears itself for another one.
+    // A new syndicate. With CerrarEditorAlGuardar set, the first of NumerosOrdenados are marked
+    // as if clicked when it opens, and it closes after saving; otherwise it clears itself for
+    // another one.
     static Crea* Nueva(Estado& estado, Servicios servicios, EdicionPena edicion,
-                       const std::vector<int>& preseleccion = {}, QWidget* padre = nullptr);
+                       QWidget* padre = nullptr);
     // Syndicate PenaActual as stored; null when it can't be read.
     static Crea* Editar(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
 
@@ -70,7 +70,6 @@ class Crea : public QWidget {
     Servicios servicios_;
     EdicionPena edicion_;
     int pena_ = 0;  // the record edited; 0 for a new syndicate
-    bool cerrarAlGuardar_ = false;
     bool grabada_ = false;
     std::function<double()> azar_;
 

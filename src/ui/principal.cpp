@@ -400,7 +400,7 @@ void Principal::CrearPena() {
     }
     menuCreacion_ = new Creamenu(estado_.Fichero(kFicheroTablas), this);
     connect(menuCreacion_, &Creamenu::elegido, this, [this](int modo, const TablaReducida* tabla) {
-        AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), {}, this));
+        AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), this));
     });
     connect(menuCreacion_, &Creamenu::cerrada, this, &Principal::ActivarPrincipal);
     menuCreacion_->show();

@@ -437,6 +437,48 @@ TEST_F(Editor, NombreConCaracteresQueElFicheroNoGuarda) {
     EXPECT_FALSE(aviso->isVisible());
 }
 
+TEST_F(Editor, ConNumerosElegidosLosMarcaYSeCierraAlGrabar) {
+    Arrancar();
+    Estado& e = v.ventana->estado();
+    e.CerrarEditorAlGuardar = true;
+    const std::array<int16_t, 9> ranking{40, 5, 12, 9, 33, 21, 2, 3, 48};
+    std::copy(ranking.begin(), ranking.end(), e.NumerosOrdenados.begin());
+    Crea* c = Crea::Nueva(e, Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
+                          EdicionPena::Nueva(2), v.ventana.get());
+    QObject::connect(c, &Crea::cerrada, v.ventana.get(), &Principal::ActivarPrincipal);
+    c->show();
+    EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("1"));
+    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("ranking"));
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(EditorAbierto(), nullptr);
+    ASSERT_EQ(Guardadas().size(), 1u);
+    const std::array<int16_t, 20> linea{2, 3, 5, 9, 12, 21, 33, 40};  // the first eight
+    EXPECT_EQ(Guardadas()[0].Apuestas[0].Columnas, linea);
+    EXPECT_FALSE(e.CerrarEditorAlGuardar);  // the activation clears it
+}
+
+TEST_F(Editor, LaTablaElegidaEsLaListadaAunqueElFicheroCambie) {
+    Arrancar();
+    Creamenu* m = AbrirMenu();
+    PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
+    // The file now holds a single table of ten numbers.
+    pruebas::PonerTablas(v.dir.path());
+    QComboBox* lista = m->lista();
+    QTest::keyClick(lista, Qt::Key_Down);
+    lista->view()->setCurrentIndex(
+        lista->model()->index(lista->findText(QStringLiteral("9 números al 5, 7 apuestas.")), 0));
+    QTest::keyClick(lista->view(), Qt::Key_Return);
+    Crea* c = EditorAbierto();
+    ASSERT_NE(c, nullptr);
+    Marcar(c, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("r"));
+    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    ASSERT_EQ(Guardadas().size(), 1u);
+    EXPECT_EQ(Guardadas()[0].NumApuestas, 7);
+    EXPECT_EQ(Guardadas()[0].ReducidaNumeros, 9);
+}
+
 // A syndicate made in the editor is then checked against a downloaded draw: the prize is
 // counted on its card.
 TEST(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {

@@ -263,7 +263,8 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
         for (const char* n : {"borrpe", "Leer", "salir", "sencillas"})
             r << QString::number(v.ventana->findChild<QAction*>(QLatin1String(n))->isEnabled());
         for (const char* n : {"botonBorrarSorteos", "botonImportarSorteos"})
-            r << QString::number(v.ventana->findChild<QAbstractButton*>(QLatin1String(n))->isEnabled());
+            r << QString::number(
+                v.ventana->findChild<QAbstractButton*>(QLatin1String(n))->isEnabled());
         return r.join(QLatin1Char(' '));
     };
     QString durante, aviso;

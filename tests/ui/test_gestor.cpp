@@ -88,7 +88,11 @@ TEST(Gestor, SinPenas) {
     EXPECT_EQ(Texto(g, "jugadosTotal"), QString());
     EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("-"));
     EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("-"));
-    EXPECT_FALSE(g->findChild<QAbstractButton*>(QStringLiteral("botonBorrarPena"))->isEnabled());
+    // Nothing to remove or change; draws can still be deleted or imported.
+    for (const char* b : {"botonBorrarPena", "botonEditarPena"})
+        EXPECT_FALSE(g->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled()) << b;
+    for (const char* b : {"botonBorrarSorteos", "botonImportarSorteos"})
+        EXPECT_TRUE(g->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled()) << b;
     QComboBox* elegir = v.ventana->paginaGeneral()->selectorPenas();
     // The box reads "TODAS LAS PEÑAS" while its only entry says there are none.
     EXPECT_EQ(elegir->currentIndex(), -1);

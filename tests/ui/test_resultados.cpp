@@ -12,10 +12,10 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "printing/listado.h"
 #include "core/fechas.h"
 #include "core/penas.h"
 #include "printing/impresora_qt.h"
+#include "printing/listado.h"
 #include "support/penas_prueba.h"
 #include "ui/modelo_resultados.h"
 #include "ui/pagina_general.h"
