@@ -43,9 +43,18 @@ QString DiasDeOpcion(int opcion) {
 }
 
 NombreRevisado RevisarNombre(const QString& tecleado) {
-    const QString mayusculas = tecleado.toUpper();
+    // Letter by letter: a letter whose capital is two letters ("ß") stays as it is, so that the
+    // count of letters is the one typed.
+    QString mayusculas;
+    const QList<uint> letras = tecleado.toUcs4();
+    for (const uint c : letras) {
+        const char32_t letra = c;
+        const QString una = QString::fromUcs4(&letra, 1);
+        const QString grande = una.toUpper();
+        mayusculas += grande.toUcs4().size() == 1 ? grande : una;
+    }
     // Counted as the file counts them: a character outside the BMP is one place.
-    if (mayusculas.toUcs4().size() > kAnchoNombre) {
+    if (letras.size() > kAnchoNombre) {
         return {QStringLiteral("AYYYYYY!!"),
                 Aviso{QStringLiteral("¡¡¡El nombre no puede tener más de 20 letras!!!"),
                       Icono::Exclamacion}};
@@ -131,9 +140,9 @@ QStringList EdicionPena::TextosLineas() const {
 
 bool EdicionPena::AleatorioPermitido() const {
     if (grabarRechazado_) return false;
-    if (editando_) return true;
+    // A multiple or a reduced system draws its one line once.
     if (modo_ != kModoSencilla && aleatorioUsado_) return false;
-    return lineas_ < maxApuestas_;
+    return editando_ || lineas_ < maxApuestas_;
 }
 
 Pena EdicionPena::Registro() const {
@@ -200,7 +209,7 @@ EdicionPena::Resultado EdicionPena::Completar() {
 
 EdicionPena::Resultado EdicionPena::Aleatoria(const std::function<double()>& azar) {
     if (grabarRechazado_) return Pulsar(1);
-    if (!editando_ && lineas_ >= maxApuestas_) return {AvisoMaximoSencillas(maxApuestas_)};
+    if (!AleatorioPermitido()) return {AvisoMaximoSencillas(maxApuestas_)};
     const std::vector<int> numeros = NumerosAlAzar(numerosPorApuesta_, azar);
     aleatorioUsado_ = true;
     Desmarcar();
@@ -218,6 +227,7 @@ void EdicionPena::BorrarUltima() {
     pena_.Apuestas[lineas_ - 1] = Apuesta{};
     --lineas_;
     limiteAlcanzado_ = false;
+    if (lineas_ == 0) aleatorioUsado_ = false;
 }
 
 void EdicionPena::MarcarLinea(int linea) {
@@ -343,7 +353,12 @@ EdicionPena::Grabacion EdicionPena::Grabar(const QString& nombre, const QString&
     }
     p.FechaComprobado = 0;
     p.FechaCreacion = diaHoy;
-    p.Nombre = nombre.leftJustified(kAnchoNombre, QLatin1Char(' '), true);
+    // Padded to 20 letters, counted as the file counts them.
+    QList<uint> letras = nombre.toUcs4();
+    letras.resize(std::min<qsizetype>(letras.size(), kAnchoNombre));
+    while (letras.size() < kAnchoNombre) letras.append(' ');
+    p.Nombre =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(letras.constData()), letras.size());
     g.pena = p;
     return g;
 }

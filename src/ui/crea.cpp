@@ -240,6 +240,7 @@ void Crea::Recargar() {
     const int linea = edicion_.LineaActual();
     edicion_ = EdicionPena::Editar(pena);
     if (linea <= edicion_.Lineas()) std::ignore = edicion_.IrALinea(linea);
+    dias_->button(OpcionDeDias(pena.DiasJuego))->setChecked(true);
 }
 
 void Crea::NumeroPulsado(int numero) {
@@ -309,6 +310,7 @@ void Crea::EliminarApuesta() {
 }
 
 void Crea::LineaElegida(int linea) {
+    if (!edicion_.Editando()) return;
     const EdicionPena::Resultado r = edicion_.IrALinea(linea);
     if (!r.aviso) estado_.PenasCambiadas = true;
     Atender(r);

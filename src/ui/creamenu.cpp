@@ -80,17 +80,16 @@ Creamenu::Creamenu(const QString& ficheroTablas, QWidget* padre)
 bool Creamenu::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == lista_ && evento->type() == QEvent::Wheel) return true;
     if (objeto == lista_ && evento->type() == QEvent::KeyPress) {
+        // Tab and Escape keep their jobs; any other key (the arrows, a letter that would search)
+        // opens the list.
         switch (static_cast<QKeyEvent*>(evento)->key()) {
-            case Qt::Key_Up:
-            case Qt::Key_Down:
-            case Qt::Key_PageUp:
-            case Qt::Key_PageDown:
-            case Qt::Key_Home:
-            case Qt::Key_End:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Escape:
+                break;
+            default:
                 lista_->showPopup();
                 return true;
-            default:
-                break;
         }
     }
     return QWidget::eventFilter(objeto, evento);
@@ -121,7 +120,11 @@ void Creamenu::ElegirModo(int opcion) {
         // Read again each time: the list is the file as it is now.
         FicheroTablas fichero;
         fichero.Cargar(ficheroTablas_);
-        tablas_ = fichero.Tablas();
+        // A table without bets would make a syndicate without lines.
+        tablas_.clear();
+        for (const TablaReducida& t : fichero.Tablas()) {
+            if (t.CantidadApuestas > 0) tablas_.push_back(t);
+        }
         for (const TablaReducida& t : tablas_) lista_->addItem(t.Descripcion());
     }
     lista_->setCurrentIndex(-1);

@@ -394,7 +394,8 @@ void Principal::BorrarPena() {
 
 void Principal::CrearPena() {
     if (!cambiosPermitidos_) return;
-    if (menuCreacion_) {
+    // One chooser at a time (a closed one is only waiting to be deleted).
+    if (menuCreacion_ && menuCreacion_->isVisible()) {
         menuCreacion_->raise();
         return;
     }
@@ -416,11 +417,13 @@ void Principal::EditarPena() {
     }
     Pena pena;
     if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return;
-    // A damaged record is not edited: its card says so.
-    if (TipoDePena(pena) == TipoPena::Danada) {
+    // A damaged record, or one without lines, is not edited: its card says what it holds.
+    if (LineasEnUso(pena) == 0) {
         MostrarPena(estado_.PenaActual);
         return;
     }
+    Crea* editor = Crea::Editar(estado_, servicios_, this);
+    if (!editor) return;
     estado_.ModoEdicion = true;
     estado_.CerrarEditorAlGuardar = true;
     if (pena.ReducidaNumeros != 0) {
@@ -429,7 +432,7 @@ void Principal::EditarPena() {
                            "pasará a ser de apuestas sencillas."),
             Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
     }
-    AbrirEditor(Crea::Editar(estado_, servicios_, this));
+    AbrirEditor(editor);
 }
 
 void Principal::AbrirEditor(Crea* editor) {

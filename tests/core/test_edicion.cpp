@@ -114,8 +114,11 @@ TEST(Edicion, Nombre) {
         {QString(21, QLatin1Char('a')), ay, true},
         {QString(30, QLatin1Char('x')), ay, true},  // pasted
         // A character outside the BMP takes one place in the file.
-        {QString(19, QLatin1Char('a')) + QString::fromUcs4(U"\U0001F340"),
-         QString(19, QLatin1Char('A')) + QString::fromUcs4(U"\U0001F340"), false},
+        {QString::fromUcs4(U"\U0001F340") + QString(19, QLatin1Char('a')),
+         QString::fromUcs4(U"\U0001F340") + QString(19, QLatin1Char('A')), false},
+        // A letter whose capital is two letters keeps its place.
+        {QStringLiteral("straße") + QString(14, QLatin1Char('x')),
+         QStringLiteral("STRAßE") + QString(14, QLatin1Char('X')), false},
     };
     for (const auto& c : casos) {
         const NombreRevisado r = RevisarNombre(c.tecleado);
@@ -175,6 +178,13 @@ TEST(Edicion, AleatorioMarcaUnaLineaYEnMultiplesSeUsaUnaVez) {
     EXPECT_TRUE(multiple.Aleatoria(azar).lineaCompleta);
     EXPECT_EQ(multiple.TextosLineas()[0].count(QLatin1Char('-')), 8);  // nine numbers
     EXPECT_FALSE(multiple.AleatorioPermitido());
+    // Once its line is removed, it may draw again.
+    multiple.BorrarUltima();
+    EXPECT_TRUE(multiple.AleatorioPermitido());
+    // Editing a multiple, too, draws its line once.
+    EdicionPena editada = EdicionPena::Editar(pruebas::PenaMultiple("M", 1, {1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_TRUE(editada.Aleatoria(azar).escribir);
+    EXPECT_FALSE(editada.AleatorioPermitido());
 }
 
 TEST(Edicion, GrabarRechazaYDespuesLaRejillaNoAdmiteMas) {
@@ -253,6 +263,17 @@ TEST(Edicion, RegistroGrabadoDeCadaModo) {
         EXPECT_EQ(CodificarPena(p), CodificarPena(esperada));
     }
     {
+        // A name with a character outside the BMP keeps all its letters, padded to 20 places.
+        EdicionPena e = EdicionPena::Nueva(kModoSencilla);
+        LineaDeSeis(e, 1);
+        const QString nombre = QString::fromUcs4(U"\U0001F340") + QString(19, QLatin1Char('B'));
+        const Pena p = e.Grabar(nombre, QStringLiteral("Lunes"), kHoy, {}, {}).pena;
+        EXPECT_EQ(CodificarPena(p).left(20), QByteArray("?") + QByteArray(19, 'B'));
+        const Pena corto =
+            e.Grabar(QStringLiteral("Ñ"), QStringLiteral("Lunes"), kHoy, {}, {}).pena;
+        EXPECT_EQ(corto.Nombre, QStringLiteral("Ñ") + QString(19, QLatin1Char(' ')));
+    }
+    {
         EdicionPena e = EdicionPena::Nueva(3);
         Pulsar(e, {44, 2, 9, 31, 17});
         const Pena p = e.Grabar(QStringLiteral("M"), QStringLiteral("Lunes"), kHoy, {}, {}).pena;
@@ -294,7 +315,7 @@ TEST(Edicion, ModoEdicion) {
     EXPECT_TRUE(e.Marcado(1) && e.Marcado(6) && !e.Marcado(7));
 
     // Unmarking and marking the same number again changes nothing.
-    EXPECT_FALSE(e.Pulsar(6).escribir);
+    e.Pulsar(6);
     auto r = e.Pulsar(6);
     EXPECT_TRUE(r.lineaCompleta);
     EXPECT_FALSE(r.escribir);

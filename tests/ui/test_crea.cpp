@@ -34,6 +34,12 @@
 namespace tombolin {
 namespace {
 
+// What a change of "apuestas.dat" that can't be written says (its scratch file can't be made).
+const char* const kNoSeGuarda =
+    "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y "
+    "ejecútelo en modo Administrador y repita la operación.\r\n(Encima del icono, botón "
+    "derecho y elija \"Ejecutar como administrador\")";
+
 // A click on an option's round box (a click far right of its caption is no click).
 void PulsarOpcion(QRadioButton* r) {
     ASSERT_NE(r, nullptr);
@@ -103,7 +109,11 @@ class Editor : public ::testing::Test {
     }
     Creamenu* AbrirMenu() {
         v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
-        return v.ventana->findChild<Creamenu*>();
+        // A chooser closed before waits to be deleted: the one on show.
+        for (Creamenu* m : v.ventana->findChildren<Creamenu*>()) {
+            if (m->isVisible()) return m;
+        }
+        return nullptr;
     }
     Crea* EditorAbierto() {
         const auto todos = v.ventana->findChildren<Crea*>();
@@ -331,6 +341,67 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
               CodificarPena(pruebas::PenaSencilla("Primera", {{1, 2, 3, 4, 5, 6}})));
 }
 
+TEST_F(Editor, UnCambioQueNoLlegaAlFicheroSeDeshaceEnLaVentana) {
+    const Pena p = pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+    Arrancar({p});
+    v.ventana->pestanas()->setCurrentIndex(2);
+    auto* lista = v.ventana->paginaGestor()->lista();
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualRect(lista->model()->index(0, 0)).center());
+    Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
+    Crea* c = EditorAbierto();
+    ASSERT_NE(c, nullptr);
+    ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("apuestas.tmp/x")));
+    const QByteArray antes = pruebas::LeerBytes(v.Ruta("apuestas.dat"));
+    // The play days and a number: each refused, each shown back as the file has it.
+    PulsarOpcion(Hijo<QRadioButton>(c, "dias3"));
+    EXPECT_TRUE(v.dialogos.SoloMuestra(kNoSeGuarda, "Error de permiso", Icono::Exclamacion));
+    EXPECT_TRUE(Hijo<QRadioButton>(c, "dias4")->isChecked());
+    Marcar(c, {6, 40});
+    EXPECT_TRUE(c->rejilla()->Marcado(6));
+    EXPECT_FALSE(c->rejilla()->Marcado(40));
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), antes);
+    // Nothing changed: it closes without a word.
+    v.dialogos.cajas.clear();
+    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    EXPECT_EQ(EditorAbierto(), nullptr);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+}
+
+TEST_F(Editor, ElMenuDeCreacion) {
+    Arrancar();
+    Creamenu* m = AbrirMenu();
+    ASSERT_NE(m, nullptr);
+    EXPECT_FALSE(m->lista()->isVisible());
+    EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Tablas de reducciones"));
+    PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion0")));
+    EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Seleccione Múltiple"));
+    QStringList textos;
+    for (int i = 0; i < m->lista()->count(); ++i) textos << m->lista()->itemText(i);
+    EXPECT_EQ(textos, (QStringList{"7 números (7 apuestas)", "8 números (28 apuestas)",
+                                   "5 números (44 apuestas)", "9 números (84 apuestas)",
+                                   "10 números (210 apuestas)", "11 números (462 apuestas)"}));
+    // A letter on the closed list opens it rather than choosing.
+    QTest::keyClick(m->lista(), Qt::Key_1);
+    EXPECT_EQ(EditorAbierto(), nullptr);
+    // The hint blinks for 18 ticks of 500 ms and then stays.
+    auto* parpadeo = m->findChild<QTimer*>();
+    ASSERT_NE(parpadeo, nullptr);
+    EXPECT_EQ(parpadeo->interval(), 500);
+    for (int i = 0; i < 17; ++i) QMetaObject::invokeMethod(parpadeo, "timeout");
+    EXPECT_TRUE(parpadeo->isActive());
+    EXPECT_FALSE(m->pista()->isVisible());
+    QMetaObject::invokeMethod(parpadeo, "timeout");
+    EXPECT_FALSE(parpadeo->isActive());
+    EXPECT_TRUE(m->pista()->isVisible());
+    m->close();
+    // "5 números (44 apuestas)" is the multiple of code 3.
+    Crea* c = Elegir(Creamenu::kMultiple, QStringLiteral("5 números (44 apuestas)"));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->Edicion().Modo(), 3);
+    EXPECT_EQ(c->Edicion().NumerosPorApuesta(), 5);
+}
+
 TEST_F(Editor, OrdenesSinPenaElegidaODuranteUnaDescarga) {
     Arrancar({pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}})});
     v.ventana->pestanas()->setCurrentIndex(2);
@@ -356,10 +427,7 @@ TEST_F(Editor, UnaGrabacionQueNoLlegaAlFicheroNoPierdeNada) {
     // The scratch file of the replacement can't be made.
     ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("apuestas.tmp/x")));
     Pulsar(Hijo<QPushButton>(c, "grabar"));
-    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_TRUE(v.dialogos.cajas[0].titulo == QStringLiteral("Error de permiso") ||
-                v.dialogos.cajas[0].texto.contains(QStringLiteral("apuestas.dat")))
-        << v.dialogos.cajas[0].texto.toStdString();
+    EXPECT_TRUE(v.dialogos.SoloMuestra(kNoSeGuarda, "Error de permiso", Icono::Exclamacion));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")).size(), 0);
     EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("1"));
     // Once the file can be written, the same lines are saved.
