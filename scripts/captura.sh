@@ -17,7 +17,7 @@ for p in xvfb imagemagick xdotool; do
     }
 done
 xvfb-run -a -s "-screen 0 1280x900x24" bash -c "
-    '$carpeta/tombolin' & pid=\$!
+    '$carpeta/tombolin' --sin-presentacion & pid=\$!
     sleep $espera
     ventana=\$(xdotool search --name "^Tombolin\$" | head -1)
     for t in $teclas; do

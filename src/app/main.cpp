@@ -6,6 +6,7 @@
 #include "ui/dialogos_qt.h"
 #include "ui/escritorio_qt.h"
 #include "ui/idioma.h"
+#include "ui/presentacion.h"
 #include "ui/principal.h"
 
 int main(int argc, char* argv[]) {
@@ -24,7 +25,32 @@ int main(int argc, char* argv[]) {
         QApplication::applicationDirPath(),
         tombolin::Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias});
     dialogos.PonerVentana(&principal);
-    if (!principal.CargarPrincipal()) return 1;
-    principal.show();
-    return app.exec();
+
+    // The splash comes first; scripts that look at the main window can leave it out.
+    const bool sinPresentacion =
+        QApplication::arguments().contains(QStringLiteral("--sin-presentacion"));
+    int codigo = 0;
+    const auto entrar = [&] {
+        if (!principal.CargarPrincipal()) {
+            codigo = 1;
+            QApplication::quit();
+            return;
+        }
+        principal.show();
+    };
+    if (sinPresentacion) {
+        entrar();
+        if (codigo != 0) return codigo;
+    } else {
+        auto* presentacion = new tombolin::Presentacion;
+        presentacion->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(presentacion, &tombolin::Presentacion::entrar, presentacion,
+                         [&, presentacion] {
+                             entrar();
+                             presentacion->close();
+                         });
+        presentacion->show();
+    }
+    const int resultado = app.exec();
+    return codigo != 0 ? codigo : resultado;
 }

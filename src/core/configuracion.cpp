@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+#include <limits>
 
 namespace tombolin {
 
@@ -65,6 +68,29 @@ void LeerConfiguracion(Estado& estado) {
         c.MesesMaximos = 24;
         std::ignore = GuardarConfiguracion(estado);
     }
+}
+
+std::optional<double> LeerDecimal(const QString& texto) {
+    QLocale espanol(QLocale::Spanish, QLocale::Spain);
+    // "1.500" is not one thousand five hundred here: a point is read as the decimal point.
+    espanol.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const QString t = texto.trimmed();
+    double v = espanol.toDouble(t, &ok);
+    if (!ok) v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v) || std::abs(v) > std::numeric_limits<float>::max()) return {};
+    return v;
+}
+
+QString TextoDecimal(double valor) {
+    return QLocale(QLocale::Spanish, QLocale::Spain).toString(valor, 'g', 7);
+}
+
+std::optional<int16_t> LeerMeses(const QString& texto) {
+    bool ok = false;
+    const short meses = QLocale::c().toShort(texto.trimmed(), &ok);
+    if (!ok) return {};
+    return static_cast<int16_t>(std::max<short>(meses, 2));
 }
 
 }  // namespace tombolin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "core/error.h"
 #include "core/estado.h"
@@ -16,6 +17,14 @@ inline constexpr const char* kDireccionWebAntigua = "www.tombolin-loterias.examp
 inline constexpr const char* kCorreoContacto = "contacto@tombolin.example";
 
 void LeerConfiguracion(Estado& estado);
+
+// A number typed in a box: with the Spanish decimal comma ("1,5") or a point ("1.5"); nothing
+// when the text is not a number.
+std::optional<double> LeerDecimal(const QString& texto);
+// A number as the boxes show it: "1,5", "2", "-0,75".
+QString TextoDecimal(double valor);
+// The months typed for the statistics, as stored: a whole number, never below 2.
+std::optional<int16_t> LeerMeses(const QString& texto);
 Error GuardarConfiguracion(Estado& estado);
 
 }  // namespace tombolin

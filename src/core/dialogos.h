@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace tombolin {
 
@@ -27,6 +28,11 @@ class Dialogos {
 
     // The print dialog for `impresora`; false when the user cancels it.
     virtual bool ElegirImpresora(Impresora& impresora) = 0;
+
+    // The pages `dibujar` prints (on a printer already started), shown on screen. True when the
+    // user asks from there to print them.
+    virtual bool VistaPrevia(const QString& titulo,
+                             const std::function<void(Impresora&)>& dibujar) = 0;
 };
 
 }  // namespace tombolin

@@ -16,6 +16,8 @@ class Impresora {
 
     virtual void TamanoFuente(double puntos) = 0;
     virtual void Negrita(bool negrita) = 0;
+    // Faint grey lines, boxes and text, for what is shown on screen and never meant for paper.
+    virtual void Tenue(bool tenue) = 0;
     virtual void PonerX(double mm) = 0;
     virtual void PonerY(double mm) = 0;
     virtual double Y() const = 0;

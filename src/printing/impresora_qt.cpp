@@ -14,11 +14,16 @@ constexpr double kMargenMm = 12;
 }  // namespace
 
 ImpresoraQt::ImpresoraQt()
-    : printer_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
-    printer_.setFullPage(true);
-    printer_.setPageSize(QPageSize(QPageSize::A4));
+    : propia_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
+    propia_.setFullPage(true);
+    propia_.setPageSize(QPageSize(QPageSize::A4));
     fuente_.setStyleHint(QFont::SansSerif);
     fuente_.setPointSizeF(10);
+}
+
+ImpresoraQt::ImpresoraQt(QPrinter& destino) : ImpresoraQt() {
+    printer_ = &destino;
+    printer_->setFullPage(true);
 }
 
 ImpresoraQt::~ImpresoraQt() {
@@ -26,29 +31,29 @@ ImpresoraQt::~ImpresoraQt() {
 }
 
 void ImpresoraQt::SalidaPdf(const QString& ruta) {
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(ruta);
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(ruta);
 }
 
 bool ImpresoraQt::Empezar(const QString& titulo) {
-    printer_.setDocName(titulo);
-    printer_.setFullPage(true);
-    if (!painter_.begin(&printer_)) return false;
+    printer_->setDocName(titulo);
+    printer_->setFullPage(true);
+    if (!painter_.begin(printer_)) return false;
     painter_.setFont(fuente_);
     x_ = y_ = 0;
     return true;
 }
 
 double ImpresoraQt::Px(double mm) const {
-    return mm * printer_.resolution() / 25.4;
+    return mm * printer_->resolution() / 25.4;
 }
 
 double ImpresoraQt::AltoLinea() const {
-    return QFontMetricsF(fuente_, &printer_).lineSpacing() * 25.4 / printer_.resolution();
+    return QFontMetricsF(fuente_, printer_).lineSpacing() * 25.4 / printer_->resolution();
 }
 
 double ImpresoraQt::AltoPagina() const {
-    return printer_.pageLayout().fullRect(QPageLayout::Millimeter).height();
+    return printer_->pageLayout().fullRect(QPageLayout::Millimeter).height();
 }
 
 void ImpresoraQt::TamanoFuente(double puntos) {
@@ -61,13 +66,19 @@ void ImpresoraQt::Negrita(bool negrita) {
     if (painter_.isActive()) painter_.setFont(fuente_);
 }
 
+void ImpresoraQt::Tenue(bool tenue) {
+    if (!painter_.isActive()) return;
+    const QColor color = tenue ? QColor(0xb4, 0xb4, 0xb4) : QColor(Qt::black);
+    painter_.setPen(color);
+}
+
 void ImpresoraQt::ImprimirLinea(const QString& texto) {
     if (!painter_.isActive()) return;
     const double alto = AltoLinea();
     // Like a line printer: a line that doesn't fit goes to the top of the next page.
     if (y_ + alto > AltoPagina() - kMargenMm) NuevaPagina();
     if (!texto.isEmpty()) {
-        const QFontMetricsF fm(fuente_, &printer_);
+        const QFontMetricsF fm(fuente_, printer_);
         painter_.drawText(QPointF(Px(x_), Px(y_) + fm.ascent()), texto);
     }
     y_ += alto;
@@ -76,7 +87,7 @@ void ImpresoraQt::ImprimirLinea(const QString& texto) {
 
 void ImpresoraQt::Texto(double x, double y, const QString& texto) {
     if (!painter_.isActive()) return;
-    const QFontMetricsF fm(fuente_, &printer_);
+    const QFontMetricsF fm(fuente_, printer_);
     painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), texto);
 }
 
@@ -105,7 +116,7 @@ void ImpresoraQt::Imagen(double x, double y, const QString& recurso) {
 }
 
 void ImpresoraQt::NuevaPagina() {
-    if (painter_.isActive()) printer_.newPage();
+    if (painter_.isActive()) printer_->newPage();
     x_ = 0;
     y_ = kMargenMm;
 }
@@ -116,9 +127,9 @@ void ImpresoraQt::Terminar() {
 
 void ImpresoraQt::Cancelar() {
     if (!painter_.isActive()) return;
-    printer_.abort();
+    printer_->abort();
     painter_.end();
-    if (printer_.outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_.outputFileName());
+    if (printer_->outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_->outputFileName());
 }
 
 }  // namespace tombolin

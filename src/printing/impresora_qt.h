@@ -13,15 +13,18 @@ namespace tombolin {
 class ImpresoraQt : public Impresora {
   public:
     ImpresoraQt();
+    // Draws on another printer (a print preview's).
+    explicit ImpresoraQt(QPrinter& destino);
     ~ImpresoraQt() override;
 
-    QPrinter& Printer() { return printer_; }
+    QPrinter& Printer() { return *printer_; }
     // Prints into a PDF file instead of a printer.
     void SalidaPdf(const QString& ruta);
 
     bool Empezar(const QString& titulo) override;
     void TamanoFuente(double puntos) override;
     void Negrita(bool negrita) override;
+    void Tenue(bool tenue) override;
     void PonerX(double mm) override { x_ = mm; }
     void PonerY(double mm) override { y_ = mm; }
     double Y() const override { return y_; }
@@ -39,7 +42,8 @@ class ImpresoraQt : public Impresora {
     double AltoLinea() const;  // in millimetres
     double AltoPagina() const;
 
-    QPrinter printer_;
+    QPrinter propia_;
+    QPrinter* printer_ = &propia_;
     QPainter painter_;
     QFont fuente_;
     double x_ = 0;

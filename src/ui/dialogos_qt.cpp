@@ -1,8 +1,13 @@
 #include "ui/dialogos_qt.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include "printing/impresora_qt.h"
 
@@ -70,6 +75,41 @@ bool DialogosQt::ElegirImpresora(Impresora& impresora) {
     if (!qt) return true;
     QPrintDialog dialogo(&qt->Printer(), ventana_);
     dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+}  // namespace tombolin
+
+namespace tombolin {
+
+bool DialogosQt::VistaPrevia(const QString& titulo,
+                             const std::function<void(Impresora&)>& dibujar) {
+    // A preview of its own, without the print button of Qt's: what is printed from here goes
+    // through the program's printing, never the preview's extras.
+    QDialog dialogo(ventana_);
+    dialogo.setWindowTitle(titulo);
+    QPrinter pagina(QPrinter::HighResolution);
+    pagina.setPageSize(QPageSize(QPageSize::A4));
+    pagina.setFullPage(true);
+    auto* vista = new QPrintPreviewWidget(&pagina, &dialogo);
+    QObject::connect(vista, &QPrintPreviewWidget::paintRequested, &dialogo, [&](QPrinter* printer) {
+        ImpresoraQt sobre(*printer);
+        if (!sobre.Empezar(titulo)) return;
+        dibujar(sobre);
+        sobre.Terminar();
+    });
+    auto* botones = new QDialogButtonBox(&dialogo);
+    QPushButton* imprimir =
+        botones->addButton(QStringLiteral("&Imprimir..."), QDialogButtonBox::AcceptRole);
+    botones->addButton(QStringLiteral("&Cerrar"), QDialogButtonBox::RejectRole);
+    imprimir->setDefault(true);
+    QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    auto* capa = new QVBoxLayout(&dialogo);
+    capa->addWidget(vista, 1);
+    capa->addWidget(botones);
+    dialogo.resize(820, 960);
+    vista->fitInView();
     return dialogo.exec() == QDialog::Accepted;
 }
 

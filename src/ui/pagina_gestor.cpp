@@ -70,6 +70,11 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     botonEditarPena_ =
         Boton(IconoEditarPena(), QStringLiteral("&Modificar peña"), "botonEditarPena",
               QStringLiteral("Cambia las apuestas de la peña seleccionada"), this);
+    botonImprimirPena_ =
+        Boton(IconoImprimir(), QStringLiteral("Im&primir peña"), "botonImprimirPena",
+              QStringLiteral("Imprime las apuestas de la peña seleccionada en los boletos "
+                             "(Ctrl+P)"),
+              this);
     botonBorrarSorteos_ =
         Boton(IconoBorrarSorteos(), QStringLiteral("Borrar &sorteos"), "botonBorrarSorteos",
               QStringLiteral("Borrar sorteos almacenados/Reset aciertos peñas"), this);
@@ -78,12 +83,14 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
               QStringLiteral("Sustituye los sorteos por los de un archivo NUMEROS.DAT"), this);
     connect(botonBorrarPena_, &QToolButton::clicked, this, &PaginaGestor::borrarPena);
     connect(botonEditarPena_, &QToolButton::clicked, this, &PaginaGestor::editarPena);
+    connect(botonImprimirPena_, &QToolButton::clicked, this, &PaginaGestor::imprimirPena);
     connect(botonBorrarSorteos_, &QToolButton::clicked, this, &PaginaGestor::borrarSorteos);
     connect(botonImportar_, &QToolButton::clicked, this, &PaginaGestor::importarSorteos);
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(botonBorrarPena_);
     botones->addWidget(botonEditarPena_);
+    botones->addWidget(botonImprimirPena_);
     botones->addStretch();
     botones->addWidget(botonBorrarSorteos_);
     botones->addWidget(botonImportar_);
@@ -212,6 +219,8 @@ void PaginaGestor::PermitirCambios(bool si, const QString& porque) {
     cambiosPermitidos_ = si;
     // The syndicate commands need a syndicate.
     for (QToolButton* b : {botonBorrarPena_, botonEditarPena_}) b->setEnabled(hayPenas_ && si);
+    // Printing changes no file: it waits for nothing but a syndicate.
+    botonImprimirPena_->setEnabled(hayPenas_);
     for (QToolButton* b : {botonBorrarSorteos_, botonImportar_}) b->setEnabled(si);
     for (QToolButton* b : {botonBorrarPena_, botonEditarPena_, botonBorrarSorteos_, botonImportar_})
         b->setStatusTip(porque);

@@ -43,6 +43,7 @@ class PaginaGestor : public QWidget {
     void penaPulsada(int n);
     void borrarPena();
     void editarPena();
+    void imprimirPena();
     void borrarSorteos();
     void importarSorteos();
 
@@ -53,6 +54,7 @@ class PaginaGestor : public QWidget {
     QTableView* lista_;
     QToolButton* botonBorrarPena_;
     QToolButton* botonEditarPena_;
+    QToolButton* botonImprimirPena_;
     QToolButton* botonBorrarSorteos_;
     QToolButton* botonImportar_;
     bool seleccionando_ = false;

@@ -23,10 +23,13 @@
 #include "core/sorteos.h"
 #include "results/analisis.h"
 #include "statistics/historial.h"
+#include "ui/acercade.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
+#include "ui/configurar.h"
 #include "ui/crea.h"
 #include "ui/creamenu.h"
+#include "ui/imprimir.h"
 #include "ui/infor.h"
 #include "ui/mensajes.h"
 #include "ui/menu_principal.h"
@@ -74,6 +77,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(gestor_, &PaginaGestor::penaPulsada, this, &Principal::PenaPulsada);
     connect(gestor_, &PaginaGestor::borrarPena, this, &Principal::BorrarPena);
     connect(gestor_, &PaginaGestor::editarPena, this, &Principal::EditarPena);
+    connect(gestor_, &PaginaGestor::imprimirPena, this, &Principal::ImprimirPena);
     connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
@@ -108,6 +112,7 @@ Principal::~Principal() {
 void Principal::CrearMenus() {
     const QString general = QStringLiteral("&General");
     const QString ver = QStringLiteral("&Ver");
+    const QString opciones = QStringLiteral("&Opciones");
     const QString ayuda = QStringLiteral("A&yuda");
     std::vector<EntradaMenu> e = {
         {general, QStringLiteral("Baja"), QStringLiteral("Bajar &Sorteos nuevos"),
@@ -167,6 +172,8 @@ void Principal::CrearMenus() {
                      [this, i] { pestanas_->setCurrentIndex(i); },
                      QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i))});
     }
+    e.push_back({opciones, QStringLiteral("confi"), QStringLiteral("&Configuración"),
+                 [this] { AbrirVentana(new Configurar(estado_, servicios_, this)); }});
     e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),
                  [this] { AbrirInstrucciones(); }});
     // The news window reads the file the news transfer writes.
@@ -178,7 +185,15 @@ void Principal::CrearMenus() {
                  true});
     e.push_back({ayuda, QStringLiteral("web"), QStringLiteral("&Web del programa"),
                  [this] { AbrirWeb(); }});
+    e.push_back({ayuda, QStringLiteral("acerca"), QStringLiteral("&Acerca de..."),
+                 [this] { AbrirVentana(new Acercade(estado_, servicios_, this)); }});
     accionesQueCambian_ = tombolin::CrearMenus(menuBar(), e);
+    // Printing the syndicate on show has its picture button and its keys, not a menu entry.
+    auto* imprimir = new QAction(QStringLiteral("Imprimir peña"), this);
+    imprimir->setObjectName(QStringLiteral("imprimirPena"));
+    imprimir->setShortcut(QKeySequence::Print);
+    connect(imprimir, &QAction::triggered, this, &Principal::ImprimirPena);
+    addAction(imprimir);
 }
 
 void Principal::PermitirCambios(bool si) {
@@ -433,6 +448,25 @@ void Principal::EditarPena() {
             Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
     }
     AbrirEditor(editor);
+}
+
+void Principal::ImprimirPena() {
+    if (estado_.PenaActual == 0) {
+        servicios_.dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."),
+                                    Icono::Informacion, Botones::Aceptar,
+                                    QStringLiteral("¡Nooooo!"));
+        return;
+    }
+    if (!LeerPena(estado_.Penas, estado_.PenaActual, estado_.PenaCargada)) return;
+    AbrirVentana(new Imprimir(estado_, servicios_, this));
+}
+
+void Principal::AbrirVentana(QWidget* ventana) {
+    // Each of these windows tells when it closes, and the main window comes back.
+    connect(ventana, SIGNAL(cerrada()), this, SLOT(ActivarPrincipal()));
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
 }
 
 void Principal::AbrirEditor(Crea* editor) {

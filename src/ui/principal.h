@@ -73,6 +73,7 @@ class Principal : public QMainWindow {
     // Commands.
     void CrearPena();
     void EditarPena();
+    void ImprimirPena();
     void BorrarPena();
     void BorrarSorteos();
     void ImportarSorteos();
@@ -96,6 +97,7 @@ class Principal : public QMainWindow {
     void ResumenPenas(const std::vector<Pena>& penas);
     void MostrarPenas(const std::vector<Pena>& penas);
     void AbrirEditor(Crea* editor);
+    void AbrirVentana(QWidget* ventana);
     void MostrarPena(int n);
     void LlevarResultadosAlPrimerSorteo();
     void RefrescarContadores();

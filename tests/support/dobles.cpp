@@ -30,7 +30,7 @@ QString DialogosGuion::ElegirFichero(const QString& titulo, const QString& carpe
 }
 
 testing::AssertionResult DialogosGuion::Muestra(int i, const QString& texto, const char* titulo,
-                                                 std::optional<Icono> icono) const {
+                                                std::optional<Icono> icono) const {
     const int n = static_cast<int>(cajas.size());
     const int k = i < 0 ? n + i : i;
     bool igual = k >= 0 && k < n && cajas[k].texto == texto;
@@ -50,9 +50,20 @@ testing::AssertionResult DialogosGuion::Muestra(int i, const QString& texto, con
 }
 
 testing::AssertionResult DialogosGuion::SoloMuestra(const QString& texto, const char* titulo,
-                                                     std::optional<Icono> icono) const {
+                                                    std::optional<Icono> icono) const {
     if (cajas.size() == 1) return Muestra(0, texto, titulo, icono);
     return Muestra(static_cast<int>(cajas.size()), texto, titulo, icono);  // lists them all
+}
+
+bool DialogosGuion::VistaPrevia(const QString& titulo,
+                                const std::function<void(Impresora&)>& dibujar) {
+    ++vistasPrevias;
+    ImpresoraRegistro r;
+    r.Empezar(titulo);
+    dibujar(r);
+    r.Terminar();
+    vista = r.ordenes;
+    return imprimirDesdeVista;
 }
 
 }  // namespace tombolin::pruebas

@@ -12,6 +12,7 @@
 #include "core/escritorio.h"
 #include "core/reloj.h"
 #include "impresion.h"
+#include "impresora_registro.h"
 
 namespace tombolin::pruebas {
 
@@ -46,6 +47,12 @@ class DialogosGuion : public Dialogos {
         ++impresorasPedidas;
         return aceptarImpresora;
     }
+    // The preview draws on a recording printer, kept in `vista`.
+    int vistasPrevias = 0;
+    bool imprimirDesdeVista = false;
+    std::vector<ImpresoraRegistro::Orden> vista;
+    bool VistaPrevia(const QString& titulo,
+                     const std::function<void(Impresora&)>& dibujar) override;
 
     // Whether box `i` (from the end when negative: -1 is the last) says `texto` and, when
     // they are given, has that title and icon. A failure lists every box shown.

@@ -9,7 +9,7 @@ bool ImpresoraRegistro::Empezar(const QString&) {
 }
 
 void ImpresoraRegistro::Anotar(const QString& tipo, const QString& texto, double x, double y) {
-    ordenes.push_back({tipo, texto, x, y, puntos_, negrita_, pagina_});
+    ordenes.push_back({tipo, texto, x, y, puntos_, negrita_, tenue_, pagina_});
 }
 
 void ImpresoraRegistro::ImprimirLinea(const QString& texto) {
@@ -26,8 +26,11 @@ void ImpresoraRegistro::Linea(double x1, double y1, double, double) {
     Anotar(QStringLiteral("linea-recta"), {}, x1, y1);
 }
 
-void ImpresoraRegistro::Caja(double x, double y, double, double, bool) {
+void ImpresoraRegistro::Caja(double x, double y, double ancho, double alto, bool rellena) {
     Anotar(QStringLiteral("caja"), {}, x, y);
+    ordenes.back().ancho = ancho;
+    ordenes.back().alto = alto;
+    ordenes.back().rellena = rellena;
 }
 
 void ImpresoraRegistro::Imagen(double x, double y, const QString& recurso) {

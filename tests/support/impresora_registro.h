@@ -17,7 +17,10 @@ class ImpresoraRegistro : public Impresora {
         double x = 0, y = 0;
         double puntos = 0;
         bool negrita = false;
+        bool tenue = false;
         int pagina = 1;
+        double ancho = 0, alto = 0;  // of a box
+        bool rellena = false;
     };
 
     std::vector<Orden> ordenes;
@@ -29,13 +32,14 @@ class ImpresoraRegistro : public Impresora {
     bool Empezar(const QString&) override;
     void TamanoFuente(double puntos) override { puntos_ = puntos; }
     void Negrita(bool negrita) override { negrita_ = negrita; }
+    void Tenue(bool tenue) override { tenue_ = tenue; }
     void PonerX(double mm) override { x_ = mm; }
     void PonerY(double mm) override { y_ = mm; }
     double Y() const override { return y_; }
     void ImprimirLinea(const QString& texto) override;
     void Texto(double x, double y, const QString& texto) override;
     void Linea(double x1, double y1, double, double) override;
-    void Caja(double x, double y, double, double, bool) override;
+    void Caja(double x, double y, double ancho, double alto, bool rellena) override;
     void Imagen(double x, double y, const QString& recurso) override;
     void NuevaPagina() override;
     void Terminar() override { terminado = true; }
@@ -49,6 +53,7 @@ class ImpresoraRegistro : public Impresora {
 
     double puntos_ = 10;
     bool negrita_ = false;
+    bool tenue_ = false;
     double x_ = 0, y_ = 0;
     int pagina_ = 1;
 };

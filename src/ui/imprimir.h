@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/estado.h"
+#include "printing/boletos.h"
+#include "ui/servicios.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace tombolin {
+
+// The printing window "Imprimir boletos": the bets of the syndicate on show, on the operator's
+// slips or on plain paper, with the two corrections of the printer's margin and a preview.
+class Imprimir : public QWidget {
+    Q_OBJECT
+
+  public:
+    Imprimir(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
+
+  signals:
+    void cerrada();
+
+  protected:
+    void showEvent(QShowEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+  private:
+    OpcionesBoletos Opciones(Papel papel) const;
+    void ImprimirEn(Papel papel);
+    void VistaPrevia(Papel papel);
+    void AjusteEditado(int indice, const QString& texto);
+    void MostrarAjustes();
+
+    Estado& estado_;
+    Servicios servicios_;
+    Pena pena_;
+    QLineEdit* ajustes_[2];
+    QCheckBox* jugarAl_;
+    bool errorAvisado_ = false;
+};
+
+}  // namespace tombolin
