@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -80,6 +81,11 @@ std::optional<double> LeerDecimal(const QString& texto) {
     if (!ok) v = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(v) || std::abs(v) > std::numeric_limits<float>::max()) return {};
     return v;
+}
+
+bool NumeroAMedias(const QString& texto) {
+    static const QRegularExpression empezado(QStringLiteral("^\\s*[+-]?\\d*[.,]?\\d*\\s*$"));
+    return empezado.match(texto).hasMatch() && !LeerDecimal(texto);
 }
 
 QString TextoDecimal(double valor) {

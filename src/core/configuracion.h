@@ -21,6 +21,8 @@ void LeerConfiguracion(Estado& estado);
 // A number typed in a box: with the Spanish decimal comma ("1,5") or a point ("1.5"); nothing
 // when the text is not a number.
 std::optional<double> LeerDecimal(const QString& texto);
+// A number still being typed: "-", "2,", ",". Not a number yet, and no mistake either.
+bool NumeroAMedias(const QString& texto);
 // A number as the boxes show it: "1,5", "2", "-0,75".
 QString TextoDecimal(double valor);
 // The months typed for the statistics, as stored: a whole number, never below 2.

@@ -65,8 +65,8 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
 }
 
 void Configurar::PrecioEditado(const QString& texto) {
-    // An empty box stores nothing new.
-    if (texto.trimmed().isEmpty()) return;
+    // An empty box stores nothing new; a number still being typed waits for the next key.
+    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return;
     const std::optional<double> precio = LeerDecimal(texto);
     if (!precio) {
         precio_->setText(TextoDecimal(estado_.Config.PrecioApuesta));
@@ -77,7 +77,7 @@ void Configurar::PrecioEditado(const QString& texto) {
 }
 
 void Configurar::MesesEditados(const QString& texto) {
-    if (texto.trimmed().isEmpty()) return;
+    if (texto.trimmed().isEmpty() || texto.trimmed() == QLatin1String("-")) return;
     const std::optional<int16_t> meses = LeerMeses(texto);
     if (!meses) {
         meses_->setText(QString::number(estado_.Config.MesesMaximos));

@@ -119,8 +119,9 @@ void Imprimir::MostrarAjustes() {
 }
 
 void Imprimir::AjusteEditado(int indice, const QString& texto) {
-    // An empty box is told when it is left; the stored value stays meanwhile.
-    if (texto.trimmed().isEmpty()) return;
+    // An empty box is told when it is left; a number still being typed ("-", "2,") waits for
+    // the next key. The stored value stays meanwhile.
+    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return;
     const std::optional<double> valor = LeerDecimal(texto);
     if (!valor) {
         MostrarAjustes();
@@ -137,14 +138,15 @@ void Imprimir::AjusteEditado(int indice, const QString& texto) {
 bool Imprimir::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::FocusOut) {
         for (QLineEdit* caja : ajustes_) {
-            if (objeto == caja && caja->text().trimmed().isEmpty()) {
+            if (objeto != caja) continue;
+            if (caja->text().trimmed().isEmpty()) {
                 servicios_.dialogos.Mensaje(
                     QStringLiteral(
                         "Te has dejado una coordenada en blanco. Introduce un número válido."),
                     Icono::Critico, Botones::Aceptar, QStringLiteral("EHEHEHH"));
-                // The box shows again what is stored.
-                MostrarAjustes();
             }
+            // The box shows again what is stored, should it hold less than a number.
+            if (!LeerDecimal(caja->text())) MostrarAjustes();
         }
     }
     return QWidget::eventFilter(objeto, evento);

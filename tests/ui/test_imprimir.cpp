@@ -1,0 +1,357 @@
+// The printing window, a real print to PDF read back, the settings window, the splash and the
+// about window, used as a user would.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/configuracion.h"
+#include "core/sistema.h"
+#include "printing/boletos.h"
+#include "printing/impresora_qt.h"
+#include "support/penas_prueba.h"
+#include "ui/acercade.h"
+#include "ui/configurar.h"
+#include "ui/imprimir.h"
+#include "ui/pagina_gestor.h"
+#include "ui/presentacion.h"
+#include "ventana_prueba.h"
+
+namespace tombolin {
+namespace {
+
+Pena Diecisiete() {
+    Pena p = pruebas::PenaSencilla("Los del bar", {});
+    p.NumApuestas = 17;
+    for (int b = 0; b < 17; ++b) {
+        for (int c = 0; c < 6; ++c)
+            p.Apuestas[b].Columnas[c] = static_cast<int16_t>(1 + (b * 3 + c * 8) % 49);
+    }
+    return p;
+}
+
+template <class T>
+T* Hijo(QObject* w, const char* nombre) {
+    T* h = w->findChild<T*>(QLatin1String(nombre));
+    EXPECT_NE(h, nullptr) << nombre;
+    return h;
+}
+
+// Types into a box as a user does: the box emptied, then each key.
+void Escribir(QLineEdit* caja, const QString& texto) {
+    caja->setFocus();
+    caja->selectAll();
+    QTest::keyClick(caja, Qt::Key_Backspace);
+    for (const QChar ch : texto) {
+        QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+class Ventanas : public ::testing::Test {
+  protected:
+    pruebas::VentanaPrueba v;
+
+    void Arrancar(const std::vector<Pena>& penas) {
+        pruebas::EscribirPenas(v.dir.path(), penas);
+        ASSERT_TRUE(v.Arrancar());
+        v.Mostrar();
+        v.dialogos.cajas.clear();
+    }
+    template <class T>
+    T* Abierta() {
+        for (T* w : v.ventana->findChildren<T*>()) {
+            if (w->isVisible()) return w;
+        }
+        return nullptr;
+    }
+    Imprimir* AbrirImpresion(int fila) {
+        v.ventana->PenaPulsada(fila);
+        v.ventana->pestanas()->setCurrentIndex(2);
+        QTest::mouseClick(Hijo<QToolButton>(v.ventana.get(), "botonImprimirPena"), Qt::LeftButton);
+        return Abierta<Imprimir>();
+    }
+    Configuracion Guardada() {
+        return DecodificarConfiguracion(pruebas::LeerBytes(v.Ruta("nums.ini")).constData());
+    }
+};
+
+TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
+    Arrancar({Diecisiete()});
+    v.ventana->pestanas()->setCurrentIndex(2);
+    QTest::mouseClick(Hijo<QToolButton>(v.ventana.get(), "botonImprimirPena"), Qt::LeftButton);
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
+    EXPECT_EQ(Abierta<Imprimir>(), nullptr);
+
+    Imprimir* w = AbrirImpresion(1);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Imprimir boletos"));
+    EXPECT_EQ(Hijo<QLabel>(w, "nombrePena")->text(), QStringLiteral("Los del bar"));
+    EXPECT_EQ(Hijo<QLabel>(w, "totalApuestas")->text(), QStringLiteral("17"));
+    EXPECT_EQ(Hijo<QLabel>(w, "boletosOficiales")->text(), QStringLiteral("3"));
+    EXPECT_EQ(Hijo<QLabel>(w, "diasJuego")->text(), QStringLiteral("Todos (L+J+S)"));
+
+    // On plain paper, through the print dialog.
+    QTest::mouseClick(Hijo<QPushButton>(w, "imprimirNormal"), Qt::LeftButton);
+    EXPECT_EQ(v.dialogos.impresorasPedidas, 1);
+    EXPECT_TRUE(v.impresora.terminado);
+    int equis = 0;
+    for (const auto& o : v.impresora.ordenes) equis += o.texto == QLatin1String("X");
+    EXPECT_EQ(equis, 17 * 6);
+    // The dialog cancelled: nothing printed.
+    v.impresora.ordenes.clear();
+    v.dialogos.aceptarImpresora = false;
+    QTest::mouseClick(Hijo<QPushButton>(w, "imprimirOficial"), Qt::LeftButton);
+    EXPECT_TRUE(v.impresora.ordenes.empty());
+
+    // The preview shows the slip's boxes; printing from it goes through the print dialog.
+    v.dialogos.aceptarImpresora = true;
+    v.dialogos.imprimirDesdeVista = true;
+    Hijo<QCheckBox>(w, "jugarAl")->setChecked(true);
+    QTest::mouseClick(Hijo<QPushButton>(w, "vistaOficial"), Qt::LeftButton);
+    EXPECT_EQ(v.dialogos.vistasPrevias, 1);
+    const auto tenues = [](const auto& ordenes) {
+        return std::count_if(ordenes.begin(), ordenes.end(), [](const auto& o) { return o.tenue; });
+    };
+    EXPECT_GT(tenues(v.dialogos.vista), 0);
+    EXPECT_EQ(v.dialogos.impresorasPedidas, 3);
+    EXPECT_EQ(tenues(v.impresora.ordenes), 0);
+    equis = 0;
+    for (const auto& o : v.impresora.ordenes) equis += o.texto == QLatin1String("X");
+    EXPECT_EQ(equis, 17 * 6 + 3);  // and the "-Jugar al" mark on each slip
+    w->close();
+}
+
+TEST_F(Ventanas, LasCorreccionesSeGuardanAlEscribirlas) {
+    Arrancar({Diecisiete()});
+    Imprimir* w = AbrirImpresion(1);
+    ASSERT_NE(w, nullptr);
+    QApplication::setActiveWindow(w);
+    QLineEdit* x = Hijo<QLineEdit>(w, "ajusteX");
+    QLineEdit* y = Hijo<QLineEdit>(w, "ajusteY");
+    EXPECT_EQ(x->text(), QStringLiteral("0"));
+    Escribir(x, QStringLiteral("2,5"));
+    EXPECT_EQ(Guardada().AjusteX, 2.5f);
+    Escribir(y, QStringLiteral("-1"));
+    EXPECT_EQ(Guardada().AjusteY, -1.0f);
+    Escribir(y, QStringLiteral("-1.25"));
+    EXPECT_EQ(Guardada().AjusteY, -1.25f);
+    // Not a number: both boxes show what is stored again, and the record stays.
+    Escribir(x, QStringLiteral("2,5a"));
+    EXPECT_EQ(x->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(y->text(), QStringLiteral("-1,25"));
+    EXPECT_EQ(Guardada().AjusteX, 2.5f);
+    // Left empty: said when the box is left; the stored value stays.
+    Escribir(x, QString());
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    y->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        "Te has dejado una coordenada en blanco. Introduce un número válido.", "EHEHEHH",
+        Icono::Critico));
+    EXPECT_EQ(Guardada().AjusteX, 2.5f);
+    EXPECT_EQ(x->text(), QStringLiteral("2,5"));
+    // The other bytes of the settings are kept.
+    EXPECT_EQ(Guardada().DireccionVisible(), v.ventana->estado().Config.DireccionVisible());
+    // The print uses them.
+    QTest::mouseClick(Hijo<QPushButton>(w, "imprimirOficial"), Qt::LeftButton);
+    const auto& o = v.impresora.ordenes;
+    const auto cabecera = std::find_if(o.begin(), o.end(), [](const auto& e) {
+        return e.texto.startsWith(QStringLiteral("PEÑA"));
+    });
+    ASSERT_NE(cabecera, o.end());
+    EXPECT_NEAR(cabecera->x, 7.5, 1e-6);
+    EXPECT_NEAR(cabecera->y, -8.25, 1e-6);
+}
+
+// One real print of 17 bets to PDF on each paper, read back with pdftotext -bbox: every X within
+// 0.3 mm of where the slip's grid puts it.
+TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
+    QTemporaryDir dir;
+    const Pena p = Diecisiete();
+    for (const Papel papel : {Papel::Oficial, Papel::Normal}) {
+        SCOPED_TRACE(papel == Papel::Oficial ? "oficial" : "normal");
+        const QString pdf = dir.filePath(QStringLiteral("boletos%1.pdf").arg(int(papel)));
+        OpcionesBoletos o;
+        o.papel = papel;
+        o.ajusteX = 2.5;
+        o.ajusteY = 12;
+        {
+            ImpresoraQt imp;
+            imp.SalidaPdf(pdf);
+            ASSERT_TRUE(imp.Empezar(QStringLiteral("Tombolin")));
+            ImprimirBoletos(imp, p, o);
+            imp.Terminar();
+        }
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        ASSERT_TRUE(pdftotext.waitForFinished(20000));
+        const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        // The X's of each page, in millimetres.
+        std::vector<std::vector<std::pair<double, double>>> paginas;
+        for (const QString& pagina : html.split(QStringLiteral("<page ")).mid(1)) {
+            paginas.emplace_back();
+            static const QRegularExpression re(
+                QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>X</word>"));
+            for (auto it = re.globalMatch(pagina); it.hasNext();) {
+                const auto m = it.next();
+                paginas.back().push_back(
+                    {m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72});
+            }
+        }
+        ASSERT_EQ(paginas.size(), papel == Papel::Oficial ? 3u : 2u);
+        // Where each line's numbers go: slip k = line / 8, block = line % 8.
+        int total = 0;
+        for (int linea = 0; linea < 17; ++linea) {
+            const int boleto = linea / 8;
+            const int bloque = linea % 8 + 1;
+            const int pagina = papel == Papel::Oficial ? boleto : boleto / 2;
+            const double ox = papel == Papel::Oficial ? 2.5 : 25.8;
+            const double oy = papel == Papel::Oficial ? 12 : 45 + (boleto % 2) * 104;
+            for (int c = 0; c < 6; ++c) {
+                const int n = p.Apuestas[linea].Columnas[c];
+                const double x = ox + 3.8 * (n / 10) + 19.2 * (bloque - 1);
+                const double y = oy + 5.0 * (n % 10);
+                const auto& en = paginas[pagina];
+                const bool esta = std::any_of(en.begin(), en.end(), [&](const auto& e) {
+                    return std::abs(e.first - x) <= 0.3 && std::abs(e.second - y) <= 0.3;
+                });
+                EXPECT_TRUE(esta) << "línea " << linea + 1 << " número " << n << " en (" << x
+                                  << ", " << y << ")";
+                ++total;
+            }
+        }
+        size_t impresas = 0;
+        for (const auto& pg : paginas) impresas += pg.size();
+        EXPECT_EQ(impresas, static_cast<size_t>(total));
+    }
+}
+
+TEST_F(Ventanas, Configuracion) {
+    Arrancar({});
+    v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
+    Configurar* w = Abierta<Configurar>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Configurar"));
+    QLineEdit* precio = Hijo<QLineEdit>(w, "precio");
+    QLineEdit* meses = Hijo<QLineEdit>(w, "meses");
+    EXPECT_EQ(precio->text(), QStringLiteral("1"));
+    EXPECT_EQ(meses->text(), QStringLiteral("24"));
+    const struct {
+        const char* escrito;
+        int16_t guardado;
+    } casosMeses[] = {{"0", 2}, {"1", 2},  {"36", 36},     {"x", 36},
+                      {"", 36}, {"-5", 2}, {"99999", 9999}};
+    for (const auto& c : casosMeses) {
+        Escribir(meses, QLatin1String(c.escrito));
+        EXPECT_EQ(Guardada().MesesMaximos, c.guardado) << c.escrito;
+    }
+    Escribir(meses, QStringLiteral("1"));
+    EXPECT_EQ(meses->text(), QStringLiteral("1"));  // the box keeps what was typed
+    Escribir(precio, QStringLiteral("1,5"));
+    EXPECT_EQ(Guardada().PrecioApuesta, 1.5f);
+    const QByteArray antes = pruebas::LeerBytes(v.Ruta("nums.ini"));
+    Escribir(precio, QString());
+    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("nums.ini")), antes);
+    Escribir(precio, QStringLiteral("1,5e"));
+    EXPECT_EQ(precio->text(), QStringLiteral("1,5"));
+    Escribir(precio, QStringLiteral(",75"));
+    EXPECT_EQ(Guardada().PrecioApuesta, 0.75f);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    QTest::mouseClick(Hijo<QPushButton>(w, "cerrar"), Qt::LeftButton);
+    EXPECT_EQ(Abierta<Configurar>(), nullptr);
+}
+
+TEST(Sistema, NombresDeVersiones) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"2.5.0", "Windows 2000"},   {"2.5.1", "Windows XP"}, {"2.5.2", "Windows 2003"},
+        {"2.6.0", "Windows Vista"},  {"2.6.1", "Windows 7"},  {"2.6.2", "Windows 8"},
+        {"2.10.0", "Windows 10/11"}, {"2.6.3", "2.6.3"},      {"6.1.0", "6.1.0"},
+    };
+    for (const auto& [version, nombre] : casos)
+        EXPECT_EQ(VersionToName(QLatin1String(version)), QLatin1String(nombre)) << version;
+    const std::pair<const char*, const char*> nucleos[] = {
+        {"6.1.0-18-amd64", "6.1.0"},
+        {"6.5", "6.5.0"},
+        {"5.15.153.1-microsoft-standard", "5.15.153"},
+        {"raro", "0.0.0"}};
+    for (const auto& [nucleo, version] : nucleos)
+        EXPECT_EQ(VersionDeNucleo(QLatin1String(nucleo)), QLatin1String(version)) << nucleo;
+    // This machine's kernel is never one of the table's versions.
+    EXPECT_EQ(VersionToName(NativeGetVersion()), NativeGetVersion());
+    EXPECT_FALSE(NativeGetVersion().startsWith(QStringLiteral("2.")));
+}
+
+TEST_F(Ventanas, AcercaDe) {
+    Arrancar({});
+    v.ventana->findChild<QAction*>(QStringLiteral("acerca"))->trigger();
+    Acercade* w = Abierta<Acercade>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Hijo<QLabel>(w, "sistema")->text(), QStringLiteral("S.O: ") + NativeGetVersion());
+    EXPECT_FALSE(Hijo<QLabel>(w, "distribucion")->text().isEmpty());
+    QTest::mouseClick(Hijo<QPushButton>(w, "web"), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(w, "correo"), Qt::LeftButton);
+    EXPECT_EQ(v.escritorio.urls, (std::vector<QString>{"http://www.tombolin.example"}));
+    EXPECT_EQ(v.escritorio.correos, (std::vector<QString>{"contacto@tombolin.example"}));
+    // Coming back from it does not read the draws again.
+    const int activaciones = v.ventana->Activaciones();
+    w->close();
+    EXPECT_EQ(v.ventana->Activaciones(), activaciones + 1);
+}
+
+TEST(Presentacion, OchoFotogramasYEntrar) {
+    Presentacion p;
+    p.reloj()->stop();  // the test gives the ticks
+    int entradas = 0;
+    QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
+    p.show();
+    EXPECT_EQ(p.reloj()->interval(), 150);
+    for (int i = 1; i <= 7; ++i) {
+        p.Tic();
+        EXPECT_FALSE(p.botonEntrar()->isVisible()) << i;
+    }
+    p.Tic();  // the eighth frame
+    EXPECT_TRUE(p.botonEntrar()->isVisible());
+    EXPECT_EQ(p.Fotograma(), 10);
+    // Without a click it enters at the 60th tick, once.
+    while (p.Tics() < 59) p.Tic();
+    EXPECT_EQ(entradas, 0);
+    p.Tic();
+    EXPECT_EQ(entradas, 1);
+    p.Tic();
+    QTest::mouseClick(p.botonEntrar(), Qt::LeftButton);
+    EXPECT_EQ(entradas, 1);
+    // Every frame is a picture, and no two are alike.
+    const auto f = FotogramasPresentacion();
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_FALSE(f[i].isNull());
+        if (i > 0) {
+            EXPECT_NE(f[i].toImage(), f[i - 1].toImage()) << i;
+        }
+    }
+}
+
+TEST(Presentacion, EntrarConUnClic) {
+    Presentacion p;
+    p.reloj()->stop();
+    int entradas = 0;
+    QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
+    p.show();
+    for (int i = 0; i < 8; ++i) p.Tic();
+    QTest::mouseClick(p.botonEntrar(), Qt::LeftButton);
+    EXPECT_EQ(entradas, 1);
+    EXPECT_FALSE(p.reloj()->isActive());
+}
+
+}  // namespace
+}  // namespace tombolin
