@@ -30,7 +30,8 @@ void Guia(Impresora& imp, double baseX, double baseY) {
         for (int n = 1; n <= 49; ++n) {
             const PuntoMm p = PosicionNumero(n, bloque, baseX, baseY);
             imp.Caja(p.x - 0.15, p.y + 0.2, 3.0, 4.0, false);
-            imp.Texto(p.x + 0.1, p.y + 4.2, QString::number(n));
+            // The box's number inside it, small, where the X will cover it.
+            imp.Texto(p.x + (n < 10 ? 0.95 : 0.55), p.y + 1.3, QString::number(n));
         }
     }
     imp.Tenue(false);

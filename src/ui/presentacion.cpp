@@ -51,6 +51,7 @@ Presentacion::Presentacion(QWidget* padre)
     capa->setContentsMargins(8, 8, 8, 8);
     capa->addWidget(imagen_);
     capa->addWidget(entrar_, 0, Qt::AlignHCenter);
+    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("Presentacion { background: #0b3d2e; }"));
 
     reloj_ = new QTimer(this);
