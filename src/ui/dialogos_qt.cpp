@@ -1,6 +1,8 @@
 #include "ui/dialogos_qt.h"
 
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -108,7 +110,10 @@ bool DialogosQt::VistaPrevia(const QString& titulo,
     auto* capa = new QVBoxLayout(&dialogo);
     capa->addWidget(vista, 1);
     capa->addWidget(botones);
-    dialogo.resize(820, 960);
+    // A page high, within the screen.
+    const QScreen* pantalla = ventana_ ? ventana_->screen() : QGuiApplication::primaryScreen();
+    const int alto = pantalla ? pantalla->availableGeometry().height() - 60 : 900;
+    dialogo.resize(std::min(820, alto * 820 / 960), std::min(960, alto));
     vista->fitInView();
     return dialogo.exec() == QDialog::Accepted;
 }
