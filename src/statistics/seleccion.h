@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "core/fichero_registros.h"
+#include "statistics/historial.h"
+
+// The selection of draws the statistics work on (weekdays and period), the one scan that lists
+// them and counts their numbers, and the sentences that tell the user what is selected.
+namespace tombolin {
+
+// Days of a draw counted apart: Monday, Thursday, Saturday.
+enum DiaEstadistica { kLunes = 0, kJueves = 1, kSabado = 2 };
+
+struct Filtro {
+    std::array<bool, 3> dias{true, true, true};  // by DiaEstadistica
+    bool todos = true;                           // every draw, or only the last `meses` months
+    int meses = 1;
+};
+
+// The first day of the last `meses` months: today less 30.5 days a month, in whole days, so that
+// a draw of the boundary day is in or out whatever the hour the slider moved.
+double InicioPeriodo(QDate hoy, int meses);
+
+struct Recorrido {
+    std::vector<FilaHistorial> filas;  // the selected draws, newest first
+    int seleccionados = 0;
+    QDate desde, hasta;  // oldest and newest selected draw; invalid when none
+    // veces[n][0]: draws with number n (1..49); veces[n][1 + DiaEstadistica]: on that weekday.
+    std::array<std::array<int, 4>, 50> veces{};
+    bool hayUltimo = false;  // the file has draws
+    QString frase;  // the newest stored draw as the list writes it; empty when not selected
+};
+
+// One pass over the draws file, newest first.
+Recorrido RecorrerSeleccion(const FicheroRegistros& sorteos, const Filtro& filtro, QDate hoy);
+
+// The numbers of a chart page: page 1 holds 1..25, page 2 holds 25..49 (25 is on both).
+int NumeroDePagina(int pagina, int fila);
+// " 7": the chart's row label.
+QString EtiquetaNumero(int numero);
+
+// The 49 numbers by how often they came out, most first; equal counts keep ascending order.
+std::array<int, 49> ClasificarNumeros(const Recorrido& r);
+
+struct DescripcionSeleccion {
+    QString primera;                    // "-Tiene seleccionados ... sorteos en la base de datos."
+    QString segunda;                    // "-Ha seleccionado ..." or the refusal with 0 draws
+    std::optional<QString> diasajugar;  // for the report store; not written with no weekday
+};
+DescripcionSeleccion DescribirSeleccion(const Recorrido& r, const Filtro& filtro);
+
+}  // namespace tombolin

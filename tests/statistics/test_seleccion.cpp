@@ -1,0 +1,235 @@
+// The statistics' selection over real draws: published frequency counts, weekdays, periods in
+// whole days, the sentences, the ranking and the reduced tables' descriptions.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "core/estado.h"
+#include "core/fechas.h"
+#include "statistics/reducidas.h"
+#include "statistics/seleccion.h"
+#include "support/ficheros.h"
+#include "support/penas_prueba.h"
+
+namespace tombolin {
+namespace {
+
+// The shipped history up to a day, as a draws file.
+class Seleccion : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    Estado estado;
+    void Hasta(QDate ultimo) {
+        std::vector<Sorteo> s;
+        for (const Sorteo& x : pruebas::Historia()) {
+            if (OleAFecha(x.Fecha) <= ultimo) s.push_back(x);
+        }
+        pruebas::EscribirSorteos(dir.path(), s);
+        pruebas::AbrirEstado(estado, dir.path());
+    }
+    void Con(const std::vector<Sorteo>& s) {
+        pruebas::EscribirSorteos(dir.path(), s);
+        pruebas::AbrirEstado(estado, dir.path());
+    }
+};
+
+TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
+    // lottohoy.com, "The numbers that come out the most in La Primitiva", data up to 08/12/2018.
+    Hasta(QDate(2018, 12, 8));
+    const Recorrido r = RecorrerSeleccion(estado.Sorteos, Filtro{}, QDate(2018, 12, 9));
+    const std::pair<int, int> publicadas[] = {{38, 422}, {39, 422}, {47, 417}, {3, 413},
+                                              {45, 413}, {8, 361},  {20, 362}, {33, 369},
+                                              {13, 369}, {18, 371}};
+    for (auto [numero, veces] : publicadas) EXPECT_EQ(r.veces[numero][0], veces) << numero;
+    // The weekday counts add up to the total, and every selected draw is listed newest first.
+    int draws = 0;
+    for (int n = 1; n <= 49; ++n) {
+        EXPECT_EQ(r.veces[n][1] + r.veces[n][2] + r.veces[n][3], r.veces[n][0]) << n;
+        draws += r.veces[n][0];
+    }
+    EXPECT_EQ(draws, 6 * r.seleccionados);
+    EXPECT_EQ(r.filas.size(), static_cast<size_t>(r.seleccionados));
+    EXPECT_EQ(r.hasta, QDate(2018, 12, 8));
+    EXPECT_EQ(r.desde, QDate(1985, 10, 17));
+    EXPECT_EQ(OleAFecha(r.filas.front().Datos.Fecha), r.hasta);
+    EXPECT_FALSE(r.frase.isEmpty());
+    // 38 and 39 tie at the top: ascending order among equals.
+    const std::array<int, 49> orden = ClasificarNumeros(r);
+    EXPECT_EQ(orden[0], 38);
+    EXPECT_EQ(orden[1], 39);
+    EXPECT_EQ(orden[2], 47);
+    for (int k = 1; k < 49; ++k) EXPECT_GE(r.veces[orden[k - 1]][0], r.veces[orden[k]][0]);
+
+    // suite101.net: on 6 November 2010 the most drawn were 39, 47, 38, 3.
+    Hasta(QDate(2010, 11, 6));
+    const std::array<int, 49> o2010 =
+        ClasificarNumeros(RecorrerSeleccion(estado.Sorteos, Filtro{}, QDate(2010, 11, 7)));
+    EXPECT_EQ((std::vector<int>(o2010.begin(), o2010.begin() + 4)),
+              (std::vector<int>{39, 47, 38, 3}));
+}
+
+TEST_F(Seleccion, DiasDeLaSemanaYFrase) {
+    Hasta(QDate(2026, 8, 17));  // the newest stored draw is a Monday
+    const struct {
+        std::array<bool, 3> dias;
+        bool frase;
+    } casos[] = {{{true, true, true}, true},
+                 {{false, true, false}, false},
+                 {{true, false, false}, true},
+                 {{false, false, false}, false}};
+    for (const auto& c : casos) {
+        Filtro f;
+        f.dias = c.dias;
+        const Recorrido r = RecorrerSeleccion(estado.Sorteos, f, QDate(2026, 8, 18));
+        EXPECT_EQ(!r.frase.isEmpty(), c.frase);
+        for (const FilaHistorial& fila : r.filas) {
+            const int dia = OleAFecha(fila.Datos.Fecha).dayOfWeek();
+            EXPECT_TRUE((dia == 1 && c.dias[0]) || (dia == 4 && c.dias[1]) ||
+                        (dia == 6 && c.dias[2]));
+        }
+        if (c.dias == std::array<bool, 3>{false, false, false}) {
+            EXPECT_EQ(r.seleccionados, 0);
+        }
+    }
+}
+
+TEST_F(Seleccion, UnSorteoDeJuevesEnLasDosPaginas) {
+    Con({pruebas::UnSorteo(QDate(2026, 12, 3), {3, 12, 25, 30, 41, 49})});
+    const Recorrido r = RecorrerSeleccion(estado.Sorteos, Filtro{}, QDate(2026, 12, 6));
+    // Page 1 row 25 and page 2 row 1 are both the 25.
+    EXPECT_EQ(NumeroDePagina(1, 25), 25);
+    EXPECT_EQ(NumeroDePagina(2, 1), 25);
+    EXPECT_EQ(NumeroDePagina(2, 6), 30);
+    EXPECT_EQ(NumeroDePagina(2, 25), 49);
+    for (int n : {3, 12, 25, 30, 41, 49}) {
+        EXPECT_EQ(r.veces[n][0], 1);
+        EXPECT_EQ(r.veces[n][1 + kJueves], 1);
+        EXPECT_EQ(r.veces[n][1 + kLunes] + r.veces[n][1 + kSabado], 0);
+    }
+    EXPECT_EQ(EtiquetaNumero(7), QStringLiteral(" 7"));
+    // One draw: the same date before and after " al ".
+    EXPECT_EQ(DescribirSeleccion(r, Filtro{}).primera,
+              QStringLiteral("-Tiene seleccionados todos los sorteos. Desde el 03/12/2026 al "
+                             "03/12/2026, en total, 1 sorteos en la base de datos."));
+}
+
+TEST_F(Seleccion, PeriodoEnDiasEnteros) {
+    // Saturday 05/12/2026 less 30.5 days falls at noon of Wednesday 04/11: the Thursday after it
+    // is in, whatever the hour; Monday 02/11 is out until the period is six months (183 days).
+    const QDate hoy(2026, 12, 5);
+    EXPECT_EQ(InicioPeriodo(hoy, 1), FechaAOle(QDate(2026, 11, 4)) + 0.5);
+    EXPECT_EQ(InicioPeriodo(hoy, 6), FechaAOle(hoy) - 183);
+    Con({pruebas::UnSorteo(QDate(2026, 11, 2)), pruebas::UnSorteo(QDate(2026, 11, 5)),
+         pruebas::UnSorteo(QDate(2026, 12, 5))});
+    Filtro f;
+    f.todos = false;
+    Recorrido r = RecorrerSeleccion(estado.Sorteos, f, hoy);
+    EXPECT_EQ(r.seleccionados, 2);
+    EXPECT_EQ(r.desde, QDate(2026, 11, 5));
+    EXPECT_EQ(r.hasta, hoy);
+    f.meses = 6;
+    EXPECT_EQ(RecorrerSeleccion(estado.Sorteos, f, hoy).seleccionados, 3);
+    // Nothing newer than the period: nothing selected, no dates.
+    r = RecorrerSeleccion(estado.Sorteos, Filtro{{true, true, true}, false, 1}, QDate(2027, 6, 1));
+    EXPECT_EQ(r.seleccionados, 0);
+    EXPECT_FALSE(r.desde.isValid());
+    EXPECT_TRUE(r.filas.empty());
+}
+
+TEST_F(Seleccion, Frases) {
+    Con({pruebas::UnSorteo(QDate(2026, 11, 30)), pruebas::UnSorteo(QDate(2026, 12, 5))});
+    const struct {
+        Filtro filtro;
+        const char* primera;
+        const char* segunda;
+        const char* dias;
+    } casos[] = {
+        {Filtro{},
+         "-Tiene seleccionados todos los sorteos. Desde el 30/11/2026 al 05/12/2026, en "
+         "total, 2 sorteos en la base de datos.",
+         "-Ha seleccionado tanto los números de los sorteos del LUNES, JUEVES, como los del "
+         "SÁBADO.",
+         "Lunes, Jueves y sábado."},
+        {Filtro{{false, true, true}, false, 1},
+         "-Tiene seleccionados sólo el último mes de sorteos, desde el 05/12/2026 al 05/12/2026, "
+         "en total, 1 sorteos en la base de datos.",
+         "-Ha seleccionado sólo los números de los sorteos del JUEVES y SÁBADO.",
+         "Jueves y Sábado."},
+        {Filtro{{true, false, false}, false, 6},
+         "-Tiene seleccionados los últimos 6 meses de sorteos, desde el 30/11/2026 al "
+         "30/11/2026, en total, 1 sorteos en la base de datos.",
+         "-Ha seleccionado sólo los números de los sorteos del LUNES.", "Lunes."},
+        // Nothing selected: no dates of an earlier selection, and the weekdays not stored.
+        {Filtro{{false, false, false}, true, 1},
+         "-Tiene seleccionados todos los sorteos, en total, 0 sorteos en la base de datos.",
+         "¡¡Con 0 sorteos seleccionados no es posible continuar!!", nullptr},
+    };
+    for (const auto& c : casos) {
+        const Recorrido r = RecorrerSeleccion(estado.Sorteos, c.filtro, QDate(2026, 12, 6));
+        const DescripcionSeleccion d = DescribirSeleccion(r, c.filtro);
+        EXPECT_EQ(d.primera, QString::fromUtf8(c.primera));
+        EXPECT_EQ(d.segunda, QString::fromUtf8(c.segunda));
+        EXPECT_EQ(d.diasajugar.has_value(), c.dias != nullptr);
+        if (c.dias) {
+            EXPECT_EQ(*d.diasajugar, QString::fromUtf8(c.dias));
+        }
+    }
+}
+
+TablaReducida Tabla(int n, const char* garantia, int k) {
+    TablaReducida t;
+    t.CantidadNumeros = n;
+    t.Garantia = QString::fromUtf8(garantia);
+    t.CantidadApuestas = k;
+    t.Lineas.resize(k);
+    return t;
+}
+
+TEST(Reducidas, DescripcionesYLista) {
+    const struct {
+        int n;
+        int k;
+        const char* posibilidad;
+        const char* todas;
+    } casos[] = {{7, 7, "100,00%", "7 apuestas."},
+                 {9, 12, "14,29%", "84 apuestas."},
+                 {49, 1, "0,00%", "13.983.816 apuestas."}};
+    for (const auto& c : casos) {
+        const DescripcionReducida d = MostrarTablaReducida(Tabla(c.n, "4", c.k));
+        EXPECT_EQ(d.posibilidad, QString::fromUtf8(c.posibilidad)) << c.n;
+        EXPECT_EQ(d.apuestasTodo, QString::fromUtf8(c.todas)) << c.n;
+        EXPECT_EQ(d.seleccion,
+                  QStringLiteral("Si entre los %1 números seleccionados, se encuentran "
+                                 "los 6 ganadores:")
+                      .arg(c.n));
+        EXPECT_EQ(d.jugarTodo,
+                  QStringLiteral("Jugar a %1 números sin reducir, tendría que rellenar:").arg(c.n));
+    }
+    EXPECT_EQ(MostrarTablaReducida(Tabla(8, "5 aciertos en al menos una de sus", 4)).asegura,
+              QStringLiteral("5 aciertos en al menos una de sus apuestas."));
+    EXPECT_EQ(Factorial(0), 1);
+    EXPECT_EQ(Factorial(10), 3628800);
+
+    // More than 51 tables of one size are all listed.
+    std::vector<TablaReducida> tablas{Tabla(8, "4", 3)};
+    for (int i = 0; i < 60; ++i) tablas.push_back(Tabla(10, "5", 10 + i));
+    tablas.push_back(Tabla(20, "3", 4));
+    ListaReducidas l = ListarTablasReducidas(10, tablas);
+    EXPECT_EQ(l.entradas.size(), 60);
+    EXPECT_EQ(l.posiciones.front(), 1);
+    EXPECT_EQ(l.posiciones.back(), 60);
+    EXPECT_EQ(l.entradas.front(), QStringLiteral("10 números al 5, 10 apuestas."));
+    EXPECT_EQ(l.texto, QStringLiteral("Tablas disponibles"));
+    EXPECT_EQ(l.rango,
+              QStringLiteral("(Para crear reducidas, se han de elegir entre 8 y 20 números)"));
+    l = ListarTablasReducidas(12, tablas);
+    EXPECT_TRUE(l.entradas.isEmpty());
+    EXPECT_EQ(l.texto, QStringLiteral("No hay tablas reducidas de 12 nºs."));
+
+    const std::pair<int, int> codigos[] = {{5, 3}, {6, 0},  {7, 1},  {8, 2},
+                                           {9, 4}, {10, 5}, {11, 6}, {12, 0}};
+    for (auto [n, codigo] : codigos) EXPECT_EQ(CodigoMultiple(n), codigo) << n;
+}
+
+}  // namespace
+}  // namespace tombolin
