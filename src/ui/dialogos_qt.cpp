@@ -1,14 +1,14 @@
 #include "ui/dialogos_qt.h"
 
 #include <QDialog>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "printing/impresora_qt.h"

@@ -148,7 +148,20 @@ void DibujoImprimir(QPainter& p) {
     p.drawLine(QPointF(23, 54), QPointF(41, 54));
 }
 
+// Three bars of different heights on a base line.
+void DibujoEstadisticas(QPainter& p) {
+    Forma(p, QPolygonF({{8, 34}, {20, 34}, {20, 56}, {8, 56}}), kAzul);
+    Forma(p, QPolygonF({{26, 12}, {38, 12}, {38, 56}, {26, 56}}), kVerde);
+    Forma(p, QPolygonF({{44, 26}, {56, 26}, {56, 56}, {44, 56}}), kRojo);
+    p.setPen(Trazo(4));
+    p.drawLine(QPointF(4, 59), QPointF(60, 59));
+}
+
 }  // namespace
+
+QIcon IconoEstadisticas() {
+    return Construir(DibujoEstadisticas);
+}
 
 QIcon IconoCrearPena() {
     return Construir(DibujoCrear);

@@ -11,5 +11,6 @@ QIcon IconoBorrarPena();       // a waste bin
 QIcon IconoBorrarSorteos();    // a calendar page with a red cross
 QIcon IconoImportarSorteos();  // an arrow going down into a tray
 QIcon IconoImprimir();         // a printer
+QIcon IconoEstadisticas();     // a bar chart
 
 }  // namespace tombolin

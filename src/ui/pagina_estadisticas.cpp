@@ -1,17 +1,23 @@
 #include "ui/pagina_estadisticas.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/filtro_sorteos.h"
+#include "ui/grafico_frecuencias.h"
 #include "ui/lista_tabla.h"
 #include "ui/modelo_historial.h"
+#include "ui/seleccion_estadistica.h"
 
 namespace tombolin {
 
-PaginaEstadisticas::PaginaEstadisticas(QWidget* padre) : QWidget(padre) {
+PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, QWidget* padre)
+    : QWidget(padre), seleccion_(seleccion) {
     modelo_ = new ModeloHistorial(this);
     lista_ = NuevaListaDeFilas(modelo_, "listaHistorial", this);
     // Every row has the same height: the view need not measure thousands of them.
@@ -25,19 +31,50 @@ PaginaEstadisticas::PaginaEstadisticas(QWidget* padre) : QWidget(padre) {
     negrita.setBold(true);
     total_->setFont(negrita);
 
-    auto* caja = new QGroupBox(QStringLiteral("Sorteos"), this);
-    auto* dentro = new QVBoxLayout(caja);
+    auto* cajaFiltro = new QGroupBox(QStringLiteral("Filtrado de datos:"), this);
+    auto* capaFiltro = new QVBoxLayout(cajaFiltro);
+    capaFiltro->addWidget(new FiltroSorteos(seleccion_, true, cajaFiltro));
+    pagina_ = new QSpinBox(this);
+    pagina_->setObjectName(QStringLiteral("paginaGrafico"));
+    pagina_->setRange(1, 2);
+    pagina_->setPrefix(QStringLiteral("Página "));
+    pagina_->setToolTip(QStringLiteral("Números del 1 al 25, o del 25 al 49"));
+    capaFiltro->addWidget(pagina_);
+    capaFiltro->addStretch();
+    connect(pagina_, &QSpinBox::valueChanged, this, &PaginaEstadisticas::MostrarGrafico);
+    // The comparison changes what the chart shows, not which draws.
+    connect(&seleccion_, &SeleccionEstadistica::aspectoCambiado, this,
+            &PaginaEstadisticas::MostrarGrafico);
+
+    grafico_ = new GraficoFrecuencias(this);
+    grafico_->setObjectName(QStringLiteral("graficoFrecuencias"));
+
+    auto* cajaLista = new QGroupBox(QStringLiteral("Sorteos"), this);
+    auto* dentro = new QVBoxLayout(cajaLista);
     dentro->addWidget(lista_);
     dentro->addWidget(total_);
-    auto* todo = new QVBoxLayout(this);
-    todo->addWidget(caja);
+
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(grafico_, 2);
+    derecha->addWidget(cajaLista, 3);
+    auto* todo = new QHBoxLayout(this);
+    todo->addWidget(cajaFiltro);
+    todo->addLayout(derecha, 1);
     PonerTotal();
+    MostrarGrafico();
 }
 
-void PaginaEstadisticas::MostrarHistorial(std::vector<FilaHistorial> filas) {
-    modelo_->Poner(std::move(filas));
+void PaginaEstadisticas::MostrarRecorrido(Recorrido r) {
+    modelo_->Poner(std::move(r.filas));
+    r.filas = {};
+    ultimo_ = std::move(r);
     lista_->resizeColumnsToContents();
     PonerTotal();
+    MostrarGrafico();
+}
+
+void PaginaEstadisticas::MostrarGrafico() {
+    grafico_->Mostrar(ultimo_, pagina_->value(), seleccion_.Comparativa());
 }
 
 int PaginaEstadisticas::RegistroDeFila(int fila) const {

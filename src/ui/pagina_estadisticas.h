@@ -3,29 +3,35 @@
 #include <QWidget>
 #include <vector>
 
-#include "statistics/historial.h"
+#include "statistics/seleccion.h"
 
 class QLabel;
+class QSpinBox;
 class QTableView;
 
 namespace tombolin {
 
+class GraficoFrecuencias;
 class ModeloHistorial;
+class SeleccionEstadistica;
 
-// The "Estadísticas" page: the history of the stored draws and its total.
+// The "Estadísticas" page: the filter of the draws, the chart of how often each number came out,
+// and the list of the selected draws with their total.
 class PaginaEstadisticas : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PaginaEstadisticas(QWidget* padre = nullptr);
+    explicit PaginaEstadisticas(SeleccionEstadistica& seleccion, QWidget* padre = nullptr);
 
-    void MostrarHistorial(std::vector<FilaHistorial> filas);
+    // The latest scan: the list, the total and the chart.
+    void MostrarRecorrido(Recorrido r);
     // The record of the draw shown on row `fila` (from 1), or 0.
     int RegistroDeFila(int fila) const;
     // Draw k left the file.
     void QuitarRegistro(int k);
 
     QTableView* lista() const { return lista_; }
+    GraficoFrecuencias* grafico() const { return grafico_; }
 
   signals:
     // A click on row `fila` (from 1) of the history.
@@ -33,10 +39,15 @@ class PaginaEstadisticas : public QWidget {
 
   private:
     void PonerTotal();
+    void MostrarGrafico();
 
+    SeleccionEstadistica& seleccion_;
     ModeloHistorial* modelo_;
     QTableView* lista_;
     QLabel* total_;
+    GraficoFrecuencias* grafico_;
+    QSpinBox* pagina_;
+    Recorrido ultimo_;  // its counts, for the page selector
 };
 
 }  // namespace tombolin

@@ -23,6 +23,7 @@
 #include "core/sorteos.h"
 #include "results/analisis.h"
 #include "statistics/historial.h"
+#include "statistics/seleccion.h"
 #include "ui/acercade.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
@@ -40,6 +41,7 @@
 #include "ui/pagina_general.h"
 #include "ui/pagina_gestor.h"
 #include "ui/pagina_ultimo_sorteo.h"
+#include "ui/seleccion_estadistica.h"
 
 namespace tombolin {
 
@@ -55,14 +57,17 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_->setObjectName(QStringLiteral("pestanas"));
     general_ = new PaginaGeneral(estado_, servicios_, pestanas_);
     gestor_ = new PaginaGestor(pestanas_);
-    estadisticas_ = new PaginaEstadisticas(pestanas_);
+    seleccion_ = new SeleccionEstadistica(this);
+    estadisticas_ = new PaginaEstadisticas(*seleccion_, pestanas_);
     pestanas_->addTab(general_, QStringLiteral("General"));
     ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *servicios_.descarga, servicioOperador,
                                      pestanas_);
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
-    crear_ = new PaginaCrearCombinacion(pestanas_);
+    crear_ = new PaginaCrearCombinacion(
+        *seleccion_, servicios_.dialogos,
+        RutaConSeparador(carpetaPrograma) + QLatin1String(kFicheroTablas), pestanas_);
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
     barra_ = new BarraDescarga(estado_, servicios_, *servicios_.descarga, servicioOperador, this);
@@ -79,6 +84,20 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(gestor_, &PaginaGestor::editarPena, this, &Principal::EditarPena);
     connect(gestor_, &PaginaGestor::imprimirPena, this, &Principal::ImprimirPena);
     connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
+    connect(
+        crear_, &PaginaCrearCombinacion::crearPenaGuiada, this,
+        [this](int modo, const TablaReducida* tabla) {
+            // The editor marks the ranked numbers and closes once the syndicate is saved.
+            estado_.CerrarEditorAlGuardar = true;
+            AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), this));
+        });
+    connect(crear_, &PaginaCrearCombinacion::clasificados, this,
+            [this](const std::array<int, 49>& orden, int cuantos) {
+                for (int k = 0; k < 49; ++k)
+                    estado_.NumerosOrdenados[k] = static_cast<int16_t>(orden[k]);
+                (void)cuantos;
+            });
+    connect(seleccion_, &SeleccionEstadistica::cambiada, this, &Principal::RecorrerSorteos);
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
@@ -387,7 +406,11 @@ void Principal::PenaPulsada(int n) {
 }
 
 void Principal::RecorrerSorteos() {
-    estadisticas_->MostrarHistorial(tombolin::RecorrerSorteos(estado_.Sorteos));
+    // Every scan follows the selection on show, whoever asks for it.
+    Recorrido r = RecorrerSeleccion(estado_.Sorteos, seleccion_->Actual(), servicios_.reloj.Hoy());
+    const DescripcionSeleccion d = DescribirSeleccion(r, seleccion_->Actual());
+    crear_->MostrarSeleccion(r, d);
+    estadisticas_->MostrarRecorrido(std::move(r));
 }
 
 void Principal::LlevarResultadosAlPrimerSorteo() {

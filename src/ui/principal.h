@@ -16,6 +16,7 @@ class BarraDescarga;
 class Crea;
 class Creamenu;
 class PaginaCrearCombinacion;
+class SeleccionEstadistica;
 class CabeceraSorteos;
 class Infor;
 class PaginaEstadisticas;
@@ -47,6 +48,7 @@ class Principal : public QMainWindow {
     QTabWidget* pestanas() const { return pestanas_; }
     PaginaGeneral* paginaGeneral() const { return general_; }
     PaginaGestor* paginaGestor() const { return gestor_; }
+    PaginaCrearCombinacion* paginaCrearCombinacion() const { return crear_; }
     PaginaEstadisticas* paginaEstadisticas() const { return estadisticas_; }
     PaginaUltimoSorteo* paginaUltimoSorteo() const { return ultimo_; }
     BarraDescarga* barraDescarga() const { return barra_; }
@@ -121,6 +123,7 @@ class Principal : public QMainWindow {
     BarraDescarga* barra_ = nullptr;
     QPointer<Infor> noticias_;
     PaginaCrearCombinacion* crear_ = nullptr;
+    SeleccionEstadistica* seleccion_ = nullptr;
     QPointer<Creamenu> menuCreacion_;
     CabeceraSorteos* cabecera_ = nullptr;
     std::vector<QAction*> accionesQueCambian_;

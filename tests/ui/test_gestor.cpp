@@ -3,6 +3,7 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
@@ -289,9 +290,11 @@ TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos
     v.dialogos.respuestas = {Respuesta::No, Respuesta::No};
     v.ventana->BorrarSorteos();
     // The list shows Thursdays only: row r is no longer record SorteoLibre - r.
-    const auto jueves = [](const Sorteo& x) { return OleAFecha(x.Fecha).dayOfWeek() == 4; };
-    v.ventana->paginaEstadisticas()->MostrarHistorial(
-        RecorrerSorteos(v.ventana->estado().Sorteos, jueves));
+    v.ventana->pestanas()->setCurrentIndex(3);
+    for (const char* dia : {"lunes", "sabado"}) {
+        auto* caja = v.ventana->paginaEstadisticas()->findChild<QCheckBox*>(QLatin1String(dia));
+        QTest::mouseClick(caja, Qt::LeftButton, {}, QPoint(6, caja->height() / 2));
+    }
     QTableView* t = v.ventana->paginaEstadisticas()->lista();
     const QString mostrado = Celda(t, 1, 2);
     ASSERT_EQ(mostrado, QStringLiteral("26/11/2026  Jueves"));

@@ -1,0 +1,73 @@
+#include "ui/grafico_frecuencias.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QValueAxis>
+
+#include "statistics/seleccion.h"
+
+namespace tombolin {
+
+GraficoFrecuencias::GraficoFrecuencias(QWidget* padre) : QChartView(padre) {
+    auto* grafico = new QChart;
+    grafico->setAnimationOptions(QChart::NoAnimation);  // a slider drag redraws it many times
+    grafico->legend()->setAlignment(Qt::AlignBottom);
+    serie_ = new QBarSeries(grafico);
+    grafico->addSeries(serie_);
+    ejeX_ = new QBarCategoryAxis(grafico);
+    ejeY_ = new QValueAxis(grafico);
+    ejeY_->setLabelFormat(QStringLiteral("%d"));
+    grafico->addAxis(ejeX_, Qt::AlignBottom);
+    grafico->addAxis(ejeY_, Qt::AlignLeft);
+    serie_->attachAxis(ejeX_);
+    serie_->attachAxis(ejeY_);
+    setChart(grafico);
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumHeight(220);
+}
+
+void GraficoFrecuencias::Mostrar(const Recorrido& r, int pagina, bool comparativa) {
+    QStringList categorias;
+    for (int fila = 1; fila <= 25; ++fila)
+        categorias << EtiquetaNumero(NumeroDePagina(pagina, fila));
+    const char* const dias[] = {"Lunes", "Jueves", "Sábado"};
+    QList<QBarSet*> conjuntos;
+    int maximo = 0;
+    for (int s = 0; s < (comparativa ? 3 : 1); ++s) {
+        auto* c = new QBarSet(comparativa ? QString::fromUtf8(dias[s]) : QStringLiteral("Veces"));
+        for (int fila = 1; fila <= 25; ++fila) {
+            const int v = r.veces[NumeroDePagina(pagina, fila)][comparativa ? 1 + s : 0];
+            c->append(v);
+            maximo = std::max(maximo, v);
+        }
+        conjuntos << c;
+    }
+    serie_->clear();
+    serie_->append(conjuntos);
+    if (ejeX_->categories() != categorias) ejeX_->setCategories(categorias);
+    ejeY_->setRange(0, std::max(1, maximo));
+    chart()->legend()->setVisible(comparativa);
+}
+
+std::vector<std::pair<QString, std::vector<int>>> GraficoFrecuencias::Series() const {
+    std::vector<std::pair<QString, std::vector<int>>> series;
+    for (const QBarSet* c : serie_->barSets()) {
+        std::vector<int> valores;
+        for (int i = 0; i < c->count(); ++i) valores.push_back(static_cast<int>(c->at(i)));
+        series.push_back({c->label(), valores});
+    }
+    return series;
+}
+
+QStringList GraficoFrecuencias::Categorias() const {
+    return ejeX_->categories();
+}
+
+bool GraficoFrecuencias::LeyendaVisible() const {
+    return chart()->legend()->isVisible();
+}
+
+}  // namespace tombolin
