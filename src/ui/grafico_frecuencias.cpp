@@ -20,6 +20,9 @@ GraficoFrecuencias::GraficoFrecuencias(QWidget* padre) : QChartView(padre) {
     ejeX_ = new QBarCategoryAxis(grafico);
     ejeY_ = new QValueAxis(grafico);
     ejeY_->setLabelFormat(QStringLiteral("%d"));
+    ejeY_->setTickCount(6);
+    // Room for four-figure counts, which the axis would otherwise cut to "...".
+    ejeY_->setRange(0, 1000);
     grafico->addAxis(ejeX_, Qt::AlignBottom);
     grafico->addAxis(ejeY_, Qt::AlignLeft);
     serie_->attachAxis(ejeX_);
@@ -49,6 +52,7 @@ void GraficoFrecuencias::Mostrar(const Recorrido& r, int pagina, bool comparativ
     serie_->append(conjuntos);
     if (ejeX_->categories() != categorias) ejeX_->setCategories(categorias);
     ejeY_->setRange(0, std::max(1, maximo));
+    ejeY_->applyNiceNumbers();
     chart()->legend()->setVisible(comparativa);
 }
 
