@@ -85,6 +85,7 @@ void Configurar::MesesEditados(const QString& texto) {
     }
     // Below 2 is stored as 2; the box keeps what was typed.
     estado_.Config.MesesMaximos = *meses;
+    emit mesesCambiados(*meses);
     Guardar();
 }
 

@@ -19,6 +19,8 @@ class Configurar : public QWidget {
 
   signals:
     void cerrada();
+    // The statistics' longest period changed.
+    void mesesCambiados(int meses);
 
   protected:
     void showEvent(QShowEvent* evento) override;

@@ -98,8 +98,14 @@ PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion, 
     cuantos_->setPageStep(1);
     cuantos_->setAccessibleName(QStringLiteral("Cantidad de números"));
     textoCuantos_ = Texto(QStringLiteral("Ha seleccionado 0 números."), "textoCuantos", paso2);
+    numeros_ = Texto(QString(), "numerosElegidos", paso2);
+    QFont fija(QStringLiteral("Liberation Mono"));
+    fija.setStyleHint(QFont::TypeWriter);
+    fija.setBold(true);
+    numeros_->setFont(fija);
     capa2->addWidget(cuantos_);
     capa2->addWidget(textoCuantos_);
+    capa2->addWidget(numeros_);
     capa2->addStretch();
     connect(cuantos_, &QSlider::valueChanged, this, &PaginaCrearCombinacion::NumerosCambiados);
 
@@ -243,8 +249,14 @@ void PaginaCrearCombinacion::NumerosCambiados(int n) {
     volver_->setEnabled(true);
     textoCuantos_->setText(QStringLiteral("Ha seleccionado ") + QString::number(n) +
                            QStringLiteral(" números."));
+    numeros_->clear();
     if (n == 0) return;
-    emit clasificados(ClasificarNumeros(ultimo_), n);
+    const std::array<int, 49> orden = ClasificarNumeros(ultimo_);
+    // The numbers kept, most frequent first.
+    QStringList elegidos;
+    for (int k = 0; k < n; ++k) elegidos << QString::number(orden[k]);
+    numeros_->setText(elegidos.join(QLatin1Char(' ')));
+    emit clasificados(orden, n);
     informe_->setEnabled(true);
     lista_->setEnabled(true);
     ListarTablas(n);
@@ -307,6 +319,7 @@ void PaginaCrearCombinacion::VolverAlPaso1() {
         cuantos_->setValue(0);
     }
     textoCuantos_->setText(QStringLiteral("Ha seleccionado 0 números."));
+    numeros_->clear();
     for (QPushButton* b : {volver_, informe_, sencilla_, multiple_}) b->setEnabled(false);
     lista_->setEnabled(false);
     ayuda_->show();

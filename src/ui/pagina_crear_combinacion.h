@@ -70,6 +70,7 @@ class PaginaCrearCombinacion : public QWidget {
     QLabel* frase2_;
     QSlider* cuantos_;
     QLabel* textoCuantos_;
+    QLabel* numeros_;
     QPushButton* informe_;
     QPushButton* reducida_;
     QPushButton* sencilla_;

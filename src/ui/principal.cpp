@@ -191,8 +191,12 @@ void Principal::CrearMenus() {
                      [this, i] { pestanas_->setCurrentIndex(i); },
                      QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i))});
     }
-    e.push_back({opciones, QStringLiteral("confi"), QStringLiteral("&Configuración"),
-                 [this] { AbrirVentana(new Configurar(estado_, servicios_, this)); }});
+    e.push_back({opciones, QStringLiteral("confi"), QStringLiteral("&Configuración"), [this] {
+                     auto* c = new Configurar(estado_, servicios_, this);
+                     connect(c, &Configurar::mesesCambiados, seleccion_,
+                             &SeleccionEstadistica::PonerMesesMaximos);
+                     AbrirVentana(c);
+                 }});
     e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),
                  [this] { AbrirInstrucciones(); }});
     // The news window reads the file the news transfer writes.
@@ -295,6 +299,9 @@ void Principal::CambioDePestana(int pestana) {
         pestanas_->setCurrentIndex(pestanaAnterior_);
         return;
     }
+    // The wizard starts again from its first step whenever its page is left or shown.
+    if (pestanaAnterior_ == kCrearCombinacion && pestana != kCrearCombinacion) crear_->Reiniciar();
+    if (pestana == kCrearCombinacion) crear_->Preparar();
     pestanaAnterior_ = pestana;
     if (pestana == kUltimoSorteo) {
         cabecera_->Actualizando(true);
@@ -338,6 +345,7 @@ bool Principal::CargarPrincipal() {
     }
 
     LeerConfiguracion(e);
+    seleccion_->PonerMesesMaximos(e.Config.MesesMaximos);
     // An old-format file is expected to have bytes over; once converted it has none.
     if (!OrdenesSorteos(e, servicios_.dialogos, servicios_.escritorio).ConvertirSiAntiguo()) {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);

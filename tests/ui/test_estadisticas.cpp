@@ -1,0 +1,292 @@
+// The statistics page and the wizard, clicked as a user would: the filter, the chart against the
+// counts, the comparison, the period, and the three steps down to a syndicate in "apuestas.dat".
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableView>
+#include <QToolButton>
+
+#include "core/fechas.h"
+#include "core/penas.h"
+#include "core/sorteos.h"
+#include "statistics/seleccion.h"
+#include "support/penas_prueba.h"
+#include "ui/crea.h"
+#include "ui/grafico_frecuencias.h"
+#include "ui/pagina_crear_combinacion.h"
+#include "ui/pagina_estadisticas.h"
+#include "ui/rejilla_numeros.h"
+#include "ventana_prueba.h"
+
+namespace tombolin {
+namespace {
+
+void Marcar(QCheckBox* c) {
+    ASSERT_NE(c, nullptr);
+    ASSERT_TRUE(c->isEnabled()) << c->objectName().toStdString();
+    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
+}
+
+class Estadisticas : public ::testing::Test {
+  protected:
+    pruebas::VentanaPrueba v;
+    void Arrancar(const std::vector<Sorteo>& sorteos) {
+        pruebas::EscribirSorteos(v.dir.path(), sorteos);
+        ASSERT_TRUE(v.Arrancar());
+        v.Mostrar();
+        v.dialogos.cajas.clear();
+    }
+    PaginaEstadisticas* Pagina() { return v.ventana->paginaEstadisticas(); }
+    PaginaCrearCombinacion* Asistente() { return v.ventana->paginaCrearCombinacion(); }
+    template <class T>
+    T* En(QWidget* w, const char* nombre) {
+        T* h = w->findChild<T*>(QLatin1String(nombre));
+        EXPECT_NE(h, nullptr) << nombre;
+        return h;
+    }
+    QString Texto(QWidget* w, const char* nombre) { return En<QLabel>(w, nombre)->text(); }
+    // The counts of the draws listed, worked out here from the list's own draws.
+    std::array<int, 50> Cuentas() {
+        std::array<int, 50> c{};
+        for (int f = 1; f <= Pagina()->lista()->model()->rowCount(); ++f) {
+            Sorteo s;
+            EXPECT_TRUE(LeerSorteo(v.ventana->estado().Sorteos, Pagina()->RegistroDeFila(f), s));
+            for (int16_t n : s.Numeros) ++c[n];
+        }
+        return c;
+    }
+};
+
+TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
+    std::vector<Sorteo> desde2025;
+    for (const Sorteo& s : pruebas::Historia())
+        if (OleAFecha(s.Fecha) >= QDate(2025, 1, 1)) desde2025.push_back(s);
+    Arrancar(desde2025);
+    v.ventana->pestanas()->setCurrentIndex(3);
+    const auto barras = [&](int pagina) {
+        En<QSpinBox>(Pagina(), "paginaGrafico")->setValue(pagina);
+        return Pagina()->grafico()->Series();
+    };
+    std::array<int, 50> c = Cuentas();
+    auto series = barras(1);
+    ASSERT_EQ(series.size(), 1u);
+    for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 1]) << f + 1;
+    series = barras(2);
+    EXPECT_EQ(Pagina()->grafico()->Categorias().front(), QStringLiteral(" 25"));
+    EXPECT_EQ(Pagina()->grafico()->Categorias().back(), QStringLiteral(" 49"));
+    for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 25]) << f + 25;
+    EXPECT_FALSE(Pagina()->grafico()->LeyendaVisible());
+
+    // Thursdays only: the list and the chart follow.
+    Marcar(En<QCheckBox>(Pagina(), "lunes"));
+    Marcar(En<QCheckBox>(Pagina(), "sabado"));
+    const int filas = Pagina()->lista()->model()->rowCount();
+    ASSERT_GT(filas, 0);
+    for (int f = 1; f <= filas; ++f) {
+        Sorteo s;
+        ASSERT_TRUE(LeerSorteo(v.ventana->estado().Sorteos, Pagina()->RegistroDeFila(f), s));
+        EXPECT_EQ(OleAFecha(s.Fecha).dayOfWeek(), 4);
+    }
+    EXPECT_EQ(Texto(Pagina(), "totalSorteos"), QStringLiteral("TOTAL: %1 sorteos.").arg(filas));
+    c = Cuentas();
+    series = barras(1);
+    for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 1]) << f + 1;
+    // The wizard's boxes show the same selection.
+    EXPECT_FALSE(En<QCheckBox>(Asistente(), "lunes")->isChecked());
+    EXPECT_TRUE(En<QCheckBox>(Asistente(), "jueves")->isChecked());
+    EXPECT_EQ(Texto(Asistente(), "frase2"),
+              QStringLiteral("-Ha seleccionado sólo los números de los sorteos del JUEVES."));
+
+    // The comparison: three weekdays, three series and the legend; the boxes checked and fixed.
+    Marcar(En<QCheckBox>(Pagina(), "comparativa"));
+    series = barras(1);
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_EQ(series[0].first, QStringLiteral("Lunes"));
+    EXPECT_EQ(series[2].first, QStringLiteral("Sábado"));
+    EXPECT_TRUE(Pagina()->grafico()->LeyendaVisible());
+    for (const char* d : {"lunes", "jueves", "sabado"}) {
+        EXPECT_TRUE(En<QCheckBox>(Pagina(), d)->isChecked()) << d;
+        EXPECT_FALSE(En<QCheckBox>(Pagina(), d)->isEnabled()) << d;
+    }
+    c = Cuentas();
+    for (int f = 0; f < 25; ++f)
+        EXPECT_EQ(series[0].second[f] + series[1].second[f] + series[2].second[f], c[f + 1]);
+    Marcar(En<QCheckBox>(Pagina(), "comparativa"));
+    EXPECT_FALSE(Pagina()->grafico()->LeyendaVisible());
+    EXPECT_TRUE(En<QCheckBox>(Pagina(), "lunes")->isChecked());
+    EXPECT_TRUE(En<QCheckBox>(Pagina(), "lunes")->isEnabled());
+}
+
+TEST_F(Estadisticas, ElPeriodo) {
+    // Draws every Monday, Thursday and Saturday of the last year up to today (06/12/2026).
+    std::vector<Sorteo> s;
+    for (QDate d(2025, 12, 6); d <= QDate(2026, 12, 6); d = d.addDays(1)) {
+        if (d.dayOfWeek() == 1 || d.dayOfWeek() == 4 || d.dayOfWeek() == 6)
+            s.push_back(pruebas::UnSorteo(d, {1, 2, 3, 4, 5, d.day() % 40 + 6}));
+    }
+    Arrancar(s);
+    v.ventana->pestanas()->setCurrentIndex(3);
+    Marcar(En<QCheckBox>(Pagina(), "todos"));
+    for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
+        EXPECT_TRUE(En<QCheckBox>(w, "ultimoMes")->isChecked());
+        EXPECT_FALSE(En<QCheckBox>(w, "todos")->isChecked());
+    }
+    EXPECT_TRUE(En<QSlider>(Pagina(), "meses")->isVisible());
+    // From 05/11/2026 12:00: the draws of 06/11 on (Friday 06/11 is not a draw day).
+    int esperados = 0;
+    for (const Sorteo& x : s) esperados += OleAFecha(x.Fecha) >= QDate(2026, 11, 6);
+    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
+    EXPECT_TRUE(Texto(Asistente(), "frase1")
+                    .contains(QStringLiteral("sólo el último mes de sorteos, desde el ")));
+    En<QSlider>(Pagina(), "meses")->setValue(6);
+    EXPECT_EQ(En<QCheckBox>(Asistente(), "ultimoMes")->text(), QStringLiteral("Últimos 6 meses"));
+    EXPECT_EQ(En<QSlider>(Asistente(), "meses")->value(), 6);
+    esperados = 0;
+    for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 183;
+    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
+    // The settings bound the sliders at once, and the selection with them.
+    v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
+    QWidget* configurar = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Configurar") && w->isVisible()) configurar = w;
+    ASSERT_NE(configurar, nullptr);
+    auto* meses = En<QLineEdit>(configurar, "meses");
+    meses->selectAll();
+    QTest::keyClicks(meses, QStringLiteral("3"));
+    for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
+        EXPECT_EQ(En<QSlider>(w, "meses")->maximum(), 3);
+        EXPECT_EQ(En<QSlider>(w, "meses")->value(), 3);
+    }
+    esperados = 0;
+    for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 91.5;
+    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
+    configurar->close();
+}
+
+// Draws made so that the ranking is plain: number n comes out in (50 - n) draws.
+std::vector<Sorteo> SorteosEscalonados() {
+    std::vector<Sorteo> s;
+    std::array<int, 50> quedan{};
+    for (int n = 1; n <= 49; ++n) quedan[n] = 50 - n;
+    QDate d(2020, 1, 2);  // a Thursday
+    while (true) {
+        std::vector<int> seis;
+        for (int n = 1; n <= 49 && seis.size() < 6; ++n)
+            if (quedan[n] > 0) seis.push_back(n);
+        if (seis.size() < 6) break;
+        for (int n : seis) --quedan[n];
+        s.push_back(pruebas::UnSorteo(d, {seis[0], seis[1], seis[2], seis[3], seis[4], seis[5]}));
+        d = d.addDays(7);
+    }
+    return s;
+}
+
+TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
+    // Tables of 7 (guaranteeing 4, 7 bets) and 9 numbers (12 bets).
+    QByteArray tablas = "7\r\n4 aciertos\r\n7\r\n";
+    const char* const de7[] = {"010203040506", "010203040507", "010203040607", "010203050607",
+                               "010204050607", "010304050607", "020304050607"};
+    for (const char* l : de7) tablas += QByteArray(l) + "\r\n";
+    tablas += "9\r\n5 aciertos\r\n12\r\n";
+    for (int i = 0; i < 12; ++i) tablas += "010203040506\r\n";
+    pruebas::EscribirBytes(v.Ruta("tablas.bin"), tablas);
+    Arrancar(SorteosEscalonados());
+    v.ventana->pestanas()->setCurrentIndex(4);
+    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    QSlider* cuantos = En<QSlider>(Asistente(), "cuantos");
+    const auto Habilitados = [&] {
+        QStringList h;
+        for (const char* b : {"crearReducida", "crearSencilla", "crearMultiple", "verInforme"})
+            if (En<QPushButton>(Asistente(), b)->isEnabled()) h << QLatin1String(b);
+        return h.join(QLatin1Char(' '));
+    };
+    cuantos->setValue(6);
+    EXPECT_EQ(Habilitados(), QStringLiteral("crearSencilla verInforme"));
+    EXPECT_EQ(Texto(Asistente(), "numerosElegidos"), QStringLiteral("1 2 3 4 5 6"));
+    cuantos->setValue(12);
+    EXPECT_EQ(Habilitados(), QStringLiteral("verInforme"));
+    EXPECT_EQ(En<QComboBox>(Asistente(), "tablasReducidas")->placeholderText(),
+              QStringLiteral("No hay tablas reducidas de 12 nºs."));
+    EXPECT_EQ(Texto(Asistente(), "rango"),
+              QStringLiteral("(Para crear reducidas, se han de elegir entre 7 y 9 números)"));
+    // The selection stays as it was while the numbers come from it.
+    EXPECT_FALSE(En<QCheckBox>(Asistente(), "jueves")->isEnabled());
+    EXPECT_FALSE(En<QCheckBox>(Pagina(), "jueves")->isEnabled());
+    cuantos->setValue(9);
+    EXPECT_EQ(Habilitados(), QStringLiteral("crearReducida crearMultiple verInforme"));
+    // Reduced without a table chosen.
+    QTest::mouseClick(En<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("Elija primero una tabla de reducidas en el menú desplegable.",
+                               "No tan deprisa!", Icono::Informacion));
+    QComboBox* lista = En<QComboBox>(Asistente(), "tablasReducidas");
+    ASSERT_EQ(lista->count(), 1);
+    EXPECT_EQ(lista->itemText(0), QStringLiteral("9 números al 5, 12 apuestas."));
+    lista->setCurrentIndex(0);
+    emit lista->activated(0);
+    EXPECT_EQ(Texto(Asistente(), "dPosibilidad"), QStringLiteral("14,29%"));
+    EXPECT_EQ(Texto(Asistente(), "dApuestasTodo"), QStringLiteral("84 apuestas."));
+    EXPECT_EQ(Texto(Asistente(), "dAsegura"), QStringLiteral("5 aciertos apuestas."));
+    cuantos->setValue(7);
+    lista->setCurrentIndex(0);
+    emit lista->activated(0);
+    EXPECT_EQ(Texto(Asistente(), "dPosibilidad"), QStringLiteral("100,00%"));
+    EXPECT_EQ(Texto(Asistente(), "dApuestasTodo"), QStringLiteral("7 apuestas."));
+
+    // Made from step 3: the editor opens on the seven most frequent numbers and closes on saving.
+    QTest::mouseClick(En<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
+    Crea* c = nullptr;
+    for (Crea* x : v.ventana->findChildren<Crea*>())
+        if (x->isVisible()) c = x;
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(cuantos->value(), 0);  // the wizard is back at step 1
+    EXPECT_EQ(c->Edicion().Lineas(), 1);
+    QTest::keyClicks(c->findChild<QLineEdit*>(QStringLiteral("nombre")), QStringLiteral("ranking"));
+    QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("grabar")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(c->isVisible());
+    const std::vector<Pena> penas = LeerTodasLasPenas(v.ventana->estado().Penas);
+    ASSERT_EQ(penas.size(), 1u);
+    EXPECT_EQ(penas[0].ReducidaNumeros, 7);
+    EXPECT_EQ(penas[0].ReducidaGarantia, 4);
+    EXPECT_EQ(penas[0].NumApuestas, 7);
+    for (int i = 0; i < 7; ++i) {
+        for (int col = 0; col < 6; ++col)
+            EXPECT_EQ(penas[0].Apuestas[i].Columnas[col], de7[i][2 * col + 1] - '0');
+    }
+}
+
+TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
+    Arrancar(SorteosEscalonados());
+    v.ventana->pestanas()->setCurrentIndex(4);
+    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Marcar(En<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
+    EXPECT_EQ(Texto(Asistente(), "frase2"),
+              QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!"));
+    QSlider* cuantos = En<QSlider>(Asistente(), "cuantos");
+    cuantos->setValue(5);
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        "No has seleccionado sorteos. Por favor, selecciona más sorteos en el paso anterior.",
+        "Mal, mal, mal...", Icono::Informacion));
+    EXPECT_EQ(cuantos->value(), 0);
+    // Leaving the page starts the wizard again.
+    Marcar(En<QCheckBox>(Asistente(), "jueves"));
+    cuantos->setValue(5);
+    EXPECT_TRUE(En<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
+    v.ventana->pestanas()->setCurrentIndex(0);
+    EXPECT_EQ(cuantos->value(), 0);
+    EXPECT_FALSE(En<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
+    EXPECT_TRUE(En<QCheckBox>(Asistente(), "jueves")->isEnabled());
+}
+
+}  // namespace
+}  // namespace tombolin
