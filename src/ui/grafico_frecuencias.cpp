@@ -37,19 +37,26 @@ void GraficoFrecuencias::Mostrar(const Recorrido& r, int pagina, bool comparativ
     for (int fila = 1; fila <= 25; ++fila)
         categorias << EtiquetaNumero(NumeroDePagina(pagina, fila));
     const char* const dias[] = {"Lunes", "Jueves", "Sábado"};
-    QList<QBarSet*> conjuntos;
+    const int series = comparativa ? 3 : 1;
+    // The bars are changed in place: a slider drag would otherwise build the chart anew each time.
+    if (serie_->count() != series) {
+        serie_->clear();
+        for (int s = 0; s < series; ++s) {
+            auto* c =
+                new QBarSet(comparativa ? QString::fromUtf8(dias[s]) : QStringLiteral("Veces"));
+            for (int fila = 0; fila < 25; ++fila) c->append(0);
+            serie_->append(c);
+        }
+    }
     int maximo = 0;
-    for (int s = 0; s < (comparativa ? 3 : 1); ++s) {
-        auto* c = new QBarSet(comparativa ? QString::fromUtf8(dias[s]) : QStringLiteral("Veces"));
+    const QList<QBarSet*> conjuntos = serie_->barSets();
+    for (int s = 0; s < series; ++s) {
         for (int fila = 1; fila <= 25; ++fila) {
             const int v = r.veces[NumeroDePagina(pagina, fila)][comparativa ? 1 + s : 0];
-            c->append(v);
+            if (conjuntos[s]->at(fila - 1) != v) conjuntos[s]->replace(fila - 1, v);
             maximo = std::max(maximo, v);
         }
-        conjuntos << c;
     }
-    serie_->clear();
-    serie_->append(conjuntos);
     if (ejeX_->categories() != categorias) ejeX_->setCategories(categorias);
     ejeY_->setRange(0, std::max(1, maximo));
     ejeY_->applyNiceNumbers();

@@ -68,7 +68,11 @@ void PaginaEstadisticas::MostrarRecorrido(Recorrido r) {
     modelo_->Poner(std::move(r.filas));
     r.filas = {};
     ultimo_ = std::move(r);
-    lista_->resizeColumnsToContents();
+    // Every row has the same fixed-pitch shape: measured once, on the first rows that come.
+    if (!columnasMedidas_ && modelo_->rowCount() > 0) {
+        lista_->resizeColumnsToContents();
+        columnasMedidas_ = true;
+    }
     PonerTotal();
     MostrarGrafico();
 }

@@ -48,6 +48,7 @@ class PaginaEstadisticas : public QWidget {
     GraficoFrecuencias* grafico_;
     QSpinBox* pagina_;
     Recorrido ultimo_;  // its counts, for the page selector
+    bool columnasMedidas_ = false;
 };
 
 }  // namespace tombolin

@@ -1,0 +1,110 @@
+// The statistics over the whole draw history: the scan alone (list, counts, dates), and a whole
+// filter change as the user makes it — a click on a weekday box of the statistics page, which
+// scans, counts, redraws the chart and writes the report store.
+//
+//   build/bench/bench_estadisticas
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "core/estado.h"
+#include "printing/impresora_qt.h"
+#include "results/transferencia_qt.h"
+#include "statistics/seleccion.h"
+#include "ui/grafico_frecuencias.h"
+#include "ui/pagina_estadisticas.h"
+#include "ui/principal.h"
+
+namespace tombolin {
+namespace {
+
+const QString kHistorico = QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat");
+
+// Boxes answered at once: a benchmark waits on nobody.
+class DialogosMudos : public Dialogos {
+  public:
+    Respuesta Mensaje(const QString&, Icono, Botones, const QString&) override {
+        return Respuesta::Aceptar;
+    }
+    QString ElegirFichero(const QString&, const QString&, const QString&) override { return {}; }
+    bool ElegirImpresora(Impresora&) override { return false; }
+    bool VistaPrevia(const QString&, const std::function<void(Impresora&)>&) override {
+        return false;
+    }
+};
+
+class EscritorioMudo : public Escritorio {
+  public:
+    bool AbrirUrl(const QString&) override { return true; }
+    bool NuevoCorreo(const QString&) override { return true; }
+};
+
+// A program directory with the shipped files and the whole history.
+void PrepararCarpeta(const QString& carpeta) {
+    QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin"), carpeta + "/tablas.bin");
+    QFile::copy(kHistorico, carpeta + "/numeros.dat");
+}
+
+void BM_Recorrido(benchmark::State& state) {
+    QTemporaryDir dir;
+    PrepararCarpeta(dir.path());
+    FicheroRegistros sorteos(Sorteo::kLongitud);
+    (void)sorteos.Abrir(dir.filePath(QStringLiteral("numeros.dat")));
+    Filtro f;
+    f.dias[kSabado] = false;
+    for (auto _ : state) {
+        Recorrido r = RecorrerSeleccion(sorteos, f, QDate(2026, 12, 6));
+        benchmark::DoNotOptimize(r.veces);
+    }
+    state.counters["sorteos"] = sorteos.Cuenta();
+}
+BENCHMARK(BM_Recorrido)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("median", [](const std::vector<double>& v) {
+        std::vector<double> c = v;
+        std::nth_element(c.begin(), c.begin() + c.size() / 2, c.end());
+        return c[c.size() / 2];
+    });
+
+void BM_CambioDeFiltro(benchmark::State& state) {
+    QTemporaryDir dir;
+    PrepararCarpeta(dir.path());
+    DialogosMudos dialogos;
+    EscritorioMudo escritorio;
+    RelojSistema reloj;
+    ImpresoraQt impresora;
+    TransferenciaQt descarga, noticias;
+    Principal ventana(dir.path(),
+                      Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias});
+    ventana.CargarPrincipal();
+    ventana.resize(1100, 720);
+    ventana.show();
+    ventana.pestanas()->setCurrentIndex(Principal::kEstadisticas);
+    QCoreApplication::processEvents();
+    auto* jueves = ventana.paginaEstadisticas()->findChild<QCheckBox*>(QStringLiteral("jueves"));
+    for (auto _ : state) {
+        jueves->click();
+        // The chart is drawn again before the next change, as on screen.
+        ventana.paginaEstadisticas()->grafico()->viewport()->repaint();
+    }
+    state.counters["filas"] = ventana.paginaEstadisticas()->lista()->model()->rowCount();
+}
+BENCHMARK(BM_CambioDeFiltro)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace tombolin
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
