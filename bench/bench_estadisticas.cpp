@@ -37,6 +37,7 @@ class DialogosMudos : public Dialogos {
     bool VistaPrevia(const QString&, const std::function<void(Impresora&)>&) override {
         return false;
     }
+    void VerInforme(const QString&, const QString&) override {}
 };
 
 class EscritorioMudo : public Escritorio {

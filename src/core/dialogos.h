@@ -33,6 +33,9 @@ class Dialogos {
     // user asks from there to print them.
     virtual bool VistaPrevia(const QString& titulo,
                              const std::function<void(Impresora&)>& dibujar) = 0;
+
+    // A report, as HTML, in a print preview from which it is printed or saved as a PDF.
+    virtual void VerInforme(const QString& titulo, const QString& html) = 0;
 };
 
 }  // namespace tombolin

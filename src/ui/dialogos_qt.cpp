@@ -6,9 +6,11 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "printing/impresora_qt.h"
@@ -116,6 +118,26 @@ bool DialogosQt::VistaPrevia(const QString& titulo,
     dialogo.resize(std::min(820, alto * 820 / 960), std::min(960, alto));
     vista->fitInView();
     return dialogo.exec() == QDialog::Accepted;
+}
+
+}  // namespace tombolin
+
+namespace tombolin {
+
+void DialogosQt::VerInforme(const QString& titulo, const QString& html) {
+    QTextDocument documento;
+    documento.setHtml(html);
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageSize(QPageSize(QPageSize::A4));
+    impresora.setDocName(titulo);
+    QPrintPreviewDialog dialogo(&impresora, ventana_);
+    dialogo.setWindowTitle(titulo);
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
+                     [&](QPrinter* p) { documento.print(p); });
+    const QScreen* pantalla = ventana_ ? ventana_->screen() : QGuiApplication::primaryScreen();
+    const int alto = pantalla ? pantalla->availableGeometry().height() - 60 : 900;
+    dialogo.resize(std::min(820, alto * 820 / 960), std::min(960, alto));
+    dialogo.exec();
 }
 
 }  // namespace tombolin

@@ -19,6 +19,7 @@ class DialogosQt : public Dialogos {
     bool ElegirImpresora(Impresora& impresora) override;
     bool VistaPrevia(const QString& titulo,
                      const std::function<void(Impresora&)>& dibujar) override;
+    void VerInforme(const QString& titulo, const QString& html) override;
 
   private:
     QPointer<QWidget> ventana_;

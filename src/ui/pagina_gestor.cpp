@@ -135,6 +135,8 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     efectividadPena_ = Etiqueta("efectividadPena", this);
     formaPena->addRow(QStringLiteral("Sorteos jugados:"), jugadosPena_);
     formaPena->addRow(QStringLiteral("Efectividad:"), efectividadPena_);
+    gasto_ = Etiqueta("gastoSemanal", this);
+    formaPena->addRow(QStringLiteral("- Gasto semanal:"), gasto_);
     descripcion_ = Etiqueta("descripcionPena", this);
     base_ = Etiqueta("basePena", this);
     lineas_ = new QStringListModel(this);
@@ -159,9 +161,20 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     pena->addLayout(textosPena, 1);
     pena->addLayout(apuestas, 1);
 
+    // The syndicate report, of the syndicate on show.
+    auto* cajaInforme = new QGroupBox(QStringLiteral("Informe"), this);
+    auto* capaInforme = new QHBoxLayout(cajaInforme);
+    informe_ = new QPushButton(
+        IconoImprimir(), QStringLiteral("Ver o imprimir el &informe de la peña"), cajaInforme);
+    informe_->setObjectName(QStringLiteral("informePena"));
+    connect(informe_, &QPushButton::clicked, this, &PaginaGestor::verInforme);
+    capaInforme->addWidget(informe_);
+    capaInforme->addStretch();
+
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(cajaTotal);
     derecha->addWidget(cajaPena, 1);
+    derecha->addWidget(cajaInforme);
     auto* todo = new QHBoxLayout(this);
     todo->addWidget(cajaLista, 5);
     todo->addLayout(derecha, 4);
@@ -193,7 +206,12 @@ void PaginaGestor::MostrarFicha(const FichaPena& f) {
     tartaPena_->Poner(f.SinPremio, f.ConPremio);
 }
 
+void PaginaGestor::MostrarGastoSemanal(const QString& texto) {
+    gasto_->setText(texto);
+}
+
 void PaginaGestor::MostrarVacia() {
+    gasto_->clear();
     for (QLabel* c : contadores_) c->setText(QStringLiteral("0"));
     jugadosPena_->setText(QStringLiteral("-"));
     efectividadPena_->setText(QStringLiteral("-"));
@@ -221,6 +239,7 @@ void PaginaGestor::PermitirCambios(bool si, const QString& porque) {
     for (QToolButton* b : {botonBorrarPena_, botonEditarPena_}) b->setEnabled(hayPenas_ && si);
     // Printing changes no file: it waits for nothing but a syndicate.
     botonImprimirPena_->setEnabled(hayPenas_);
+    informe_->setEnabled(hayPenas_);
     for (QToolButton* b : {botonBorrarSorteos_, botonImportar_}) b->setEnabled(si);
     for (QToolButton* b : {botonBorrarPena_, botonEditarPena_, botonBorrarSorteos_, botonImportar_})
         b->setStatusTip(porque);

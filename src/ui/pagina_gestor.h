@@ -8,6 +8,7 @@
 #include "core/resumen.h"
 
 class QLabel;
+class QPushButton;
 class QToolButton;
 class QStringListModel;
 class QTableView;
@@ -35,6 +36,8 @@ class PaginaGestor : public QWidget {
     void SeleccionarFila(int n);
 
     QTableView* lista() const { return lista_; }
+    // "56 euros.": what the syndicate on show costs a week.
+    void MostrarGastoSemanal(const QString& texto);
     // The buttons that change files wait while a download runs; `porque` says why.
     void PermitirCambios(bool si, const QString& porque);
 
@@ -44,6 +47,7 @@ class PaginaGestor : public QWidget {
     void borrarPena();
     void editarPena();
     void imprimirPena();
+    void verInforme();
     void borrarSorteos();
     void importarSorteos();
 
@@ -72,6 +76,8 @@ class PaginaGestor : public QWidget {
     QLabel* jugadosPena_;
     QLabel* efectividadPena_;
     QLabel* descripcion_;
+    QLabel* gasto_;
+    QPushButton* informe_;
     QLabel* base_;
     QStringListModel* lineas_;
     QListView* listaLineas_;

@@ -53,6 +53,11 @@ class DialogosGuion : public Dialogos {
     std::vector<ImpresoraRegistro::Orden> vista;
     bool VistaPrevia(const QString& titulo,
                      const std::function<void(Impresora&)>& dibujar) override;
+    // The reports shown: their titles and HTML.
+    std::vector<std::pair<QString, QString>> informes;
+    void VerInforme(const QString& titulo, const QString& html) override {
+        informes.push_back({titulo, html});
+    }
 
     // Whether box `i` (from the end when negative: -1 is the last) says `texto` and, when
     // they are given, has that title and icon. A failure lists every box shown.
