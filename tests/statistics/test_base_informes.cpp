@@ -1,0 +1,409 @@
+// The report store: what each writer leaves in the file, read back with the bare sqlite3 API and
+// the key, and the rebuilding of a store that can't be used.
+#include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <variant>
+
+#include "core/fechas.h"
+#include "statistics/base_informes.h"
+#include "support/penas_prueba.h"
+
+namespace tombolin {
+namespace {
+
+// One stored value with its storage class: an integer never passes for a real or a text.
+using Celda = std::variant<std::monostate, qint64, double, QString>;
+using Filas = std::vector<std::vector<Celda>>;
+
+Celda T(const char* s) {
+    return QString::fromUtf8(s);
+}
+Celda I(qint64 n) {
+    return n;
+}
+Celda R(double d) {
+    return d;
+}
+
+// The independent reader: the file opened with sqlite3 and the key written out here, so that
+// the program's own constant can't drift unnoticed.
+class Crudo {
+  public:
+    explicit Crudo(const QString& ruta, const char* clave = "qorbantesivumelokari") {
+        sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        if (*clave) Ejecutar(QByteArray("PRAGMA key = '") + clave + "';");
+    }
+    ~Crudo() { sqlite3_close(db_); }
+    int Ejecutar(const QByteArray& sql) {
+        return sqlite3_exec(db_, sql.constData(), nullptr, nullptr, nullptr);
+    }
+    Filas Leer(const QByteArray& sql) {
+        Filas r;
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr) != SQLITE_OK) {
+            ADD_FAILURE() << sql.constData() << ": " << sqlite3_errmsg(db_);
+            return r;
+        }
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            std::vector<Celda>& fila = r.emplace_back();
+            for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                switch (sqlite3_column_type(st, c)) {
+                    case SQLITE_INTEGER:
+                        fila.push_back(I(sqlite3_column_int64(st, c)));
+                        break;
+                    case SQLITE_FLOAT:
+                        fila.push_back(R(sqlite3_column_double(st, c)));
+                        break;
+                    case SQLITE_TEXT:
+                        fila.push_back(
+                            T(reinterpret_cast<const char*>(sqlite3_column_text(st, c))));
+                        break;
+                    default:
+                        fila.push_back(std::monostate{});
+                }
+            }
+        }
+        sqlite3_finalize(st);
+        return r;
+    }
+    Filas Tabla(const char* tabla) {
+        return Leer(QByteArray("SELECT * FROM \"") + tabla + "\" ORDER BY rowid");
+    }
+
+  private:
+    sqlite3* db_ = nullptr;
+};
+
+// Breaks a closed store from outside.
+void Escribir(const QString& ruta, const QByteArray& bytes) {
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+void Cambiar(const QString& ruta, const char* sql) {
+    EXPECT_EQ(Crudo(ruta).Ejecutar(sql), SQLITE_OK) << sql;
+}
+
+const Filas kSorteosNuevo = {{T("1899-12-30"), T("1899-12-30"), I(0), T("")}};
+const Filas kPenaNueva = {{T(""), T(""), R(0), T("1899-12-30"), T("1899-12-30"), T(""), R(0), I(0),
+                           I(0), I(0), I(0), I(0)}};
+
+class AlmacenPrueba : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        const BaseInformes::Apertura a = base_.Abrir(ruta_);
+        ASSERT_FALSE(a.error) << a.error.Detalle.toStdString();
+        EXPECT_TRUE(a.reconstruida);  // there was no file
+    }
+    QTemporaryDir dir_;
+    const QString ruta_ = dir_.filePath(QStringLiteral("Tombolin.mdb"));
+    BaseInformes base_;
+};
+
+TEST(BaseInformesEsquema, UnAlmacenNuevoTieneSusTablasYFilasNeutras) {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("Tombolin.mdb"));
+    ASSERT_FALSE(BaseInformes::Crear(ruta));
+    Crudo crudo(ruta);
+    const struct {
+        const char* tabla;
+        Filas columnas;  // name and declared type, from PRAGMA table_info
+        Filas filas;
+    } casos[] = {
+        {"Informe", {{T("Frase"), T("TEXT")}}, {{T("")}}},
+        {"Sorteos",
+         {{T("Dia1"), T("TEXT")},
+          {T("Dia2"), T("TEXT")},
+          {T("Total"), T("INTEGER")},
+          {T("Diasajugar"), T("TEXT")}},
+         kSorteosNuevo},
+        {"Numeros", {{T("Numero"), T("INTEGER")}, {T("Veces"), T("INTEGER")}}, {}},
+        {"Peña",
+         {{T("Nombre"), T("TEXT")},
+          {T("Diasajugar"), T("TEXT")},
+          {T("Dinero"), T("REAL")},
+          {T("Dia1"), T("TEXT")},
+          {T("Dia2"), T("TEXT")},
+          {T("Aciertos"), T("TEXT")},
+          {T("Sorteos"), T("REAL")},
+          {T("3"), T("INTEGER")},
+          {T("4"), T("INTEGER")},
+          {T("5"), T("INTEGER")},
+          {T("5C"), T("INTEGER")},
+          {T("6"), T("INTEGER")}},
+         kPenaNueva},
+        {"Peñanums", {{T("Numeros"), T("TEXT")}}, {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tabla);
+        Filas columnas;
+        for (const auto& f : crudo.Leer(QByteArray("PRAGMA table_info(\"") + c.tabla + "\")"))
+            columnas.push_back({f[1], f[2]});
+        EXPECT_EQ(columnas, c.columnas);
+        EXPECT_EQ(crudo.Tabla(c.tabla), c.filas);
+    }
+    EXPECT_EQ(crudo.Leer("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), Filas{{I(5)}});
+}
+
+TEST(BaseInformesGasto, SencillasPorPrecioSegunLosDias) {
+    const Pena multiple2 =
+        pruebas::PenaMultiple(QStringLiteral("Amigo"), 2, {1, 2, 3, 4, 5, 6, 7, 8});
+    const Pena tres = pruebas::PenaSencilla(
+        QStringLiteral("Tres"), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {1, 3, 5, 7, 9, 11}});
+    const struct {
+        Pena pena;
+        const char* dias;
+        float precio;
+        float gasto;
+    } casos[] = {
+        // 28 bets (code 2 stands for 507 + 1) on two days.
+        {multiple2, "Jueves y Sábado", 1.0f, 56.0f},
+        {multiple2, "Jueves y Sábado", 0.5f, 28.0f},
+        {multiple2, "Jueves", 1.0f, 28.0f},
+        {tres, "Jueves", 1.0f, 3.0f},
+        {tres, "Sábado", 1.0f, 3.0f},
+        {tres, "Lunes", 1.0f, 3.0f},
+        {tres, "Lunes          ", 1.0f, 3.0f},  // as stored, blank-padded
+        {tres, "Jueves y Sábado", 1.0f, 6.0f},
+        {tres, "Todos (L+J+S)", 1.0f, 9.0f},
+        {tres, "Lunes y Jueves", 1.0f, 9.0f},  // any other choice counts three days
+        {tres, "Jueves", 0.1f, 3 * 0.1f},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.dias);
+        Pena p = c.pena;
+        p.DiasJuego = QString::fromUtf8(c.dias);
+        EXPECT_EQ(GastoSemanal(p, c.precio), c.gasto);
+    }
+}
+
+TEST_F(AlmacenPrueba, LaFichaDeUnaPenaSinComprobarSeGuardaTalCual) {
+    // As read from apuestas.dat: the name padded to its 20 characters.
+    const Pena p =
+        DecodificarPena(CodificarPena(pruebas::PenaMultiple(
+                                          QStringLiteral("Amigo"), 2, {3, 12, 25, 33, 41, 49, 7, 8},
+                                          QStringLiteral("Jueves y Sábado"), QDate(2026, 2, 5)))
+                            .constData());
+    ASSERT_EQ(p.NumApuestas, 502);
+    ASSERT_EQ(p.FechaComprobado, 0);
+    // Never checked: its period starts and ends on the day it was made.
+    const QDate desde = OleAFecha(p.FechaCreacion);
+    const QDate hasta = p.FechaComprobado == 0 ? desde : OleAFecha(p.FechaComprobado);
+    BaseInformes::FichaInforme f{
+        p.Nombre, p.DiasVisibles(), GastoSemanal(p, 1.0f), desde, hasta, QStringLiteral("12 %"),
+        25,       {7, 5, 3, 2, 1}};
+    ASSERT_FALSE(base_.GuardarPena(f));
+
+    const QString nombre = QStringLiteral("Amigo") + QString(15, QLatin1Char(' '));
+    Crudo crudo(ruta_);
+    EXPECT_EQ(crudo.Tabla("Peña"),
+              (Filas{{nombre, T("Jueves y Sábado"), R(56), T("2026-02-05"), T("2026-02-05"),
+                      T("12 %"), R(25), I(7), I(5), I(3), I(2), I(1)}}));
+
+    // The cost is stored as the float it is, not as the decimal it reads as.
+    f.Dinero = 0.1f;
+    ASSERT_FALSE(base_.GuardarPena(f));
+    EXPECT_EQ(crudo.Leer("SELECT \"Dinero\" FROM \"Peña\""), Filas{{R(static_cast<double>(0.1f))}});
+
+    // A prize count out of 16 bits is refused and the row left as it was.
+    const Filas antes = crudo.Tabla("Peña");
+    f.Premios[3] = 32768;
+    EXPECT_TRUE(base_.GuardarPena(f));
+    EXPECT_EQ(crudo.Tabla("Peña"), antes);
+}
+
+TEST_F(AlmacenPrueba, LaSeleccionGuardaSusDiasSoloCuandoLosHay) {
+    ASSERT_FALSE(base_.GuardarSeleccion(QDate(2026, 1, 5), QDate(2026, 12, 5), 150,
+                                        QStringLiteral("Lunes, Jueves y sábado.")));
+    Crudo crudo(ruta_);
+    EXPECT_EQ(crudo.Tabla("Sorteos"),
+              (Filas{{T("2026-01-05"), T("2026-12-05"), I(150), T("Lunes, Jueves y sábado.")}}));
+    ASSERT_FALSE(base_.GuardarSeleccion(QDate(2025, 3, 1), QDate(2025, 3, 8), 3, std::nullopt));
+    EXPECT_EQ(crudo.Tabla("Sorteos"),
+              (Filas{{T("2025-03-01"), T("2025-03-08"), I(3), T("Lunes, Jueves y sábado.")}}));
+}
+
+TEST_F(AlmacenPrueba, FueraDeRangoSeRechazaYNadaCambia) {
+    const struct {
+        QDate dia1;
+        int total;
+        bool admitido;
+    } casos[] = {
+        {QDate(2026, 1, 1), 32767, true},   {QDate(2026, 1, 2), -32768, true},
+        {QDate(2026, 1, 3), 40000, false},  {QDate(2026, 1, 4), 32768, false},
+        {QDate(2026, 1, 5), -32769, false}, {QDate(), 10, false},
+        {QDate(10000, 1, 1), 10, false},
+    };
+    Crudo crudo(ruta_);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.total);
+        const Filas antes = crudo.Tabla("Sorteos");
+        const Error e =
+            base_.GuardarSeleccion(c.dia1, QDate(2026, 2, 1), c.total, QStringLiteral("x"));
+        EXPECT_EQ(!e, c.admitido);
+        if (c.admitido) {
+            EXPECT_EQ(crudo.Tabla("Sorteos"), (Filas{{QString(c.dia1.toString(Qt::ISODate)),
+                                                      T("2026-02-01"), I(c.total), T("x")}}));
+        } else {
+            EXPECT_EQ(crudo.Tabla("Sorteos"), antes);
+        }
+    }
+}
+
+TEST_F(AlmacenPrueba, LosNumerosSeReemplazanEnElOrdenDado) {
+    Crudo crudo(ruta_);
+    const auto leer = [&] {
+        return crudo.Leer("SELECT \"Numero\", \"Veces\" FROM \"Numeros\" ORDER BY rowid");
+    };
+    ASSERT_FALSE(base_.GuardarNumeros({{7, 12}, {3, 12}, {49, 10}, {1, 0}}));
+    EXPECT_EQ(leer(), (Filas{{I(7), I(12)}, {I(3), I(12)}, {I(49), I(10)}, {I(1), I(0)}}));
+    ASSERT_FALSE(base_.GuardarNumeros({{5, 3}}));
+    EXPECT_EQ(leer(), (Filas{{I(5), I(3)}}));
+    // One value out of range refuses the whole ranking.
+    EXPECT_TRUE(base_.GuardarNumeros({{1, 2}, {2, 40000}}));
+    EXPECT_EQ(leer(), (Filas{{I(5), I(3)}}));
+    ASSERT_FALSE(base_.GuardarNumeros({}));
+    EXPECT_EQ(leer(), Filas{});
+}
+
+TEST_F(AlmacenPrueba, LasLineasYLaFraseSeReemplazan) {
+    Crudo crudo(ruta_);
+    ASSERT_FALSE(base_.GuardarLineas(
+        {QStringLiteral(" 3-12-25-33-41-49"), QStringLiteral(" 1- 2- 3- 4- 5- 6")}));
+    ASSERT_FALSE(base_.GuardarLineas({QStringLiteral("10-20-30-40-45-49")}));
+    EXPECT_EQ(crudo.Tabla("Peñanums"), Filas{{T("10-20-30-40-45-49")}});
+
+    const Celda frase = T(" 3-12-25-30-41-7   C: 5  R: 9");
+    ASSERT_FALSE(base_.GuardarFrase(std::get<QString>(frase)));
+    EXPECT_EQ(crudo.Tabla("Informe"), Filas{{frase}});
+    ASSERT_FALSE(base_.GuardarFrase(QString()));
+    EXPECT_EQ(crudo.Tabla("Informe"), Filas{{T("")}});
+}
+
+TEST_F(AlmacenPrueba, LasTablasComoTextoParaLosInformes) {
+    ASSERT_FALSE(base_.GuardarFrase(QStringLiteral("frase")));
+    ASSERT_FALSE(
+        base_.GuardarSeleccion(QDate(2026, 1, 5), QDate(2026, 12, 5), 150, QStringLiteral("L")));
+    ASSERT_FALSE(base_.GuardarNumeros({{49, 10}, {3, 12}}));
+    ASSERT_FALSE(base_.GuardarLineas({QStringLiteral("a"), QStringLiteral("b")}));
+    const auto q = [](const char* s) { return QString::fromUtf8(s); };
+    const TablasInforme t = base_.Tablas();
+    const TablasInforme esperadas = {
+        {q("Informe"), {{{q("Frase"), q("frase")}}}},
+        {q("Sorteos"),
+         {{{q("Dia1"), q("2026-01-05")},
+           {q("Dia2"), q("2026-12-05")},
+           {q("Total"), q("150")},
+           {q("Diasajugar"), q("L")}}}},
+        {q("Numeros"),
+         {{{q("Numero"), q("49")}, {q("Veces"), q("10")}},
+          {{q("Numero"), q("3")}, {q("Veces"), q("12")}}}},
+        {q("Peña"),
+         {{{q("Nombre"), q("")},
+           {q("Diasajugar"), q("")},
+           {q("Dinero"), q("0.0")},
+           {q("Dia1"), q("1899-12-30")},
+           {q("Dia2"), q("1899-12-30")},
+           {q("Aciertos"), q("")},
+           {q("Sorteos"), q("0.0")},
+           {q("3"), q("0")},
+           {q("4"), q("0")},
+           {q("5"), q("0")},
+           {q("5C"), q("0")},
+           {q("6"), q("0")}}}},
+        {q("Peñanums"), {{{q("Numeros"), q("a")}}, {{q("Numeros"), q("b")}}}},
+    };
+    EXPECT_EQ(t, esperadas);
+}
+
+TEST_F(AlmacenPrueba, SinLaClaveNoSeLee) {
+    const struct {
+        const char* clave;
+        int codigo;
+    } casos[] = {{"", SQLITE_NOTADB}, {"otra", SQLITE_NOTADB}, {"qorbantesivumelokari", SQLITE_OK}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.clave);
+        Crudo crudo(ruta_, c.clave);
+        EXPECT_EQ(crudo.Ejecutar("SELECT count(*) FROM sqlite_master"), c.codigo);
+    }
+}
+
+TEST_F(AlmacenPrueba, SeAbreOtraVezSinReconstruir) {
+    ASSERT_FALSE(base_.GuardarFrase(QStringLiteral("guardada")));
+    base_.Cerrar();
+    EXPECT_FALSE(base_.Abierta());
+    EXPECT_TRUE(base_.GuardarFrase(QStringLiteral("cerrada")));
+    const BaseInformes::Apertura a = base_.Abrir(ruta_);
+    EXPECT_FALSE(a.error);
+    EXPECT_FALSE(a.reconstruida);
+    EXPECT_TRUE(base_.Abierta());
+    EXPECT_EQ(Crudo(ruta_).Tabla("Informe"), Filas{{T("guardada")}});
+}
+
+TEST_F(AlmacenPrueba, UnAlmacenRotoSeReconstruye) {
+    const struct {
+        const char* caso;
+        std::function<void(const QString&)> romper;
+    } casos[] = {
+        {"falta", [](const QString& r) { QFile::remove(r); }},
+        {"basura",
+         [](const QString& r) {
+             QByteArray b;
+             for (int i = 0; i < 4096; ++i) b += static_cast<char>(i * 37 + 11);
+             Escribir(r, b);
+         }},
+        {"vacío", [](const QString& r) { Escribir(r, {}); }},
+        {"otra clave",
+         [](const QString& r) {
+             Escribir(r, {});
+             EXPECT_EQ(Crudo(r, "otra").Ejecutar("CREATE TABLE \"Informe\" (\"Frase\" TEXT)"),
+                       SQLITE_OK);
+         }},
+        {"sin la fila de Peña", [](const QString& r) { Cambiar(r, "DELETE FROM \"Peña\""); }},
+        {"dos filas en Informe",
+         [](const QString& r) { Cambiar(r, "INSERT INTO \"Informe\" DEFAULT VALUES"); }},
+        {"sin tabla", [](const QString& r) { Cambiar(r, "DROP TABLE \"Numeros\""); }},
+        {"sin columna",
+         [](const QString& r) {
+             Cambiar(r,
+                     "DROP TABLE \"Sorteos\"; CREATE TABLE \"Sorteos\" (\"Dia1\" "
+                     "TEXT, \"Dia2\" TEXT, \"Total\" INTEGER); INSERT INTO "
+                     "\"Sorteos\" VALUES ('1899-12-30', '1899-12-30', 0)");
+         }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        ASSERT_FALSE(base_.GuardarFrase(QStringLiteral("anterior")));
+        ASSERT_FALSE(base_.GuardarLineas({QStringLiteral("x")}));
+        base_.Cerrar();
+        c.romper(ruta_);
+
+        const BaseInformes::Apertura a = base_.Abrir(ruta_);
+        ASSERT_FALSE(a.error) << a.error.Detalle.toStdString();
+        EXPECT_TRUE(a.reconstruida);
+        EXPECT_FALSE(QFile::exists(ruta_ + QStringLiteral(".tmp")));
+        {
+            Crudo crudo(ruta_);
+            EXPECT_EQ(crudo.Tabla("Informe"), Filas{{T("")}});
+            EXPECT_EQ(crudo.Tabla("Sorteos"), kSorteosNuevo);
+            EXPECT_EQ(crudo.Tabla("Peña"), kPenaNueva);
+            EXPECT_EQ(crudo.Tabla("Peñanums"), Filas{});
+        }
+        EXPECT_FALSE(base_.GuardarFrase(QStringLiteral("nueva")));
+        EXPECT_FALSE(base_.GuardarSeleccion(QDate(2026, 1, 1), QDate(2026, 1, 8), 3, std::nullopt));
+        EXPECT_FALSE(base_.GuardarNumeros({{1, 2}}));
+        BaseInformes::FichaInforme f;
+        f.Dia1 = f.Dia2 = QDate(2026, 1, 1);
+        EXPECT_FALSE(base_.GuardarPena(f));
+        EXPECT_EQ(Crudo(ruta_).Tabla("Informe"), Filas{{T("nueva")}});
+        EXPECT_EQ(Crudo(ruta_).Tabla("Numeros"), (Filas{{I(1), I(2)}}));
+    }
+}
+
+}  // namespace
+}  // namespace tombolin
