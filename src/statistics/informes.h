@@ -15,4 +15,15 @@ namespace tombolin {
 using FilaInforme = std::map<QString, QString>;
 using TablasInforme = std::map<QString, std::vector<FilaInforme>>;
 
+// Fills a report definition with the tables: the HTML of the report, or an empty text and `error`
+// set when the definition can't be read or rendered (docs/informes.md lists the numbers).
+struct ResultadoInforme {
+    QString html;
+    int error = 0;
+    QString detalle;
+};
+ResultadoInforme RellenarInforme(const QByteArray& plantilla, const TablasInforme& tablas);
+// Reads the definition file and fills it.
+ResultadoInforme GenerarInforme(const QString& rutaDefinicion, const TablasInforme& tablas);
+
 }  // namespace tombolin
