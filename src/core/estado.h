@@ -21,6 +21,10 @@ inline constexpr const char* kTemporalConfiguracion = "nums.tmp";
 inline constexpr const char* kFicheroTablas = "tablas.bin";
 inline constexpr const char* kFicheroDescarga = "www.txt";
 inline constexpr const char* kFicheroNoticias = "informe.dat";
+// The report store and the two report definitions installed beside the program.
+inline constexpr const char* kFicheroInformes = "Tombolin.mdb";
+inline constexpr const char* kDefinicionEstadisticas = "Tombolin.net";
+inline constexpr const char* kDefinicionPena = "Tombolin1.net";
 
 // The program directory with a separator at its end; a root ("/" or "C:/") already has one.
 QString RutaConSeparador(const QString& carpeta);

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -22,7 +23,9 @@
 #include "core/resumen.h"
 #include "core/sorteos.h"
 #include "results/analisis.h"
+#include "statistics/base_informes.h"
 #include "statistics/historial.h"
+#include "statistics/informes.h"
 #include "statistics/seleccion.h"
 #include "ui/acercade.h"
 #include "ui/barra_descarga.h"
@@ -83,6 +86,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(gestor_, &PaginaGestor::borrarPena, this, &Principal::BorrarPena);
     connect(gestor_, &PaginaGestor::editarPena, this, &Principal::EditarPena);
     connect(gestor_, &PaginaGestor::imprimirPena, this, &Principal::ImprimirPena);
+    connect(gestor_, &PaginaGestor::verInforme, this, [this] { MostrarInforme(1); });
+    connect(crear_, &PaginaCrearCombinacion::verInforme, this, [this] { MostrarInforme(0); });
     connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
     connect(
         crear_, &PaginaCrearCombinacion::crearPenaGuiada, this,
@@ -93,9 +98,12 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
         });
     connect(crear_, &PaginaCrearCombinacion::clasificados, this,
             [this](const std::array<int, 49>& orden, int cuantos) {
-                for (int k = 0; k < 49; ++k)
+                std::vector<std::pair<int, int>> filas;
+                for (int k = 0; k < 49; ++k) {
                     estado_.NumerosOrdenados[k] = static_cast<int16_t>(orden[k]);
-                (void)cuantos;
+                    if (k < cuantos) filas.push_back({orden[k], ultimasVeces_[orden[k]][0]});
+                }
+                InformarErrorInformes(informes_.GuardarNumeros(filas));
             });
     connect(seleccion_, &SeleccionEstadistica::cambiada, this, &Principal::RecorrerSorteos);
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
@@ -122,6 +130,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
 }
 
 Principal::~Principal() {
+    informes_.Cerrar();
     estado_.Penas.Cerrar();
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();
@@ -328,6 +337,44 @@ void Principal::Mensaje(const QString& texto) {
     servicios_.dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
 }
 
+void Principal::AbrirInformes() {
+    const BaseInformes::Apertura a = informes_.Abrir(estado_.Fichero(kFicheroInformes));
+    if (a.error) {
+        InformarErrorInformes(a.error);
+    } else if (a.reconstruida) {
+        // It holds only what the program writes again before each report: nothing is lost.
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("El archivo ") + QLatin1String(kFicheroInformes) +
+                QStringLiteral(" de los informes no existía o estaba dañado y se ha creado de "
+                               "nuevo. Sólo guarda datos que el programa rehace: no se ha "
+                               "perdido nada."),
+            Icono::Informacion, Botones::Aceptar, QLatin1String(kFicheroInformes));
+    }
+}
+
+void Principal::InformarErrorInformes(const Error& error) {
+    // Once a run: every slider move would say it again.
+    if (!error || informesAvisados_) return;
+    informesAvisados_ = true;
+    InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroInformes));
+}
+
+void Principal::MostrarInforme(int i) {
+    const QString definicion = estado_.Fichero(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
+    const ResultadoInforme r = GenerarInforme(definicion, informes_.Tablas());
+    if (r.error != 0) {
+        servicios_.dialogos.Mensaje(
+            QStringLiteral("Error ") + QString::number(r.error) +
+                QStringLiteral(". No es posible mostrar el informe. Si el error persiste, "
+                               "reinstalar el programa puede ser la solución."),
+            Icono::Informacion, Botones::Aceptar, QStringLiteral("Error"));
+        return;
+    }
+    servicios_.dialogos.VerInforme(
+        i == 0 ? QStringLiteral("Informe de estadísticas") : QStringLiteral("Informe de la peña"),
+        r.html);
+}
+
 bool Principal::CargarPrincipal() {
     Estado& e = estado_;
     e.RutaPrograma = RutaConSeparador(carpetaPrograma_);
@@ -346,6 +393,7 @@ bool Principal::CargarPrincipal() {
 
     LeerConfiguracion(e);
     seleccion_->PonerMesesMaximos(e.Config.MesesMaximos);
+    AbrirInformes();
     // An old-format file is expected to have bytes over; once converted it has none.
     if (!OrdenesSorteos(e, servicios_.dialogos, servicios_.escritorio).ConvertirSiAntiguo()) {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
@@ -406,6 +454,27 @@ void Principal::MostrarPena(int n) {
         return;
     }
     gestor_->MostrarFicha(ficha);
+    GuardarFichaPena(ficha);
+}
+
+void Principal::GuardarFichaPena(const FichaPena& ficha) {
+    const Pena& p = estado_.PenaCargada;
+    BaseInformes::FichaInforme f;
+    f.Nombre = p.Nombre;
+    f.Diasajugar = p.DiasVisibles();
+    f.Dinero = GastoSemanal(p, estado_.Config.PrecioApuesta);
+    f.Dia1 = OleAFecha(p.FechaCreacion);
+    f.Dia2 = p.FechaComprobado != 0 ? OleAFecha(p.FechaComprobado) : f.Dia1;
+    f.Aciertos = ficha.TextoEfectividad;
+    // The leading number of the draws-played caption; 0 for "-".
+    static const QRegularExpression numero(QStringLiteral("^\\s*(\\d+)"));
+    const QRegularExpressionMatch m = numero.match(ficha.TextoJugados);
+    f.Sorteos = m.hasMatch() ? m.captured(1).toDouble() : 0;
+    f.Premios = {p.Aciertos[3], p.Aciertos[4], p.Aciertos[5], p.Aciertos[7], p.Aciertos[6]};
+    Error error = informes_.GuardarLineas(ficha.Lineas);
+    if (!error) error = informes_.GuardarPena(f);
+    InformarErrorInformes(error);
+    gestor_->MostrarGastoSemanal(TextoDecimal(f.Dinero) + QStringLiteral(" euros."));
 }
 
 void Principal::PenaPulsada(int n) {
@@ -417,6 +486,20 @@ void Principal::RecorrerSorteos() {
     // Every scan follows the selection on show, whoever asks for it.
     Recorrido r = RecorrerSeleccion(estado_.Sorteos, seleccion_->Actual(), servicios_.reloj.Hoy());
     const DescripcionSeleccion d = DescribirSeleccion(r, seleccion_->Actual());
+    // The report store: the newest draw's text and the selection. Without draws selected the
+    // dates stay those of the last selection that had some.
+    Error error;
+    if (r.hayUltimo) error = informes_.GuardarFrase(r.frase);
+    if (r.seleccionados > 0) {
+        seleccionDesde_ = r.desde;
+        seleccionHasta_ = r.hasta;
+    }
+    if (!error) {
+        error = informes_.GuardarSeleccion(seleccionDesde_, seleccionHasta_, r.seleccionados,
+                                           d.diasajugar);
+    }
+    InformarErrorInformes(error);
+    ultimasVeces_ = r.veces;
     crear_->MostrarSeleccion(r, d);
     estadisticas_->MostrarRecorrido(std::move(r));
 }
@@ -583,6 +666,7 @@ void Principal::salir() {
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();
     estado_.Descarga.close();
+    informes_.Cerrar();
     close();
     QCoreApplication::quit();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <vector>
 
 #include "core/estado.h"
+#include "statistics/base_informes.h"
 #include "ui/servicios.h"
 
 class QAction;
@@ -17,6 +20,7 @@ class Crea;
 class Creamenu;
 class PaginaCrearCombinacion;
 class SeleccionEstadistica;
+struct FichaPena;
 class CabeceraSorteos;
 class Infor;
 class PaginaEstadisticas;
@@ -101,6 +105,12 @@ class Principal : public QMainWindow {
     void AbrirEditor(Crea* editor);
     void AbrirVentana(QWidget* ventana);
     void MostrarPena(int n);
+    // The card's row of the report store, and the weekly cost shown with it.
+    void GuardarFichaPena(const FichaPena& ficha);
+    void AbrirInformes();
+    void InformarErrorInformes(const Error& error);
+    // The statistics report (0) or the syndicate report (1).
+    void MostrarInforme(int i);
     void LlevarResultadosAlPrimerSorteo();
     void RefrescarContadores();
     void CambioDePestana(int pestana);
@@ -124,6 +134,10 @@ class Principal : public QMainWindow {
     QPointer<Infor> noticias_;
     PaginaCrearCombinacion* crear_ = nullptr;
     SeleccionEstadistica* seleccion_ = nullptr;
+    BaseInformes informes_;
+    bool informesAvisados_ = false;
+    QDate seleccionDesde_{1899, 12, 30}, seleccionHasta_{1899, 12, 30};
+    std::array<std::array<int, 4>, 50> ultimasVeces_{};
     QPointer<Creamenu> menuCreacion_;
     CabeceraSorteos* cabecera_ = nullptr;
     std::vector<QAction*> accionesQueCambian_;

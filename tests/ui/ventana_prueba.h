@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <tuple>
 
 #include "results/transferencia_qt.h"
+#include "statistics/base_informes.h"
 #include "support/dobles.h"
 #include "support/ficheros.h"
 #include "support/impresora_registro.h"
@@ -26,7 +29,15 @@ class VentanaPrueba {
     TransferenciaQt noticias;
     std::unique_ptr<Principal> ventana;
 
-    VentanaPrueba() { PonerTablas(dir.path()); }
+    VentanaPrueba() {
+        PonerTablas(dir.path());
+        // The report store and definitions the build lays out beside the program.
+        std::ignore = BaseInformes::Crear(dir.filePath(QStringLiteral("Tombolin.mdb")));
+        for (const char* f : {"Tombolin.net", "Tombolin1.net"}) {
+            QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/") + QLatin1String(f),
+                        dir.filePath(QLatin1String(f)));
+        }
+    }
 
     // Builds the window and runs its start-up; true when it started.
     // `otraDescarga` stands for the real download transfer when given.
