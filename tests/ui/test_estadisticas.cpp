@@ -18,6 +18,7 @@
 #include "core/fechas.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
+#include "statistics/base_informes.h"
 #include "statistics/seleccion.h"
 #include "support/penas_prueba.h"
 #include "ui/crea.h"
@@ -286,6 +287,94 @@ TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     EXPECT_EQ(cuantos->value(), 0);
     EXPECT_FALSE(En<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
     EXPECT_TRUE(En<QCheckBox>(Asistente(), "jueves")->isEnabled());
+}
+
+}  // namespace
+}  // namespace tombolin
+
+namespace tombolin {
+namespace {
+
+// The report store as the program leaves it, read back through its own tables.
+std::vector<FilaInforme> Tabla(pruebas::VentanaPrueba& v, const char* nombre) {
+    BaseInformes b;
+    EXPECT_FALSE(b.Abrir(v.Ruta("Tombolin.mdb")).error);
+    return b.Tablas()[QString::fromUtf8(nombre)];
+}
+
+TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
+    Pena ocho = pruebas::PenaMultiple("Amigo", 2, {3, 9, 14, 22, 27, 31, 38, 45},
+                                      QStringLiteral("Jueves y Sábado"), QDate(2026, 11, 2));
+    Pena sencilla = pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
+    pruebas::EscribirPenas(v.dir.path(), {ocho, sencilla});
+    Arrancar({});  // no draw: never checked
+    v.ventana->pestanas()->setCurrentIndex(2);
+    v.ventana->PenaPulsada(1);
+    // 28 bets on two days at 1 euro.
+    EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("gastoSemanal"))->text(),
+              QStringLiteral("56 euros."));
+    v.ventana->ActivarPrincipal();  // the store is closed and opened again by the test's reader
+    std::vector<FilaInforme> pena = Tabla(v, "Peña");
+    ASSERT_EQ(pena.size(), 1u);
+    EXPECT_EQ(pena[0]["Nombre"], QStringLiteral("Amigo") + QString(15, QLatin1Char(' ')));
+    EXPECT_EQ(pena[0]["Diasajugar"], QStringLiteral("Jueves y Sábado"));
+    EXPECT_EQ(pena[0]["Dinero"].toDouble(), 56);
+    // Never checked: both dates are the creation's.
+    EXPECT_EQ(pena[0]["Dia1"], QStringLiteral("2026-11-02"));
+    EXPECT_EQ(pena[0]["Dia2"], QStringLiteral("2026-11-02"));
+    ASSERT_EQ(Tabla(v, "Peñanums").size(), 1u);
+    EXPECT_EQ(Tabla(v, "Peñanums")[0]["Numeros"], QStringLiteral(" 3- 9-14-22-27-31-38-45"));
+    // Another syndicate: its lines only, its row over the other.
+    v.ventana->PenaPulsada(2);
+    EXPECT_EQ(Tabla(v, "Peñanums").size(), 2u);
+    EXPECT_EQ(Tabla(v, "Peña")[0]["Nombre"].trimmed(), QStringLiteral("Bar"));
+    EXPECT_EQ(Tabla(v, "Peña").size(), 1u);
+
+    // The syndicate report, from its own definition.
+    QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("informePena")),
+                      Qt::LeftButton);
+    ASSERT_EQ(v.dialogos.informes.size(), 1u);
+    EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral(" 7- 8- 9-10-11-12")));
+    EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("Bar")));
+    // A broken definition says so with its number.
+    pruebas::EscribirBytes(v.Ruta("Tombolin1.net"), "{{#Peñanums}} sin cerrar");
+    QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("informePena")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra("Error 2. No es posible mostrar el informe. Si el error "
+                               "persiste, reinstalar el programa puede ser la solución.",
+                               "Error", Icono::Informacion));
+}
+
+TEST_F(Estadisticas, ElInformeDeEstadisticasConLosNumerosElegidos) {
+    Arrancar(SorteosEscalonados());
+    v.ventana->pestanas()->setCurrentIndex(4);
+    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    En<QSlider>(Asistente(), "cuantos")->setValue(3);
+    std::vector<FilaInforme> numeros = Tabla(v, "Numeros");
+    ASSERT_EQ(numeros.size(), 3u);
+    EXPECT_EQ(numeros[0]["Numero"], QStringLiteral("1"));
+    EXPECT_EQ(numeros[0]["Veces"], QStringLiteral("49"));
+    EXPECT_EQ(numeros[2]["Numero"], QStringLiteral("3"));
+    std::vector<FilaInforme> sorteos = Tabla(v, "Sorteos");
+    EXPECT_EQ(sorteos[0]["Total"].toInt(), static_cast<int>(SorteosEscalonados().size()));
+    EXPECT_EQ(sorteos[0]["Dia1"], QStringLiteral("2020-01-02"));
+    EXPECT_EQ(sorteos[0]["Diasajugar"], QStringLiteral("Lunes, Jueves y sábado."));
+    QTest::mouseClick(En<QPushButton>(Asistente(), "verInforme"), Qt::LeftButton);
+    ASSERT_EQ(v.dialogos.informes.size(), 1u);
+    EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("02/01/2020")));
+}
+
+TEST(AlmacenDeInformes, UnAlmacenDanadoSeRehaceYSeDice) {
+    pruebas::VentanaPrueba v;
+    pruebas::EscribirBytes(v.Ruta("Tombolin.mdb"), QByteArray(4096, 'x'));
+    ASSERT_TRUE(v.Arrancar());
+    EXPECT_TRUE(v.dialogos.Muestra(
+        0,
+        "El archivo Tombolin.mdb de los informes no existía o estaba dañado y se ha creado de "
+        "nuevo. Sólo guarda datos que el programa rehace: no se ha perdido nada.",
+        "Tombolin.mdb", Icono::Informacion));
+    EXPECT_EQ(Tabla(v, "Informe").size(), 1u);
 }
 
 }  // namespace
