@@ -38,7 +38,9 @@ QString Vista(const QString& columna, const QString& valor) {
     if (columna == QLatin1String("Dia1") || columna == QLatin1String("Dia2"))
         return FechaVista(valor);
     if (columna == QLatin1String("Nombre")) return valor.trimmed();  // stored padded to 20
-    if (columna == QLatin1String("Dinero")) return NumeroEspanol(valor);
+    // Reals the store keeps as "0.0" or "1.5": "0", "1,5".
+    if (columna == QLatin1String("Dinero") || columna == QLatin1String("Sorteos"))
+        return NumeroEspanol(valor);
     return valor;
 }
 

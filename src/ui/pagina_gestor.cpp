@@ -165,7 +165,7 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     auto* cajaInforme = new QGroupBox(QStringLiteral("Informe"), this);
     auto* capaInforme = new QHBoxLayout(cajaInforme);
     informe_ = new QPushButton(
-        IconoImprimir(), QStringLiteral("Ver o imprimir el &informe de la peña"), cajaInforme);
+        IconoImprimir(), QStringLiteral("Ver o imprimir el in&forme de la peña"), cajaInforme);
     informe_->setObjectName(QStringLiteral("informePena"));
     connect(informe_, &QPushButton::clicked, this, &PaginaGestor::verInforme);
     capaInforme->addWidget(informe_);
