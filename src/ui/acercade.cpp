@@ -9,7 +9,6 @@
 
 #include "core/configuracion.h"
 #include "core/sistema.h"
-#include "ui/centrar.h"
 #include "ui/presentacion.h"
 
 namespace tombolin {
@@ -37,12 +36,7 @@ QPushButton* Enlace(const QString& texto, const char* nombre, QWidget* padre) {
 }  // namespace
 
 Acercade::Acercade(const Estado& estado, Servicios servicios, QWidget* padre)
-    : QWidget(padre, Qt::Window) {
-    setObjectName(QStringLiteral("Acercade"));
-    setWindowTitle(QStringLiteral("Acerca de..."));
-    setWindowModality(Qt::ApplicationModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : VentanaSecundaria("Acercade", QStringLiteral("Acerca de..."), padre) {
     auto* imagen = new QLabel(this);
     imagen->setPixmap(FotogramasPresentacion(devicePixelRatioF())[7]);
     imagen->setAlignment(Qt::AlignCenter);
@@ -68,8 +62,6 @@ Acercade::Acercade(const Estado& estado, Servicios servicios, QWidget* padre)
     cerrar->setObjectName(QStringLiteral("cerrar"));
     cerrar->setDefault(true);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-            &QWidget::close);
 
     auto* capa = new QVBoxLayout(this);
     capa->setContentsMargins(18, 14, 18, 14);
@@ -80,16 +72,6 @@ Acercade::Acercade(const Estado& estado, Servicios servicios, QWidget* padre)
     capa->addWidget(web, 0, Qt::AlignHCenter);
     capa->addWidget(correo, 0, Qt::AlignHCenter);
     capa->addWidget(cerrar, 0, Qt::AlignRight);
-}
-
-void Acercade::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    CentrarSobrePadre(this);
-}
-
-void Acercade::closeEvent(QCloseEvent* evento) {
-    evento->accept();
-    emit cerrada();
 }
 
 }  // namespace tombolin

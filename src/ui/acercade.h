@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/ventana_secundaria.h"
 
 #include "core/estado.h"
 #include "ui/servicios.h"
@@ -8,18 +8,11 @@
 namespace tombolin {
 
 // The about window: the program, the system it runs on, and the maker's web site and address.
-class Acercade : public QWidget {
+class Acercade : public VentanaSecundaria {
     Q_OBJECT
 
   public:
     Acercade(const Estado& estado, Servicios servicios, QWidget* padre = nullptr);
-
-  signals:
-    void cerrada();
-
-  protected:
-    void showEvent(QShowEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
 };
 
 }  // namespace tombolin

@@ -9,18 +9,14 @@
 #include <QVBoxLayout>
 
 #include "core/configuracion.h"
-#include "ui/centrar.h"
 #include "ui/mensajes.h"
 
 namespace tombolin {
 
 Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
-    : QWidget(padre, Qt::Window), estado_(estado), servicios_(servicios) {
-    setObjectName(QStringLiteral("Configurar"));
-    setWindowTitle(QStringLiteral("Configurar"));
-    setWindowModality(Qt::ApplicationModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : VentanaSecundaria("Configurar", QStringLiteral("Configurar"), padre),
+      estado_(estado),
+      servicios_(servicios) {
     auto* titulo = new QLabel(QStringLiteral("CONFIGURACIÓN"), this);
     QFont grande = titulo->font();
     grande.setBold(true);
@@ -50,8 +46,6 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     auto* cerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("cerrar"));
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-            &QWidget::close);
     connect(precio_, &QLineEdit::textEdited, this, &Configurar::PrecioEditado);
     connect(meses_, &QLineEdit::textEdited, this, &Configurar::MesesEditados);
 
@@ -94,16 +88,6 @@ void Configurar::Guardar() {
         errorAvisado_ = true;
         InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroConfiguracion));
     }
-}
-
-void Configurar::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    CentrarSobrePadre(this);
-}
-
-void Configurar::closeEvent(QCloseEvent* evento) {
-    evento->accept();
-    emit cerrada();
 }
 
 }  // namespace tombolin

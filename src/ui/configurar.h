@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/ventana_secundaria.h"
 
 #include "core/estado.h"
 #include "ui/servicios.h"
@@ -11,20 +11,15 @@ namespace tombolin {
 
 // The settings window "Configurar": the price of a bet and the longest period of the statistics,
 // each written to the settings file as it is typed.
-class Configurar : public QWidget {
+class Configurar : public VentanaSecundaria {
     Q_OBJECT
 
   public:
     Configurar(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
 
   signals:
-    void cerrada();
     // The statistics' longest period changed.
     void mesesCambiados(int meses);
-
-  protected:
-    void showEvent(QShowEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
 
   private:
     void PrecioEditado(const QString& texto);

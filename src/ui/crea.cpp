@@ -18,7 +18,6 @@
 #include <tuple>
 
 #include "core/penas.h"
-#include "ui/centrar.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla_numeros.h"
 
@@ -58,17 +57,12 @@ Crea* Crea::Editar(Estado& estado, Servicios servicios, QWidget* padre) {
 }
 
 Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, QWidget* padre)
-    : QWidget(padre, Qt::Window),
+    : VentanaSecundaria("Crea", QStringLiteral("Crear peña nueva..."), padre),
       estado_(estado),
       servicios_(servicios),
       edicion_(std::move(edicion)),
       pena_(pena),
       azar_([] { return QRandomGenerator::global()->generateDouble(); }) {
-    setObjectName(QStringLiteral("Crea"));
-    setWindowTitle(QStringLiteral("Crear peña nueva..."));
-    setWindowModality(Qt::ApplicationModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-
     encabezado_ = new QLabel(this);
     encabezado_->setObjectName(QStringLiteral("encabezado"));
     QFont grande = encabezado_->font();
@@ -185,8 +179,6 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     connect(listaLineas_, &QListView::clicked, this,
             [this](const QModelIndex& i) { selector_->setValue(i.row() + 1); });
     connect(cerrar_, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-            &QWidget::close);
     resize(760, 560);
 }
 
@@ -314,11 +306,6 @@ void Crea::LineaElegida(int linea) {
     const EdicionPena::Resultado r = edicion_.IrALinea(linea);
     if (!r.aviso) estado_.PenasCambiadas = true;
     Atender(r);
-}
-
-void Crea::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    CentrarSobrePadre(this);
 }
 
 void Crea::closeEvent(QCloseEvent* evento) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <optional>
+#include "ui/ventana_secundaria.h"
 
 #include "core/edicion.h"
 #include "core/estado.h"
@@ -22,7 +22,7 @@ class RejillaNumeros;
 
 // The syndicate editor "Crear peña nueva...": a new syndicate of the kind chosen, or the lines of
 // syndicate PenaActual changed one by one (each change written at once).
-class Crea : public QWidget {
+class Crea : public VentanaSecundaria {
     Q_OBJECT
 
   public:
@@ -39,12 +39,7 @@ class Crea : public QWidget {
     // Where the numbers come from for "Aleatorio"; uniform in [0, 1).
     void PonerAzar(std::function<double()> azar) { azar_ = std::move(azar); }
 
-  signals:
-    // The window has closed: the main window refreshes what changed.
-    void cerrada();
-
   protected:
-    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
   private:

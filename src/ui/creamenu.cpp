@@ -11,8 +11,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/centrar.h"
-
 namespace tombolin {
 
 namespace {
@@ -26,12 +24,8 @@ const char* const kMultiples[] = {"7 números (7 apuestas)",    "8 números (28 
 }  // namespace
 
 Creamenu::Creamenu(const QString& ficheroTablas, QWidget* padre)
-    : QWidget(padre, Qt::Window), ficheroTablas_(ficheroTablas) {
-    setObjectName(QStringLiteral("Creamenu"));
-    setWindowTitle(QStringLiteral("Menú creación"));
-    setWindowModality(Qt::ApplicationModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : VentanaSecundaria("Creamenu", QStringLiteral("Menú creación"), padre),
+      ficheroTablas_(ficheroTablas) {
     pista_ = new QLabel(QStringLiteral("¿Cómo quiere formar las apuestas de la peña?"), this);
     pista_->setObjectName(QStringLiteral("pista"));
     QFont negrita = pista_->font();
@@ -68,8 +62,6 @@ Creamenu::Creamenu(const QString& ficheroTablas, QWidget* padre)
     connect(opciones_, &QButtonGroup::idClicked, this, &Creamenu::ElegirModo);
     connect(lista_, &QComboBox::activated, this, &Creamenu::ElegirEntrada);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-            &QWidget::close);
 
     parpadeo_ = new QTimer(this);
     parpadeo_->setInterval(500);
@@ -141,11 +133,6 @@ void Creamenu::ElegirEntrada(int entrada) {
         emit elegido(7, &tablas_[entrada]);
     }
     close();
-}
-
-void Creamenu::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    CentrarSobrePadre(this);
 }
 
 void Creamenu::closeEvent(QCloseEvent* evento) {

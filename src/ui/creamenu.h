@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QWidget>
 #include <vector>
+#include "ui/ventana_secundaria.h"
 
 #include "core/tablas.h"
 
@@ -15,7 +15,7 @@ namespace tombolin {
 
 // The bet-mode chooser "Menú creación": simple bets, one multiple of a chosen size, or a reduced
 // system from the tables file. The choice is handed on with `elegido`.
-class Creamenu : public QWidget {
+class Creamenu : public VentanaSecundaria {
     Q_OBJECT
 
   public:
@@ -35,11 +35,8 @@ class Creamenu : public QWidget {
     // The bet mode (0 simple, 1..6 multiple code, 7 reduced) and, for a reduced system, the table
     // as it was listed. The window closes after it.
     void elegido(int modo, const tombolin::TablaReducida* tabla);
-    // Closed without a choice.
-    void cerrada();
 
   protected:
-    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 

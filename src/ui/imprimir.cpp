@@ -13,7 +13,6 @@
 
 #include "core/configuracion.h"
 #include "core/juego.h"
-#include "ui/centrar.h"
 #include "ui/mensajes.h"
 
 namespace tombolin {
@@ -38,15 +37,10 @@ QPushButton* Boton(const QString& texto, const char* nombre, QWidget* padre) {
 }  // namespace
 
 Imprimir::Imprimir(Estado& estado, Servicios servicios, QWidget* padre)
-    : QWidget(padre, Qt::Window),
+    : VentanaSecundaria("Imprimir", QStringLiteral("Imprimir boletos"), padre),
       estado_(estado),
       servicios_(servicios),
       pena_(estado.PenaCargada) {
-    setObjectName(QStringLiteral("Imprimir"));
-    setWindowTitle(QStringLiteral("Imprimir boletos"));
-    setWindowModality(Qt::ApplicationModal);
-    setAttribute(Qt::WA_DeleteOnClose);
-
     auto* datos = new QFormLayout;
     datos->addRow(QStringLiteral("Peña:"), Dato(pena_.NombreVisible(), "nombrePena", this));
     // A multiple counts the simple bets it stands for.
@@ -100,8 +94,6 @@ Imprimir::Imprimir(Estado& estado, Servicios servicios, QWidget* padre)
 
     auto* cerrar = Boton(QStringLiteral("&Cerrar"), "cerrar", this);
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-            &QWidget::close);
 
     auto* capa = new QVBoxLayout(this);
     capa->setContentsMargins(16, 14, 16, 14);
@@ -182,16 +174,6 @@ void Imprimir::VistaPrevia(Papel papel) {
         QStringLiteral("Vista previa - PEÑA ") + pena_.NombreVisible(),
         [&](Impresora& imp) { ImprimirBoletos(imp, pena_, o); });
     if (imprimir) ImprimirEn(papel);
-}
-
-void Imprimir::showEvent(QShowEvent* evento) {
-    QWidget::showEvent(evento);
-    CentrarSobrePadre(this);
-}
-
-void Imprimir::closeEvent(QCloseEvent* evento) {
-    evento->accept();
-    emit cerrada();
 }
 
 }  // namespace tombolin

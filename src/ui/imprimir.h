@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/ventana_secundaria.h"
 
 #include "core/estado.h"
 #include "printing/boletos.h"
@@ -13,18 +13,13 @@ namespace tombolin {
 
 // The printing window "Imprimir boletos": the bets of the syndicate on show, on the operator's
 // slips or on plain paper, with the two corrections of the printer's margin and a preview.
-class Imprimir : public QWidget {
+class Imprimir : public VentanaSecundaria {
     Q_OBJECT
 
   public:
     Imprimir(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
 
-  signals:
-    void cerrada();
-
   protected:
-    void showEvent(QShowEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
   private:

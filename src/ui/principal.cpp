@@ -575,9 +575,8 @@ void Principal::ImprimirPena() {
     AbrirVentana(new Imprimir(estado_, servicios_, this));
 }
 
-void Principal::AbrirVentana(QWidget* ventana) {
-    // Each of these windows tells when it closes, and the main window comes back.
-    connect(ventana, SIGNAL(cerrada()), this, SLOT(ActivarPrincipal()));
+void Principal::AbrirVentana(VentanaSecundaria* ventana) {
+    connect(ventana, &VentanaSecundaria::cerrada, this, &Principal::ActivarPrincipal);
     ventana->show();
     ventana->raise();
     ventana->activateWindow();

@@ -20,6 +20,7 @@ class Crea;
 class Creamenu;
 class PaginaCrearCombinacion;
 class SeleccionEstadistica;
+class VentanaSecundaria;
 struct FichaPena;
 class CabeceraSorteos;
 class Infor;
@@ -103,7 +104,7 @@ class Principal : public QMainWindow {
     void ResumenPenas(const std::vector<Pena>& penas);
     void MostrarPenas(const std::vector<Pena>& penas);
     void AbrirEditor(Crea* editor);
-    void AbrirVentana(QWidget* ventana);
+    void AbrirVentana(VentanaSecundaria* ventana);
     void MostrarPena(int n);
     // The card's row of the report store, and the weekly cost shown with it.
     void GuardarFichaPena(const FichaPena& ficha);
