@@ -61,7 +61,8 @@ void FiltroSorteos::Mostrar() {
         todos_->setChecked(f.todos);
         ultimos_->setChecked(!f.todos);
         ultimos_->setText(seleccion_.TextoUltimosMeses());
-        meses_->setMaximum(seleccion_.MesesMaximos());
+        // Frozen, a lower bound waits: the slider keeps showing the months selected.
+        meses_->setMaximum(std::max(seleccion_.MesesMaximos(), f.meses));
         meses_->setValue(f.meses);
     }
     todos_->setEnabled(libre);
@@ -71,6 +72,7 @@ void FiltroSorteos::Mostrar() {
     if (comparativa_) {
         const QSignalBlocker quieto(comparativa_);
         comparativa_->setChecked(seleccion_.Comparativa());
+        comparativa_->setEnabled(libre || f.dias == std::array<bool, 3>{true, true, true});
     }
 }
 

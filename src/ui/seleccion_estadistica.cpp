@@ -25,6 +25,11 @@ void SeleccionEstadistica::PonerMeses(int meses) {
 
 void SeleccionEstadistica::PonerComparativa(bool marcada) {
     if (comparativa_ == marcada) return;
+    // Frozen, the comparison may only show what is selected, not add weekdays to it.
+    if (congelada_ && marcada && filtro_.dias != std::array<bool, 3>{true, true, true}) {
+        emit aspectoCambiado();
+        return;
+    }
     comparativa_ = marcada;
     // The comparison is of the three weekdays: they are checked, and stay so after it.
     const bool cambian = marcada && filtro_.dias != std::array<bool, 3>{true, true, true};
@@ -40,12 +45,17 @@ void SeleccionEstadistica::Congelar(bool si) {
     if (congelada_ == si) return;
     congelada_ = si;
     emit aspectoCambiado();
+    // A bound lowered meanwhile applies now.
+    if (!si && filtro_.meses > mesesMaximos_) {
+        filtro_.meses = mesesMaximos_;
+        emit cambiada();
+    }
 }
 
 void SeleccionEstadistica::PonerMesesMaximos(int meses) {
     mesesMaximos_ = std::max(2, meses);
     emit aspectoCambiado();
-    if (filtro_.meses > mesesMaximos_) {
+    if (!congelada_ && filtro_.meses > mesesMaximos_) {
         filtro_.meses = mesesMaximos_;
         emit cambiada();
     }

@@ -266,6 +266,32 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     }
 }
 
+TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
+    Arrancar(SorteosEscalonados());
+    v.ventana->pestanas()->setCurrentIndex(4);
+    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Marcar(En<QCheckBox>(Asistente(), "lunes"));
+    En<QSlider>(Asistente(), "cuantos")->setValue(5);
+    const QString frase = Texto(Asistente(), "frase2");
+    const int filas = Pagina()->lista()->model()->rowCount();
+    // Every box of both pages is fixed; the comparison too, as it would add Monday.
+    for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
+        for (const char* b : {"lunes", "jueves", "sabado", "todos", "ultimoMes"})
+            EXPECT_FALSE(En<QCheckBox>(w, b)->isEnabled()) << b;
+    }
+    QCheckBox* comparativa = En<QCheckBox>(Pagina(), "comparativa");
+    EXPECT_FALSE(comparativa->isEnabled());
+    // Even a click that got through changes nothing.
+    emit comparativa->clicked(true);
+    EXPECT_FALSE(comparativa->isChecked());
+    EXPECT_EQ(Texto(Asistente(), "frase2"), frase);
+    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), filas);
+    // Back at step 1 it is free again.
+    QTest::mouseClick(En<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
+    EXPECT_TRUE(comparativa->isEnabled());
+    EXPECT_TRUE(En<QCheckBox>(Asistente(), "lunes")->isEnabled());
+}
+
 TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     Arrancar(SorteosEscalonados());
     v.ventana->pestanas()->setCurrentIndex(4);
