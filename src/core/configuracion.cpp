@@ -83,6 +83,14 @@ std::optional<double> LeerDecimal(const QString& texto) {
     return v;
 }
 
+bool HistoricoOfrecido(const Configuracion& c) {
+    return c.Reservado78[0] == 1;
+}
+
+void MarcarHistoricoOfrecido(Configuracion& c) {
+    c.Reservado78[0] = 1;
+}
+
 bool NumeroAMedias(const QString& texto) {
     static const QRegularExpression empezado(QStringLiteral("^\\s*[+-]?\\d*[.,]?\\d*\\s*$"));
     return empezado.match(texto).hasMatch() && !LeerDecimal(texto);

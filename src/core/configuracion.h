@@ -18,6 +18,11 @@ inline constexpr const char* kCorreoContacto = "contacto@tombolin.example";
 
 void LeerConfiguracion(Estado& estado);
 
+// Whether the history shipped with the program was offered at a first start: a flag in a byte of
+// the record that nothing else uses (the first of the eight after the web address).
+bool HistoricoOfrecido(const Configuracion& c);
+void MarcarHistoricoOfrecido(Configuracion& c);
+
 // A number typed in a box: with the Spanish decimal comma ("1,5") or a point ("1.5"); nothing
 // when the text is not a number.
 std::optional<double> LeerDecimal(const QString& texto);

@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <tuple>
 
+#include "core/configuracion.h"
+#include "core/fechas.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
 #include "ui/mensajes.h"
@@ -40,7 +43,31 @@ bool OrdenesSorteos::Importar() {
         }
         return false;
     }
+    return ImportarDesde(elegido);
+}
 
+bool OrdenesSorteos::OfrecerHistorico() {
+    if (estado_.SorteoLibre() > 1 || HistoricoOfrecido(estado_.Config)) return false;
+    const QString ruta = estado_.Fichero("historico/numeros.dat");
+    const std::vector<Sorteo> historico = LeerSorteosDe(ruta);
+    if (historico.empty()) return false;
+    // Asked once, whatever the answer: the settings remember it.
+    MarcarHistoricoOfrecido(estado_.Config);
+    std::ignore = GuardarConfiguracion(estado_);
+    const QString pregunta =
+        QStringLiteral("¿Quiere cargar los ") + QString::number(historico.size()) +
+        QStringLiteral(" sorteos de La Primitiva que trae el programa, desde el ") +
+        FechaCorta(OleAFecha(historico.front().Fecha)) + QStringLiteral(" hasta el ") +
+        FechaCorta(OleAFecha(historico.back().Fecha)) +
+        QStringLiteral("? Después, \"Bajar sorteos nuevos\" traerá los que falten.");
+    if (dialogos_.Mensaje(pregunta, Icono::Pregunta, Botones::SiNo,
+                          QStringLiteral("Sorteos desde 1985")) != Respuesta::Si) {
+        return false;
+    }
+    return ImportarDesde(ruta);
+}
+
+bool OrdenesSorteos::ImportarDesde(const QString& elegido) {
     using F = Importacion::Fallo;
     const Importacion i = ImportarSorteos(estado_, elegido);
     const auto noValido = [&](bool conNumero) {

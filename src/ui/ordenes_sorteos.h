@@ -17,6 +17,11 @@ class OrdenesSorteos {
     // Asks for a draws file and puts it in place of the current one, keeping that as
     // "numeros.bak"; without a file, offers the shop. True when the draws file changed.
     bool Importar();
+    // Puts the draws file `ruta` in place of the current one, with the same checks and messages.
+    bool ImportarDesde(const QString& ruta);
+    // On a start with no draws, offers once the history shipped with the program (the settings
+    // remember it was offered). True when it was loaded.
+    bool OfrecerHistorico();
     // A draws file of the earlier format is converted, after telling the user. True when it was
     // of that format.
     bool ConvertirSiAntiguo();

@@ -633,6 +633,11 @@ void Principal::ActivarPrincipal() {
                                "'Tutorial' o en el programa, en el menú 'Ayuda'."),
                 Icono::Informacion, Botones::Aceptar, QStringLiteral("Fichero de peñas vacío"));
         }
+        if (OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
+                .OfrecerHistorico()) {
+            ActualizarSorteos();
+            RefrescarResultados();
+        }
         // The news is fetched once the window is up: the fetch waits on the network.
         QTimer::singleShot(0, this, &Principal::ComprobarNoticias);
     }

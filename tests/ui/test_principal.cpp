@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,6 +52,42 @@ TEST_F(VentanaPrincipal, PrimerArranqueEnUnaCarpetaVacia) {
     v.Mostrar();
     EXPECT_EQ(Veces(kBienvenida), 1);
     EXPECT_EQ(p->Activaciones(), 1);
+}
+
+// The history shipped beside the program, offered once at the first start without draws.
+TEST_F(VentanaPrincipal, ElHistoricoSeOfreceUnaVez) {
+    const char* const pregunta =
+        "¿Quiere cargar los 4176 sorteos de La Primitiva que trae el programa, desde el "
+        "17/10/1985 hasta el 17/08/2026? Después, \"Bajar sorteos nuevos\" traerá los que falten.";
+    ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("historico")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"),
+                            v.Ruta("historico/numeros.dat")));
+    for (const Respuesta respuesta : {Respuesta::No, Respuesta::Si}) {
+        SCOPED_TRACE(respuesta == Respuesta::Si ? "Sí" : "No");
+        // A first start each time: the settings forget they asked.
+        QFile::remove(v.Ruta("nums.ini"));
+        v.dialogos.cajas.clear();
+        v.dialogos.respuestas = {respuesta};
+        ASSERT_TRUE(v.Arrancar());
+        v.Mostrar();
+        ASSERT_GE(v.dialogos.cajas.size(), 2u);
+        EXPECT_TRUE(v.dialogos.Muestra(0, kBienvenida));
+        EXPECT_TRUE(v.dialogos.Muestra(1, pregunta, "Sorteos desde 1985", Icono::Pregunta));
+        const int sorteos = respuesta == Respuesta::Si ? 4176 : 0;
+        EXPECT_EQ(v.ventana->estado().Sorteos.Cuenta(), sorteos);
+        if (respuesta == Respuesta::Si) {
+            EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")),
+                      pruebas::LeerBytes(v.Ruta("historico/numeros.dat")));
+            QFile::remove(v.Ruta("numeros.dat"));  // an empty file again for the next start
+        }
+        // Started again with no draws: not asked again.
+        v.ventana.reset();
+        v.dialogos.cajas.clear();
+        ASSERT_TRUE(v.Arrancar());
+        v.Mostrar();
+        EXPECT_EQ(Veces(QString::fromUtf8(pregunta)), 0);
+        v.ventana.reset();
+    }
 }
 
 TEST_F(VentanaPrincipal, ConPenasNoDaLaBienvenida) {
