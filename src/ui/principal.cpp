@@ -103,7 +103,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
                     estado_.NumerosOrdenados[k] = static_cast<int16_t>(orden[k]);
                     if (k < cuantos) filas.push_back({orden[k], ultimasVeces_[orden[k]][0]});
                 }
-                InformarErrorInformes(informes_.GuardarNumeros(filas));
+                if (InformesListos()) InformarErrorInformes(informes_.GuardarNumeros(filas));
             });
     connect(seleccion_, &SeleccionEstadistica::cambiada, this, &Principal::RecorrerSorteos);
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
@@ -130,6 +130,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
 }
 
 Principal::~Principal() {
+    if (aperturaInformes_.valid()) aperturaInformes_.wait();
     informes_.Cerrar();
     estado_.Penas.Cerrar();
     estado_.Sorteos.Cerrar();
@@ -338,7 +339,18 @@ void Principal::Mensaje(const QString& texto) {
 }
 
 void Principal::AbrirInformes() {
-    const BaseInformes::Apertura a = informes_.Abrir(estado_.Fichero(kFicheroInformes));
+    // The key derivation of the store takes tens of milliseconds: it runs beside the start-up,
+    // and what the start-up writes waits for it (InformesListos).
+    const QString ruta = estado_.Fichero(kFicheroInformes);
+    aperturaInformes_ =
+        std::async(std::launch::async, [this, ruta] { return informes_.Abrir(ruta); });
+}
+
+bool Principal::InformesListos() {
+    if (informesListos_) return true;
+    if (cargando_ || !aperturaInformes_.valid()) return false;
+    const BaseInformes::Apertura a = aperturaInformes_.get();
+    informesListos_ = true;
     if (a.error) {
         InformarErrorInformes(a.error);
     } else if (a.reconstruida) {
@@ -349,6 +361,37 @@ void Principal::AbrirInformes() {
                                "nuevo. Sólo guarda datos que el programa rehace: no se ha "
                                "perdido nada."),
             Icono::Informacion, Botones::Aceptar, QLatin1String(kFicheroInformes));
+    }
+    // What the start-up would have written.
+    EscribirSeleccion();
+    EscribirFicha();
+    return true;
+}
+
+void Principal::EscribirSeleccion() {
+    if (!InformesListos()) return;
+    Error error;
+    if (fraseInformes_) error = informes_.GuardarFrase(*fraseInformes_);
+    if (!error) {
+        error = informes_.GuardarSeleccion(seleccionDesde_, seleccionHasta_, seleccionTotal_,
+                                           seleccionDias_);
+    }
+    InformarErrorInformes(error);
+}
+
+void Principal::EscribirFicha() {
+    if (!fichaInformes_ || !InformesListos()) return;
+    Error error = informes_.GuardarLineas(lineasInformes_);
+    if (!error) error = informes_.GuardarPena(*fichaInformes_);
+    InformarErrorInformes(error);
+}
+
+void Principal::paintEvent(QPaintEvent* evento) {
+    QMainWindow::paintEvent(evento);
+    // The store is waited for once the window is on the screen.
+    if (!pintada_) {
+        pintada_ = true;
+        QTimer::singleShot(0, this, [this] { InformesListos(); });
     }
 }
 
@@ -361,6 +404,7 @@ void Principal::InformarErrorInformes(const Error& error) {
 
 void Principal::MostrarInforme(int i) {
     const QString definicion = estado_.Fichero(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
+    InformesListos();
     const ResultadoInforme r = GenerarInforme(definicion, informes_.Tablas());
     if (r.error != 0) {
         servicios_.dialogos.Mensaje(
@@ -377,6 +421,7 @@ void Principal::MostrarInforme(int i) {
 
 bool Principal::CargarPrincipal() {
     Estado& e = estado_;
+    cargando_ = true;
     e.RutaPrograma = RutaConSeparador(carpetaPrograma_);
     QDir::setCurrent(carpetaPrograma_);
 
@@ -402,6 +447,7 @@ bool Principal::CargarPrincipal() {
     RefrescarResultados();
     ultimo_->MostrarDesglose(1);
     general_->MostrarVista(false);
+    cargando_ = false;
     return true;
 }
 
@@ -471,9 +517,9 @@ void Principal::GuardarFichaPena(const FichaPena& ficha) {
     const QRegularExpressionMatch m = numero.match(ficha.TextoJugados);
     f.Sorteos = m.hasMatch() ? m.captured(1).toDouble() : 0;
     f.Premios = {p.Aciertos[3], p.Aciertos[4], p.Aciertos[5], p.Aciertos[7], p.Aciertos[6]};
-    Error error = informes_.GuardarLineas(ficha.Lineas);
-    if (!error) error = informes_.GuardarPena(f);
-    InformarErrorInformes(error);
+    fichaInformes_ = f;
+    lineasInformes_ = ficha.Lineas;
+    EscribirFicha();
     gestor_->MostrarGastoSemanal(TextoDecimal(f.Dinero) + QStringLiteral(" euros."));
 }
 
@@ -488,17 +534,14 @@ void Principal::RecorrerSorteos() {
     const DescripcionSeleccion d = DescribirSeleccion(r, seleccion_->Actual());
     // The report store: the newest draw's text and the selection. Without draws selected the
     // dates stay those of the last selection that had some.
-    Error error;
-    if (r.hayUltimo) error = informes_.GuardarFrase(r.frase);
+    if (r.hayUltimo) fraseInformes_ = r.frase;
     if (r.seleccionados > 0) {
         seleccionDesde_ = r.desde;
         seleccionHasta_ = r.hasta;
     }
-    if (!error) {
-        error = informes_.GuardarSeleccion(seleccionDesde_, seleccionHasta_, r.seleccionados,
-                                           d.diasajugar);
-    }
-    InformarErrorInformes(error);
+    seleccionTotal_ = r.seleccionados;
+    if (d.diasajugar) seleccionDias_ = d.diasajugar;
+    EscribirSeleccion();
     ultimasVeces_ = r.veces;
     crear_->MostrarSeleccion(r, d);
     estadisticas_->MostrarRecorrido(std::move(r));
@@ -670,6 +713,7 @@ void Principal::salir() {
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();
     estado_.Descarga.close();
+    if (aperturaInformes_.valid()) aperturaInformes_.wait();
     informes_.Cerrar();
     close();
     QCoreApplication::quit();

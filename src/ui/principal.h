@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <future>
+#include <optional>
 #include <vector>
 
 #include "core/estado.h"
@@ -95,6 +97,7 @@ class Principal : public QMainWindow {
   protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
   private:
     // The whole menu tree, in one table.
@@ -109,6 +112,10 @@ class Principal : public QMainWindow {
     // The card's row of the report store, and the weekly cost shown with it.
     void GuardarFichaPena(const FichaPena& ficha);
     void AbrirInformes();
+    // The store opened and the start-up's rows written; false while the start-up runs.
+    bool InformesListos();
+    void EscribirSeleccion();
+    void EscribirFicha();
     void InformarErrorInformes(const Error& error);
     // The statistics report (0) or the syndicate report (1).
     void MostrarInforme(int i);
@@ -136,6 +143,16 @@ class Principal : public QMainWindow {
     PaginaCrearCombinacion* crear_ = nullptr;
     SeleccionEstadistica* seleccion_ = nullptr;
     BaseInformes informes_;
+    std::future<BaseInformes::Apertura> aperturaInformes_;
+    bool informesListos_ = false;
+    bool cargando_ = false;
+    bool pintada_ = false;
+    // The rows the store is to hold, kept until it can take them.
+    std::optional<QString> fraseInformes_;
+    int seleccionTotal_ = 0;
+    std::optional<QString> seleccionDias_;
+    std::optional<BaseInformes::FichaInforme> fichaInformes_;
+    QStringList lineasInformes_;
     bool informesAvisados_ = false;
     QDate seleccionDesde_{1899, 12, 30}, seleccionHasta_{1899, 12, 30};
     std::array<std::array<int, 4>, 50> ultimasVeces_{};

@@ -395,8 +395,12 @@ TEST(AlmacenDeInformes, UnAlmacenDanadoSeRehaceYSeDice) {
     pruebas::VentanaPrueba v;
     pruebas::EscribirBytes(v.Ruta("Tombolin.mdb"), QByteArray(4096, 'x'));
     ASSERT_TRUE(v.Arrancar());
+    // Told once the window is up: the store is opened beside the start-up.
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    v.Mostrar();
+    for (int i = 0; i < 50 && v.dialogos.cajas.size() < 2; ++i) QTest::qWait(10);
     EXPECT_TRUE(v.dialogos.Muestra(
-        0,
+        -1,
         "El archivo Tombolin.mdb de los informes no existía o estaba dañado y se ha creado de "
         "nuevo. Sólo guarda datos que el programa rehace: no se ha perdido nada.",
         "Tombolin.mdb", Icono::Informacion));
