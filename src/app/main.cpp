@@ -1,7 +1,10 @@
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdlib>
 
+#include "core/arranque.h"
 #include "core/reloj.h"
 #include "printing/impresora_qt.h"
 #include "results/transferencia_qt.h"
@@ -22,10 +25,25 @@ int main(int argc, char* argv[]) {
     tombolin::ImpresoraQt impresora;
     tombolin::TransferenciaQt descarga;
     tombolin::TransferenciaQt noticias;
-    // The program's files live beside the executable.
+    // Beside the executable when it may be written there (the build, a portable copy); once
+    // installed, the user's files go to the per-user data folder and the shipped ones are read
+    // from the share folder.
+    const QString ejecutable = QApplication::applicationDirPath();
+    const tombolin::Carpetas carpetas = tombolin::ElegirCarpetas(
+        ejecutable, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        QDir(ejecutable + QStringLiteral("/../share/tombolin")).absolutePath());
+    if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
+        dialogos.Mensaje(
+            QStringLiteral("No se puede crear la carpeta de los datos de Tombolin: ") +
+                QDir::toNativeSeparators(carpetas.datos) +
+                QStringLiteral(". Compruebe sus permisos y vuelva a abrir el programa."),
+            tombolin::Icono::Critico, tombolin::Botones::Aceptar, QStringLiteral("¡Vaya hombre!"));
+        return 1;
+    }
     tombolin::Principal principal(
-        QApplication::applicationDirPath(),
-        tombolin::Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias});
+        carpetas.datos,
+        tombolin::Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias},
+        QLatin1String(tombolin::Principal::kServicioOperador), nullptr, carpetas.compartida);
     dialogos.PonerVentana(&principal);
 
     // The splash comes first; scripts that look at the main window can leave it out.

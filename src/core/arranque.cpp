@@ -82,8 +82,18 @@ QStringList AvisosRegistrosIncompletos(const Estado& estado) {
     return avisos;
 }
 
+Carpetas ElegirCarpetas(const QString& ejecutable, const QString& datosUsuario,
+                        const QString& compartida) {
+    const QFileInfo carpeta(ejecutable);
+    if (carpeta.isWritable() &&
+        QFileInfo::exists(ejecutable + QLatin1Char('/') + QLatin1String(kFicheroTablas))) {
+        return {ejecutable, ejecutable, false};
+    }
+    return {datosUsuario, compartida, true};
+}
+
 QString FaltanTablas(const Estado& estado) {
-    if (QFileInfo::exists(estado.Fichero(kFicheroTablas))) return {};
+    if (QFileInfo::exists(estado.FicheroCompartido(kFicheroTablas))) return {};
     return QStringLiteral(
                "No se encuentra un archivo necesario para el funcionamiento del "
                "programa. Reinstale el programa. Error ") +

@@ -8,6 +8,18 @@
 // The file work of the start-up, before any window shows data.
 namespace tombolin {
 
+// Where the program keeps the user's files and reads the shipped ones.
+struct Carpetas {
+    QString datos;
+    QString compartida;
+    bool instalado = false;
+};
+// The executable's directory when it may be written and holds "tablas.bin" (the build's program
+// directory, a portable copy, a USB stick); otherwise (installed under a read-only prefix) the
+// per-user data folder for the user's files and the installed share folder for the shipped ones.
+Carpetas ElegirCarpetas(const QString& ejecutable, const QString& datosUsuario,
+                        const QString& compartida);
+
 // Removes the scratch files of a replacement or a download that never finished (every "*.tmp"
 // and "*.parte" of the program directory); they are never the data itself.
 void BorrarTemporales(const Estado& estado);

@@ -36,8 +36,14 @@ struct Estado {
     Estado(const Estado&) = delete;
     Estado& operator=(const Estado&) = delete;
 
-    QString RutaPrograma;  // ends with a separator
+    QString RutaPrograma;  // the user's files; ends with a separator
     QString Fichero(const char* nombre) const { return RutaPrograma + QLatin1String(nombre); }
+    // The files shipped with the program ("tablas.bin", the history, the report definitions):
+    // beside the user's files, or in the installed share folder. Ends with a separator.
+    QString RutaCompartida;
+    QString FicheroCompartido(const char* nombre) const {
+        return (RutaCompartida.isEmpty() ? RutaPrograma : RutaCompartida) + QLatin1String(nombre);
+    }
 
     // The files held open for the whole run.
     FicheroRegistros Penas{Pena::kLongitud};             // "apuestas.dat"

@@ -26,7 +26,7 @@ QString TextoFicheroNoValido() {
 
 bool OrdenesSorteos::Importar() {
     // The draw history shipped with the program sits in "historico": the place to start looking.
-    QString carpeta = estado_.Fichero("historico");
+    QString carpeta = estado_.FicheroCompartido("historico");
     if (!QFileInfo(carpeta).isDir()) carpeta = QDir::homePath();
     const QString elegido =
         dialogos_.ElegirFichero(QStringLiteral("Seleccione el archivo NUMEROS.DAT"), carpeta,
@@ -48,7 +48,7 @@ bool OrdenesSorteos::Importar() {
 
 bool OrdenesSorteos::OfrecerHistorico() {
     if (estado_.SorteoLibre() > 1 || HistoricoOfrecido(estado_.Config)) return false;
-    const QString ruta = estado_.Fichero("historico/numeros.dat");
+    const QString ruta = estado_.FicheroCompartido("historico/numeros.dat");
     const std::vector<Sorteo> historico = LeerSorteosDe(ruta);
     if (historico.empty()) return false;
     // Asked once, whatever the answer: the settings remember it.

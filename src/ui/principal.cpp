@@ -49,8 +49,12 @@
 namespace tombolin {
 
 Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
-                     const QString& servicioOperador, QWidget* padre)
-    : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
+                     const QString& servicioOperador, QWidget* padre,
+                     const QString& carpetaCompartida)
+    : QMainWindow(padre),
+      servicios_(servicios),
+      carpetaPrograma_(carpetaPrograma),
+      carpetaCompartida_(carpetaCompartida.isEmpty() ? carpetaPrograma : carpetaCompartida) {
     Q_ASSERT(servicios_.descarga && servicios_.noticias);
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
@@ -70,7 +74,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
     crear_ = new PaginaCrearCombinacion(
         *seleccion_, servicios_.dialogos,
-        RutaConSeparador(carpetaPrograma) + QLatin1String(kFicheroTablas), pestanas_);
+        RutaConSeparador(carpetaCompartida_) + QLatin1String(kFicheroTablas), pestanas_);
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
     barra_ = new BarraDescarga(estado_, servicios_, *servicios_.descarga, servicioOperador, this);
@@ -423,6 +427,7 @@ bool Principal::CargarPrincipal() {
     Estado& e = estado_;
     cargando_ = true;
     e.RutaPrograma = RutaConSeparador(carpetaPrograma_);
+    e.RutaCompartida = RutaConSeparador(carpetaCompartida_);
     QDir::setCurrent(carpetaPrograma_);
 
     BorrarTemporales(e);
@@ -571,7 +576,7 @@ void Principal::CrearPena() {
         menuCreacion_->raise();
         return;
     }
-    menuCreacion_ = new Creamenu(estado_.Fichero(kFicheroTablas), this);
+    menuCreacion_ = new Creamenu(estado_.FicheroCompartido(kFicheroTablas), this);
     connect(menuCreacion_, &Creamenu::elegido, this, [this](int modo, const TablaReducida* tabla) {
         AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), this));
     });

@@ -43,9 +43,11 @@ class Principal : public QMainWindow {
     // The operator's results service, its real host unless a test gives its own.
     static constexpr const char* kServicioOperador = "https://www.loteriasyapuestas.es";
 
+    // The user's files are in `carpetaPrograma`; the shipped ones in `carpetaCompartida`, or
+    // beside them when it is empty.
     Principal(const QString& carpetaPrograma, Servicios servicios,
               const QString& servicioOperador = QLatin1String(kServicioOperador),
-              QWidget* padre = nullptr);
+              QWidget* padre = nullptr, const QString& carpetaCompartida = {});
     ~Principal() override;
 
     // The start-up. Returns false when the program can't run and has ended (salir).
@@ -129,6 +131,7 @@ class Principal : public QMainWindow {
     Estado estado_;
     Servicios servicios_;
     QString carpetaPrograma_;
+    QString carpetaCompartida_;
     std::vector<Sorteo> sorteos_;  // the draws as the last refresh read them
     int sorteosJugados_ = 0;
     bool modoBorrado_ = false;  // set by the delete-draws command for the rest of the run

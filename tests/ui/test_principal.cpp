@@ -9,8 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include "core/arranque.h"
 #include "support/penas_prueba.h"
 #include "ui/dialogos_qt.h"
 #include "ventana_prueba.h"
@@ -88,6 +90,53 @@ TEST_F(VentanaPrincipal, ElHistoricoSeOfreceUnaVez) {
         EXPECT_EQ(Veces(QString::fromUtf8(pregunta)), 0);
         v.ventana.reset();
     }
+}
+
+// Installed: the user's files in one folder, the shipped ones read from another.
+TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
+    QTemporaryDir exe, usuario, compartida;
+    // A build's program directory stays the program directory; an installed one does not.
+    pruebas::PonerTablas(exe.path());
+    const Carpetas portatil = ElegirCarpetas(exe.path(), usuario.path(), compartida.path());
+    EXPECT_FALSE(portatil.instalado);
+    EXPECT_EQ(portatil.datos, exe.path());
+    const QString sinTablas = usuario.filePath(QStringLiteral("bin"));
+    QDir().mkpath(sinTablas);
+    const Carpetas instalado = ElegirCarpetas(sinTablas, usuario.path(), compartida.path());
+    EXPECT_TRUE(instalado.instalado);
+    EXPECT_EQ(instalado.datos, usuario.path());
+    EXPECT_EQ(instalado.compartida, compartida.path());
+
+    pruebas::DialogosGuion dialogos;
+    pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
+    pruebas::EscritorioRegistro escritorio;
+    pruebas::ImpresoraRegistro impresora;
+    TransferenciaQt descarga, noticias;
+    const Servicios servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias};
+    {
+        // Without "tablas.bin" in the share folder the program refuses to run.
+        Principal p(usuario.path(), servicios, QLatin1String(Principal::kServicioOperador), nullptr,
+                    compartida.path());
+        EXPECT_FALSE(p.CargarPrincipal());
+    }
+    pruebas::PonerTablas(compartida.path());
+    QDir(compartida.path()).mkpath(QStringLiteral("historico"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"),
+                            compartida.filePath(QStringLiteral("historico/numeros.dat"))));
+    dialogos.cajas.clear();
+    dialogos.respuestas = {Respuesta::Si};
+    Principal p(usuario.path(), servicios, QLatin1String(Principal::kServicioOperador), nullptr,
+                compartida.path());
+    ASSERT_TRUE(p.CargarPrincipal());
+    p.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
+    QCoreApplication::processEvents();
+    // The history comes from the share folder into the user's.
+    EXPECT_EQ(p.estado().Sorteos.Cuenta(), 4176);
+    for (const char* f : {"numeros.dat", "apuestas.dat", "nums.ini", "numeros.bak"})
+        EXPECT_TRUE(QFileInfo::exists(usuario.filePath(QLatin1String(f)))) << f;
+    EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("numeros.dat"))));
+    EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("nums.ini"))));
 }
 
 TEST_F(VentanaPrincipal, ConPenasNoDaLaBienvenida) {
