@@ -21,6 +21,7 @@ inline constexpr const char* kTemporalConfiguracion = "nums.tmp";
 inline constexpr const char* kFicheroTablas = "tablas.bin";
 inline constexpr const char* kFicheroDescarga = "www.txt";
 inline constexpr const char* kFicheroNoticias = "informe.dat";
+inline constexpr const char* kFicheroBloqueo = "tombolin.lock";
 // The report store and the two report definitions installed beside the program.
 inline constexpr const char* kFicheroInformes = "Tombolin.mdb";
 inline constexpr const char* kDefinicionEstadisticas = "Tombolin.net";

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -430,6 +431,23 @@ bool Principal::CargarPrincipal() {
     e.RutaCompartida = RutaConSeparador(carpetaCompartida_);
     QDir::setCurrent(carpetaPrograma_);
 
+    // One program at a time on the same data: a second one would write over the first's changes.
+    // A lock left by a program that died is taken over (its process is gone).
+    bloqueo_ = std::make_unique<QLockFile>(e.Fichero(kFicheroBloqueo));
+    bloqueo_->setStaleLockTime(0);
+    if (!bloqueo_->tryLock(0)) {
+        qint64 pid = 0;
+        QString maquina, programa;
+        bloqueo_->getLockInfo(&pid, &maquina, &programa);
+        Mensaje(QStringLiteral("Tombolin ya está abierto con estos datos (proceso ") +
+                QString::number(pid) +
+                QStringLiteral("). Use esa ventana, o ciérrela antes de abrir el programa otra "
+                               "vez."));
+        bloqueo_.reset();
+        salir();
+        return false;
+    }
+
     BorrarTemporales(e);
     const QString aviso = AbrirFicheros(e);
     if (!aviso.isEmpty()) Mensaje(aviso);
@@ -720,6 +738,7 @@ void Principal::salir() {
     estado_.Descarga.close();
     if (aperturaInformes_.valid()) aperturaInformes_.wait();
     informes_.Cerrar();
+    if (bloqueo_) bloqueo_->unlock();
     close();
     QCoreApplication::quit();
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 #include <future>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "ui/servicios.h"
 
 class QAction;
+class QLockFile;
 class QTabWidget;
 
 namespace tombolin {
@@ -146,6 +148,7 @@ class Principal : public QMainWindow {
     PaginaCrearCombinacion* crear_ = nullptr;
     SeleccionEstadistica* seleccion_ = nullptr;
     BaseInformes informes_;
+    std::unique_ptr<QLockFile> bloqueo_;  // "tombolin.lock": this program has the data
     std::future<BaseInformes::Apertura> aperturaInformes_;
     bool informesListos_ = false;
     bool cargando_ = false;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -137,6 +138,32 @@ TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
         EXPECT_TRUE(QFileInfo::exists(usuario.filePath(QLatin1String(f)))) << f;
     EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("numeros.dat"))));
     EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("nums.ini"))));
+}
+
+TEST_F(VentanaPrincipal, DosProgramasConLosMismosDatos) {
+    ASSERT_TRUE(v.Arrancar());
+    pruebas::DialogosGuion otros;
+    TransferenciaQt descarga, noticias;
+    {
+        Principal segundo(v.dir.path(), Servicios{otros, v.reloj, v.escritorio, v.impresora,
+                                                  &descarga, &noticias});
+        EXPECT_FALSE(segundo.CargarPrincipal());
+    }
+    EXPECT_TRUE(otros.SoloMuestra(
+        QStringLiteral("Tombolin ya está abierto con estos datos (proceso %1). Use esa ventana, o "
+                       "ciérrela antes de abrir el programa otra vez.")
+            .arg(QCoreApplication::applicationPid()),
+        "¡Vaya hombre!", Icono::Exclamacion));
+    // The first one goes on; closed, it lets the data go.
+    EXPECT_TRUE(v.ventana->estado().Penas.Abierto());
+    v.ventana.reset();
+    EXPECT_FALSE(QFileInfo::exists(v.Ruta("tombolin.lock")));
+    // A lock left by a program that died is taken over.
+    pruebas::EscribirBytes(v.Ruta("tombolin.lock"),
+                           "999999\ntombolin\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    v.dialogos.cajas.clear();
+    EXPECT_TRUE(v.Arrancar());
+    EXPECT_TRUE(v.dialogos.cajas.empty());
 }
 
 TEST_F(VentanaPrincipal, ConPenasNoDaLaBienvenida) {

@@ -43,6 +43,7 @@ class VentanaPrueba {
     // `otraDescarga` stands for the real download transfer when given.
     bool Arrancar(const QString& servicioOperador = QLatin1String(Principal::kServicioOperador),
                   Transferencia* otraDescarga = nullptr) {
+        ventana.reset();  // a window of before lets go of the data first
         ventana = std::make_unique<Principal>(
             dir.path(),
             Servicios{dialogos, reloj, escritorio, impresora,
