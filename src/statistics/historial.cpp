@@ -31,17 +31,4 @@ QString TextoFechaHistorial(const Sorteo& s) {
            (dia == QStringLiteral("Lunes") ? QStringLiteral(" ") : QString());
 }
 
-std::vector<FilaHistorial> RecorrerSorteos(const FicheroRegistros& sorteos,
-                                           const std::function<bool(const Sorteo&)>& elegido) {
-    const QByteArray todos = sorteos.LeerEnteros();
-    const int n = static_cast<int>(todos.size() / Sorteo::kLongitud);
-    std::vector<FilaHistorial> filas;
-    filas.reserve(n);
-    for (int r = n; r >= 1; --r) {
-        const Sorteo s = DecodificarSorteo(todos.constData() + (r - 1) * Sorteo::kLongitud);
-        if (!elegido || elegido(s)) filas.push_back({r, s});
-    }
-    return filas;
-}
-
 }  // namespace tombolin

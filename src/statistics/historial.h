@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <vector>
 
-#include "core/fichero_registros.h"
 #include "core/registros.h"
 
 // The draw history of the statistics page: the stored draws, newest first, as rows of numbers,
@@ -23,10 +21,5 @@ QString TextoSorteo(const Sorteo& s);
 QString TextoJoker(const Sorteo& s);
 // "17/10/1985  Jueves"; "Lunes" takes one blank more, to line up with the six-letter names.
 QString TextoFechaHistorial(const Sorteo& s);
-
-// The scan of the draws file from the most recent draw back to the first. `elegido` says which
-// draws the list shows (every one when empty).
-std::vector<FilaHistorial> RecorrerSorteos(const FicheroRegistros& sorteos,
-                                           const std::function<bool(const Sorteo&)>& elegido = {});
 
 }  // namespace tombolin

@@ -38,7 +38,7 @@ QPushButton* Enlace(const QString& texto, const char* nombre, QWidget* padre) {
 Acercade::Acercade(const Estado& estado, Servicios servicios, QWidget* padre)
     : VentanaSecundaria("Acercade", QStringLiteral("Acerca de..."), padre) {
     auto* imagen = new QLabel(this);
-    imagen->setPixmap(FotogramasPresentacion(devicePixelRatioF())[7]);
+    imagen->setPixmap(FotogramaPresentacion(8, devicePixelRatioF()));
     imagen->setAlignment(Qt::AlignCenter);
     auto* programa = Etiqueta(QStringLiteral("Tombolin " TOMBOLIN_VERSION), "programa", this);
     QFont grande = programa->font();

@@ -17,6 +17,17 @@
 
 namespace tombolin {
 
+namespace {
+
+// A preview a page high, within the screen.
+QSize TamanoDePagina(const QWidget* ventana) {
+    const QScreen* pantalla = ventana ? ventana->screen() : QGuiApplication::primaryScreen();
+    const int alto = pantalla ? pantalla->availableGeometry().height() - 60 : 900;
+    return {std::min(820, alto * 820 / 960), std::min(960, alto)};
+}
+
+}  // namespace
+
 Respuesta DialogosQt::Mensaje(const QString& texto, Icono icono, Botones botones,
                               const QString& titulo) {
     QMessageBox caja(ventana_);
@@ -112,10 +123,7 @@ bool DialogosQt::VistaPrevia(const QString& titulo,
     auto* capa = new QVBoxLayout(&dialogo);
     capa->addWidget(vista, 1);
     capa->addWidget(botones);
-    // A page high, within the screen.
-    const QScreen* pantalla = ventana_ ? ventana_->screen() : QGuiApplication::primaryScreen();
-    const int alto = pantalla ? pantalla->availableGeometry().height() - 60 : 900;
-    dialogo.resize(std::min(820, alto * 820 / 960), std::min(960, alto));
+    dialogo.resize(TamanoDePagina(ventana_));
     vista->fitInView();
     return dialogo.exec() == QDialog::Accepted;
 }
@@ -134,9 +142,7 @@ void DialogosQt::VerInforme(const QString& titulo, const QString& html) {
     dialogo.setWindowTitle(titulo);
     QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo,
                      [&](QPrinter* p) { documento.print(p); });
-    const QScreen* pantalla = ventana_ ? ventana_->screen() : QGuiApplication::primaryScreen();
-    const int alto = pantalla ? pantalla->availableGeometry().height() - 60 : 900;
-    dialogo.resize(std::min(820, alto * 820 / 960), std::min(960, alto));
+    dialogo.resize(TamanoDePagina(ventana_));
     dialogo.exec();
 }
 

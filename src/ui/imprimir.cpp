@@ -155,14 +155,9 @@ OpcionesBoletos Imprimir::Opciones(Papel papel) const {
 
 void Imprimir::ImprimirEn(Papel papel) {
     Impresora& imp = servicios_.impresora;
-    if (!servicios_.dialogos.ElegirImpresora(imp)) return;
-    if (!imp.Empezar(QStringLiteral("Tombolin - PEÑA ") + pena_.NombreVisible())) {
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("No se puede imprimir: la impresora no responde. Compruebe que está "
-                           "encendida y bien instalada."),
-            Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+    if (!EmpezarImpresion(servicios_.dialogos, imp,
+                          QStringLiteral("Tombolin - PEÑA ") + pena_.NombreVisible()))
         return;
-    }
     ImprimirBoletos(imp, pena_, Opciones(papel));
     imp.Terminar();
 }

@@ -30,4 +30,20 @@ void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString&
     dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
 }
 
+bool HayPenaElegida(const Estado& estado, Dialogos& dialogos) {
+    if (estado.PenaActual != 0) return true;
+    dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."), Icono::Informacion,
+                     Botones::Aceptar, QStringLiteral("¡Nooooo!"));
+    return false;
+}
+
+bool EmpezarImpresion(Dialogos& dialogos, Impresora& impresora, const QString& titulo) {
+    if (!dialogos.ElegirImpresora(impresora)) return false;
+    if (impresora.Empezar(titulo)) return true;
+    dialogos.Mensaje(QStringLiteral("No se puede imprimir: la impresora no responde. Compruebe "
+                                    "que está encendida y bien instalada."),
+                     Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+    return false;
+}
+
 }  // namespace tombolin

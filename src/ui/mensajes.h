@@ -4,6 +4,8 @@
 
 #include "core/dialogos.h"
 #include "core/error.h"
+#include "core/estado.h"
+#include "core/impresora.h"
 
 namespace tombolin {
 
@@ -12,6 +14,13 @@ QString TituloVayaHombre();
 
 // The box shown when a data file may not be changed.
 void MensajePermiso(Dialogos& dialogos);
+
+// The syndicate commands need a syndicate chosen in the list: false, after saying so, without.
+bool HayPenaElegida(const Estado& estado, Dialogos& dialogos);
+
+// The print dialog, then the printer started for `titulo`: false when the user cancelled or the
+// printer doesn't answer (said).
+bool EmpezarImpresion(Dialogos& dialogos, Impresora& impresora, const QString& titulo);
 
 // After a failed change of a data file: the permission message when access was refused,
 // otherwise a box naming the file and the error number.

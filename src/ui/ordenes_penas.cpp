@@ -6,11 +6,7 @@
 namespace tombolin {
 
 bool OrdenesPenas::Borrar() {
-    if (estado_.PenaActual == 0) {
-        dialogos_.Mensaje(QStringLiteral("Seleccione una peña primero..."), Icono::Informacion,
-                          Botones::Aceptar, QStringLiteral("¡Nooooo!"));
-        return false;
-    }
+    if (!HayPenaElegida(estado_, dialogos_)) return false;
     Pena pena;
     if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return false;
     if (dialogos_.Mensaje(QStringLiteral("¿Seguro que quieres eliminar la Peña ") +

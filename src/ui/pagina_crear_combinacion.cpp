@@ -221,6 +221,10 @@ void PaginaCrearCombinacion::Automatica() {
 }
 
 void PaginaCrearCombinacion::Preparar() {
+    // The tables file is read as the page comes to the front, not at every move of step 2.
+    FicheroTablas fichero;
+    fichero.Cargar(ficheroTablas_);
+    tablas_ = fichero.Tablas();
     VolverAlPaso1();
     ListarTablas(0);
 }
@@ -267,9 +271,6 @@ void PaginaCrearCombinacion::NumerosCambiados(int n) {
 }
 
 void PaginaCrearCombinacion::ListarTablas(int n) {
-    FicheroTablas fichero;
-    fichero.Cargar(ficheroTablas_);
-    tablas_ = fichero.Tablas();
     const ListaReducidas l = ListarTablasReducidas(n, tablas_);
     posiciones_ = l.posiciones;
     lista_->clear();

@@ -224,14 +224,9 @@ void PaginaGeneral::Comprobar(int n, bool imprimir) {
 
 void PaginaGeneral::Imprimir() {
     Impresora& imp = servicios_.impresora;
-    if (!servicios_.dialogos.ElegirImpresora(imp)) return;
-    if (!imp.Empezar(QStringLiteral("Tombolin - Resultados de las peñas"))) {
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("No se puede imprimir: la impresora no responde. Compruebe que está "
-                           "encendida y bien instalada."),
-            Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+    if (!EmpezarImpresion(servicios_.dialogos, imp,
+                          QStringLiteral("Tombolin - Resultados de las peñas")))
         return;
-    }
     EmpezarListado(imp);
     Comprobar(selector_->isEnabled() ? selector_->value() : 0, true);
 }

@@ -11,21 +11,23 @@
 
 namespace tombolin {
 
-std::array<QPixmap, 8> FotogramasPresentacion(qreal escala) {
+QPixmap FotogramaPresentacion(int fotograma, qreal escala) {
     QSvgRenderer dibujo(QStringLiteral(":/tombolin/presentacion.svg"));
     const QSize tamano = dibujo.defaultSize();
+    QPixmap p(tamano * escala);
+    p.setDevicePixelRatio(escala);
+    p.fill(Qt::transparent);
+    QPainter pintor(&p);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    // Each frame is a group of the picture, laid over the whole of it.
+    dibujo.render(&pintor, QStringLiteral("fotograma%1").arg(fotograma),
+                  QRectF(QPointF(0, 0), QSizeF(tamano)));
+    return p;
+}
+
+std::array<QPixmap, 8> FotogramasPresentacion(qreal escala) {
     std::array<QPixmap, 8> fotogramas;
-    for (int i = 0; i < 8; ++i) {
-        QPixmap p(tamano * escala);
-        p.setDevicePixelRatio(escala);
-        p.fill(Qt::transparent);
-        QPainter pintor(&p);
-        pintor.setRenderHint(QPainter::Antialiasing);
-        // Each frame is a group of the picture, laid over the whole of it.
-        dibujo.render(&pintor, QStringLiteral("fotograma%1").arg(i + 1),
-                      QRectF(QPointF(0, 0), QSizeF(tamano)));
-        fotogramas[i] = p;
-    }
+    for (int i = 0; i < 8; ++i) fotogramas[i] = FotogramaPresentacion(i + 1, escala);
     return fotogramas;
 }
 

@@ -13,6 +13,8 @@ namespace tombolin {
 // The eight frames of the program's animation (a drum turning, a ball coming out), drawn from
 // the program's own picture.
 std::array<QPixmap, 8> FotogramasPresentacion(qreal escala = 1);
+// One of them, from 1.
+QPixmap FotogramaPresentacion(int fotograma, qreal escala = 1);
 
 // The splash window: the animation, every 150 ms, then "Entrar"; it enters by itself at the 60th
 // tick (some 8.7 seconds after the start).

@@ -94,13 +94,12 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(gestor_, &PaginaGestor::verInforme, this, [this] { MostrarInforme(1); });
     connect(crear_, &PaginaCrearCombinacion::verInforme, this, [this] { MostrarInforme(0); });
     connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
-    connect(
-        crear_, &PaginaCrearCombinacion::crearPenaGuiada, this,
-        [this](int modo, const TablaReducida* tabla) {
-            // The editor marks the ranked numbers and closes once the syndicate is saved.
-            estado_.CerrarEditorAlGuardar = true;
-            AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), this));
-        });
+    connect(crear_, &PaginaCrearCombinacion::crearPenaGuiada, this,
+            [this](int modo, const TablaReducida* tabla) {
+                // The editor marks the ranked numbers and closes once the syndicate is saved.
+                estado_.CerrarEditorAlGuardar = true;
+                NuevaPena(modo, tabla);
+            });
     connect(crear_, &PaginaCrearCombinacion::clasificados, this,
             [this](const std::array<int, 49>& orden, int cuantos) {
                 std::vector<std::pair<int, int>> filas;
@@ -595,21 +594,14 @@ void Principal::CrearPena() {
         return;
     }
     menuCreacion_ = new Creamenu(estado_.FicheroCompartido(kFicheroTablas), this);
-    connect(menuCreacion_, &Creamenu::elegido, this, [this](int modo, const TablaReducida* tabla) {
-        AbrirEditor(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), this));
-    });
+    connect(menuCreacion_, &Creamenu::elegido, this, &Principal::NuevaPena);
     connect(menuCreacion_, &Creamenu::cerrada, this, &Principal::ActivarPrincipal);
     menuCreacion_->show();
 }
 
 void Principal::EditarPena() {
     if (!cambiosPermitidos_) return;
-    if (estado_.PenaActual == 0) {
-        servicios_.dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."),
-                                    Icono::Informacion, Botones::Aceptar,
-                                    QStringLiteral("¡Nooooo!"));
-        return;
-    }
+    if (!HayPenaElegida(estado_, servicios_.dialogos)) return;
     Pena pena;
     if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return;
     // A damaged record, or one without lines, is not edited: its card says what it holds.
@@ -627,33 +619,25 @@ void Principal::EditarPena() {
                            "pasará a ser de apuestas sencillas."),
             Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
     }
-    AbrirEditor(editor);
+    AbrirVentana(editor);
 }
 
 void Principal::ImprimirPena() {
-    if (estado_.PenaActual == 0) {
-        servicios_.dialogos.Mensaje(QStringLiteral("Seleccione una peña primero..."),
-                                    Icono::Informacion, Botones::Aceptar,
-                                    QStringLiteral("¡Nooooo!"));
-        return;
-    }
+    if (!HayPenaElegida(estado_, servicios_.dialogos)) return;
     if (!LeerPena(estado_.Penas, estado_.PenaActual, estado_.PenaCargada)) return;
     AbrirVentana(new Imprimir(estado_, servicios_, this));
 }
 
 void Principal::AbrirVentana(VentanaSecundaria* ventana) {
+    if (!ventana) return;
     connect(ventana, &VentanaSecundaria::cerrada, this, &Principal::ActivarPrincipal);
     ventana->show();
     ventana->raise();
     ventana->activateWindow();
 }
 
-void Principal::AbrirEditor(Crea* editor) {
-    if (!editor) return;
-    connect(editor, &Crea::cerrada, this, &Principal::ActivarPrincipal);
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+void Principal::NuevaPena(int modo, const TablaReducida* tabla) {
+    AbrirVentana(Crea::Nueva(estado_, servicios_, EdicionPena::Nueva(modo, tabla), this));
 }
 
 void Principal::BorrarSorteos() {

@@ -26,6 +26,7 @@ class PaginaCrearCombinacion;
 class SeleccionEstadistica;
 class VentanaSecundaria;
 struct FichaPena;
+struct TablaReducida;
 class CabeceraSorteos;
 class Infor;
 class PaginaEstadisticas;
@@ -110,7 +111,8 @@ class Principal : public QMainWindow {
     void PermitirCambios(bool si);
     void ResumenPenas(const std::vector<Pena>& penas);
     void MostrarPenas(const std::vector<Pena>& penas);
-    void AbrirEditor(Crea* editor);
+    // The editor on a new syndicate of that kind.
+    void NuevaPena(int modo, const TablaReducida* tabla);
     void AbrirVentana(VentanaSecundaria* ventana);
     void MostrarPena(int n);
     // The card's row of the report store, and the weekly cost shown with it.

@@ -6,6 +6,7 @@
 #include "core/fechas.h"
 #include "core/fichero_registros.h"
 #include "statistics/historial.h"
+#include "statistics/seleccion.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {
@@ -37,23 +38,29 @@ TEST(Historial, TextosDeUnaFila) {
 
 TEST(Historial, RecorreDelMasRecienteAlPrimero) {
     QTemporaryDir dir;
+    // Ten draws on Mondays, Thursdays and Saturdays from 01/01/2026.
     std::vector<Sorteo> sorteos;
-    for (int i = 0; i < 10; ++i) sorteos.push_back(UnSorteo(QDate(2026, 1, 1).addDays(i)));
+    for (QDate d(2026, 1, 1); sorteos.size() < 10; d = d.addDays(1)) {
+        if (d.dayOfWeek() == 1 || d.dayOfWeek() == 4 || d.dayOfWeek() == 6)
+            sorteos.push_back(UnSorteo(d));
+    }
     pruebas::EscribirSorteos(dir.path(), sorteos);
     FicheroRegistros canal(Sorteo::kLongitud);
     ASSERT_FALSE(canal.Abrir(dir.filePath("numeros.dat")));
 
-    const std::vector<FilaHistorial> todas = RecorrerSorteos(canal);
+    const std::vector<FilaHistorial> todas =
+        RecorrerSeleccion(canal, Filtro{}, QDate(2026, 2, 1)).filas;
     ASSERT_EQ(todas.size(), 10u);
     EXPECT_EQ(todas.front().Registro, 10);
     EXPECT_EQ(todas.back().Registro, 1);
     EXPECT_EQ(todas.front().Datos, sorteos.back());
 
     // A selection that skips draws keeps each row's own record.
-    const auto pares =
-        RecorrerSorteos(canal, [](const Sorteo& s) { return OleAFecha(s.Fecha).day() % 2 == 0; });
-    ASSERT_EQ(pares.size(), 5u);
-    for (const FilaHistorial& f : pares) EXPECT_EQ(sorteos[f.Registro - 1], f.Datos);
+    Filtro jueves;
+    jueves.dias = {false, true, false};
+    const auto soloJueves = RecorrerSeleccion(canal, jueves, QDate(2026, 2, 1)).filas;
+    ASSERT_EQ(soloJueves.size(), 4u);
+    for (const FilaHistorial& f : soloJueves) EXPECT_EQ(sorteos[f.Registro - 1], f.Datos);
 }
 
 }  // namespace

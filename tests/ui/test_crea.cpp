@@ -40,18 +40,9 @@ const char* const kNoSeGuarda =
     "ejecútelo en modo Administrador y repita la operación.\r\n(Encima del icono, botón "
     "derecho y elija \"Ejecutar como administrador\")";
 
-// A click on an option's round box (a click far right of its caption is no click).
-void PulsarOpcion(QRadioButton* r) {
-    ASSERT_NE(r, nullptr);
-    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, r->height() / 2));
-}
-
-// Typed key by key, letters beyond ASCII included.
-void Teclear(QWidget* w, const QString& texto) {
-    for (const QChar ch : texto) {
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-}
+using pruebas::Hijo;
+using pruebas::PulsarCasilla;
+using pruebas::Teclear;
 
 const double kHoyOle = 46362.0;  // 06/12/2026, the test clock's today
 
@@ -97,12 +88,6 @@ class Editor : public ::testing::Test {
         v.Mostrar();
         v.dialogos.cajas.clear();  // the welcome
     }
-    template <class T>
-    T* Hijo(QWidget* w, const char* nombre) {
-        T* h = w->findChild<T*>(QLatin1String(nombre));
-        EXPECT_NE(h, nullptr) << nombre;
-        return h;
-    }
     void Pulsar(QAbstractButton* b) {
         ASSERT_TRUE(b->isVisible() && b->isEnabled()) << b->objectName().toStdString();
         QTest::mouseClick(b, Qt::LeftButton);
@@ -126,7 +111,7 @@ class Editor : public ::testing::Test {
     Crea* Elegir(int opcion, const QString& entrada = {}) {
         Creamenu* m = AbrirMenu();
         if (!m) return nullptr;
-        PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion%1").arg(opcion)));
+        PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion%1").arg(opcion)));
         if (!entrada.isEmpty()) {
             QComboBox* lista = m->lista();
             EXPECT_TRUE(lista->isVisible());
@@ -160,7 +145,7 @@ TEST_F(Editor, SencillaDeTresLineasPorClics) {
     EXPECT_FALSE(Hijo<QPushButton>(c, "grabar")->isEnabled());
     Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("peña del bar"));
     EXPECT_EQ(Hijo<QLineEdit>(c, "nombre")->text(), QStringLiteral("PEÑA DEL BAR"));
-    PulsarOpcion(Hijo<QRadioButton>(c, "dias0"));
+    PulsarCasilla(Hijo<QRadioButton>(c, "dias0"));
 
     Marcar(c, {7, 1, 33, 12, 49, 20});
     Marcar(c, {2, 3, 4, 8, 8, 5, 6, 9});  // 8 unmarked on the way
@@ -221,7 +206,7 @@ TEST_F(Editor, ReducidaDelFicheroEnviado) {
     const std::vector<TablaTexto> tablas = TablasEnviadas();
     Creamenu* m = AbrirMenu();
     for (int vez = 0; vez < 2; ++vez) {
-        PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
+        PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
         ASSERT_EQ(m->lista()->count(), static_cast<int>(tablas.size()));
         EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Seleccione Reducción"));
     }
@@ -328,7 +313,7 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
     EXPECT_EQ(p.Apuestas[2].Columnas[0], 10);
 
     // Play days are written at once too.
-    PulsarOpcion(Hijo<QRadioButton>(c, "dias3"));
+    PulsarCasilla(Hijo<QRadioButton>(c, "dias3"));
     EXPECT_EQ(Leida().DiasVisibles(), QStringLiteral("Lunes"));
     EXPECT_EQ(Leida().Aciertos[3], 2);
 
@@ -354,7 +339,7 @@ TEST_F(Editor, UnCambioQueNoLlegaAlFicheroSeDeshaceEnLaVentana) {
     ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("apuestas.tmp/x")));
     const QByteArray antes = pruebas::LeerBytes(v.Ruta("apuestas.dat"));
     // The play days and a number: each refused, each shown back as the file has it.
-    PulsarOpcion(Hijo<QRadioButton>(c, "dias3"));
+    PulsarCasilla(Hijo<QRadioButton>(c, "dias3"));
     EXPECT_TRUE(v.dialogos.SoloMuestra(kNoSeGuarda, "Error de permiso", Icono::Exclamacion));
     EXPECT_TRUE(Hijo<QRadioButton>(c, "dias4")->isChecked());
     Marcar(c, {6, 40});
@@ -374,7 +359,7 @@ TEST_F(Editor, ElMenuDeCreacion) {
     ASSERT_NE(m, nullptr);
     EXPECT_FALSE(m->lista()->isVisible());
     EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Tablas de reducciones"));
-    PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion0")));
+    PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion0")));
     EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Seleccione Múltiple"));
     QStringList textos;
     for (int i = 0; i < m->lista()->count(); ++i) textos << m->lista()->itemText(i);
@@ -529,7 +514,7 @@ TEST_F(Editor, ConNumerosElegidosLosMarcaYSeCierraAlGrabar) {
 TEST_F(Editor, LaTablaElegidaEsLaListadaAunqueElFicheroCambie) {
     Arrancar();
     Creamenu* m = AbrirMenu();
-    PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
+    PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
     // The file now holds a single table of ten numbers.
     pruebas::PonerTablas(v.dir.path());
     QComboBox* lista = m->lista();
@@ -583,7 +568,7 @@ TEST(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
 
     v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
     Creamenu* m = v.ventana->findChild<Creamenu*>();
-    PulsarOpcion(m->findChild<QRadioButton*>(QStringLiteral("opcion1")));
+    PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion1")));
     Crea* c = v.ventana->findChild<Crea*>();
     ASSERT_NE(c, nullptr);
     Teclear(c->findChild<QLineEdit*>(QStringLiteral("nombre")), QStringLiteral("bar"));

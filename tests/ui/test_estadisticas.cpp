@@ -31,11 +31,8 @@
 namespace tombolin {
 namespace {
 
-void Marcar(QCheckBox* c) {
-    ASSERT_NE(c, nullptr);
-    ASSERT_TRUE(c->isEnabled()) << c->objectName().toStdString();
-    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
-}
+using pruebas::Hijo;
+using pruebas::PulsarCasilla;
 
 class Estadisticas : public ::testing::Test {
   protected:
@@ -48,13 +45,7 @@ class Estadisticas : public ::testing::Test {
     }
     PaginaEstadisticas* Pagina() { return v.ventana->paginaEstadisticas(); }
     PaginaCrearCombinacion* Asistente() { return v.ventana->paginaCrearCombinacion(); }
-    template <class T>
-    T* En(QWidget* w, const char* nombre) {
-        T* h = w->findChild<T*>(QLatin1String(nombre));
-        EXPECT_NE(h, nullptr) << nombre;
-        return h;
-    }
-    QString Texto(QWidget* w, const char* nombre) { return En<QLabel>(w, nombre)->text(); }
+    QString Texto(QWidget* w, const char* nombre) { return Hijo<QLabel>(w, nombre)->text(); }
     // The counts of the draws listed, worked out here from the list's own draws.
     std::array<int, 50> Cuentas() {
         std::array<int, 50> c{};
@@ -74,7 +65,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     Arrancar(desde2025);
     v.ventana->pestanas()->setCurrentIndex(3);
     const auto barras = [&](int pagina) {
-        En<QSpinBox>(Pagina(), "paginaGrafico")->setValue(pagina);
+        Hijo<QSpinBox>(Pagina(), "paginaGrafico")->setValue(pagina);
         return Pagina()->grafico()->Series();
     };
     std::array<int, 50> c = Cuentas();
@@ -88,8 +79,8 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     EXPECT_FALSE(Pagina()->grafico()->LeyendaVisible());
 
     // Thursdays only: the list and the chart follow.
-    Marcar(En<QCheckBox>(Pagina(), "lunes"));
-    Marcar(En<QCheckBox>(Pagina(), "sabado"));
+    PulsarCasilla(Hijo<QCheckBox>(Pagina(), "lunes"));
+    PulsarCasilla(Hijo<QCheckBox>(Pagina(), "sabado"));
     const int filas = Pagina()->lista()->model()->rowCount();
     ASSERT_GT(filas, 0);
     for (int f = 1; f <= filas; ++f) {
@@ -102,29 +93,29 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     series = barras(1);
     for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 1]) << f + 1;
     // The wizard's boxes show the same selection.
-    EXPECT_FALSE(En<QCheckBox>(Asistente(), "lunes")->isChecked());
-    EXPECT_TRUE(En<QCheckBox>(Asistente(), "jueves")->isChecked());
+    EXPECT_FALSE(Hijo<QCheckBox>(Asistente(), "lunes")->isChecked());
+    EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isChecked());
     EXPECT_EQ(Texto(Asistente(), "frase2"),
               QStringLiteral("-Ha seleccionado sólo los números de los sorteos del JUEVES."));
 
     // The comparison: three weekdays, three series and the legend; the boxes checked and fixed.
-    Marcar(En<QCheckBox>(Pagina(), "comparativa"));
+    PulsarCasilla(Hijo<QCheckBox>(Pagina(), "comparativa"));
     series = barras(1);
     ASSERT_EQ(series.size(), 3u);
     EXPECT_EQ(series[0].first, QStringLiteral("Lunes"));
     EXPECT_EQ(series[2].first, QStringLiteral("Sábado"));
     EXPECT_TRUE(Pagina()->grafico()->LeyendaVisible());
     for (const char* d : {"lunes", "jueves", "sabado"}) {
-        EXPECT_TRUE(En<QCheckBox>(Pagina(), d)->isChecked()) << d;
-        EXPECT_FALSE(En<QCheckBox>(Pagina(), d)->isEnabled()) << d;
+        EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), d)->isChecked()) << d;
+        EXPECT_FALSE(Hijo<QCheckBox>(Pagina(), d)->isEnabled()) << d;
     }
     c = Cuentas();
     for (int f = 0; f < 25; ++f)
         EXPECT_EQ(series[0].second[f] + series[1].second[f] + series[2].second[f], c[f + 1]);
-    Marcar(En<QCheckBox>(Pagina(), "comparativa"));
+    PulsarCasilla(Hijo<QCheckBox>(Pagina(), "comparativa"));
     EXPECT_FALSE(Pagina()->grafico()->LeyendaVisible());
-    EXPECT_TRUE(En<QCheckBox>(Pagina(), "lunes")->isChecked());
-    EXPECT_TRUE(En<QCheckBox>(Pagina(), "lunes")->isEnabled());
+    EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), "lunes")->isChecked());
+    EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), "lunes")->isEnabled());
 }
 
 TEST_F(Estadisticas, ElPeriodo) {
@@ -136,21 +127,21 @@ TEST_F(Estadisticas, ElPeriodo) {
     }
     Arrancar(s);
     v.ventana->pestanas()->setCurrentIndex(3);
-    Marcar(En<QCheckBox>(Pagina(), "todos"));
+    PulsarCasilla(Hijo<QCheckBox>(Pagina(), "todos"));
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
-        EXPECT_TRUE(En<QCheckBox>(w, "ultimoMes")->isChecked());
-        EXPECT_FALSE(En<QCheckBox>(w, "todos")->isChecked());
+        EXPECT_TRUE(Hijo<QCheckBox>(w, "ultimoMes")->isChecked());
+        EXPECT_FALSE(Hijo<QCheckBox>(w, "todos")->isChecked());
     }
-    EXPECT_TRUE(En<QSlider>(Pagina(), "meses")->isVisible());
+    EXPECT_TRUE(Hijo<QSlider>(Pagina(), "meses")->isVisible());
     // From 05/11/2026 12:00: the draws of 06/11 on (Friday 06/11 is not a draw day).
     int esperados = 0;
     for (const Sorteo& x : s) esperados += OleAFecha(x.Fecha) >= QDate(2026, 11, 6);
     EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
     EXPECT_TRUE(Texto(Asistente(), "frase1")
                     .contains(QStringLiteral("sólo el último mes de sorteos, desde el ")));
-    En<QSlider>(Pagina(), "meses")->setValue(6);
-    EXPECT_EQ(En<QCheckBox>(Asistente(), "ultimoMes")->text(), QStringLiteral("Últimos 6 meses"));
-    EXPECT_EQ(En<QSlider>(Asistente(), "meses")->value(), 6);
+    Hijo<QSlider>(Pagina(), "meses")->setValue(6);
+    EXPECT_EQ(Hijo<QCheckBox>(Asistente(), "ultimoMes")->text(), QStringLiteral("Últimos 6 meses"));
+    EXPECT_EQ(Hijo<QSlider>(Asistente(), "meses")->value(), 6);
     esperados = 0;
     for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 183;
     EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
@@ -160,12 +151,12 @@ TEST_F(Estadisticas, ElPeriodo) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("Configurar") && w->isVisible()) configurar = w;
     ASSERT_NE(configurar, nullptr);
-    auto* meses = En<QLineEdit>(configurar, "meses");
+    auto* meses = Hijo<QLineEdit>(configurar, "meses");
     meses->selectAll();
     QTest::keyClicks(meses, QStringLiteral("3"));
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
-        EXPECT_EQ(En<QSlider>(w, "meses")->maximum(), 3);
-        EXPECT_EQ(En<QSlider>(w, "meses")->value(), 3);
+        EXPECT_EQ(Hijo<QSlider>(w, "meses")->maximum(), 3);
+        EXPECT_EQ(Hijo<QSlider>(w, "meses")->value(), 3);
     }
     esperados = 0;
     for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 91.5;
@@ -202,12 +193,12 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     pruebas::EscribirBytes(v.Ruta("tablas.bin"), tablas);
     Arrancar(SorteosEscalonados());
     v.ventana->pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
-    QSlider* cuantos = En<QSlider>(Asistente(), "cuantos");
+    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    QSlider* cuantos = Hijo<QSlider>(Asistente(), "cuantos");
     const auto Habilitados = [&] {
         QStringList h;
         for (const char* b : {"crearReducida", "crearSencilla", "crearMultiple", "verInforme"})
-            if (En<QPushButton>(Asistente(), b)->isEnabled()) h << QLatin1String(b);
+            if (Hijo<QPushButton>(Asistente(), b)->isEnabled()) h << QLatin1String(b);
         return h.join(QLatin1Char(' '));
     };
     cuantos->setValue(6);
@@ -215,21 +206,21 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     EXPECT_EQ(Texto(Asistente(), "numerosElegidos"), QStringLiteral("1 2 3 4 5 6"));
     cuantos->setValue(12);
     EXPECT_EQ(Habilitados(), QStringLiteral("verInforme"));
-    EXPECT_EQ(En<QComboBox>(Asistente(), "tablasReducidas")->placeholderText(),
+    EXPECT_EQ(Hijo<QComboBox>(Asistente(), "tablasReducidas")->placeholderText(),
               QStringLiteral("No hay tablas reducidas de 12 nºs."));
     EXPECT_EQ(Texto(Asistente(), "rango"),
               QStringLiteral("(Para crear reducidas, se han de elegir entre 7 y 9 números)"));
     // The selection stays as it was while the numbers come from it.
-    EXPECT_FALSE(En<QCheckBox>(Asistente(), "jueves")->isEnabled());
-    EXPECT_FALSE(En<QCheckBox>(Pagina(), "jueves")->isEnabled());
+    EXPECT_FALSE(Hijo<QCheckBox>(Asistente(), "jueves")->isEnabled());
+    EXPECT_FALSE(Hijo<QCheckBox>(Pagina(), "jueves")->isEnabled());
     cuantos->setValue(9);
     EXPECT_EQ(Habilitados(), QStringLiteral("crearReducida crearMultiple verInforme"));
     // Reduced without a table chosen.
-    QTest::mouseClick(En<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Elija primero una tabla de reducidas en el menú desplegable.",
                                "No tan deprisa!", Icono::Informacion));
-    QComboBox* lista = En<QComboBox>(Asistente(), "tablasReducidas");
+    QComboBox* lista = Hijo<QComboBox>(Asistente(), "tablasReducidas");
     ASSERT_EQ(lista->count(), 1);
     EXPECT_EQ(lista->itemText(0), QStringLiteral("9 números al 5, 12 apuestas."));
     lista->setCurrentIndex(0);
@@ -244,7 +235,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     EXPECT_EQ(Texto(Asistente(), "dApuestasTodo"), QStringLiteral("7 apuestas."));
 
     // Made from step 3: the editor opens on the seven most frequent numbers and closes on saving.
-    QTest::mouseClick(En<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
     Crea* c = nullptr;
     for (Crea* x : v.ventana->findChildren<Crea*>())
         if (x->isVisible()) c = x;
@@ -269,17 +260,17 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
 TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
     Arrancar(SorteosEscalonados());
     v.ventana->pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
-    Marcar(En<QCheckBox>(Asistente(), "lunes"));
-    En<QSlider>(Asistente(), "cuantos")->setValue(5);
+    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "lunes"));
+    Hijo<QSlider>(Asistente(), "cuantos")->setValue(5);
     const QString frase = Texto(Asistente(), "frase2");
     const int filas = Pagina()->lista()->model()->rowCount();
     // Every box of both pages is fixed; the comparison too, as it would add Monday.
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
         for (const char* b : {"lunes", "jueves", "sabado", "todos", "ultimoMes"})
-            EXPECT_FALSE(En<QCheckBox>(w, b)->isEnabled()) << b;
+            EXPECT_FALSE(Hijo<QCheckBox>(w, b)->isEnabled()) << b;
     }
-    QCheckBox* comparativa = En<QCheckBox>(Pagina(), "comparativa");
+    QCheckBox* comparativa = Hijo<QCheckBox>(Pagina(), "comparativa");
     EXPECT_FALSE(comparativa->isEnabled());
     // Even a click that got through changes nothing.
     emit comparativa->clicked(true);
@@ -287,32 +278,32 @@ TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
     EXPECT_EQ(Texto(Asistente(), "frase2"), frase);
     EXPECT_EQ(Pagina()->lista()->model()->rowCount(), filas);
     // Back at step 1 it is free again.
-    QTest::mouseClick(En<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
     EXPECT_TRUE(comparativa->isEnabled());
-    EXPECT_TRUE(En<QCheckBox>(Asistente(), "lunes")->isEnabled());
+    EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "lunes")->isEnabled());
 }
 
 TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     Arrancar(SorteosEscalonados());
     v.ventana->pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
-    Marcar(En<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
+    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
     EXPECT_EQ(Texto(Asistente(), "frase2"),
               QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!"));
-    QSlider* cuantos = En<QSlider>(Asistente(), "cuantos");
+    QSlider* cuantos = Hijo<QSlider>(Asistente(), "cuantos");
     cuantos->setValue(5);
     EXPECT_TRUE(v.dialogos.SoloMuestra(
         "No has seleccionado sorteos. Por favor, selecciona más sorteos en el paso anterior.",
         "Mal, mal, mal...", Icono::Informacion));
     EXPECT_EQ(cuantos->value(), 0);
     // Leaving the page starts the wizard again.
-    Marcar(En<QCheckBox>(Asistente(), "jueves"));
+    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));
     cuantos->setValue(5);
-    EXPECT_TRUE(En<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
+    EXPECT_TRUE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
     v.ventana->pestanas()->setCurrentIndex(0);
     EXPECT_EQ(cuantos->value(), 0);
-    EXPECT_FALSE(En<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
-    EXPECT_TRUE(En<QCheckBox>(Asistente(), "jueves")->isEnabled());
+    EXPECT_FALSE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
+    EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isEnabled());
 }
 
 }  // namespace
@@ -375,8 +366,8 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
 TEST_F(Estadisticas, ElInformeDeEstadisticasConLosNumerosElegidos) {
     Arrancar(SorteosEscalonados());
     v.ventana->pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(En<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
-    En<QSlider>(Asistente(), "cuantos")->setValue(3);
+    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Hijo<QSlider>(Asistente(), "cuantos")->setValue(3);
     std::vector<FilaInforme> numeros = Tabla(v, "Numeros");
     ASSERT_EQ(numeros.size(), 3u);
     EXPECT_EQ(numeros[0]["Numero"], QStringLiteral("1"));
@@ -386,7 +377,7 @@ TEST_F(Estadisticas, ElInformeDeEstadisticasConLosNumerosElegidos) {
     EXPECT_EQ(sorteos[0]["Total"].toInt(), static_cast<int>(SorteosEscalonados().size()));
     EXPECT_EQ(sorteos[0]["Dia1"], QStringLiteral("2020-01-02"));
     EXPECT_EQ(sorteos[0]["Diasajugar"], QStringLiteral("Lunes, Jueves y sábado."));
-    QTest::mouseClick(En<QPushButton>(Asistente(), "verInforme"), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "verInforme"), Qt::LeftButton);
     ASSERT_EQ(v.dialogos.informes.size(), 1u);
     EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("02/01/2020")));
 }

@@ -292,8 +292,8 @@ TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos
     // The list shows Thursdays only: row r is no longer record SorteoLibre - r.
     v.ventana->pestanas()->setCurrentIndex(3);
     for (const char* dia : {"lunes", "sabado"}) {
-        auto* caja = v.ventana->paginaEstadisticas()->findChild<QCheckBox*>(QLatin1String(dia));
-        QTest::mouseClick(caja, Qt::LeftButton, {}, QPoint(6, caja->height() / 2));
+        pruebas::PulsarCasilla(
+            v.ventana->paginaEstadisticas()->findChild<QCheckBox*>(QLatin1String(dia)));
     }
     QTableView* t = v.ventana->paginaEstadisticas()->lista();
     const QString mostrado = Celda(t, 1, 2);

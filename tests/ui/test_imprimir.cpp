@@ -39,21 +39,14 @@ Pena Diecisiete() {
     return p;
 }
 
-template <class T>
-T* Hijo(QObject* w, const char* nombre) {
-    T* h = w->findChild<T*>(QLatin1String(nombre));
-    EXPECT_NE(h, nullptr) << nombre;
-    return h;
-}
+using pruebas::Hijo;
 
 // Types into a box as a user does: the box emptied, then each key.
 void Escribir(QLineEdit* caja, const QString& texto) {
     caja->setFocus();
     caja->selectAll();
     QTest::keyClick(caja, Qt::Key_Backspace);
-    for (const QChar ch : texto) {
-        QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
+    pruebas::Teclear(caja, texto);
 }
 
 class Ventanas : public ::testing::Test {

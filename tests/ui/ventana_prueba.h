@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,29 @@
 #include "ui/principal.h"
 
 namespace tombolin::pruebas {
+
+// A child by its name; a test failure when there is none.
+template <class T>
+T* Hijo(QObject* w, const char* nombre) {
+    T* h = w->findChild<T*>(QLatin1String(nombre));
+    EXPECT_NE(h, nullptr) << nombre;
+    return h;
+}
+
+// A click on the box of a check box or an option, as a user clicks it (a click far right of the
+// caption is no click).
+inline void PulsarCasilla(QAbstractButton* b) {
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+// Typed key by key, letters beyond ASCII included.
+inline void Teclear(QWidget* w, const QString& texto) {
+    for (const QChar ch : texto) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
 
 // A main window on a program directory of its own, with scripted boxes and a fixed today.
 class VentanaPrueba {
