@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdlib>
@@ -17,6 +18,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tombolin"));
+    // The desktop entry's name: the window gets the installed entry's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("example.tombolin.Tombolin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tombolin/tombolin.svg")));
     tombolin::PrepararIdioma(app);
 
     tombolin::DialogosQt dialogos;

@@ -92,6 +92,16 @@ Carpetas ElegirCarpetas(const QString& ejecutable, const QString& datosUsuario,
     return {datosUsuario, compartida, true};
 }
 
+void CopiarAlmacenInformes(const Estado& estado) {
+    const QString propio = estado.Fichero(kFicheroInformes);
+    const QString enviado = estado.FicheroCompartido(kFicheroInformes);
+    if (propio == enviado || QFileInfo::exists(propio) || !QFileInfo::exists(enviado)) return;
+    // Installed read-only, the copy must become the user's to write.
+    if (QFile::copy(enviado, propio)) {
+        QFile(propio).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+}
+
 QString FaltanTablas(const Estado& estado) {
     if (QFileInfo::exists(estado.FicheroCompartido(kFicheroTablas))) return {};
     return QStringLiteral(

@@ -31,6 +31,10 @@ QString AbrirFicheros(Estado& estado);
 // One warning for each data file that ends with a torn record.
 QStringList AvisosRegistrosIncompletos(const Estado& estado);
 
+// An installed program ships an empty report store: a user without one starts with a copy of it
+// (a store that is missing where it was shipped is rebuilt, and the user told, when opened).
+void CopiarAlmacenInformes(const Estado& estado);
+
 // The text shown, and the program ends, when "tablas.bin" is missing; empty when it is there.
 QString FaltanTablas(const Estado& estado);
 

@@ -345,6 +345,7 @@ void Principal::Mensaje(const QString& texto) {
 void Principal::AbrirInformes() {
     // The key derivation of the store takes tens of milliseconds: it runs beside the start-up,
     // and what the start-up writes waits for it (InformesListos).
+    CopiarAlmacenInformes(estado_);
     const QString ruta = estado_.Fichero(kFicheroInformes);
     aperturaInformes_ =
         std::async(std::launch::async, [this, ruta] { return informes_.Abrir(ruta); });
@@ -407,7 +408,7 @@ void Principal::InformarErrorInformes(const Error& error) {
 }
 
 void Principal::MostrarInforme(int i) {
-    const QString definicion = estado_.Fichero(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
+    const QString definicion = estado_.FicheroCompartido(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
     InformesListos();
     const ResultadoInforme r = GenerarInforme(definicion, informes_.Tablas());
     if (r.error != 0) {

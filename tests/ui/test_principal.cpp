@@ -14,8 +14,10 @@
 #include <QTimer>
 
 #include "core/arranque.h"
+#include "statistics/base_informes.h"
 #include "support/penas_prueba.h"
 #include "ui/dialogos_qt.h"
+#include "ui/pagina_gestor.h"
 #include "ventana_prueba.h"
 
 namespace tombolin {
@@ -122,8 +124,11 @@ TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
     }
     pruebas::PonerTablas(compartida.path());
     QDir(compartida.path()).mkpath(QStringLiteral("historico"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"),
-                            compartida.filePath(QStringLiteral("historico/numeros.dat"))));
+    for (const char* f : {"historico/numeros.dat", "Tombolin.net", "Tombolin1.net"}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/") + QLatin1String(f),
+                                compartida.filePath(QLatin1String(f))));
+    }
+    ASSERT_TRUE(!BaseInformes::Crear(compartida.filePath(QStringLiteral("Tombolin.mdb"))));
     dialogos.cajas.clear();
     dialogos.respuestas = {Respuesta::Si};
     Principal p(usuario.path(), servicios, QLatin1String(Principal::kServicioOperador), nullptr,
@@ -134,10 +139,18 @@ TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
     QCoreApplication::processEvents();
     // The history comes from the share folder into the user's.
     EXPECT_EQ(p.estado().Sorteos.Cuenta(), 4176);
-    for (const char* f : {"numeros.dat", "apuestas.dat", "nums.ini", "numeros.bak"})
+    // The shipped empty store is the user's first one: nothing to report as rebuilt.
+    for (const auto& caja : dialogos.cajas)
+        EXPECT_FALSE(caja.texto.contains(QStringLiteral("Tombolin.mdb"))) << caja.texto.toStdString();
+    for (const char* f : {"numeros.dat", "apuestas.dat", "nums.ini", "numeros.bak", "Tombolin.mdb"})
         EXPECT_TRUE(QFileInfo::exists(usuario.filePath(QLatin1String(f)))) << f;
     EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("numeros.dat"))));
     EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("nums.ini"))));
+    // The report definitions are shipped files too.
+    dialogos.cajas.clear();
+    emit p.findChild<PaginaGestor*>()->verInforme();
+    EXPECT_TRUE(dialogos.cajas.empty());
+    ASSERT_EQ(dialogos.informes.size(), 1u);
 }
 
 TEST_F(VentanaPrincipal, DosProgramasConLosMismosDatos) {
