@@ -1,9 +1,5 @@
-// libFuzzer target for the reading of the results document and the news file. Built only with
-// -DTOMBOLIN_FUZZ=ON and clang; not part of the test run:
-//   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTOMBOLIN_FUZZ=ON
-//   ninja -C build-fuzz fuzz_analisis
-//   build-fuzz/tests/fuzz/fuzz_analisis -max_total_time=600 tests/fuzz/semillas
-// Every input that ever crashed it is kept in tests/data/fuzz and read back by a regular test.
+// The reading of the results document and the news file: whatever the operator answers, the new
+// draws, the prize breakdown and the news address are read without fault.
 #include <QByteArray>
 #include <QDate>
 #include <cstddef>
