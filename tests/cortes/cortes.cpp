@@ -1,0 +1,274 @@
+// Crash safety at volume: each operation that changes a data file runs in a child process that is
+// killed (SIGKILL) at a random moment while it works; afterwards every data file must be, byte for
+// byte, either what it was before or what the operation leaves, and read back whole.
+//   cortes [cortes-por-operación] [semilla]      (scripts/cortes.sh builds and runs it)
+//   cortes --hijo operación carpeta              (the child: the operation, once)
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "checking/sesion_comprobacion.h"
+#include "core/arranque.h"
+#include "core/configuracion.h"
+#include "core/penas.h"
+#include "core/sorteos.h"
+#include "results/fusion.h"
+#include "support/dobles.h"
+#include "support/penas_prueba.h"
+
+using namespace tombolin;
+
+namespace {
+
+const char* const kDatos[] = {kFicheroSorteos, kCopiaSorteos, kFicheroPenas, kFicheroConfiguracion};
+const char* const kOperaciones[] = {"importar",  "borrar_sorteo", "borrar_todos", "borrar_pena",
+                                    "resetear",  "contadores",    "descarga",     "grabar_pena",
+                                    "editar_pena", "configuracion"};
+
+int Ejecutar(const QString& operacion, Estado& e) {
+    const pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
+    Error error;
+    if (operacion == QLatin1String("importar")) {
+        const auto r = ImportarSorteos(e, e.Fichero("fuente.dat"));
+        error = r.error;
+        if (r && !error) return 3;
+    } else if (operacion == QLatin1String("borrar_sorteo")) {
+        error = BorrarSorteo(e, 2000);
+    } else if (operacion == QLatin1String("borrar_todos")) {
+        error = BorrarTodosLosSorteos(e);
+    } else if (operacion == QLatin1String("borrar_pena")) {
+        error = BorrarPena(e, 3);
+    } else if (operacion == QLatin1String("resetear")) {
+        error = ResetearPenas(e, reloj);
+    } else if (operacion == QLatin1String("contadores")) {
+        error = SesionComprobacion(e).Comprobar(300, {});
+    } else if (operacion == QLatin1String("descarga")) {
+        error = AnadirSorteosNuevos(e, {pruebas::UnSorteo(QDate(2026, 8, 24), {3, 9, 14, 22, 31, 40}),
+                                        pruebas::UnSorteo(QDate(2026, 8, 22), {1, 8, 15, 27, 33, 45}),
+                                        pruebas::UnSorteo(QDate(2026, 8, 20), {5, 6, 19, 23, 38, 49})});
+    } else if (operacion == QLatin1String("grabar_pena")) {
+        error = AnadirPena(e, pruebas::PenaSencilla(QStringLiteral("NUEVA"), {{4, 8, 15, 16, 23, 42}}));
+    } else if (operacion == QLatin1String("editar_pena")) {
+        Pena p;
+        if (!LeerPena(e.Penas, 1, p)) return 1;
+        for (size_t i = 0; i < 6; ++i) p.Apuestas[0].Columnas[i] = static_cast<int16_t>(40 + i);
+        error = GuardarCambiosPena(e, 1, p);
+    } else if (operacion == QLatin1String("configuracion")) {
+        e.Config.AjusteX = 2.5f;
+        e.Config.PrecioApuesta = 1.5f;
+        error = GuardarConfiguracion(e);
+    } else if (operacion == QLatin1String("control")) {
+        // What the harness must catch: the syndicates file rewritten in place, piece by piece.
+        QFile f(e.Fichero(kFicheroPenas));
+        QByteArray nuevo = e.Penas.LeerEnteros();
+        nuevo.fill('x');
+        if (!f.open(QIODevice::ReadWrite)) return 1;
+        for (qsizetype i = 0; i < nuevo.size(); i += 8307) {
+            f.write(nuevo.mid(i, 8307));
+            f.flush();
+            fsync(f.handle());
+        }
+    } else {
+        return 2;
+    }
+    return error ? 1 : 0;
+}
+
+// The child: opens the folder as the program does, says it is ready through the pipe, and works.
+int Hijo(const QString& operacion, const QString& carpeta, int aviso) {
+    Estado e;
+    e.RutaPrograma = RutaConSeparador(carpeta);
+    if (!AbrirFicheros(e).isEmpty()) return 4;
+    LeerConfiguracion(e);
+    const char listo = 'l';
+    if (write(aviso, &listo, 1) != 1) return 5;
+    QElapsedTimer t;
+    t.start();
+    const int codigo = Ejecutar(operacion, e);
+    std::printf("%lld\n", static_cast<long long>(t.nsecsElapsed() / 1000));
+    return codigo;
+}
+
+QByteArray Leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
+}
+
+std::map<QString, QByteArray> Foto(const QString& carpeta) {
+    std::map<QString, QByteArray> foto;
+    for (const char* f : kDatos) foto[QLatin1String(f)] = Leer(carpeta + QLatin1Char('/') + QLatin1String(f));
+    return foto;
+}
+
+void Copiar(const QString& de, const QString& a) {
+    QDir().mkpath(a);
+    for (const QString& f : QDir(de).entryList(QDir::Files)) {
+        QFile::remove(a + QLatin1Char('/') + f);
+        QFile::copy(de + QLatin1Char('/') + f, a + QLatin1Char('/') + f);
+    }
+}
+
+struct Corrida {
+    int codigo = -1;           // exit code, or -1 when killed
+    long long microsegundos = 0;
+};
+
+// Starts the child on `carpeta`; with `matarTras` set, kills it that many microseconds after it
+// said it was ready.
+Corrida Lanzar(const QString& programa, const char* operacion, const QString& carpeta,
+               std::optional<long long> matarTras) {
+    int aviso[2], salida[2];
+    if (pipe(aviso) != 0 || pipe(salida) != 0) std::abort();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(aviso[0]);
+        close(salida[0]);
+        dup2(salida[1], STDOUT_FILENO);
+        const QByteArray p = programa.toLocal8Bit(), c = carpeta.toLocal8Bit(),
+                         a = QByteArray::number(aviso[1]);
+        execl(p.constData(), p.constData(), "--hijo", operacion, c.constData(), a.constData(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(aviso[1]);
+    close(salida[1]);
+    char listo = 0;
+    const bool preparado = read(aviso[0], &listo, 1) == 1;
+    if (preparado && matarTras) {
+        std::this_thread::sleep_for(std::chrono::microseconds(*matarTras));
+        kill(pid, SIGKILL);
+    }
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    char texto[64] = {};
+    const ssize_t n = read(salida[0], texto, sizeof texto - 1);
+    close(aviso[0]);
+    close(salida[0]);
+    Corrida c;
+    if (WIFEXITED(estado)) c.codigo = WEXITSTATUS(estado);
+    if (n > 0) c.microsegundos = std::atoll(texto);
+    return c;
+}
+
+// A program folder with the whole history, 12 syndicates of every kind whose counters are behind,
+// the settings, and a draws file to import (the history without its last 50 draws).
+void Preparar(const QString& carpeta) {
+    const auto historia =
+        LeerSorteosDe(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
+    pruebas::EscribirSorteos(carpeta, historia);
+    std::vector<Pena> penas;
+    for (int i = 0; i < 4; ++i) {
+        penas.push_back(pruebas::PenaSencilla(QStringLiteral("SENCILLA %1").arg(i),
+                                              {{1 + i, 7, 13, 24, 35, 46}, {2, 9 + i, 17, 28, 33, 41}}));
+        penas.push_back(pruebas::PenaMultiple(QStringLiteral("MULTIPLE %1").arg(i), 1 + i,
+                                              {3, 8, 12, 19, 27, 30, 36, 44, 48, 49, 5}));
+        penas.push_back(pruebas::PenaReducida(QStringLiteral("REDUCIDA %1").arg(i),
+                                              {1, 5, 9, 13, 17, 21, 25, 29, 33}, 4,
+                                              {{1, 5, 9, 13, 17, 21}, {9, 13, 17, 25, 29, 33}}));
+    }
+    pruebas::EscribirPenas(carpeta, penas);
+    Estado e;
+    e.RutaPrograma = RutaConSeparador(carpeta);
+    LeerConfiguracion(e);  // writes the default settings
+    auto fuente = historia;
+    fuente.resize(fuente.size() - 50);
+    QTemporaryDir otra;
+    pruebas::EscribirSorteos(otra.path(), fuente);
+    QFile::copy(otra.filePath(QLatin1String(kFicheroSorteos)), carpeta + QStringLiteral("/fuente.dat"));
+}
+
+// Whole records, and each file one of its two states.
+QString Comprobar(const std::map<QString, QByteArray>& antes, const std::map<QString, QByteArray>& despues,
+                  const std::map<QString, QByteArray>& ahora) {
+    for (const auto& [nombre, bytes] : ahora) {
+        if (bytes != antes.at(nombre) && bytes != despues.at(nombre))
+            return nombre + QStringLiteral(" no es ni el de antes ni el de después (%1 bytes)").arg(bytes.size());
+    }
+    return {};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "--hijo")
+        return Hijo(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+
+    const int veces = argc > 1 ? std::atoi(argv[1]) : 110;
+    const unsigned semilla = argc > 2 ? static_cast<unsigned>(std::atoll(argv[2])) : std::random_device{}();
+    std::mt19937 azar(semilla);
+    const QString programa = QCoreApplication::applicationFilePath();
+    QTemporaryDir raiz;
+    const QString base = raiz.filePath(QStringLiteral("antes"));
+    QDir().mkpath(base);
+    Preparar(base);
+    const auto antes = Foto(base);
+
+    std::printf("semilla %u, %d cortes por operación\n", semilla, veces);
+    std::printf("%-14s %8s %10s %12s %10s %8s\n", "operación", "cortes", "a medias", "terminadas",
+                "µs (op.)", "fallos");
+    int totalCortes = 0, totalFallos = 0, controlesCazados = 0;
+    std::vector<const char*> operaciones(std::begin(kOperaciones), std::end(kOperaciones));
+    operaciones.push_back("control");
+    for (const char* op : operaciones) {
+        const bool control = QByteArray(op) == "control";
+        // The state it leaves, and how long it works, from a run that is not killed.
+        const QString limpia = raiz.filePath(QStringLiteral("limpia"));
+        QDir(limpia).removeRecursively();
+        Copiar(base, limpia);
+        const Corrida entera = Lanzar(programa, op, limpia, std::nullopt);
+        if (entera.codigo != 0) {
+            std::printf("%s: la operación falla sin cortes (%d)\n", op, entera.codigo);
+            return 1;
+        }
+        const auto despues = Foto(limpia);
+        if (despues == antes) {
+            std::printf("%s: la operación no cambia nada\n", op);
+            return 1;
+        }
+        // Kills spread over the work and a little past it (process start-up is not the work).
+        std::uniform_int_distribution<long long> momento(0, entera.microsegundos * 5 / 4 + 50);
+        int aMedias = 0, terminadas = 0, fallos = 0;
+        for (int i = 0; i < veces; ++i) {
+            const QString carpeta = raiz.filePath(QStringLiteral("corte"));
+            QDir(carpeta).removeRecursively();
+            Copiar(base, carpeta);
+            const Corrida c = Lanzar(programa, op, carpeta, momento(azar));
+            (c.codigo == -1 ? aMedias : terminadas)++;
+            const QString fallo = Comprobar(antes, despues, Foto(carpeta));
+            if (!fallo.isEmpty()) {
+                ++fallos;
+                if (!control) std::printf("  %s, corte %d: %s\n", op, i, qPrintable(fallo));
+            }
+        }
+        if (control) {
+            std::printf("control (apuestas.dat reescrito en su sitio): %d de %d cortes lo dejan "
+                        "roto; el arnés los ve\n", fallos, veces);
+            controlesCazados = fallos;
+            continue;
+        }
+        std::printf("%-14s %8d %10d %12d %10lld %8d\n", op, veces, aMedias, terminadas,
+                    entera.microsegundos, fallos);
+        totalCortes += veces;
+        totalFallos += fallos;
+    }
+    std::printf("total: %d cortes, %d fallos\n", totalCortes, totalFallos);
+    if (controlesCazados == 0) {
+        std::printf("el control (un archivo reescrito en su sitio) no dio ningún fallo: el arnés "
+                    "no ve los cortes\n");
+        return 1;
+    }
+    return totalFallos == 0 ? 0 : 1;
+}
