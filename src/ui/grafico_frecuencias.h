@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QChartView>
+#include <QStringList>
+#include <QWidget>
 #include <array>
 #include <vector>
 
 class QBarCategoryAxis;
 class QBarSeries;
+class QChart;
 class QValueAxis;
 
 namespace tombolin {
@@ -13,8 +15,9 @@ namespace tombolin {
 struct Recorrido;
 
 // How often each number came out, as bars: one page of 25 numbers (1..25 or 25..49), in one
-// series, or three (Monday, Thursday, Saturday) with their legend for the comparison.
-class GraficoFrecuencias : public QChartView {
+// series, or three (Monday, Thursday, Saturday) with their legend for the comparison. The chart
+// is built when first shown (its page is not on show at start) and then changed in place.
+class GraficoFrecuencias : public QWidget {
     Q_OBJECT
 
   public:
@@ -22,15 +25,24 @@ class GraficoFrecuencias : public QChartView {
 
     void Mostrar(const Recorrido& r, int pagina, bool comparativa);
 
-    // What the bars show: each series' name and its 25 values, and the categories.
+    // What the bars show: each series' name and its 25 values, and the categories; empty before
+    // the chart is first shown.
     std::vector<std::pair<QString, std::vector<int>>> Series() const;
     QStringList Categorias() const;
     bool LeyendaVisible() const;
 
+  protected:
+    void showEvent(QShowEvent* evento) override;
+
   private:
-    QBarSeries* serie_;
-    QBarCategoryAxis* ejeX_;
-    QValueAxis* ejeY_;
+    void Aplicar();
+
+    std::vector<std::pair<QString, std::vector<int>>> series_;
+    QStringList categorias_;
+    QChart* grafico_ = nullptr;
+    QBarSeries* serie_ = nullptr;
+    QBarCategoryAxis* ejeX_ = nullptr;
+    QValueAxis* ejeY_ = nullptr;
 };
 
 }  // namespace tombolin

@@ -138,6 +138,8 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     EXPECT_EQ(Texto(g, "totalAciertos"), QStringLiteral("6"));
     EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("50% de efectividad en premios"));
     EXPECT_EQ(Texto(g, "jugadosTotal"), QStringLiteral("en 12 sorteos"));
+    // The pie, built when its page is first shown, draws what was worked out before.
+    v.ventana->pestanas()->setCurrentIndex(Principal::kGestor);
     auto* tarta = g->findChild<GraficoTarta*>(QStringLiteral("tartaTotal"));
     EXPECT_EQ(tarta->SinPremio(), 6);
     EXPECT_EQ(tarta->ConPremio(), 6);
