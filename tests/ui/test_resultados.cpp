@@ -141,7 +141,13 @@ const Parpadeo kParpadeos[] = {
     {{10, 11, 12, 13, 14, 15}, {1, 2, 3, 4, 5, 6, 7}, 2, "S E N C I L L A | P R E M I O", -1},
     {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6, 7}, 3, "P R E M I O | P R E M I O", 0},
 };
-INSTANTIATE_TEST_SUITE_P(Vistas, ParpadeoPremio, ::testing::ValuesIn(kParpadeos));
+// Named by where the prize is and how the blinking is stopped (the struct's bytes otherwise).
+std::string NombreParpadeo(const ::testing::TestParamInfo<Parpadeo>& i) {
+    const char* donde[] = {"", "Sencilla", "Multiple", "Ambas"};
+    const char* parar[] = {"CambiaPestana", "PulsaSencilla", "PulsaMultiple"};
+    return std::string("PremioEn") + donde[i.param.conPremio] + parar[i.param.parar + 1];
+}
+INSTANTIATE_TEST_SUITE_P(Vistas, ParpadeoPremio, ::testing::ValuesIn(kParpadeos), NombreParpadeo);
 
 TEST_F(Resultados, HistoricoTrasUnaDescargaNoHaceParpadear) {
     Arrancar({Sencilla({1, 2, 3, 4, 5, 6})});
