@@ -93,6 +93,11 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dir;
     PrepararCarpeta(dir.path());
+    // To profile one start by hand (perf, callgrind), the folder can be kept.
+    if (!qEnvironmentVariableIsEmpty("TOMBOLIN_CONSERVAR_CARPETA")) {
+        dir.setAutoRemove(false);
+        std::printf("carpeta: %s\n", qPrintable(dir.path()));
+    }
     // The program runs from its own directory, as installed beside its files.
     const std::string programa = (dir.path() + QStringLiteral("/tombolin")).toStdString();
     QFile::copy(QStringLiteral(TOMBOLIN_PROGRAMA), QString::fromStdString(programa));

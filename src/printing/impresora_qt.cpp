@@ -13,12 +13,19 @@ constexpr double kMargenMm = 12;
 
 }  // namespace
 
-ImpresoraQt::ImpresoraQt()
-    : propia_(QPrinter::HighResolution), fuente_(QStringLiteral("Liberation Sans")) {
-    propia_.setFullPage(true);
-    propia_.setPageSize(QPageSize(QPageSize::A4));
+ImpresoraQt::ImpresoraQt() : fuente_(QStringLiteral("Liberation Sans")) {
     fuente_.setStyleHint(QFont::SansSerif);
     fuente_.setPointSizeF(10);
+}
+
+QPrinter& ImpresoraQt::P() const {
+    if (printer_) return *printer_;
+    if (!propia_) {
+        propia_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        propia_->setFullPage(true);
+        propia_->setPageSize(QPageSize(QPageSize::A4));
+    }
+    return *propia_;
 }
 
 ImpresoraQt::ImpresoraQt(QPrinter& destino) : ImpresoraQt() {
@@ -31,29 +38,29 @@ ImpresoraQt::~ImpresoraQt() {
 }
 
 void ImpresoraQt::SalidaPdf(const QString& ruta) {
-    printer_->setOutputFormat(QPrinter::PdfFormat);
-    printer_->setOutputFileName(ruta);
+    P().setOutputFormat(QPrinter::PdfFormat);
+    P().setOutputFileName(ruta);
 }
 
 bool ImpresoraQt::Empezar(const QString& titulo) {
-    printer_->setDocName(titulo);
-    printer_->setFullPage(true);
-    if (!painter_.begin(printer_)) return false;
+    P().setDocName(titulo);
+    P().setFullPage(true);
+    if (!painter_.begin(&P())) return false;
     painter_.setFont(fuente_);
     x_ = y_ = 0;
     return true;
 }
 
 double ImpresoraQt::Px(double mm) const {
-    return mm * printer_->resolution() / 25.4;
+    return mm * P().resolution() / 25.4;
 }
 
 double ImpresoraQt::AltoLinea() const {
-    return QFontMetricsF(fuente_, printer_).lineSpacing() * 25.4 / printer_->resolution();
+    return QFontMetricsF(fuente_, &P()).lineSpacing() * 25.4 / P().resolution();
 }
 
 double ImpresoraQt::AltoPagina() const {
-    return printer_->pageLayout().fullRect(QPageLayout::Millimeter).height();
+    return P().pageLayout().fullRect(QPageLayout::Millimeter).height();
 }
 
 void ImpresoraQt::TamanoFuente(double puntos) {
@@ -78,7 +85,7 @@ void ImpresoraQt::ImprimirLinea(const QString& texto) {
     // Like a line printer: a line that doesn't fit goes to the top of the next page.
     if (y_ + alto > AltoPagina() - kMargenMm) NuevaPagina();
     if (!texto.isEmpty()) {
-        const QFontMetricsF fm(fuente_, printer_);
+        const QFontMetricsF fm(fuente_, &P());
         painter_.drawText(QPointF(Px(x_), Px(y_) + fm.ascent()), texto);
     }
     y_ += alto;
@@ -87,7 +94,7 @@ void ImpresoraQt::ImprimirLinea(const QString& texto) {
 
 void ImpresoraQt::Texto(double x, double y, const QString& texto) {
     if (!painter_.isActive()) return;
-    const QFontMetricsF fm(fuente_, printer_);
+    const QFontMetricsF fm(fuente_, &P());
     painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), texto);
 }
 
@@ -116,7 +123,7 @@ void ImpresoraQt::Imagen(double x, double y, const QString& recurso) {
 }
 
 void ImpresoraQt::NuevaPagina() {
-    if (painter_.isActive()) printer_->newPage();
+    if (painter_.isActive()) P().newPage();
     x_ = 0;
     y_ = kMargenMm;
 }
@@ -127,9 +134,9 @@ void ImpresoraQt::Terminar() {
 
 void ImpresoraQt::Cancelar() {
     if (!painter_.isActive()) return;
-    printer_->abort();
+    P().abort();
     painter_.end();
-    if (printer_->outputFormat() == QPrinter::PdfFormat) QFile::remove(printer_->outputFileName());
+    if (P().outputFormat() == QPrinter::PdfFormat) QFile::remove(P().outputFileName());
 }
 
 }  // namespace tombolin

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
+#include <memory>
 
 #include "core/impresora.h"
 
@@ -17,7 +18,7 @@ class ImpresoraQt : public Impresora {
     explicit ImpresoraQt(QPrinter& destino);
     ~ImpresoraQt() override;
 
-    QPrinter& Printer() { return *printer_; }
+    QPrinter& Printer() { return P(); }
     // Prints into a PDF file instead of a printer.
     void SalidaPdf(const QString& ruta);
 
@@ -41,9 +42,12 @@ class ImpresoraQt : public Impresora {
     double Px(double mm) const;
     double AltoLinea() const;  // in millimetres
     double AltoPagina() const;
+    // The program's own printer is made when first used: making it loads the printing system,
+    // which the start-up need not wait for.
+    QPrinter& P() const;
 
-    QPrinter propia_;
-    QPrinter* printer_ = &propia_;
+    mutable std::unique_ptr<QPrinter> propia_;
+    QPrinter* printer_ = nullptr;
     QPainter painter_;
     QFont fuente_;
     double x_ = 0;

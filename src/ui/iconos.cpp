@@ -1,11 +1,14 @@
 #include "ui/iconos.h"
 
 #include <QColor>
+#include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <utility>
 
 namespace tombolin {
@@ -47,21 +50,49 @@ QPixmap Apagado(const QPixmap& original) {
     return QPixmap::fromImage(imagen);
 }
 
-QIcon Construir(Dibujo dibujo) {
-    QIcon icono;
-    for (const int lado : {16, 24, 32, 48, 64}) {
+// Drawn at the size and in the state a button asks for, when it first asks: an icon on a page
+// that is not on show costs nothing at start, and every size is sharp.
+class IconoDibujado : public QIconEngine {
+  public:
+    explicit IconoDibujado(Dibujo dibujo) : dibujo_(dibujo) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(),
+                                         mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int lado = std::max(1, std::min(size.width(), size.height()));
+        const bool apagado = mode == QIcon::Disabled;
+        const int clave = lado * 2 + (apagado ? 1 : 0);
+        if (const auto it = hechos_.find(clave); it != hechos_.end()) return *it;
         QPixmap lienzo(lado, lado);
         lienzo.fill(Qt::transparent);
         {
             QPainter p(&lienzo);
             p.setRenderHint(QPainter::Antialiasing);
             p.scale(lado / 64.0, lado / 64.0);
-            dibujo(p);
+            dibujo_(p);
         }
-        icono.addPixmap(lienzo, QIcon::Normal);
-        icono.addPixmap(Apagado(lienzo), QIcon::Disabled);
+        if (apagado) lienzo = Apagado(lienzo);
+        hechos_.insert(clave, lienzo);
+        return lienzo;
     }
-    return icono;
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int lado = std::min(size.width(), size.height());
+        return {lado, lado};
+    }
+
+    QIconEngine* clone() const override { return new IconoDibujado(*this); }
+
+  private:
+    Dibujo dibujo_;
+    QHash<int, QPixmap> hechos_;
+};
+
+QIcon Construir(Dibujo dibujo) {
+    return QIcon(new IconoDibujado(dibujo));
 }
 
 // A sheet with a folded corner and a few written lines, shared by create and edit.

@@ -22,6 +22,9 @@ PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, QWidget*
     lista_ = NuevaListaDeFilas(modelo_, "listaHistorial", this);
     // Every row has the same height: the view need not measure thousands of them.
     lista_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Nor are the columns' widths different from one row to the next (fixed-pitch fields): a few
+    // rows measure them, where Qt would measure a thousand.
+    lista_->horizontalHeader()->setResizeContentsPrecision(8);
     connect(lista_, &QTableView::clicked, this,
             [this](const QModelIndex& i) { emit filaPulsada(i.row() + 1); });
 
