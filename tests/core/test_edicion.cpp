@@ -16,6 +16,9 @@ namespace tombolin {
 namespace {
 
 const QDate kHoy(2026, 12, 6);
+// What a multiple says to a second line.
+const QString kUnaCombinacion = QStringLiteral(
+    "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ");
 
 // Clicks the numbers in order; returns the last result.
 EdicionPena::Resultado Pulsar(EdicionPena& e, std::initializer_list<int> numeros) {
@@ -41,25 +44,15 @@ TablaReducida Tabla9Al5() {
 TEST(Edicion, CadaModoTieneSuLimiteYSuAviso) {
     const TablaReducida tabla = Tabla9Al5();
     const struct {
-        int modo;
-        int numeros;
-        int lineas;
-        const char* aviso;
+        int modo, numeros, lineas;
+        QString aviso;
     } casos[] = {
-        {0, 6, 205, "Máximo de apuestas sencillas por peña : 205."},
-        {1, 7, 1,
-         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
-         "múltiples !! "},
-        {2, 8, 1,
-         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
-         "múltiples !! "},
-        {3, 5, 1,
-         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
-         "múltiples !! "},
-        {6, 11, 1,
-         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a "
-         "múltiples !! "},
-        {7, 9, 1, "¡¡ Sólo puedes poner 9 números en este tipo de reducida !! "},
+        {0, 6, 205, QStringLiteral("Máximo de apuestas sencillas por peña : 205.")},
+        {1, 7, 1, kUnaCombinacion},
+        {2, 8, 1, kUnaCombinacion},
+        {3, 5, 1, kUnaCombinacion},
+        {6, 11, 1, kUnaCombinacion},
+        {7, 9, 1, QStringLiteral("¡¡ Sólo puedes poner 9 números en este tipo de reducida !! ")},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.modo);
@@ -79,7 +72,7 @@ TEST(Edicion, CadaModoTieneSuLimiteYSuAviso) {
         // One click more: refused, nothing marked.
         const auto r = e.Pulsar(49);
         ASSERT_TRUE(r.aviso);
-        EXPECT_EQ(r.aviso->texto, QString::fromUtf8(c.aviso));
+        EXPECT_EQ(r.aviso->texto, c.aviso);
         EXPECT_EQ(r.aviso->icono, Icono::Informacion);
         EXPECT_TRUE(e.LimiteAlcanzado());
         EXPECT_EQ(e.NumerosMarcados(), 0);
@@ -104,21 +97,21 @@ TEST(Edicion, LineasEnOrdenYDesmarcarCuenta) {
 
 TEST(Edicion, Nombre) {
     const QString ay = QStringLiteral("AYYYYYY!!");
+    const QString trebol = QString::fromUcs4(U"\U0001F340");
+    const auto letras = [](int n, char c) { return QString(n, QLatin1Char(c)); };
     const struct {
-        QString tecleado;
-        QString queda;
+        QString tecleado, queda;
         bool aviso;
     } casos[] = {
         {QStringLiteral("peña del bar"), QStringLiteral("PEÑA DEL BAR"), false},
-        {QString(20, QLatin1Char('a')), QString(20, QLatin1Char('A')), false},
-        {QString(21, QLatin1Char('a')), ay, true},
-        {QString(30, QLatin1Char('x')), ay, true},  // pasted
+        {letras(20, 'a'), letras(20, 'A'), false},
+        {letras(21, 'a'), ay, true},
+        {letras(30, 'x'), ay, true},  // pasted
         // A character outside the BMP takes one place in the file.
-        {QString::fromUcs4(U"\U0001F340") + QString(19, QLatin1Char('a')),
-         QString::fromUcs4(U"\U0001F340") + QString(19, QLatin1Char('A')), false},
+        {trebol + letras(19, 'a'), trebol + letras(19, 'A'), false},
         // A letter whose capital is two letters keeps its place.
-        {QStringLiteral("straße") + QString(14, QLatin1Char('x')),
-         QStringLiteral("STRAßE") + QString(14, QLatin1Char('X')), false},
+        {QStringLiteral("straße") + letras(14, 'x'), QStringLiteral("STRAßE") + letras(14, 'X'),
+         false},
     };
     for (const auto& c : casos) {
         const NombreRevisado r = RevisarNombre(c.tecleado);
@@ -132,8 +125,7 @@ TEST(Edicion, Nombre) {
     }
     EXPECT_EQ(CaracteresSinGuardar(QStringLiteral("PEÑA ÇÜ€ ¿?")), QString());
     EXPECT_EQ(CaracteresSinGuardar(QStringLiteral("ŁÓDŹ ŁAŃ")), QStringLiteral("ŁŹŃ"));
-    EXPECT_EQ(CaracteresSinGuardar(QString::fromUcs4(U"A\U0001F340")),
-              QString::fromUcs4(U"\U0001F340"));
+    EXPECT_EQ(CaracteresSinGuardar(QLatin1Char('A') + trebol), trebol);
 }
 
 TEST(Edicion, AzarSinRepetidosYConTodosLosNumeros) {
@@ -168,8 +160,7 @@ TEST(Edicion, AleatorioMarcaUnaLineaYEnMultiplesSeUsaUnaVez) {
     const auto azar = [&] { return uniforme(motor); };
     EdicionPena sencilla = EdicionPena::Nueva(kModoSencilla);
     sencilla.Pulsar(10);  // a number marked by hand is unmarked first
-    EXPECT_TRUE(sencilla.Aleatoria(azar).lineaCompleta);
-    EXPECT_TRUE(sencilla.Aleatoria(azar).lineaCompleta);
+    for (int vez = 0; vez < 2; ++vez) EXPECT_TRUE(sencilla.Aleatoria(azar).lineaCompleta) << vez;
     EXPECT_EQ(sencilla.Lineas(), 2);
     EXPECT_NE(sencilla.TextosLineas()[0], sencilla.TextosLineas()[1]);
     EXPECT_TRUE(sencilla.AleatorioPermitido());
@@ -189,11 +180,15 @@ TEST(Edicion, AleatorioMarcaUnaLineaYEnMultiplesSeUsaUnaVez) {
 
 TEST(Edicion, GrabarRechazaYDespuesLaRejillaNoAdmiteMas) {
     const Pena futura = pruebas::PenaSencilla("X", {}, QStringLiteral("Lunes"), kHoy.addDays(1));
-    const Pena hoyAMediodia = [] {
-        Pena p = pruebas::PenaSencilla("X", {}, QStringLiteral("Lunes"), kHoy);
-        p.FechaCreacion += 0.5;
-        return p;
-    }();
+    Pena hoyAMediodia = pruebas::PenaSencilla("X", {}, QStringLiteral("Lunes"), kHoy);
+    hoyAMediodia.FechaCreacion += 0.5;
+    const char* const kPenaPosterior =
+        "¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. Borre dicha peña "
+        "antes de crear ésta.";
+    const char* const kSorteoPosterior =
+        "Hay sorteos con fecha posterior a la de la peña que intenta crear. Revise la fecha de "
+        "su ordenador. ¡No se puede crear una peña con fecha anterior a la del último sorteo!";
+    const char* const kSinNombre = "¡¡¡No ha escrito el nombre de la peña!!!";
     const struct {
         const char* caso;
         QString nombre;
@@ -201,26 +196,12 @@ TEST(Edicion, GrabarRechazaYDespuesLaRejillaNoAdmiteMas) {
         std::optional<Sorteo> ultimo;
         const char* aviso;
     } casos[] = {
-        {"peña posterior",
-         QStringLiteral("A"),
-         futura,
-         {},
-         "¡¡¡No puede crear una peña con fecha anterior a una ya existente!!!. Borre dicha peña "
-         "antes de crear ésta."},
-        {"sorteo posterior",
-         QStringLiteral("A"),
-         {},
-         pruebas::UnSorteo(kHoy.addDays(2)),
-         "Hay sorteos con fecha posterior a la de la peña que intenta crear. Revise la fecha de "
-         "su ordenador. ¡No se puede crear una peña con fecha anterior a la del último sorteo!"},
-        {"sin nombre", QString(), {}, {}, "¡¡¡No ha escrito el nombre de la peña!!!"},
-        {"sólo blancos",
-         QStringLiteral("    "),
-         {},
-         {},
-         "¡¡¡No ha escrito el nombre de la peña!!!"},
+        {"peña posterior", "A", futura, {}, kPenaPosterior},
+        {"sorteo posterior", "A", {}, pruebas::UnSorteo(kHoy.addDays(2)), kSorteoPosterior},
+        {"sin nombre", QString(), {}, {}, kSinNombre},
+        {"sólo blancos", "    ", {}, {}, kSinNombre},
         // Today is not later than today, whatever the time.
-        {"todo de hoy", QStringLiteral("A"), hoyAMediodia, pruebas::UnSorteo(kHoy), nullptr},
+        {"todo de hoy", "A", hoyAMediodia, pruebas::UnSorteo(kHoy), nullptr},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -248,17 +229,12 @@ TEST(Edicion, RegistroGrabadoDeCadaModo) {
     const double hoy = 46362.0;  // 06/12/2026 as an OLE date
     {
         EdicionPena e = EdicionPena::Nueva(kModoSencilla);
-        LineaDeSeis(e, 1);
-        LineaDeSeis(e, 10);
-        LineaDeSeis(e, 20);
+        for (int desde : {1, 10, 20}) LineaDeSeis(e, desde);
         e.BorrarUltima();
         const Pena p = e.Grabar(QStringLiteral("BAR"), QStringLiteral("Jueves"), kHoy, {}, {}).pena;
-        Pena esperada;
-        esperada.Nombre = QStringLiteral("BAR                 ");
-        esperada.Apuestas[0].Columnas = {1, 2, 3, 4, 5, 6};
-        esperada.Apuestas[1].Columnas = {10, 11, 12, 13, 14, 15};
-        esperada.DiasJuego = QStringLiteral("Jueves");
-        esperada.NumApuestas = 2;
+        // The date is given as the number the file keeps, not converted by the program.
+        Pena esperada = pruebas::PenaSencilla(
+            "BAR                 ", {{1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15}}, "Jueves");
         esperada.FechaCreacion = hoy;
         EXPECT_EQ(CodificarPena(p), CodificarPena(esperada));
     }
@@ -292,16 +268,12 @@ TEST(Edicion, RegistroGrabadoDeCadaModo) {
         const std::array<int16_t, 20> base{5, 12, 18, 23, 30, 33, 38, 41, 45};
         EXPECT_EQ(p.Base, base);
         // Columns 1-6 from the table; line 1 keeps the rest of the chosen numbers after them.
-        const std::array<int16_t, 20> l1{5, 12, 18, 23, 30, 33, 38, 41, 45};
-        const std::array<int16_t, 20> l2{23, 30, 33, 38, 41, 45};
-        const std::array<int16_t, 20> l3{5, 18, 30, 38, 41, 45};
-        EXPECT_EQ(p.Apuestas[0].Columnas, l1);
-        EXPECT_EQ(p.Apuestas[1].Columnas, l2);
-        EXPECT_EQ(p.Apuestas[2].Columnas, l3);
+        EXPECT_EQ(p.Apuestas[0].Columnas, base);
+        EXPECT_EQ(p.Apuestas[1].Columnas, (std::array<int16_t, 20>{23, 30, 33, 38, 41, 45}));
+        EXPECT_EQ(p.Apuestas[2].Columnas, (std::array<int16_t, 20>{5, 18, 30, 38, 41, 45}));
         // A second save (after a failed write) expands from the chosen numbers again.
-        EXPECT_EQ(CodificarPena(
-                      e.Grabar(QStringLiteral("R"), QStringLiteral("Lunes"), kHoy, {}, {}).pena),
-                  CodificarPena(p));
+        const Pena otra = e.Grabar(QStringLiteral("R"), QStringLiteral("Lunes"), kHoy, {}, {}).pena;
+        EXPECT_EQ(CodificarPena(otra), CodificarPena(p));
     }
 }
 
@@ -326,8 +298,7 @@ TEST(Edicion, ModoEdicion) {
     EXPECT_EQ(e.IrALinea(2).aviso->texto,
               QStringLiteral("¡¡ Faltan números !!. Por favor, completa la apuesta."));
     // One number changed: written at once, and no longer a reduced system.
-    r = e.Pulsar(40);
-    EXPECT_TRUE(r.escribir);
+    EXPECT_TRUE(e.Pulsar(40).escribir);
     Pena p = e.Registro();
     EXPECT_EQ(p.ReducidaNumeros, 0);
     EXPECT_EQ(p.Apuestas[0].Columnas[5], 40);
@@ -351,15 +322,13 @@ TEST(Edicion, ModoEdicion) {
               QStringLiteral("¡¡ 0 números !!. Por favor, completa la apuesta."));
     EXPECT_TRUE(e.PonerDias(QStringLiteral("Lunes")).escribir);
     EXPECT_EQ(e.Registro().NumApuestas, 3);
-    r = Pulsar(e, {9, 19, 29, 39, 49, 48});
-    EXPECT_TRUE(r.escribir);
+    EXPECT_TRUE(Pulsar(e, {9, 19, 29, 39, 49, 48}).escribir);
     EXPECT_EQ(e.Registro().NumApuestas, 4);
     EXPECT_EQ(e.TextosLineas().back(), QStringLiteral(" 9-19-29-39-48-49"));
 
     // Removing line 2: the later lines move up, the old last line's first column is cleared.
     EXPECT_FALSE(e.IrALinea(2).aviso);
-    r = e.EliminarLinea();
-    EXPECT_TRUE(r.escribir);
+    EXPECT_TRUE(e.EliminarLinea().escribir);
     p = e.Registro();
     EXPECT_EQ(p.NumApuestas, 3);
     EXPECT_EQ(p.Apuestas[1], reducida.Apuestas[2]);
@@ -368,8 +337,7 @@ TEST(Edicion, ModoEdicion) {
 
     // A line added and removed before it is filled never reaches the file.
     EXPECT_FALSE(e.AnadirLinea().aviso);
-    r = e.EliminarLinea();
-    EXPECT_FALSE(r.escribir);
+    EXPECT_FALSE(e.EliminarLinea().escribir);
     EXPECT_EQ(e.Lineas(), 3);
 }
 
@@ -383,12 +351,10 @@ TEST(Edicion, ModoEdicionLimites) {
     EXPECT_EQ(e.AnadirLinea().aviso->texto,
               QStringLiteral("Máximo de apuestas sencillas por peña : 205."));
 
-    const Pena multiple = pruebas::PenaMultiple("M", 2, {1, 2, 3, 4, 5, 6, 7, 8});
-    EdicionPena m = EdicionPena::Editar(multiple);
+    EdicionPena m = EdicionPena::Editar(pruebas::PenaMultiple("M", 2, {1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(m.NumerosPorApuesta(), 8);
     EXPECT_EQ(m.AnadirLinea().aviso->texto,
-              QStringLiteral("No puedes añadir más apuestas. ¡¡ Oficialmente sólo se admite una "
-                             "combinación por boleto cuando juegas a múltiples !! "));
+              QStringLiteral("No puedes añadir más apuestas. ") + kUnaCombinacion);
     const QString todas = QStringLiteral(
         "¡¡ No puedes borrar todas las apuestas !!. Si quieres borrar la Peña, hazlo desde la "
         "pestaña GESTOR DE PEÑAS.");
