@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <tuple>
 
@@ -85,6 +86,13 @@ class VentanaPrueba {
         QCoreApplication::processEvents();
     }
     QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
+    // Clicks the download button and lets the transfer end. The watchdog is held back, for the
+    // test to drive tick by tick.
+    void Bajar() {
+        ventana->findChild<QTimer*>(QStringLiteral("vigilanteDescarga"))->setInterval(3600000);
+        QTest::mouseClick(Hijo<QAbstractButton>(ventana.get(), "botonBajar"), Qt::LeftButton);
+        for (int i = 0; i < 500 && descarga.Ejecutando(); ++i) QTest::qWait(10);
+    }
 };
 
 }  // namespace tombolin::pruebas
