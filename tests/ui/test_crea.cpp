@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <set>
 
 #include "core/fechas.h"
@@ -53,22 +54,18 @@ struct TablaTexto {
     std::vector<std::array<int, 6>> lineas;
 };
 std::vector<TablaTexto> TablasEnviadas() {
-    QFile f(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin"));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const QList<QByteArray> l = f.readAll().split('\n');
+    const QList<QByteArray> l =
+        pruebas::LeerBytes(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin")).split('\n');
     std::vector<TablaTexto> tablas;
     for (qsizetype i = 0; i + 2 < l.size() && !l[i].trimmed().isEmpty();) {
-        TablaTexto t;
-        t.n = l[i].trimmed().toInt();
-        t.g = l[i + 1].trimmed().split(' ').first().toInt();
-        t.k = l[i + 2].trimmed().toInt();
-        i += 3;
+        TablaTexto& t = tablas.emplace_back();
+        t.n = l[i++].trimmed().toInt();
+        t.g = l[i++].trimmed().split(' ').first().toInt();
+        t.k = l[i++].trimmed().toInt();
         for (int j = 0; j < t.k; ++j, ++i) {
-            std::array<int, 6> p{};
+            std::array<int, 6>& p = t.lineas.emplace_back();
             for (int c = 0; c < 6; ++c) p[c] = l[i].mid(2 * c, 2).toInt();
-            t.lineas.push_back(p);
         }
-        tablas.push_back(t);
     }
     return tablas;
 }
@@ -76,15 +73,17 @@ std::vector<TablaTexto> TablasEnviadas() {
 class Editor : public ::testing::Test {
   protected:
     pruebas::VentanaPrueba v;
+    Crea* c = nullptr;  // the editor on show
 
     void SetUp() override {
         QFile::remove(v.Ruta("tablas.bin"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin"),
                                 v.Ruta("tablas.bin")));
     }
-    void Arrancar(const std::vector<Pena>& penas = {}) {
+    void Arrancar(const std::vector<Pena>& penas = {},
+                  const QString& servicio = QLatin1String(Principal::kServicioOperador)) {
         if (!penas.empty()) pruebas::EscribirPenas(v.dir.path(), penas);
-        ASSERT_TRUE(v.Arrancar());
+        ASSERT_TRUE(v.Arrancar(servicio));
         v.Mostrar();
         v.dialogos.cajas.clear();  // the welcome
     }
@@ -92,26 +91,27 @@ class Editor : public ::testing::Test {
         ASSERT_TRUE(b->isVisible() && b->isEnabled()) << b->objectName().toStdString();
         QTest::mouseClick(b, Qt::LeftButton);
     }
+    void Pulsar(const char* boton) { Pulsar(Hijo<QPushButton>(c, boton)); }
+    // The one on show: one closed before may still wait to be deleted.
+    template <class T>
+    T* Visible() {
+        for (T* w : v.ventana->findChildren<T*>()) {
+            if (w->isVisible()) return w;
+        }
+        return nullptr;
+    }
     Creamenu* AbrirMenu() {
         v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
-        // A chooser closed before waits to be deleted: the one on show.
-        for (Creamenu* m : v.ventana->findChildren<Creamenu*>()) {
-            if (m->isVisible()) return m;
-        }
-        return nullptr;
+        return Visible<Creamenu>();
     }
-    Crea* EditorAbierto() {
-        const auto todos = v.ventana->findChildren<Crea*>();
-        for (Crea* c : todos) {
-            if (c->isVisible()) return c;
-        }
-        return nullptr;
-    }
-    // Chooses an option and, when given, an entry of the list by the keyboard.
-    Crea* Elegir(int opcion, const QString& entrada = {}) {
+    Crea* EditorAbierto() { return Visible<Crea>(); }
+    // Chooses an option, runs `antes` when given, and chooses an entry of the list by the
+    // keyboard when given: the editor opened is `c`.
+    void Elegir(int opcion, const QString& entrada = {}, const std::function<void()>& antes = {}) {
         Creamenu* m = AbrirMenu();
-        if (!m) return nullptr;
+        ASSERT_NE(m, nullptr);
         PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion%1").arg(opcion)));
+        if (antes) antes();
         if (!entrada.isEmpty()) {
             QComboBox* lista = m->lista();
             EXPECT_TRUE(lista->isVisible());
@@ -124,20 +124,27 @@ class Editor : public ::testing::Test {
             QTest::keyClick(vista, Qt::Key_Return);
         }
         QCoreApplication::processEvents();
-        return EditorAbierto();
+        c = EditorAbierto();
+        ASSERT_NE(c, nullptr);
     }
-    void Marcar(Crea* c, std::initializer_list<int> numeros) {
+    void NuevaSencilla() {
+        ASSERT_NO_FATAL_FAILURE(Arrancar());
+        Elegir(Creamenu::kSencilla);
+    }
+    void Marcar(const std::vector<int>& numeros) {
         for (int n : numeros) {
             QTest::mouseClick(c->rejilla(), Qt::LeftButton, {}, c->rejilla()->Celda(n).center());
         }
+    }
+    void Grabar(const QString& nombre) {
+        Teclear(Hijo<QLineEdit>(c, "nombre"), nombre);
+        Pulsar("grabar");
     }
     std::vector<Pena> Guardadas() { return LeerTodasLasPenas(v.ventana->estado().Penas); }
 };
 
 TEST_F(Editor, SencillaDeTresLineasPorClics) {
-    Arrancar();
-    Crea* c = Elegir(Creamenu::kSencilla);
-    ASSERT_NE(c, nullptr);
+    ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
     EXPECT_EQ(v.ventana->findChild<Creamenu*>(), nullptr);
     EXPECT_EQ(Hijo<QLabel>(c, "encabezado")->text(),
               QStringLiteral("INTRODUZCA EL NOMBRE Y 6 NÚMEROS:"));
@@ -147,24 +154,19 @@ TEST_F(Editor, SencillaDeTresLineasPorClics) {
     EXPECT_EQ(Hijo<QLineEdit>(c, "nombre")->text(), QStringLiteral("PEÑA DEL BAR"));
     PulsarCasilla(Hijo<QRadioButton>(c, "dias0"));
 
-    Marcar(c, {7, 1, 33, 12, 49, 20});
-    Marcar(c, {2, 3, 4, 8, 8, 5, 6, 9});  // 8 unmarked on the way
-    Marcar(c, {45, 44, 43, 42, 41, 40});
+    Marcar({7, 1, 33, 12, 49, 20});
+    Marcar({2, 3, 4, 8, 8, 5, 6, 9});  // 8 unmarked on the way
+    Marcar({45, 44, 43, 42, 41, 40});
     EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("3"));
     const QAbstractItemModel* filas = Hijo<QListView>(c, "lineas")->model();
     ASSERT_EQ(filas->rowCount(), 3);
     EXPECT_EQ(filas->index(1, 0).data().toString(), QStringLiteral(" 2- 3- 4- 5- 6- 9"));
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
-    EXPECT_TRUE(v.dialogos.cajas.empty());
+    Pulsar("grabar");
 
-    // The record as the file keeps it, written out by hand.
-    Pena esperada;
-    esperada.Nombre = QStringLiteral("PEÑA DEL BAR");
-    esperada.Apuestas[0].Columnas = {1, 7, 12, 20, 33, 49};
-    esperada.Apuestas[1].Columnas = {2, 3, 4, 5, 6, 9};
-    esperada.Apuestas[2].Columnas = {40, 41, 42, 43, 44, 45};
-    esperada.DiasJuego = QStringLiteral("Jueves");
-    esperada.NumApuestas = 3;
+    // The record as the file keeps it, its date given as the number the file holds.
+    Pena esperada = pruebas::PenaSencilla(
+        "PEÑA DEL BAR", {{1, 7, 12, 20, 33, 49}, {2, 3, 4, 5, 6, 9}, {40, 41, 42, 43, 44, 45}},
+        "Jueves");
     esperada.FechaCreacion = kHoyOle;
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), CodificarPena(esperada));
 
@@ -172,26 +174,23 @@ TEST_F(Editor, SencillaDeTresLineasPorClics) {
     EXPECT_TRUE(Hijo<QLineEdit>(c, "nombre")->text().isEmpty());
     EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("0"));
     EXPECT_TRUE(Hijo<QRadioButton>(c, "dias0")->isChecked());
-    Pulsar(Hijo<QPushButton>(c, "cerrar"));
-    EXPECT_TRUE(v.dialogos.cajas.empty());
+    Pulsar("cerrar");
+    EXPECT_TRUE(v.dialogos.cajas.empty());  // neither saving nor closing said a word
     // The main window lists it at once.
     EXPECT_EQ(v.ventana->paginaGestor()->lista()->model()->rowCount(), 1);
 }
 
 TEST_F(Editor, MultipleDeOchoNumeros) {
     Arrancar();
-    Crea* c = Elegir(Creamenu::kMultiple, QStringLiteral("8 números (28 apuestas)"));
-    ASSERT_NE(c, nullptr);
+    ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kMultiple, QStringLiteral("8 números (28 apuestas)")));
     EXPECT_EQ(Hijo<QLabel>(c, "encabezado")->text(),
               QStringLiteral("INTRODUZCA EL NOMBRE Y 8 NÚMEROS:"));
-    Marcar(c, {3, 14, 15, 9, 26, 5, 35, 8});
-    Marcar(c, {40});
+    Marcar({3, 14, 15, 9, 26, 5, 35, 8, 40});
     EXPECT_TRUE(v.dialogos.SoloMuestra(
         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ",
         "Error", Icono::Informacion));
     EXPECT_FALSE(c->rejilla()->Marcado(40));
-    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("ocho"));
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    Grabar(QStringLiteral("ocho"));
     const std::vector<Pena> penas = Guardadas();
     ASSERT_EQ(penas.size(), 1u);
     EXPECT_EQ(penas[0].NumApuestas, 502);
@@ -213,19 +212,17 @@ TEST_F(Editor, ReducidaDelFicheroEnviado) {
     m->close();
     QCoreApplication::processEvents();
 
-    Crea* c = Elegir(Creamenu::kReducida, QStringLiteral("9 números al 5, 7 apuestas."));
-    ASSERT_NE(c, nullptr);
+    ASSERT_NO_FATAL_FAILURE(
+        Elegir(Creamenu::kReducida, QStringLiteral("9 números al 5, 7 apuestas.")));
     const auto t = std::find_if(tablas.begin(), tablas.end(),
                                 [](const TablaTexto& t) { return t.n == 9 && t.g == 5; });
     ASSERT_NE(t, tablas.end());
     const std::array<int16_t, 9> base{4, 11, 17, 22, 29, 31, 38, 42, 47};
-    Marcar(c, {47, 4, 11, 17, 22, 29, 31, 38, 42});
-    Marcar(c, {1});
+    Marcar({47, 4, 11, 17, 22, 29, 31, 38, 42, 1});
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("¡¡ Sólo puedes poner 9 números en este tipo de reducida !! ",
                                "Error", Icono::Informacion));
-    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("reducida"));
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    Grabar(QStringLiteral("reducida"));
 
     const std::vector<Pena> penas = Guardadas();
     ASSERT_EQ(penas.size(), 1u);
@@ -241,7 +238,7 @@ TEST_F(Editor, ReducidaDelFicheroEnviado) {
             EXPECT_EQ(p.Apuestas[i].Columnas[col], base[t->lineas[i][col] - 1]) << i << " " << col;
     }
     // Saved and cleared for another one: it closes without a question.
-    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    Pulsar("cerrar");
     EXPECT_EQ(EditorAbierto(), nullptr);
 }
 
@@ -262,21 +259,15 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
         "apuestas sencillas.",
         "Atención!", Icono::Informacion));
     v.dialogos.cajas.clear();
-    Crea* c = EditorAbierto();
-    ASSERT_NE(c, nullptr);
+    ASSERT_NE(c = EditorAbierto(), nullptr);
     EXPECT_FALSE(Hijo<QPushButton>(c, "grabar")->isVisible());
     EXPECT_TRUE(Hijo<QPushButton>(c, "anadirApuesta")->isVisible());
     auto* selector = Hijo<QSpinBox>(c, "selectorLinea");
     EXPECT_EQ(selector->maximum(), 3);
-    const auto Leida = [&] {
-        Pena p;
-        EXPECT_TRUE(LeerPena(v.ventana->estado().Penas, 2, p));
-        return p;
-    };
 
     // One number of line 1 changed: written at once, simple bets now, the rest as it was.
-    Marcar(c, {6, 30});
-    Pena p = Leida();
+    Marcar({6, 30});
+    Pena p = Guardadas().at(1);
     EXPECT_EQ(p.ReducidaNumeros, 0);
     EXPECT_EQ(p.Apuestas[0].Columnas[5], 30);
     EXPECT_EQ(p.Apuestas[1], r.Apuestas[1]);
@@ -284,7 +275,7 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
     EXPECT_EQ(v.ventana->estado().PenaCargada.Apuestas[0].Columnas[5], 30);
 
     // Moving with an incomplete line is refused and the selector goes back.
-    Marcar(c, {30});
+    Marcar({30});
     selector->setValue(2);
     EXPECT_TRUE(v.dialogos.SoloMuestra("¡¡ Faltan números !!. Por favor, completa la apuesta.",
                                        "Error", Icono::Informacion));
@@ -294,31 +285,31 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
     EXPECT_TRUE(v.dialogos.Muestra(
         -1, "¡¡ 5 números !!. Por favor, rectifica la apuesta. Ha de ser de 6 números"));
     EXPECT_TRUE(c->isVisible());
-    Marcar(c, {30});
+    Marcar({30});
 
     // A line added reaches the file once it is filled.
-    Pulsar(Hijo<QPushButton>(c, "anadirApuesta"));
+    Pulsar("anadirApuesta");
     EXPECT_EQ(selector->value(), 4);
-    EXPECT_EQ(Leida().NumApuestas, 3);
-    Marcar(c, {10, 20, 30, 40, 45, 49});
-    EXPECT_EQ(Leida().NumApuestas, 4);
-    EXPECT_EQ(Leida().Apuestas[3].Columnas[0], 10);
+    EXPECT_EQ(Guardadas().at(1).NumApuestas, 3);
+    Marcar({10, 20, 30, 40, 45, 49});
+    EXPECT_EQ(Guardadas().at(1).NumApuestas, 4);
+    EXPECT_EQ(Guardadas().at(1).Apuestas[3].Columnas[0], 10);
 
     // Line 2 removed: the later ones move up.
     selector->setValue(2);
-    Pulsar(Hijo<QPushButton>(c, "eliminarApuesta"));
-    p = Leida();
+    Pulsar("eliminarApuesta");
+    p = Guardadas().at(1);
     EXPECT_EQ(p.NumApuestas, 3);
     EXPECT_EQ(p.Apuestas[1], r.Apuestas[2]);
     EXPECT_EQ(p.Apuestas[2].Columnas[0], 10);
 
     // Play days are written at once too.
     PulsarCasilla(Hijo<QRadioButton>(c, "dias3"));
-    EXPECT_EQ(Leida().DiasVisibles(), QStringLiteral("Lunes"));
-    EXPECT_EQ(Leida().Aciertos[3], 2);
+    EXPECT_EQ(Guardadas().at(1).DiasVisibles(), QStringLiteral("Lunes"));
+    EXPECT_EQ(Guardadas().at(1).Aciertos[3], 2);
 
     v.dialogos.cajas.clear();
-    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    Pulsar("cerrar");
     EXPECT_EQ(EditorAbierto(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
     // The other syndicate is untouched.
@@ -327,28 +318,26 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
 }
 
 TEST_F(Editor, UnCambioQueNoLlegaAlFicheroSeDeshaceEnLaVentana) {
-    const Pena p = pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
-    Arrancar({p});
+    Arrancar({pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}})});
     v.ventana->pestanas()->setCurrentIndex(2);
     auto* lista = v.ventana->paginaGestor()->lista();
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
                       lista->visualRect(lista->model()->index(0, 0)).center());
     Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
-    Crea* c = EditorAbierto();
-    ASSERT_NE(c, nullptr);
+    ASSERT_NE(c = EditorAbierto(), nullptr);
     ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("apuestas.tmp/x")));
     const QByteArray antes = pruebas::LeerBytes(v.Ruta("apuestas.dat"));
     // The play days and a number: each refused, each shown back as the file has it.
     PulsarCasilla(Hijo<QRadioButton>(c, "dias3"));
     EXPECT_TRUE(v.dialogos.SoloMuestra(kNoSeGuarda, "Error de permiso", Icono::Exclamacion));
     EXPECT_TRUE(Hijo<QRadioButton>(c, "dias4")->isChecked());
-    Marcar(c, {6, 40});
+    Marcar({6, 40});
     EXPECT_TRUE(c->rejilla()->Marcado(6));
     EXPECT_FALSE(c->rejilla()->Marcado(40));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), antes);
     // Nothing changed: it closes without a word.
     v.dialogos.cajas.clear();
-    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    Pulsar("cerrar");
     EXPECT_EQ(EditorAbierto(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
 }
@@ -381,10 +370,8 @@ TEST_F(Editor, ElMenuDeCreacion) {
     EXPECT_TRUE(m->pista()->isVisible());
     m->close();
     // "5 números (44 apuestas)" is the multiple of code 3.
-    Crea* c = Elegir(Creamenu::kMultiple, QStringLiteral("5 números (44 apuestas)"));
-    ASSERT_NE(c, nullptr);
+    ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kMultiple, QStringLiteral("5 números (44 apuestas)")));
     EXPECT_EQ(c->Edicion().Modo(), 3);
-    EXPECT_EQ(c->Edicion().NumerosPorApuesta(), 5);
 }
 
 TEST_F(Editor, OrdenesSinPenaElegidaODuranteUnaDescarga) {
@@ -404,76 +391,59 @@ TEST_F(Editor, OrdenesSinPenaElegidaODuranteUnaDescarga) {
 }
 
 TEST_F(Editor, UnaGrabacionQueNoLlegaAlFicheroNoPierdeNada) {
-    Arrancar();
-    Crea* c = Elegir(Creamenu::kSencilla);
-    ASSERT_NE(c, nullptr);
-    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("bar"));
-    Marcar(c, {1, 2, 3, 4, 5, 6});
+    ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
+    Marcar({1, 2, 3, 4, 5, 6});
     // The scratch file of the replacement can't be made.
     ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("apuestas.tmp/x")));
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    Grabar(QStringLiteral("bar"));
     EXPECT_TRUE(v.dialogos.SoloMuestra(kNoSeGuarda, "Error de permiso", Icono::Exclamacion));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")).size(), 0);
     EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("1"));
     // Once the file can be written, the same lines are saved.
     ASSERT_TRUE(QDir(v.Ruta("apuestas.tmp")).removeRecursively());
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    Pulsar("grabar");
     ASSERT_EQ(Guardadas().size(), 1u);
     EXPECT_EQ(Guardadas()[0].NumApuestas, 1);
 }
 
 TEST_F(Editor, CerrarConApuestasSinGrabarPregunta) {
-    Arrancar();
-    Crea* c = Elegir(Creamenu::kSencilla);
-    ASSERT_NE(c, nullptr);
-    Marcar(c, {1, 2, 3, 4, 5, 6});
+    ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
+    Marcar({1, 2, 3, 4, 5, 6});
     v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
-    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    Pulsar("cerrar");
     EXPECT_TRUE(c->isVisible());
     EXPECT_TRUE(v.dialogos.Muestra(
         -1, "Las apuestas de esta peña no se han grabado. ¿Cerrar sin grabarlas?"));
-    Pulsar(Hijo<QPushButton>(c, "cerrar"));
+    Pulsar("cerrar");
     EXPECT_EQ(EditorAbierto(), nullptr);
     EXPECT_EQ(Guardadas().size(), 0u);
 }
 
 TEST_F(Editor, LaRejillaConElTeclado) {
-    Arrancar();
-    Crea* c = Elegir(Creamenu::kSencilla);
-    ASSERT_NE(c, nullptr);
+    ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
     RejillaNumeros* r = c->rejilla();
     r->setFocus();
     // From 1: right twice, Space; down, Enter; End, Space.
-    QTest::keyClick(r, Qt::Key_Right);
-    QTest::keyClick(r, Qt::Key_Right);
-    QTest::keyClick(r, Qt::Key_Space);
-    QTest::keyClick(r, Qt::Key_Down);
-    QTest::keyClick(r, Qt::Key_Return);
-    QTest::keyClick(r, Qt::Key_End);
-    QTest::keyClick(r, Qt::Key_Space);
-    EXPECT_TRUE(r->Marcado(3));
-    EXPECT_TRUE(r->Marcado(10));
-    EXPECT_TRUE(r->Marcado(14));
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Return,
+                      Qt::Key_End, Qt::Key_Space})
+        QTest::keyClick(r, k);
+    for (int n : {3, 10, 14}) EXPECT_TRUE(r->Marcado(n)) << n;
     EXPECT_EQ(c->Edicion().NumerosMarcados(), 3);
     // The cells are big enough to hit.
     EXPECT_GE(r->Celda(25).width(), 30);
 }
 
 TEST_F(Editor, DosLineasAleatoriasSeguidasSonDistintas) {
-    Arrancar();
-    Crea* c = Elegir(Creamenu::kSencilla);
-    ASSERT_NE(c, nullptr);
-    Pulsar(Hijo<QPushButton>(c, "aleatorio"));
-    Pulsar(Hijo<QPushButton>(c, "aleatorio"));
+    ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
+    Pulsar("aleatorio");
+    Pulsar("aleatorio");
     const QStringList lineas = c->Edicion().TextosLineas();
     ASSERT_EQ(lineas.size(), 2);
     EXPECT_NE(lineas[0], lineas[1]);
 }
 
 TEST_F(Editor, NombreConCaracteresQueElFicheroNoGuarda) {
-    Arrancar();
-    Crea* c = Elegir(Creamenu::kSencilla);
-    ASSERT_NE(c, nullptr);
+    ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
     auto* nombre = Hijo<QLineEdit>(c, "nombre");
     Teclear(nombre, QStringLiteral("łódź"));
     EXPECT_EQ(nombre->text(), QStringLiteral("ŁÓDŹ"));
@@ -496,13 +466,12 @@ TEST_F(Editor, ConNumerosElegidosLosMarcaYSeCierraAlGrabar) {
     e.CerrarEditorAlGuardar = true;
     const std::array<int16_t, 9> ranking{40, 5, 12, 9, 33, 21, 2, 3, 48};
     std::copy(ranking.begin(), ranking.end(), e.NumerosOrdenados.begin());
-    Crea* c = Crea::Nueva(e, Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
-                          EdicionPena::Nueva(2), v.ventana.get());
+    c = Crea::Nueva(e, Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora},
+                    EdicionPena::Nueva(2), v.ventana.get());
     QObject::connect(c, &Crea::cerrada, v.ventana.get(), &Principal::ActivarPrincipal);
     c->show();
     EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("1"));
-    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("ranking"));
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    Grabar(QStringLiteral("ranking"));
     QCoreApplication::processEvents();
     EXPECT_EQ(EditorAbierto(), nullptr);
     ASSERT_EQ(Guardadas().size(), 1u);
@@ -513,20 +482,12 @@ TEST_F(Editor, ConNumerosElegidosLosMarcaYSeCierraAlGrabar) {
 
 TEST_F(Editor, LaTablaElegidaEsLaListadaAunqueElFicheroCambie) {
     Arrancar();
-    Creamenu* m = AbrirMenu();
-    PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
-    // The file now holds a single table of ten numbers.
-    pruebas::PonerTablas(v.dir.path());
-    QComboBox* lista = m->lista();
-    QTest::keyClick(lista, Qt::Key_Down);
-    lista->view()->setCurrentIndex(
-        lista->model()->index(lista->findText(QStringLiteral("9 números al 5, 7 apuestas.")), 0));
-    QTest::keyClick(lista->view(), Qt::Key_Return);
-    Crea* c = EditorAbierto();
-    ASSERT_NE(c, nullptr);
-    Marcar(c, {1, 2, 3, 4, 5, 6, 7, 8, 9});
-    Teclear(Hijo<QLineEdit>(c, "nombre"), QStringLiteral("r"));
-    Pulsar(Hijo<QPushButton>(c, "grabar"));
+    // Between the option and the choice the file comes to hold a single table of ten numbers.
+    ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kReducida,
+                                   QStringLiteral("9 números al 5, 7 apuestas."),
+                                   [&] { pruebas::PonerTablas(v.dir.path()); }));
+    Marcar({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    Grabar(QStringLiteral("r"));
     ASSERT_EQ(Guardadas().size(), 1u);
     EXPECT_EQ(Guardadas()[0].NumApuestas, 7);
     EXPECT_EQ(Guardadas()[0].ReducidaNumeros, 9);
@@ -534,9 +495,9 @@ TEST_F(Editor, LaTablaElegidaEsLaListadaAunqueElFicheroCambie) {
 
 // A syndicate made in the editor is then checked against a downloaded draw: the prize is
 // counted on its card.
-TEST(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
+class EditorYDescarga : public Editor {};
+TEST_F(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
     pruebas::ServidorHttp servidor;
-    pruebas::VentanaPrueba v;
     const std::vector<Sorteo>& historia = pruebas::Historia();
     std::vector<Sorteo> guardados, nuevos;
     for (const Sorteo& s : historia) {
@@ -547,8 +508,7 @@ TEST(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
     ASSERT_FALSE(nuevos.empty());
     pruebas::EscribirSorteos(v.dir.path(), guardados);
     v.reloj.Poner(QDate(2026, 8, 11));
-    ASSERT_TRUE(v.Arrancar(servidor.Base()));
-    v.Mostrar();
+    ASSERT_NO_FATAL_FAILURE(Arrancar({}, servidor.Base()));
 
     // Three numbers of the first new draw, three that none of the new draws has.
     std::set<int> salidos;
@@ -566,34 +526,22 @@ TEST(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
     }
     ASSERT_GE(premios, 1);
 
-    v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
-    Creamenu* m = v.ventana->findChild<Creamenu*>();
-    PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion1")));
-    Crea* c = v.ventana->findChild<Crea*>();
-    ASSERT_NE(c, nullptr);
-    Teclear(c->findChild<QLineEdit*>(QStringLiteral("nombre")), QStringLiteral("bar"));
-    for (int n : linea)
-        QTest::mouseClick(c->rejilla(), Qt::LeftButton, {}, c->rejilla()->Celda(n).center());
-    QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("grabar")), Qt::LeftButton);
-    c->close();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(LeerTodasLasPenas(v.ventana->estado().Penas).size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kSencilla));
+    Marcar(linea);
+    Grabar(QStringLiteral("bar"));
+    Pulsar("cerrar");
+    ASSERT_EQ(Guardadas().size(), 1u);
 
     // A week later the new draws come.
     v.reloj.Poner(QDate(2026, 8, 18));
     servidor.Poner(QStringLiteral("/servicios/buscadorSorteos"),
                    pruebas::ServidorHttp::Respuesta(
                        200, pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)))));
-    v.ventana->findChild<QTimer*>(QStringLiteral("vigilanteDescarga"))->setInterval(3600000);
-    QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("botonBajar")),
-                      Qt::LeftButton);
-    for (int i = 0; i < 500 && v.descarga.Ejecutando(); ++i) QTest::qWait(10);
+    v.Bajar();
     for (int i = 0; i < 30 && v.ventana->barraDescarga()->Descargando(); ++i)
         v.ventana->barraDescarga()->TicVigilante();
 
-    Pena leida;
-    ASSERT_TRUE(LeerPena(v.ventana->estado().Penas, 1, leida));
-    EXPECT_EQ(leida.Aciertos[3], premios);
+    EXPECT_EQ(Guardadas().at(0).Aciertos[3], premios);
     EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("contador0"))->text(),
               QString::number(premios));
 }
