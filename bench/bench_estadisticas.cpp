@@ -87,15 +87,21 @@ void BM_CambioDeFiltro(benchmark::State& state) {
     ventana.CargarPrincipal();
     ventana.resize(1100, 720);
     ventana.show();
-    ventana.pestanas()->setCurrentIndex(Principal::kEstadisticas);
+    ventana.findChild<QTabWidget*>(QStringLiteral("pestanas"))
+        ->setCurrentIndex(Principal::kEstadisticas);
     QCoreApplication::processEvents();
-    auto* jueves = ventana.paginaEstadisticas()->findChild<QCheckBox*>(QStringLiteral("jueves"));
+    auto* pagina = ventana.findChild<PaginaEstadisticas*>(QStringLiteral("paginaEstadisticas"));
+    auto* jueves = pagina->findChild<QCheckBox*>(QStringLiteral("jueves"));
+    QWidget* grafico = pagina->findChild<GraficoFrecuencias*>(QStringLiteral("graficoFrecuencias"))
+                           ->findChild<QChartView*>()
+                           ->viewport();
     for (auto _ : state) {
         jueves->click();
         // The chart is drawn again before the next change, as on screen.
-        ventana.paginaEstadisticas()->grafico()->findChild<QChartView*>()->viewport()->repaint();
+        grafico->repaint();
     }
-    state.counters["filas"] = ventana.paginaEstadisticas()->lista()->model()->rowCount();
+    state.counters["filas"] =
+        pagina->findChild<QTableView*>(QStringLiteral("listaHistorial"))->model()->rowCount();
 }
 BENCHMARK(BM_CambioDeFiltro)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

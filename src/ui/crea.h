@@ -35,7 +35,6 @@ class Crea : public VentanaSecundaria {
     static Crea* Editar(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
 
     const EdicionPena& Edicion() const { return edicion_; }
-    RejillaNumeros* rejilla() const { return rejilla_; }
     // Where the numbers come from for "Aleatorio"; uniform in [0, 1).
     void PonerAzar(std::function<double()> azar) { azar_ = std::move(azar); }
 

@@ -24,9 +24,6 @@ class Creamenu : public VentanaSecundaria {
 
     Creamenu(const QString& ficheroTablas, QWidget* padre = nullptr);
 
-    QComboBox* lista() const { return lista_; }
-    QLabel* pista() const { return pista_; }
-
   public slots:
     void ElegirModo(int opcion);
     void ElegirEntrada(int entrada);

@@ -28,11 +28,6 @@ class Infor : public QWidget {
   public:
     Infor(const QString& ficheroNoticias, Servicios servicios, QWidget* padre = nullptr);
 
-    NavegadorNoticias* navegador() const { return navegador_; }
-    QPushButton* contacto() const { return contacto_; }
-    QPushButton* cerrar() const { return cerrar_; }
-    int Paso() const { return paso_; }
-
   public slots:
     // One step of the contact label (every 100 ms).
     void Mover();

@@ -30,9 +30,6 @@ class PaginaEstadisticas : public QWidget {
     // Draw k left the file.
     void QuitarRegistro(int k);
 
-    QTableView* lista() const { return lista_; }
-    GraficoFrecuencias* grafico() const { return grafico_; }
-
   signals:
     // A click on row `fila` (from 1) of the history.
     void filaPulsada(int fila);

@@ -64,8 +64,6 @@ class PaginaGeneral : public QWidget {
     bool AvisoPremioActivo() const;
     const ModeloResultados* modeloSencilla() const { return modeloSencilla_; }
     const ModeloResultados* modeloMultiple() const { return modeloMultiple_; }
-    QSlider* selector() const { return selector_; }
-    QComboBox* selectorPenas() const { return penas_; }
 
   signals:
     // The results and the draw history must be refreshed (an option or the selector changed).

@@ -35,7 +35,6 @@ class PaginaGestor : public QWidget {
     // Highlights row n (from 1) without telling anybody.
     void SeleccionarFila(int n);
 
-    QTableView* lista() const { return lista_; }
     // "56 euros.": what the syndicate on show costs a week.
     void MostrarGastoSemanal(const QString& texto);
     // The buttons that change files wait while a download runs; `porque` says why.

@@ -38,8 +38,6 @@ class PaginaUltimoSorteo : public QWidget {
     QString Categoria(int k) const;
     QString Mensaje() const;
     bool PdfVisible() const;
-    QString DireccionPdf() const { return direccionPdf_; }
-    QPlainTextEdit* panelMensaje() const { return mensaje_; }
 
   protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -57,6 +57,7 @@ Presentacion::Presentacion(QWidget* padre)
     setStyleSheet(QStringLiteral("Presentacion { background: #0b3d2e; }"));
 
     reloj_ = new QTimer(this);
+    reloj_->setObjectName(QStringLiteral("reloj"));
     reloj_->setInterval(150);
     connect(reloj_, &QTimer::timeout, this, &Presentacion::Tic);
     reloj_->start();

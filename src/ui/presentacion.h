@@ -26,8 +26,6 @@ class Presentacion : public QWidget {
 
     int Fotograma() const { return fotograma_; }
     int Tics() const { return tics_; }
-    QPushButton* botonEntrar() const { return entrar_; }
-    QTimer* reloj() const { return reloj_; }
 
   public slots:
     void Tic();

@@ -64,21 +64,27 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
     general_ = new PaginaGeneral(estado_, servicios_, pestanas_);
+    general_->setObjectName(QStringLiteral("paginaGeneral"));
     gestor_ = new PaginaGestor(pestanas_);
+    gestor_->setObjectName(QStringLiteral("paginaGestor"));
     seleccion_ = new SeleccionEstadistica(this);
     estadisticas_ = new PaginaEstadisticas(*seleccion_, pestanas_);
+    estadisticas_->setObjectName(QStringLiteral("paginaEstadisticas"));
     pestanas_->addTab(general_, QStringLiteral("General"));
     ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *servicios_.descarga, servicioOperador,
                                      pestanas_);
+    ultimo_->setObjectName(QStringLiteral("paginaUltimoSorteo"));
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
     crear_ = new PaginaCrearCombinacion(
         *seleccion_, servicios_.dialogos,
         RutaConSeparador(carpetaCompartida_) + QLatin1String(kFicheroTablas), pestanas_);
+    crear_->setObjectName(QStringLiteral("paginaCrearCombinacion"));
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
     barra_ = new BarraDescarga(estado_, servicios_, *servicios_.descarga, servicioOperador, this);
+    barra_->setObjectName(QStringLiteral("barraDescarga"));
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
     cabecera_ = new CabeceraSorteos(barra_, centro);

@@ -57,13 +57,6 @@ class Principal : public QMainWindow {
     bool CargarPrincipal();
 
     Estado& estado() { return estado_; }
-    QTabWidget* pestanas() const { return pestanas_; }
-    PaginaGeneral* paginaGeneral() const { return general_; }
-    PaginaGestor* paginaGestor() const { return gestor_; }
-    PaginaCrearCombinacion* paginaCrearCombinacion() const { return crear_; }
-    PaginaEstadisticas* paginaEstadisticas() const { return estadisticas_; }
-    PaginaUltimoSorteo* paginaUltimoSorteo() const { return ultimo_; }
-    BarraDescarga* barraDescarga() const { return barra_; }
     Infor* ventanaNoticias() const;
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }

@@ -105,6 +105,8 @@ class Editor : public ::testing::Test {
         return Visible<Creamenu>();
     }
     Crea* EditorAbierto() { return Visible<Crea>(); }
+    RejillaNumeros* Rejilla() { return Hijo<RejillaNumeros>(c, "rejilla"); }
+    static QComboBox* Tablas(Creamenu* m) { return Hijo<QComboBox>(m, "listaTablas"); }
     // Chooses an option, runs `antes` when given, and chooses an entry of the list by the
     // keyboard when given: the editor opened is `c`.
     void Elegir(int opcion, const QString& entrada = {}, const std::function<void()>& antes = {}) {
@@ -113,7 +115,7 @@ class Editor : public ::testing::Test {
         PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion%1").arg(opcion)));
         if (antes) antes();
         if (!entrada.isEmpty()) {
-            QComboBox* lista = m->lista();
+            QComboBox* lista = Tablas(m);
             EXPECT_TRUE(lista->isVisible());
             const int i = lista->findText(entrada);
             EXPECT_GE(i, 0) << entrada.toStdString();
@@ -133,7 +135,7 @@ class Editor : public ::testing::Test {
     }
     void Marcar(const std::vector<int>& numeros) {
         for (int n : numeros) {
-            QTest::mouseClick(c->rejilla(), Qt::LeftButton, {}, c->rejilla()->Celda(n).center());
+            QTest::mouseClick(Rejilla(), Qt::LeftButton, {}, Rejilla()->Celda(n).center());
         }
     }
     void Grabar(const QString& nombre) {
@@ -177,7 +179,7 @@ TEST_F(Editor, SencillaDeTresLineasPorClics) {
     Pulsar("cerrar");
     EXPECT_TRUE(v.dialogos.cajas.empty());  // neither saving nor closing said a word
     // The main window lists it at once.
-    EXPECT_EQ(v.ventana->paginaGestor()->lista()->model()->rowCount(), 1);
+    EXPECT_EQ(Hijo<QTableView>(v.Pagina<PaginaGestor>(), "listaPenas")->model()->rowCount(), 1);
 }
 
 TEST_F(Editor, MultipleDeOchoNumeros) {
@@ -189,7 +191,7 @@ TEST_F(Editor, MultipleDeOchoNumeros) {
     EXPECT_TRUE(v.dialogos.SoloMuestra(
         "¡¡ Oficialmente sólo se admite una combinación por boleto cuando juegas a múltiples !! ",
         "Error", Icono::Informacion));
-    EXPECT_FALSE(c->rejilla()->Marcado(40));
+    EXPECT_FALSE(Rejilla()->Marcado(40));
     Grabar(QStringLiteral("ocho"));
     const std::vector<Pena> penas = Guardadas();
     ASSERT_EQ(penas.size(), 1u);
@@ -206,8 +208,8 @@ TEST_F(Editor, ReducidaDelFicheroEnviado) {
     Creamenu* m = AbrirMenu();
     for (int vez = 0; vez < 2; ++vez) {
         PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion2")));
-        ASSERT_EQ(m->lista()->count(), static_cast<int>(tablas.size()));
-        EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Seleccione Reducción"));
+        ASSERT_EQ(Tablas(m)->count(), static_cast<int>(tablas.size()));
+        EXPECT_EQ(Tablas(m)->placeholderText(), QStringLiteral("Seleccione Reducción"));
     }
     m->close();
     QCoreApplication::processEvents();
@@ -247,8 +249,8 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
                                    {{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}, {1, 3, 4, 5, 6, 7}});
     r.Aciertos[3] = 2;
     Arrancar({pruebas::PenaSencilla("Primera", {{1, 2, 3, 4, 5, 6}}), r});
-    v.ventana->pestanas()->setCurrentIndex(2);
-    auto* lista = v.ventana->paginaGestor()->lista();
+    v.Pestanas()->setCurrentIndex(2);
+    auto* lista = Hijo<QTableView>(v.Pagina<PaginaGestor>(), "listaPenas");
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
                       lista->visualRect(lista->model()->index(1, 0)).center());
     ASSERT_EQ(v.ventana->estado().PenaActual, 2);
@@ -319,8 +321,8 @@ TEST_F(Editor, EditarUnaReducidaLaVuelveSencillaYCadaCambioSeGuardaAlMomento) {
 
 TEST_F(Editor, UnCambioQueNoLlegaAlFicheroSeDeshaceEnLaVentana) {
     Arrancar({pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}})});
-    v.ventana->pestanas()->setCurrentIndex(2);
-    auto* lista = v.ventana->paginaGestor()->lista();
+    v.Pestanas()->setCurrentIndex(2);
+    auto* lista = Hijo<QTableView>(v.Pagina<PaginaGestor>(), "listaPenas");
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
                       lista->visualRect(lista->model()->index(0, 0)).center());
     Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
@@ -332,8 +334,8 @@ TEST_F(Editor, UnCambioQueNoLlegaAlFicheroSeDeshaceEnLaVentana) {
     EXPECT_TRUE(v.dialogos.SoloMuestra(kNoSeGuarda, "Error de permiso", Icono::Exclamacion));
     EXPECT_TRUE(Hijo<QRadioButton>(c, "dias4")->isChecked());
     Marcar({6, 40});
-    EXPECT_TRUE(c->rejilla()->Marcado(6));
-    EXPECT_FALSE(c->rejilla()->Marcado(40));
+    EXPECT_TRUE(Rejilla()->Marcado(6));
+    EXPECT_FALSE(Rejilla()->Marcado(40));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), antes);
     // Nothing changed: it closes without a word.
     v.dialogos.cajas.clear();
@@ -346,17 +348,17 @@ TEST_F(Editor, ElMenuDeCreacion) {
     Arrancar();
     Creamenu* m = AbrirMenu();
     ASSERT_NE(m, nullptr);
-    EXPECT_FALSE(m->lista()->isVisible());
-    EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Tablas de reducciones"));
+    EXPECT_FALSE(Tablas(m)->isVisible());
+    EXPECT_EQ(Tablas(m)->placeholderText(), QStringLiteral("Tablas de reducciones"));
     PulsarCasilla(m->findChild<QRadioButton*>(QStringLiteral("opcion0")));
-    EXPECT_EQ(m->lista()->placeholderText(), QStringLiteral("Seleccione Múltiple"));
+    EXPECT_EQ(Tablas(m)->placeholderText(), QStringLiteral("Seleccione Múltiple"));
     QStringList textos;
-    for (int i = 0; i < m->lista()->count(); ++i) textos << m->lista()->itemText(i);
+    for (int i = 0; i < Tablas(m)->count(); ++i) textos << Tablas(m)->itemText(i);
     EXPECT_EQ(textos, (QStringList{"7 números (7 apuestas)", "8 números (28 apuestas)",
                                    "5 números (44 apuestas)", "9 números (84 apuestas)",
                                    "10 números (210 apuestas)", "11 números (462 apuestas)"}));
     // A letter on the closed list opens it rather than choosing.
-    QTest::keyClick(m->lista(), Qt::Key_1);
+    QTest::keyClick(Tablas(m), Qt::Key_1);
     EXPECT_EQ(EditorAbierto(), nullptr);
     // The hint blinks for 18 ticks of 500 ms and then stays.
     auto* parpadeo = m->findChild<QTimer*>();
@@ -364,10 +366,10 @@ TEST_F(Editor, ElMenuDeCreacion) {
     EXPECT_EQ(parpadeo->interval(), 500);
     for (int i = 0; i < 17; ++i) QMetaObject::invokeMethod(parpadeo, "timeout");
     EXPECT_TRUE(parpadeo->isActive());
-    EXPECT_FALSE(m->pista()->isVisible());
+    EXPECT_FALSE(Hijo<QLabel>(m, "pista")->isVisible());
     QMetaObject::invokeMethod(parpadeo, "timeout");
     EXPECT_FALSE(parpadeo->isActive());
-    EXPECT_TRUE(m->pista()->isVisible());
+    EXPECT_TRUE(Hijo<QLabel>(m, "pista")->isVisible());
     m->close();
     // "5 números (44 apuestas)" is the multiple of code 3.
     ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kMultiple, QStringLiteral("5 números (44 apuestas)")));
@@ -376,7 +378,7 @@ TEST_F(Editor, ElMenuDeCreacion) {
 
 TEST_F(Editor, OrdenesSinPenaElegidaODuranteUnaDescarga) {
     Arrancar({pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}})});
-    v.ventana->pestanas()->setCurrentIndex(2);
+    v.Pestanas()->setCurrentIndex(2);
     Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
@@ -421,7 +423,7 @@ TEST_F(Editor, CerrarConApuestasSinGrabarPregunta) {
 
 TEST_F(Editor, LaRejillaConElTeclado) {
     ASSERT_NO_FATAL_FAILURE(NuevaSencilla());
-    RejillaNumeros* r = c->rejilla();
+    RejillaNumeros* r = Rejilla();
     r->setFocus();
     // From 1: right twice, Space; down, Enter; End, Space.
     for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Return,
@@ -538,8 +540,8 @@ TEST_F(EditorYDescarga, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
                    pruebas::ServidorHttp::Respuesta(
                        200, pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)))));
     v.Bajar();
-    for (int i = 0; i < 30 && v.ventana->barraDescarga()->Descargando(); ++i)
-        v.ventana->barraDescarga()->TicVigilante();
+    auto* barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
+    for (int i = 0; i < 30 && barra->Descargando(); ++i) barra->TicVigilante();
 
     EXPECT_EQ(Guardadas().at(0).Aciertos[3], premios);
     EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("contador0"))->text(),

@@ -32,6 +32,7 @@
 namespace tombolin {
 namespace {
 
+using pruebas::Hijo;
 using pruebas::ServidorHttp;
 using R = ServidorHttp::Respuesta;
 
@@ -71,7 +72,7 @@ class Descarga : public ::testing::Test {
         const Pena bar = pruebas::PenaSencilla("Bar", {{2, 4, 19, 28, 46, 1}});
         if (conPenas) pruebas::EscribirPenas(v.dir.path(), {bar});
         ASSERT_TRUE(v.Arrancar(servidor.Base(), otra));
-        barra = v.ventana->barraDescarga();
+        barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
     }
     // The answer for the 100 days up to 18/08/2026, in the service's real shape, with its PDF.
     QByteArray Documento() {
@@ -96,13 +97,13 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     servidor.Poner(kRuta, R(200, doc));
     servidor.Poner(kPdf, R(200, UnPdf()).Tipo("application/pdf").Retraso(300));
     const std::vector<Sorteo> antes = Fichero();
-    v.ventana->pestanas()->setCurrentIndex(2);
+    v.Pestanas()->setCurrentIndex(2);
 
     v.Bajar();
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
     EXPECT_EQ(Etiqueta("bytesDescarga"), QString::number(doc.size()));
     EXPECT_EQ(barra->ProgresoActual(), 1);
-    EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 0);
+    EXPECT_EQ(v.Pestanas()->currentIndex(), 0);
     ASSERT_TRUE(barra->Descargando());
     ASSERT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(servidor.peticiones[0].consulta,
@@ -133,14 +134,14 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     // "www.txt" holds the document as one quoted item.
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("www.txt")), ComoElementoEntrecomillado(doc));
     // The check ran over the new draws: the selector shows them, the notice blinks.
-    PaginaGeneral* g = v.ventana->paginaGeneral();
+    PaginaGeneral* g = v.Pagina<PaginaGeneral>();
     EXPECT_EQ(g->NuevosSorteos(), QStringLiteral("3 sorteos"));
     EXPECT_EQ(g->SorteosAComprobar(), 3);
     EXPECT_EQ(g->modeloSencilla()->Lista().Bloques().size(), 3u);
     EXPECT_TRUE(g->AvisoPremioActivo());  // 4 hits on 17/08
     EXPECT_EQ(Etiqueta("ultimoSorteo"), QStringLiteral("Lunes, 17 de agosto del 2026"));
     // The breakdown and the official PDF, fetched over the operator's host.
-    PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
+    PaginaUltimoSorteo* u = v.Pagina<PaginaUltimoSorteo>();
     EXPECT_EQ(u->Titulo(), QStringLiteral("-Informe del Lunes, 17 de agosto del 2026"));
     // Each category reads as the operator names it, with what it paid.
     QStringList nombres;
@@ -195,7 +196,7 @@ TEST_F(Descarga, DatosCorruptos) {
         "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este mismo error, "
         "posiblemente se ha de actualizar el programa. Pruebe más tarde.",
         "Error crítico", Icono::Critico));
-    EXPECT_EQ(v.ventana->paginaUltimoSorteo()->Mensaje(),
+    EXPECT_EQ(v.Pagina<PaginaUltimoSorteo>()->Mensaje(),
               QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se "
                              "conecta y le vuelve a suceder envie un email a: "
                              "contacto@tombolin.example"));
@@ -210,8 +211,8 @@ TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
     servidor.Poner(kRuta, R(200, Documento()));
     BajarYLeer();
     EXPECT_EQ(barra->SorteosNuevos(), 12);
-    EXPECT_EQ(v.ventana->paginaGeneral()->NuevosSorteos(), QStringLiteral("12 sorteos"));
-    EXPECT_EQ(v.ventana->paginaGeneral()->SorteosAComprobar(), 8);
+    EXPECT_EQ(v.Pagina<PaginaGeneral>()->NuevosSorteos(), QStringLiteral("12 sorteos"));
+    EXPECT_EQ(v.Pagina<PaginaGeneral>()->SorteosAComprobar(), 8);
     // The same document again: equal dates are not new. Nor is there anything new when the
     // service answers its short message or an empty list.
     for (const QByteArray& respuesta :
@@ -264,11 +265,11 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
     // The latest draw's tab can't be opened while the watchdog runs.
-    v.ventana->pestanas()->setCurrentIndex(1);
-    EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 0);
+    v.Pestanas()->setCurrentIndex(1);
+    EXPECT_EQ(v.Pestanas()->currentIndex(), 0);
     barra->TicVigilante();
-    v.ventana->pestanas()->setCurrentIndex(1);
-    EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 1);
+    v.Pestanas()->setCurrentIndex(1);
+    EXPECT_EQ(v.Pestanas()->currentIndex(), 1);
     EXPECT_EQ(habilitados(), QStringLiteral("1 1 1 1 1 1"));
     EXPECT_EQ(v.ventana->statusBar()->currentMessage(), QString());
 }
@@ -279,11 +280,11 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
     // A PDF that can't be shown.
     servidor.Poner(kPdf, R(200, "%PDF-1.4 roto"));
     BajarYLeer();
-    PaginaUltimoSorteo* u = v.ventana->paginaUltimoSorteo();
+    PaginaUltimoSorteo* u = v.Pagina<PaginaUltimoSorteo>();
     EXPECT_FALSE(u->PdfVisible());
     EXPECT_TRUE(u->Mensaje().startsWith(QStringLiteral(
         "\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader")));
-    QTest::mouseClick(u->panelMensaje()->viewport(), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPlainTextEdit>(u, "mensajeDesglose")->viewport(), Qt::LeftButton);
     EXPECT_EQ(v.escritorio.urls.back(), QStringLiteral("https://get.adobe.com/es/reader/"));
     // Until the next download the page keeps trying to show what it fetched.
     u->MostrarDesglose(1);
@@ -307,7 +308,7 @@ TEST_F(Descarga, ElPdfQueNoSeVe) {
     pruebas::EscribirBytes(v.Ruta("mavo.pdf"), "<html>");
     v.ventana.reset();
     Arrancar(QDate(2026, 8, 17));
-    EXPECT_EQ(v.ventana->paginaUltimoSorteo()->Mensaje(),
+    EXPECT_EQ(v.Pagina<PaginaUltimoSorteo>()->Mensaje(),
               QStringLiteral("\r\nATENCIÓN:\r\nLos datos del sorteo aún no están disponibles. "
                              "Intente más tarde."));
 }
@@ -482,13 +483,14 @@ TEST_F(Noticias, UnaNoticiaHostilNoCargaNadaNiCambiaLaDireccion) {
     QCoreApplication::processEvents();
     Infor* n = v.ventana->ventanaNoticias();
     ASSERT_NE(n, nullptr);
+    auto* noticias = Hijo<NavegadorNoticias>(n, "noticias");
     // Only the news itself was asked for: no picture, no style sheet.
     ASSERT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(v.ventana->estado().Config.DireccionVisible(), direccion);
-    EXPECT_FALSE(n->navegador()->toPlainText().contains(QStringLiteral("alert")));
+    EXPECT_FALSE(noticias->toPlainText().contains(QStringLiteral("alert")));
     // Links go to the browser, and only web links.
-    emit n->navegador()->anchorClicked(QUrl(QStringLiteral("http://tombolin.example/x")));
-    emit n->navegador()->anchorClicked(QUrl(QStringLiteral("javascript:alert(1)")));
+    emit noticias->anchorClicked(QUrl(QStringLiteral("http://tombolin.example/x")));
+    emit noticias->anchorClicked(QUrl(QStringLiteral("javascript:alert(1)")));
     ASSERT_EQ(v.escritorio.urls.size(), 1u);
     EXPECT_EQ(v.escritorio.urls[0], QStringLiteral("http://tombolin.example/x"));
 }
@@ -499,19 +501,20 @@ TEST(VentanaNoticias, EtiquetaQueVaYVieneYContacto) {
     auto* n =
         new Infor(v.Ruta("informe.dat"), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora});
     n->show();
+    auto* contacto = Hijo<QPushButton>(n, "contactoNoticias");
     EXPECT_TRUE(n->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(n->pos(), QPoint(0, 0));
     int minimo = 1000, maximo = -1000;
     for (int t = 0; t < 400; ++t) {
         n->Mover();
-        minimo = std::min(minimo, n->contacto()->x());
-        maximo = std::max(maximo, n->contacto()->x());
+        minimo = std::min(minimo, contacto->x());
+        maximo = std::max(maximo, contacto->x());
     }
     EXPECT_GE(minimo, 6);
     EXPECT_LE(maximo, 264);
     EXPECT_GT(maximo, 254);  // it reached the far end and came back
     QPointer<Infor> vivo(n);
-    QTest::mouseClick(n->contacto(), Qt::LeftButton);
+    QTest::mouseClick(contacto, Qt::LeftButton);
     ASSERT_EQ(v.escritorio.correos.size(), 1u);
     EXPECT_EQ(v.escritorio.correos[0], QStringLiteral("contacto@tombolin.example"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

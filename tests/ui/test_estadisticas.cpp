@@ -44,13 +44,17 @@ class Estadisticas : public ::testing::Test {
         v.Mostrar();
         v.dialogos.cajas.clear();
     }
-    PaginaEstadisticas* Pagina() { return v.ventana->paginaEstadisticas(); }
-    PaginaCrearCombinacion* Asistente() { return v.ventana->paginaCrearCombinacion(); }
+    PaginaEstadisticas* Pagina() { return v.Pagina<PaginaEstadisticas>(); }
+    PaginaCrearCombinacion* Asistente() { return v.Pagina<PaginaCrearCombinacion>(); }
+    QTableView* Lista() { return Hijo<QTableView>(Pagina(), "listaHistorial"); }
+    GraficoFrecuencias* Grafico() {
+        return Hijo<GraficoFrecuencias>(Pagina(), "graficoFrecuencias");
+    }
     QString Texto(QWidget* w, const char* nombre) { return Hijo<QLabel>(w, nombre)->text(); }
     // The counts of the draws listed, worked out here from the list's own draws.
     std::array<int, 50> Cuentas() {
         std::array<int, 50> c{};
-        for (int f = 1; f <= Pagina()->lista()->model()->rowCount(); ++f) {
+        for (int f = 1; f <= Lista()->model()->rowCount(); ++f) {
             Sorteo s;
             EXPECT_TRUE(LeerSorteo(v.ventana->estado().Sorteos, Pagina()->RegistroDeFila(f), s));
             for (int16_t n : s.Numeros) ++c[n];
@@ -64,25 +68,25 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     for (const Sorteo& s : pruebas::Historia())
         if (OleAFecha(s.Fecha) >= QDate(2025, 1, 1)) desde2025.push_back(s);
     Arrancar(desde2025);
-    v.ventana->pestanas()->setCurrentIndex(3);
+    v.Pestanas()->setCurrentIndex(3);
     const auto barras = [&](int pagina) {
         Hijo<QSpinBox>(Pagina(), "paginaGrafico")->setValue(pagina);
-        return Pagina()->grafico()->Series();
+        return Grafico()->Series();
     };
     std::array<int, 50> c = Cuentas();
     auto series = barras(1);
     ASSERT_EQ(series.size(), 1u);
     for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 1]) << f + 1;
     series = barras(2);
-    EXPECT_EQ(Pagina()->grafico()->Categorias().front(), QStringLiteral(" 25"));
-    EXPECT_EQ(Pagina()->grafico()->Categorias().back(), QStringLiteral(" 49"));
+    EXPECT_EQ(Grafico()->Categorias().front(), QStringLiteral(" 25"));
+    EXPECT_EQ(Grafico()->Categorias().back(), QStringLiteral(" 49"));
     for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 25]) << f + 25;
-    EXPECT_FALSE(Pagina()->grafico()->LeyendaVisible());
+    EXPECT_FALSE(Grafico()->LeyendaVisible());
 
     // Thursdays only: the list and the chart follow.
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "lunes"));
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "sabado"));
-    const int filas = Pagina()->lista()->model()->rowCount();
+    const int filas = Lista()->model()->rowCount();
     ASSERT_GT(filas, 0);
     for (int f = 1; f <= filas; ++f) {
         Sorteo s;
@@ -105,7 +109,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     ASSERT_EQ(series.size(), 3u);
     EXPECT_EQ(series[0].first, QStringLiteral("Lunes"));
     EXPECT_EQ(series[2].first, QStringLiteral("Sábado"));
-    EXPECT_TRUE(Pagina()->grafico()->LeyendaVisible());
+    EXPECT_TRUE(Grafico()->LeyendaVisible());
     for (const char* d : {"lunes", "jueves", "sabado"}) {
         EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), d)->isChecked()) << d;
         EXPECT_FALSE(Hijo<QCheckBox>(Pagina(), d)->isEnabled()) << d;
@@ -114,7 +118,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     for (int f = 0; f < 25; ++f)
         EXPECT_EQ(series[0].second[f] + series[1].second[f] + series[2].second[f], c[f + 1]);
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "comparativa"));
-    EXPECT_FALSE(Pagina()->grafico()->LeyendaVisible());
+    EXPECT_FALSE(Grafico()->LeyendaVisible());
     EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), "lunes")->isChecked());
     EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), "lunes")->isEnabled());
 }
@@ -127,7 +131,7 @@ TEST_F(Estadisticas, ElPeriodo) {
             s.push_back(pruebas::UnSorteo(d, {1, 2, 3, 4, 5, d.day() % 40 + 6}));
     }
     Arrancar(s);
-    v.ventana->pestanas()->setCurrentIndex(3);
+    v.Pestanas()->setCurrentIndex(3);
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "todos"));
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
         EXPECT_TRUE(Hijo<QCheckBox>(w, "ultimoMes")->isChecked());
@@ -137,7 +141,7 @@ TEST_F(Estadisticas, ElPeriodo) {
     // From 05/11/2026 12:00: the draws of 06/11 on (Friday 06/11 is not a draw day).
     int esperados = 0;
     for (const Sorteo& x : s) esperados += OleAFecha(x.Fecha) >= QDate(2026, 11, 6);
-    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
+    EXPECT_EQ(Lista()->model()->rowCount(), esperados);
     EXPECT_TRUE(Texto(Asistente(), "frase1")
                     .contains(QStringLiteral("sólo el último mes de sorteos, desde el ")));
     Hijo<QSlider>(Pagina(), "meses")->setValue(6);
@@ -145,7 +149,7 @@ TEST_F(Estadisticas, ElPeriodo) {
     EXPECT_EQ(Hijo<QSlider>(Asistente(), "meses")->value(), 6);
     esperados = 0;
     for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 183;
-    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
+    EXPECT_EQ(Lista()->model()->rowCount(), esperados);
     // The settings bound the sliders at once, and the selection with them.
     v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
     QWidget* configurar = nullptr;
@@ -161,7 +165,7 @@ TEST_F(Estadisticas, ElPeriodo) {
     }
     esperados = 0;
     for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 91.5;
-    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), esperados);
+    EXPECT_EQ(Lista()->model()->rowCount(), esperados);
     configurar->close();
 }
 
@@ -193,7 +197,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     for (int i = 0; i < 12; ++i) tablas += "010203040506\r\n";
     pruebas::EscribirBytes(v.Ruta("tablas.bin"), tablas);
     Arrancar(SorteosEscalonados());
-    v.ventana->pestanas()->setCurrentIndex(4);
+    v.Pestanas()->setCurrentIndex(4);
     QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
     QSlider* cuantos = Hijo<QSlider>(Asistente(), "cuantos");
     const auto Habilitados = [&] {
@@ -260,12 +264,12 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
 
 TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
     Arrancar(SorteosEscalonados());
-    v.ventana->pestanas()->setCurrentIndex(4);
+    v.Pestanas()->setCurrentIndex(4);
     QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "lunes"));
     Hijo<QSlider>(Asistente(), "cuantos")->setValue(5);
     const QString frase = Texto(Asistente(), "frase2");
-    const int filas = Pagina()->lista()->model()->rowCount();
+    const int filas = Lista()->model()->rowCount();
     // Every box of both pages is fixed; the comparison too, as it would add Monday.
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
         for (const char* b : {"lunes", "jueves", "sabado", "todos", "ultimoMes"})
@@ -277,7 +281,7 @@ TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
     emit comparativa->clicked(true);
     EXPECT_FALSE(comparativa->isChecked());
     EXPECT_EQ(Texto(Asistente(), "frase2"), frase);
-    EXPECT_EQ(Pagina()->lista()->model()->rowCount(), filas);
+    EXPECT_EQ(Lista()->model()->rowCount(), filas);
     // Back at step 1 it is free again.
     QTest::mouseClick(Hijo<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
     EXPECT_TRUE(comparativa->isEnabled());
@@ -286,7 +290,7 @@ TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
 
 TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     Arrancar(SorteosEscalonados());
-    v.ventana->pestanas()->setCurrentIndex(4);
+    v.Pestanas()->setCurrentIndex(4);
     QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
     EXPECT_EQ(Texto(Asistente(), "frase2"),
@@ -301,7 +305,7 @@ TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));
     cuantos->setValue(5);
     EXPECT_TRUE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
-    v.ventana->pestanas()->setCurrentIndex(0);
+    v.Pestanas()->setCurrentIndex(0);
     EXPECT_EQ(cuantos->value(), 0);
     EXPECT_FALSE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
     EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isEnabled());
@@ -326,7 +330,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     Pena sencilla = pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
     pruebas::EscribirPenas(v.dir.path(), {ocho, sencilla});
     Arrancar({});  // no draw: never checked
-    v.ventana->pestanas()->setCurrentIndex(2);
+    v.Pestanas()->setCurrentIndex(2);
     v.ventana->PenaPulsada(1);
     // 28 bets on two days at 1 euro.
     EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("gastoSemanal"))->text(),
@@ -366,7 +370,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
 
 TEST_F(Estadisticas, ElInformeDeEstadisticasConLosNumerosElegidos) {
     Arrancar(SorteosEscalonados());
-    v.ventana->pestanas()->setCurrentIndex(4);
+    v.Pestanas()->setCurrentIndex(4);
     QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
     Hijo<QSlider>(Asistente(), "cuantos")->setValue(3);
     std::vector<FilaInforme> numeros = Tabla(v, "Numeros");

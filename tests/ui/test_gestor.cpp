@@ -24,6 +24,7 @@
 namespace tombolin {
 namespace {
 
+using pruebas::Hijo;
 using pruebas::PenaMultiple;
 using pruebas::PenaReducida;
 using pruebas::PenaSencilla;
@@ -36,6 +37,14 @@ QString Texto(QWidget* raiz, const char* nombre) {
 
 QString Celda(QTableView* t, int fila, int columna) {
     return t->model()->index(fila, columna).data().toString();
+}
+
+// The syndicates of the manager page; the draws of the statistics page.
+QTableView* ListaPenas(const pruebas::VentanaPrueba& v) {
+    return Hijo<QTableView>(v.Pagina<PaginaGestor>(), "listaPenas");
+}
+QTableView* ListaSorteos(const pruebas::VentanaPrueba& v) {
+    return Hijo<QTableView>(v.Pagina<PaginaEstadisticas>(), "listaHistorial");
 }
 
 void Pulsar(QTableView* t, int fila) {
@@ -80,9 +89,9 @@ std::vector<Pena> TresPenas() {
 TEST(Gestor, SinPenas) {
     pruebas::VentanaPrueba v;
     ASSERT_TRUE(v.Arrancar());
-    PaginaGestor* g = v.ventana->paginaGestor();
-    ASSERT_EQ(g->lista()->model()->rowCount(), 1);
-    EXPECT_EQ(Celda(g->lista(), 0, 0), QStringLiteral("VACÍO"));
+    PaginaGestor* g = v.Pagina<PaginaGestor>();
+    ASSERT_EQ(ListaPenas(v)->model()->rowCount(), 1);
+    EXPECT_EQ(Celda(ListaPenas(v), 0, 0), QStringLiteral("VACÍO"));
     EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("0"));
     EXPECT_EQ(Texto(g, "totalAciertos"), QStringLiteral("0"));
     EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("¡Nunca has acertado nada!"));
@@ -94,20 +103,20 @@ TEST(Gestor, SinPenas) {
         EXPECT_FALSE(g->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled()) << b;
     for (const char* b : {"botonBorrarSorteos", "botonImportarSorteos"})
         EXPECT_TRUE(g->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled()) << b;
-    QComboBox* elegir = v.ventana->paginaGeneral()->selectorPenas();
+    QComboBox* elegir = Hijo<QComboBox>(v.Pagina<PaginaGeneral>(), "selectorPenas");
     // The box reads "TODAS LAS PEÑAS" while its only entry says there are none.
     EXPECT_EQ(elegir->currentIndex(), -1);
     EXPECT_EQ(elegir->placeholderText(), QStringLiteral("TODAS LAS PEÑAS"));
     ASSERT_EQ(elegir->count(), 1);
     EXPECT_EQ(elegir->itemText(0), QStringLiteral("No hay Peñas creadas"));
     // Clicking the "VACÍO" row chooses nothing.
-    Pulsar(g->lista(), 0);
+    Pulsar(ListaPenas(v), 0);
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
     // Nor are there draws: the captions say so and the selector is off.
     EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Fichero de datos vacío."));
     EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),
               QStringLiteral("No se ha actualizado nunca"));
-    EXPECT_FALSE(v.ventana->paginaGeneral()->selector()->isEnabled());
+    EXPECT_FALSE(Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos")->isEnabled());
 }
 
 TEST(Gestor, ListaResumenYPenaElegida) {
@@ -116,8 +125,8 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     pruebas::EscribirSorteos(v.dir.path(), Sorteos());
     ASSERT_TRUE(v.Arrancar());
     v.Mostrar();
-    PaginaGestor* g = v.ventana->paginaGestor();
-    QTableView* t = g->lista();
+    PaginaGestor* g = v.Pagina<PaginaGestor>();
+    QTableView* t = ListaPenas(v);
     ASSERT_EQ(t->model()->rowCount(), 3);
     const char* cabeceras[] = {"Nombre", "Apuestas", "Fecha creación", "Días a jugar"};
     for (int c = 0; c < 4; ++c) {
@@ -139,7 +148,7 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("50% de efectividad en premios"));
     EXPECT_EQ(Texto(g, "jugadosTotal"), QStringLiteral("en 12 sorteos"));
     // The pie, built when its page is first shown, draws what was worked out before.
-    v.ventana->pestanas()->setCurrentIndex(Principal::kGestor);
+    v.Pestanas()->setCurrentIndex(Principal::kGestor);
     auto* tarta = g->findChild<GraficoTarta*>(QStringLiteral("tartaTotal"));
     EXPECT_EQ(tarta->SinPremio(), 6);
     EXPECT_EQ(tarta->ConPremio(), 6);
@@ -174,7 +183,7 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("0 %"));
 
     // The chooser of the results views.
-    QComboBox* elegir = v.ventana->paginaGeneral()->selectorPenas();
+    QComboBox* elegir = Hijo<QComboBox>(v.Pagina<PaginaGeneral>(), "selectorPenas");
     ASSERT_EQ(elegir->count(), 4);
     EXPECT_EQ(elegir->currentText(), QStringLiteral("TODAS LAS PEÑAS"));
     EXPECT_EQ(elegir->itemText(3), QStringLiteral("Familia Núñez"));
@@ -191,7 +200,7 @@ TEST(Gestor, CabeceraConLosSorteosGuardados) {
               QStringLiteral("Lunes, 7 de diciembre del 2026"));
     EXPECT_EQ(Texto(v.ventana.get(), "cuentaAtras"), QStringLiteral("Faltan 1 días"));
     EXPECT_FALSE(v.ventana->findChild<QLabel*>(QStringLiteral("avisoActualizacion"))->isVisible());
-    QSlider* selector = v.ventana->paginaGeneral()->selector();
+    QSlider* selector = Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos");
     EXPECT_TRUE(selector->isEnabled());
     EXPECT_EQ(selector->maximum(), static_cast<int>(s.size()));
     selector->setValue(7);
@@ -199,9 +208,9 @@ TEST(Gestor, CabeceraConLosSorteosGuardados) {
     EXPECT_EQ(v.ventana->estado().SorteoLibre(), static_cast<int>(s.size()) + 1);
 
     // The history lists every draw, newest first, with its total.
-    PaginaEstadisticas* e = v.ventana->paginaEstadisticas();
-    ASSERT_EQ(e->lista()->model()->rowCount(), static_cast<int>(s.size()));
-    EXPECT_EQ(Celda(e->lista(), 0, 2), QStringLiteral("05/12/2026  Sábado"));
+    PaginaEstadisticas* e = v.Pagina<PaginaEstadisticas>();
+    ASSERT_EQ(ListaSorteos(v)->model()->rowCount(), static_cast<int>(s.size()));
+    EXPECT_EQ(Celda(ListaSorteos(v), 0, 2), QStringLiteral("05/12/2026  Sábado"));
     EXPECT_EQ(Texto(e, "totalSorteos"),
               QStringLiteral("TOTAL: %1 sorteos.").arg(static_cast<int>(s.size())));
 }
@@ -216,11 +225,11 @@ TEST(Gestor, PenaDanadaDiceQueElFicheroEstaCorrupto) {
     ASSERT_TRUE(v.Arrancar());
     EXPECT_TRUE(v.dialogos.SoloMuestra("Posiblemente el fichero de apuestas está corrupto. Error 9",
                                        "¡Vaya hombre!"));
-    QTableView* t = v.ventana->paginaGestor()->lista();
+    QTableView* t = ListaPenas(v);
     EXPECT_EQ(Celda(t, 0, 0), QStringLiteral("Mal??"));
     // The other syndicates are still there to click on.
     Pulsar(t, 1);
-    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "descripcionPena"),
+    EXPECT_EQ(Texto(v.Pagina<PaginaGestor>(), "descripcionPena"),
               QStringLiteral("-Apuesta múltiple de 10 nºs."));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), antes);
 }
@@ -229,17 +238,17 @@ TEST(Gestor, BorrarPenaElegida) {
     pruebas::VentanaPrueba v;
     pruebas::EscribirPenas(v.dir.path(), TresPenas());
     ASSERT_TRUE(v.Arrancar());
-    PaginaGestor* g = v.ventana->paginaGestor();
+    PaginaGestor* g = v.Pagina<PaginaGestor>();
     // Nothing chosen yet.
     PulsarBoton(g, "botonBorrarPena");
     EXPECT_TRUE(v.dialogos.Muestra(-1, "Seleccione una peña primero..."));
 
-    Pulsar(g->lista(), 0);
+    Pulsar(ListaPenas(v), 0);
     v.dialogos.respuestas.push_back(Respuesta::Si);
     PulsarBoton(g, "botonBorrarPena");
     EXPECT_TRUE(v.dialogos.Muestra(-1, "¿Seguro que quieres eliminar la Peña Los del bar?"));
-    ASSERT_EQ(g->lista()->model()->rowCount(), 2);
-    EXPECT_EQ(Celda(g->lista(), 0, 0), QStringLiteral("Oficina"));
+    ASSERT_EQ(ListaPenas(v)->model()->rowCount(), 2);
+    EXPECT_EQ(Celda(ListaPenas(v), 0, 0), QStringLiteral("Oficina"));
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
     EXPECT_EQ(v.ventana->estado().PenaLibre(), 3);
     EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("2"));
@@ -254,7 +263,7 @@ class BorrarSorteos : public ::testing::Test {
         pruebas::EscribirPenas(v.dir.path(), TresPenas());
         ASSERT_TRUE(v.Arrancar());
     }
-    void Pulsar(int fila) { tombolin::Pulsar(v.ventana->paginaEstadisticas()->lista(), fila - 1); }
+    void Pulsar(int fila) { tombolin::Pulsar(ListaSorteos(v), fila - 1); }
     std::vector<Sorteo> Fichero() { return LeerTodosLosSorteos(v.ventana->estado().Sorteos); }
 };
 
@@ -282,8 +291,7 @@ TEST_F(BorrarSorteos, TrasLaOrdenUnaPulsacionOfreceBorrarEseSorteo) {
     esperado.pop_back();
     EXPECT_EQ(Fichero(), esperado);
     EXPECT_EQ(v.ventana->estado().SorteoLibre(), static_cast<int>(esperado.size()) + 1);
-    EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(),
-              static_cast<int>(esperado.size()));
+    EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), static_cast<int>(esperado.size()));
     EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
               QStringLiteral("Jueves, 3 de diciembre del 2026"));
 }
@@ -292,12 +300,12 @@ TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos
     v.dialogos.respuestas = {Respuesta::No, Respuesta::No};
     v.ventana->BorrarSorteos();
     // The list shows Thursdays only: row r is no longer record SorteoLibre - r.
-    v.ventana->pestanas()->setCurrentIndex(3);
+    v.Pestanas()->setCurrentIndex(3);
     for (const char* dia : {"lunes", "sabado"}) {
         pruebas::PulsarCasilla(
-            v.ventana->paginaEstadisticas()->findChild<QCheckBox*>(QLatin1String(dia)));
+            v.Pagina<PaginaEstadisticas>()->findChild<QCheckBox*>(QLatin1String(dia)));
     }
-    QTableView* t = v.ventana->paginaEstadisticas()->lista();
+    QTableView* t = ListaSorteos(v);
     const QString mostrado = Celda(t, 1, 2);
     ASSERT_EQ(mostrado, QStringLiteral("26/11/2026  Jueves"));
 
@@ -313,7 +321,7 @@ TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos
     // The rows left still name their own draws.
     const std::vector<Sorteo> ahora = Fichero();
     for (int f = 0; f < t->model()->rowCount(); ++f) {
-        const int k = v.ventana->paginaEstadisticas()->RegistroDeFila(f + 1);
+        const int k = v.Pagina<PaginaEstadisticas>()->RegistroDeFila(f + 1);
         ASSERT_GE(k, 1);
         EXPECT_EQ(TextoFechaHistorial(ahora[k - 1]), Celda(t, f, 2));
     }
@@ -321,7 +329,7 @@ TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos
 
 TEST_F(BorrarSorteos, SiYSiVaciaLosSorteosYReiniciaLasPenas) {
     v.dialogos.respuestas = {Respuesta::Si, Respuesta::Si};
-    PulsarBoton(v.ventana->paginaGestor(), "botonBorrarSorteos");
+    PulsarBoton(v.Pagina<PaginaGestor>(), "botonBorrarSorteos");
     EXPECT_TRUE(Fichero().empty());
     EXPECT_TRUE(v.dialogos.Muestra(1,
                                    "¿Quiere borrar también los aciertos de las peñas?. Si ha "
@@ -329,27 +337,27 @@ TEST_F(BorrarSorteos, SiYSiVaciaLosSorteosYReiniciaLasPenas) {
                                    "resultados de las peñas y la fecha de creación pasará a ser "
                                    "la de hoy."));
     EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Fichero de datos vacío."));
-    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "totalAciertos"), QStringLiteral("0"));
-    EXPECT_EQ(Celda(v.ventana->paginaGestor()->lista(), 0, 2), QStringLiteral("06/12/2026"));
-    EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(), 0);
+    EXPECT_EQ(Texto(v.Pagina<PaginaGestor>(), "totalAciertos"), QStringLiteral("0"));
+    EXPECT_EQ(Celda(ListaPenas(v), 0, 2), QStringLiteral("06/12/2026"));
+    EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), 0);
 }
 
 TEST_F(BorrarSorteos, NoYSiConservaLosSorteosYReiniciaLasPenas) {
     v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
     v.ventana->BorrarSorteos();
     EXPECT_EQ(Fichero(), s);
-    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "totalAciertos"), QStringLiteral("0"));
-    EXPECT_EQ(Texto(v.ventana->paginaGestor(), "jugadosTotal"), QStringLiteral("en 0 sorteos"));
+    EXPECT_EQ(Texto(v.Pagina<PaginaGestor>(), "totalAciertos"), QStringLiteral("0"));
+    EXPECT_EQ(Texto(v.Pagina<PaginaGestor>(), "jugadosTotal"), QStringLiteral("en 0 sorteos"));
 }
 
 TEST(Importar, ElBotonCargaElHistorico) {
     pruebas::VentanaPrueba v;
     ASSERT_TRUE(v.Arrancar());
     v.dialogos.ficheros.push_back(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-    PulsarBoton(v.ventana->paginaGestor(), "botonImportarSorteos");
+    PulsarBoton(v.Pagina<PaginaGestor>(), "botonImportarSorteos");
     EXPECT_TRUE(v.dialogos.Muestra(-1, "Archivo de sorteos importado con éxito"));
     EXPECT_EQ(v.ventana->estado().SorteoLibre(), 4177);
-    EXPECT_EQ(v.ventana->paginaEstadisticas()->lista()->model()->rowCount(), 4176);
+    EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), 4176);
     EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
               QStringLiteral("Lunes, 17 de agosto del 2026"));
     EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),

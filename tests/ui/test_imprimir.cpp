@@ -68,7 +68,7 @@ class Ventanas : public ::testing::Test {
     }
     Imprimir* AbrirImpresion(int fila) {
         v.ventana->PenaPulsada(fila);
-        v.ventana->pestanas()->setCurrentIndex(2);
+        v.Pestanas()->setCurrentIndex(2);
         QTest::mouseClick(Hijo<QToolButton>(v.ventana.get(), "botonImprimirPena"), Qt::LeftButton);
         return Abierta<Imprimir>();
     }
@@ -79,7 +79,7 @@ class Ventanas : public ::testing::Test {
 
 TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
     Arrancar({Diecisiete()});
-    v.ventana->pestanas()->setCurrentIndex(2);
+    v.Pestanas()->setCurrentIndex(2);
     QTest::mouseClick(Hijo<QToolButton>(v.ventana.get(), "botonImprimirPena"), Qt::LeftButton);
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
@@ -304,17 +304,17 @@ TEST_F(Ventanas, AcercaDe) {
 
 TEST(Presentacion, OchoFotogramasYEntrar) {
     Presentacion p;
-    p.reloj()->stop();  // the test gives the ticks
+    Hijo<QTimer>(&p, "reloj")->stop();  // the test gives the ticks
     int entradas = 0;
     QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
     p.show();
-    EXPECT_EQ(p.reloj()->interval(), 150);
+    EXPECT_EQ(Hijo<QTimer>(&p, "reloj")->interval(), 150);
     for (int i = 1; i <= 7; ++i) {
         p.Tic();
-        EXPECT_FALSE(p.botonEntrar()->isVisible()) << i;
+        EXPECT_FALSE(Hijo<QPushButton>(&p, "entrar")->isVisible()) << i;
     }
     p.Tic();  // the eighth frame
-    EXPECT_TRUE(p.botonEntrar()->isVisible());
+    EXPECT_TRUE(Hijo<QPushButton>(&p, "entrar")->isVisible());
     EXPECT_EQ(p.Fotograma(), 10);
     // Without a click it enters at the 60th tick, once.
     while (p.Tics() < 59) p.Tic();
@@ -322,7 +322,7 @@ TEST(Presentacion, OchoFotogramasYEntrar) {
     p.Tic();
     EXPECT_EQ(entradas, 1);
     p.Tic();
-    QTest::mouseClick(p.botonEntrar(), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(&p, "entrar"), Qt::LeftButton);
     EXPECT_EQ(entradas, 1);
     // Every frame is a picture, and no two are alike.
     const auto f = FotogramasPresentacion();
@@ -336,14 +336,14 @@ TEST(Presentacion, OchoFotogramasYEntrar) {
 
 TEST(Presentacion, EntrarConUnClic) {
     Presentacion p;
-    p.reloj()->stop();
+    Hijo<QTimer>(&p, "reloj")->stop();
     int entradas = 0;
     QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
     p.show();
     for (int i = 0; i < 8; ++i) p.Tic();
-    QTest::mouseClick(p.botonEntrar(), Qt::LeftButton);
+    QTest::mouseClick(Hijo<QPushButton>(&p, "entrar"), Qt::LeftButton);
     EXPECT_EQ(entradas, 1);
-    EXPECT_FALSE(p.reloj()->isActive());
+    EXPECT_FALSE(Hijo<QTimer>(&p, "reloj")->isActive());
 }
 
 }  // namespace

@@ -226,7 +226,7 @@ TEST_F(VentanaPrincipal, ConvierteAlArrancarUnFicheroDelFormatoAnterior) {
 TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
     ASSERT_TRUE(v.Arrancar());
     Principal* p = v.ventana.get();
-    QTabWidget* t = p->pestanas();
+    QTabWidget* t = v.Pestanas();
     ASSERT_EQ(t->count(), 5);
     const char* nombres[] = {"General", "Último sorteo", "Gestor de peñas", "Estadísticas",
                              "Crear Combinación"};

@@ -25,6 +25,7 @@
 namespace tombolin {
 namespace {
 
+using pruebas::Hijo;
 using pruebas::PenaMultiple;
 using pruebas::PenaSencilla;
 using pruebas::UnSorteo;
@@ -56,7 +57,7 @@ class Resultados : public ::testing::Test {
         pruebas::EscribirSorteos(v.dir.path(), sorteos);
         ASSERT_TRUE(v.Arrancar());
         v.Mostrar();
-        g = v.ventana->paginaGeneral();
+        g = v.Pagina<PaginaGeneral>();
     }
     QPushButton* Boton(int i) const {
         return g->findChild<QPushButton*>(i == 0 ? QStringLiteral("vistaSencilla")
@@ -93,7 +94,7 @@ TEST_F(Resultados, AlArrancarComprueba) {
     // Nothing blinks without a download.
     EXPECT_FALSE(g->AvisoPremioActivo());
     // Moving the selector checks more draws.
-    g->selector()->setValue(2);
+    Hijo<QSlider>(g, "selectorSorteos")->setValue(2);
     EXPECT_EQ(g->modeloSencilla()->Lista().Bloques().size(), 2u);
 }
 
@@ -126,7 +127,7 @@ TEST_P(ParpadeoPremio, HastaQueSeEligeVistaOPestana) {
     EXPECT_EQ(botones(), apagado);
     Tic();
     if (c.parar < 0) {
-        v.ventana->pestanas()->setCurrentIndex(2);
+        v.Pestanas()->setCurrentIndex(2);
     } else {
         QTest::mouseClick(Boton(c.parar), Qt::LeftButton);
         EXPECT_TRUE(g->NuevosSorteos().isEmpty());
@@ -161,7 +162,7 @@ TEST_F(Resultados, HistoricoTrasUnaDescargaNoHaceParpadear) {
 TEST_F(Resultados, ElegirUnaPenaMultipleMuestraLaListaMultiple) {
     Arrancar({Sencilla({1, 2, 3, 4, 5, 6}), Multiple({1, 2, 3, 4, 5, 6, 7})});
     ASSERT_FALSE(g->VistaMultiple());
-    QComboBox* c = g->selectorPenas();
+    QComboBox* c = Hijo<QComboBox>(g, "selectorPenas");
     c->setFocus();
     QTest::keyClick(c, Qt::Key_Down);
     QTest::keyClick(c, Qt::Key_Down);
@@ -190,11 +191,11 @@ TEST_F(Resultados, LosMenusPonenLasOpciones) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.accion);
-        v.ventana->pestanas()->setCurrentIndex(3);
+        v.Pestanas()->setCurrentIndex(3);
         auto* a = v.ventana->findChild<QAction*>(QLatin1String(c.accion));
         ASSERT_NE(a, nullptr);
         a->trigger();
-        EXPECT_EQ(v.ventana->pestanas()->currentIndex(), 0);
+        EXPECT_EQ(v.Pestanas()->currentIndex(), 0);
         EXPECT_EQ(g->VistaMultiple(), c.multiple);
         EXPECT_EQ(Opcion("soloPremios")->isChecked(), c.soloPremios);
         EXPECT_EQ(Opcion("historico")->isChecked(), c.historico);
@@ -205,7 +206,7 @@ TEST_F(Resultados, SinSorteosLasOpcionesNoSePuedenUsar) {
     Arrancar({Sencilla({1, 2, 3, 4, 5, 6})}, {});
     EXPECT_FALSE(Opcion("historico")->isEnabled());
     EXPECT_FALSE(Opcion("soloPremios")->isEnabled());
-    EXPECT_FALSE(g->selector()->isEnabled());
+    EXPECT_FALSE(Hijo<QSlider>(g, "selectorSorteos")->isEnabled());
 }
 
 TEST_F(Resultados, ImprimirConElBoton) {
@@ -225,7 +226,7 @@ TEST_F(Resultados, ImprimirConElBoton) {
     // Nothing to print: the box, and the document is thrown away.
     QTest::mouseClick(Opcion("soloPremios"), Qt::LeftButton);
     v.impresora = {};
-    g->selector()->setValue(1);
+    Hijo<QSlider>(g, "selectorSorteos")->setValue(1);
     std::vector<Pena> penas{Sencilla({40, 41, 42, 43, 44, 45})};
     pruebas::EscribirPenas(v.dir.path(), penas);
     ASSERT_FALSE(v.ventana->estado().Penas.Abrir(v.Ruta("apuestas.dat")));

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +87,14 @@ class VentanaPrueba {
         QCoreApplication::processEvents();
     }
     QString Ruta(const char* nombre) const { return dir.filePath(QLatin1String(nombre)); }
+    // The window's page of that kind; a test failure when there is none.
+    template <class T>
+    T* Pagina() const {
+        T* p = ventana->findChild<T*>();
+        EXPECT_NE(p, nullptr) << T::staticMetaObject.className();
+        return p;
+    }
+    QTabWidget* Pestanas() const { return Hijo<QTabWidget>(ventana.get(), "pestanas"); }
     // Clicks the download button and lets the transfer end. The watchdog is held back, for the
     // test to drive tick by tick.
     void Bajar() {
