@@ -259,10 +259,6 @@ void Principal::PermitirCambios(bool si) {
     }
 }
 
-Infor* Principal::ventanaNoticias() const {
-    return noticias_.data();
-}
-
 void Principal::AbrirWeb() {
     servicios_.escritorio.AbrirUrl(QStringLiteral("http://") + estado_.Config.DireccionVisible());
 }

@@ -57,7 +57,6 @@ class Principal : public QMainWindow {
     bool CargarPrincipal();
 
     Estado& estado() { return estado_; }
-    Infor* ventanaNoticias() const;
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
     int SorteosJugados() const { return sorteosJugados_; }

@@ -262,7 +262,7 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     EXPECT_EQ(durante, QStringLiteral("0 0 1 1 0 0"));
     EXPECT_TRUE(aviso.startsWith(QStringLiteral("Bajando sorteos nuevos"))) << aviso.toStdString();
     EXPECT_EQ(servidor.peticiones.size(), 1u);
-    EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
+    EXPECT_EQ(v.ventana->findChild<Infor*>(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
     // The latest draw's tab can't be opened while the watchdog runs.
     v.Pestanas()->setCurrentIndex(1);
@@ -432,14 +432,14 @@ TEST_F(Noticias, SeTraenSiLosSorteosTienenTresDias) {
     Arrancar(QDate(2026, 12, 4));
     Comprobar();
     EXPECT_TRUE(servidor.peticiones.empty());
-    EXPECT_EQ(v.ventana->ventanaNoticias(), nullptr);
+    EXPECT_EQ(v.ventana->findChild<Infor*>(), nullptr);
     // Three days old: fetched and shown; the new address is kept.
     v.reloj.Poner(QDate(2026, 12, 7));
     Comprobar();
     ASSERT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(servidor.peticiones[0].ruta, QStringLiteral("/informe.dat"));
-    ASSERT_NE(v.ventana->ventanaNoticias(), nullptr);
-    EXPECT_EQ(v.ventana->ventanaNoticias()->windowTitle(), QStringLiteral("Noticias del jefe..."));
+    ASSERT_NE(v.ventana->findChild<Infor*>(), nullptr);
+    EXPECT_EQ(v.ventana->findChild<Infor*>()->windowTitle(), QStringLiteral("Noticias del jefe..."));
     EXPECT_EQ(v.ventana->estado().Config.DireccionVisible(),
               QStringLiteral("www.tombolin.example/nueva"));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("informe.dat")), informe);
@@ -458,11 +458,11 @@ TEST_F(Noticias, SoloSeMuestraSiCambiaYPasaDe300) {
     };
     for (const auto& c : casos) {
         servidor.Poner(QStringLiteral("/informe.dat"), R(200, c.informe).Tipo("text/html"));
-        if (v.ventana->ventanaNoticias()) v.ventana->ventanaNoticias()->close();
+        if (v.ventana->findChild<Infor*>()) v.ventana->findChild<Infor*>()->close();
         QCoreApplication::processEvents();
         Comprobar();
         QCoreApplication::processEvents();
-        const Infor* n = v.ventana->ventanaNoticias();
+        const Infor* n = v.ventana->findChild<Infor*>();
         EXPECT_EQ(n && n->isVisible(), c.muestra) << c.informe.size();
     }
 }
@@ -481,7 +481,7 @@ TEST_F(Noticias, UnaNoticiaHostilNoCargaNadaNiCambiaLaDireccion) {
     servidor.Poner(QStringLiteral("/informe.dat"), R(200, informe).Tipo("text/html"));
     Comprobar();
     QCoreApplication::processEvents();
-    Infor* n = v.ventana->ventanaNoticias();
+    Infor* n = v.ventana->findChild<Infor*>();
     ASSERT_NE(n, nullptr);
     auto* noticias = Hijo<NavegadorNoticias>(n, "noticias");
     // Only the news itself was asked for: no picture, no style sheet.
