@@ -6,8 +6,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QLegend>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "statistics/seleccion.h"
 

@@ -56,9 +56,10 @@ class IconoDibujado : public QIconEngine {
   public:
     explicit IconoDibujado(Dibujo dibujo) : dibujo_(dibujo) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(),
-                                         mode, state));
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(
+            rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {

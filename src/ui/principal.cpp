@@ -410,7 +410,8 @@ void Principal::InformarErrorInformes(const Error& error) {
 }
 
 void Principal::MostrarInforme(int i) {
-    const QString definicion = estado_.FicheroCompartido(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
+    const QString definicion =
+        estado_.FicheroCompartido(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
     InformesListos();
     const ResultadoInforme r = GenerarInforme(definicion, informes_.Tablas());
     if (r.error != 0) {

@@ -47,18 +47,10 @@ TEST(Registros, SorteoEnSusDesplazamientos) {
     s.Reintegro = -1;
     s.Fecha = FechaAOle(QDate(1985, 10, 17));
     s.Joker = 559707;
-    const QByteArray esperado = Bytes(32)
-                                    .i16(0, 3)
-                                    .i16(2, 11)
-                                    .i16(4, 13)
-                                    .i16(6, 15)
-                                    .i16(8, 34)
-                                    .i16(10, 35)
-                                    .i16(12, 27)
-                                    .i16(14, -1)
-                                    .f64(16, 31337.0)
-                                    .f64(24, 559707.0)
-                                    .b;
+    Bytes campos(32);
+    const int enteros[] = {3, 11, 13, 15, 34, 35, 27, -1};  // six numbers, C and R
+    for (int k = 0; k < 8; ++k) campos.i16(2 * k, enteros[k]);
+    const QByteArray esperado = campos.f64(16, 31337.0).f64(24, 559707.0).b;
     EXPECT_EQ(s.Fecha, 31337.0);
     EXPECT_EQ(CodificarSorteo(s), esperado);
     EXPECT_EQ(DecodificarSorteo(esperado.constData()), s);

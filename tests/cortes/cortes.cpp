@@ -3,6 +3,8 @@
 // byte, either what it was before or what the operation leaves, and read back whole.
 //   cortes [cortes-por-operación] [semilla]      (scripts/cortes.sh builds and runs it)
 //   cortes --hijo operación carpeta              (the child: the operation, once)
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -12,12 +14,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <optional>
 #include <random>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include "checking/sesion_comprobacion.h"
 #include "core/arranque.h"
@@ -33,58 +34,58 @@ using namespace tombolin;
 namespace {
 
 const char* const kDatos[] = {kFicheroSorteos, kCopiaSorteos, kFicheroPenas, kFicheroConfiguracion};
-const char* const kOperaciones[] = {"importar",  "borrar_sorteo", "borrar_todos", "borrar_pena",
-                                    "resetear",  "contadores",    "descarga",     "grabar_pena",
-                                    "editar_pena", "configuracion"};
-
-int Ejecutar(const QString& operacion, Estado& e) {
-    const pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
-    Error error;
-    if (operacion == QLatin1String("importar")) {
-        const auto r = ImportarSorteos(e, e.Fichero("fuente.dat"));
-        error = r.error;
-        if (r && !error) return 3;
-    } else if (operacion == QLatin1String("borrar_sorteo")) {
-        error = BorrarSorteo(e, 2000);
-    } else if (operacion == QLatin1String("borrar_todos")) {
-        error = BorrarTodosLosSorteos(e);
-    } else if (operacion == QLatin1String("borrar_pena")) {
-        error = BorrarPena(e, 3);
-    } else if (operacion == QLatin1String("resetear")) {
-        error = ResetearPenas(e, reloj);
-    } else if (operacion == QLatin1String("contadores")) {
-        error = SesionComprobacion(e).Comprobar(300, {});
-    } else if (operacion == QLatin1String("descarga")) {
-        error = AnadirSorteosNuevos(e, {pruebas::UnSorteo(QDate(2026, 8, 24), {3, 9, 14, 22, 31, 40}),
-                                        pruebas::UnSorteo(QDate(2026, 8, 22), {1, 8, 15, 27, 33, 45}),
-                                        pruebas::UnSorteo(QDate(2026, 8, 20), {5, 6, 19, 23, 38, 49})});
-    } else if (operacion == QLatin1String("grabar_pena")) {
-        error = AnadirPena(e, pruebas::PenaSencilla(QStringLiteral("NUEVA"), {{4, 8, 15, 16, 23, 42}}));
-    } else if (operacion == QLatin1String("editar_pena")) {
-        Pena p;
-        if (!LeerPena(e.Penas, 1, p)) return 1;
-        for (size_t i = 0; i < 6; ++i) p.Apuestas[0].Columnas[i] = static_cast<int16_t>(40 + i);
-        error = GuardarCambiosPena(e, 1, p);
-    } else if (operacion == QLatin1String("configuracion")) {
-        e.Config.AjusteX = 2.5f;
-        e.Config.PrecioApuesta = 1.5f;
-        error = GuardarConfiguracion(e);
-    } else if (operacion == QLatin1String("control")) {
-        // What the harness must catch: the syndicates file rewritten in place, piece by piece.
-        QFile f(e.Fichero(kFicheroPenas));
-        QByteArray nuevo = e.Penas.LeerEnteros();
-        nuevo.fill('x');
-        if (!f.open(QIODevice::ReadWrite)) return 1;
-        for (qsizetype i = 0; i < nuevo.size(); i += 8307) {
-            f.write(nuevo.mid(i, 8307));
-            f.flush();
-            fsync(f.handle());
-        }
-    } else {
-        return 2;
-    }
-    return error ? 1 : 0;
-}
+// Each operation as the program runs it; "control" rewrites the syndicates file in place, piece
+// by piece, which the harness must catch.
+const std::map<QString, std::function<Error(Estado&)>> kOperaciones = {
+    {"importar",
+     [](Estado& e) {
+         const auto r = ImportarSorteos(e, e.Fichero("fuente.dat"));
+         return r ? (r.error ? r.error : Error{Error::kNoEncontrado, {}}) : Error();
+     }},
+    {"borrar_sorteo", [](Estado& e) { return BorrarSorteo(e, 2000); }},
+    {"borrar_todos", [](Estado& e) { return BorrarTodosLosSorteos(e); }},
+    {"borrar_pena", [](Estado& e) { return BorrarPena(e, 3); }},
+    {"resetear",
+     [](Estado& e) { return ResetearPenas(e, pruebas::RelojFijo{QDate(2026, 12, 6)}); }},
+    {"contadores", [](Estado& e) { return SesionComprobacion(e).Comprobar(300, {}); }},
+    {"descarga",
+     [](Estado& e) {
+         return AnadirSorteosNuevos(
+             e, {pruebas::UnSorteo(QDate(2026, 8, 24), {3, 9, 14, 22, 31, 40}),
+                 pruebas::UnSorteo(QDate(2026, 8, 22), {1, 8, 15, 27, 33, 45}),
+                 pruebas::UnSorteo(QDate(2026, 8, 20), {5, 6, 19, 23, 38, 49})});
+     }},
+    {"grabar_pena",
+     [](Estado& e) {
+         return AnadirPena(
+             e, pruebas::PenaSencilla(QStringLiteral("NUEVA"), {{4, 8, 15, 16, 23, 42}}));
+     }},
+    {"editar_pena",
+     [](Estado& e) {
+         Pena p;
+         LeerPena(e.Penas, 1, p);
+         for (size_t i = 0; i < 6; ++i) p.Apuestas[0].Columnas[i] = static_cast<int16_t>(40 + i);
+         return GuardarCambiosPena(e, 1, p);
+     }},
+    {"configuracion",
+     [](Estado& e) {
+         e.Config.AjusteX = 2.5f;
+         e.Config.PrecioApuesta = 1.5f;
+         return GuardarConfiguracion(e);
+     }},
+    {"control",
+     [](Estado& e) {
+         QFile f(e.Fichero(kFicheroPenas));
+         const QByteArray nuevo(static_cast<qsizetype>(e.Penas.Bytes()), 'x');
+         if (!f.open(QIODevice::ReadWrite)) return Error{Error::kNoEncontrado, {}};
+         for (qsizetype i = 0; i < nuevo.size(); i += Pena::kLongitud) {
+             f.write(nuevo.mid(i, Pena::kLongitud));
+             f.flush();
+             fsync(f.handle());
+         }
+         return Error();
+     }},
+};
 
 // The child: opens the folder as the program does, says it is ready through the pipe, and works.
 int Hijo(const QString& operacion, const QString& carpeta, int aviso) {
@@ -96,19 +97,18 @@ int Hijo(const QString& operacion, const QString& carpeta, int aviso) {
     if (write(aviso, &listo, 1) != 1) return 5;
     QElapsedTimer t;
     t.start();
-    const int codigo = Ejecutar(operacion, e);
+    const auto op = kOperaciones.find(operacion);
+    const int codigo = op == kOperaciones.end() ? 2 : (op->second(e) ? 1 : 0);
     std::printf("%lld\n", static_cast<long long>(t.nsecsElapsed() / 1000));
     return codigo;
 }
 
-QByteArray Leer(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
-
 std::map<QString, QByteArray> Foto(const QString& carpeta) {
     std::map<QString, QByteArray> foto;
-    for (const char* f : kDatos) foto[QLatin1String(f)] = Leer(carpeta + QLatin1Char('/') + QLatin1String(f));
+    for (const char* nombre : kDatos) {
+        QFile f(carpeta + QLatin1Char('/') + QLatin1String(nombre));
+        foto[QLatin1String(nombre)] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<no existe>";
+    }
     return foto;
 }
 
@@ -121,7 +121,7 @@ void Copiar(const QString& de, const QString& a) {
 }
 
 struct Corrida {
-    int codigo = -1;           // exit code, or -1 when killed
+    int codigo = -1;  // exit code, or -1 when killed
     long long microsegundos = 0;
 };
 
@@ -170,8 +170,9 @@ void Preparar(const QString& carpeta) {
     pruebas::EscribirSorteos(carpeta, historia);
     std::vector<Pena> penas;
     for (int i = 0; i < 4; ++i) {
-        penas.push_back(pruebas::PenaSencilla(QStringLiteral("SENCILLA %1").arg(i),
-                                              {{1 + i, 7, 13, 24, 35, 46}, {2, 9 + i, 17, 28, 33, 41}}));
+        penas.push_back(
+            pruebas::PenaSencilla(QStringLiteral("SENCILLA %1").arg(i),
+                                  {{1 + i, 7, 13, 24, 35, 46}, {2, 9 + i, 17, 28, 33, 41}}));
         penas.push_back(pruebas::PenaMultiple(QStringLiteral("MULTIPLE %1").arg(i), 1 + i,
                                               {3, 8, 12, 19, 27, 30, 36, 44, 48, 49, 5}));
         penas.push_back(pruebas::PenaReducida(QStringLiteral("REDUCIDA %1").arg(i),
@@ -186,15 +187,18 @@ void Preparar(const QString& carpeta) {
     fuente.resize(fuente.size() - 50);
     QTemporaryDir otra;
     pruebas::EscribirSorteos(otra.path(), fuente);
-    QFile::copy(otra.filePath(QLatin1String(kFicheroSorteos)), carpeta + QStringLiteral("/fuente.dat"));
+    QFile::copy(otra.filePath(QLatin1String(kFicheroSorteos)),
+                carpeta + QStringLiteral("/fuente.dat"));
 }
 
 // Whole records, and each file one of its two states.
-QString Comprobar(const std::map<QString, QByteArray>& antes, const std::map<QString, QByteArray>& despues,
+QString Comprobar(const std::map<QString, QByteArray>& antes,
+                  const std::map<QString, QByteArray>& despues,
                   const std::map<QString, QByteArray>& ahora) {
     for (const auto& [nombre, bytes] : ahora) {
         if (bytes != antes.at(nombre) && bytes != despues.at(nombre))
-            return nombre + QStringLiteral(" no es ni el de antes ni el de después (%1 bytes)").arg(bytes.size());
+            return nombre + QStringLiteral(" no es ni el de antes ni el de después (%1 bytes)")
+                                .arg(bytes.size());
     }
     return {};
 }
@@ -204,10 +208,12 @@ QString Comprobar(const std::map<QString, QByteArray>& antes, const std::map<QSt
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     if (argc == 5 && QByteArray(argv[1]) == "--hijo")
-        return Hijo(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+        return Hijo(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                    std::atoi(argv[4]));
 
     const int veces = argc > 1 ? std::atoi(argv[1]) : 110;
-    const unsigned semilla = argc > 2 ? static_cast<unsigned>(std::atoll(argv[2])) : std::random_device{}();
+    const unsigned semilla =
+        argc > 2 ? static_cast<unsigned>(std::atoll(argv[2])) : std::random_device{}();
     std::mt19937 azar(semilla);
     const QString programa = QCoreApplication::applicationFilePath();
     QTemporaryDir raiz;
@@ -220,22 +226,22 @@ int main(int argc, char* argv[]) {
     std::printf("%-14s %8s %10s %12s %10s %8s\n", "operación", "cortes", "a medias", "terminadas",
                 "µs (op.)", "fallos");
     int totalCortes = 0, totalFallos = 0, controlesCazados = 0;
-    std::vector<const char*> operaciones(std::begin(kOperaciones), std::end(kOperaciones));
-    operaciones.push_back("control");
-    for (const char* op : operaciones) {
-        const bool control = QByteArray(op) == "control";
+    for (const auto& operacion : kOperaciones) {
+        const QString& nombre = operacion.first;
+        const QByteArray op = nombre.toUtf8();
+        const bool control = nombre == QLatin1String("control");
         // The state it leaves, and how long it works, from a run that is not killed.
         const QString limpia = raiz.filePath(QStringLiteral("limpia"));
         QDir(limpia).removeRecursively();
         Copiar(base, limpia);
-        const Corrida entera = Lanzar(programa, op, limpia, std::nullopt);
+        const Corrida entera = Lanzar(programa, op.constData(), limpia, std::nullopt);
         if (entera.codigo != 0) {
-            std::printf("%s: la operación falla sin cortes (%d)\n", op, entera.codigo);
+            std::printf("%s: la operación falla sin cortes (%d)\n", op.constData(), entera.codigo);
             return 1;
         }
         const auto despues = Foto(limpia);
         if (despues == antes) {
-            std::printf("%s: la operación no cambia nada\n", op);
+            std::printf("%s: la operación no cambia nada\n", op.constData());
             return 1;
         }
         // Kills spread over the work and a little past it (process start-up is not the work).
@@ -245,29 +251,33 @@ int main(int argc, char* argv[]) {
             const QString carpeta = raiz.filePath(QStringLiteral("corte"));
             QDir(carpeta).removeRecursively();
             Copiar(base, carpeta);
-            const Corrida c = Lanzar(programa, op, carpeta, momento(azar));
+            const Corrida c = Lanzar(programa, op.constData(), carpeta, momento(azar));
             (c.codigo == -1 ? aMedias : terminadas)++;
             const QString fallo = Comprobar(antes, despues, Foto(carpeta));
             if (!fallo.isEmpty()) {
                 ++fallos;
-                if (!control) std::printf("  %s, corte %d: %s\n", op, i, qPrintable(fallo));
+                if (!control)
+                    std::printf("  %s, corte %d: %s\n", op.constData(), i, qPrintable(fallo));
             }
         }
         if (control) {
-            std::printf("control (apuestas.dat reescrito en su sitio): %d de %d cortes lo dejan "
-                        "roto; el arnés los ve\n", fallos, veces);
+            std::printf(
+                "control (apuestas.dat reescrito en su sitio): %d de %d cortes lo dejan "
+                "roto; el arnés los ve\n",
+                fallos, veces);
             controlesCazados = fallos;
             continue;
         }
-        std::printf("%-14s %8d %10d %12d %10lld %8d\n", op, veces, aMedias, terminadas,
+        std::printf("%-14s %8d %10d %12d %10lld %8d\n", op.constData(), veces, aMedias, terminadas,
                     entera.microsegundos, fallos);
         totalCortes += veces;
         totalFallos += fallos;
     }
     std::printf("total: %d cortes, %d fallos\n", totalCortes, totalFallos);
     if (controlesCazados == 0) {
-        std::printf("el control (un archivo reescrito en su sitio) no dio ningún fallo: el arnés "
-                    "no ve los cortes\n");
+        std::printf(
+            "el control (un archivo reescrito en su sitio) no dio ningún fallo: el arnés "
+            "no ve los cortes\n");
         return 1;
     }
     return totalFallos == 0 ? 0 : 1;

@@ -31,7 +31,7 @@ inline QByteArray Bytes(const uint8_t* datos, size_t tamano) {
 inline QString Carpeta() {
     static const QString carpeta = [] {
         const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                        : QDir::tempPath();
+                                                                       : QDir::tempPath();
         const QString c = base + QStringLiteral("/tombolin-fuzz-") +
                           QString::number(QCoreApplication::applicationPid());
         QDir().mkpath(c);
@@ -50,8 +50,8 @@ inline QString Escribir(const char* nombre, const QByteArray& bytes) {
 // The shipped history's last 60 draws.
 inline const std::vector<tombolin::Sorteo>& SorteosReales() {
     static const std::vector<tombolin::Sorteo> sorteos = [] {
-        auto todos = tombolin::LeerSorteosDe(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA
-                                                            "/historico/numeros.dat"));
+        auto todos = tombolin::LeerSorteosDe(
+            QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
         if (todos.size() > 60) todos.erase(todos.begin(), todos.end() - 60);
         return todos;
     }();
@@ -87,7 +87,8 @@ inline void Usar(const std::vector<tombolin::Sorteo>& sorteos, std::vector<tombo
         tombolin::OpcionesComprobacion o;
         o.Historico = historico;
         o.BuscarPremios = true;
-        const auto c = tombolin::ComprobarSencillas(sorteos, penas, static_cast<int>(sorteos.size()), o);
+        const auto c =
+            tombolin::ComprobarSencillas(sorteos, penas, static_cast<int>(sorteos.size()), o);
         Recorrer(c.Sencilla);
         Recorrer(c.Multiple);
     }

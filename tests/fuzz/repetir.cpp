@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         QStringList rutas;
         if (QFileInfo(QString::fromLocal8Bit(argv[i])).isDir()) {
-            QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);
+            QDirIterator it(QString::fromLocal8Bit(argv[i]), QDir::Files,
+                            QDirIterator::Subdirectories);
             while (it.hasNext()) rutas << it.next();
             rutas.sort();
         } else {

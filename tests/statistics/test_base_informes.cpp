@@ -110,34 +110,29 @@ TEST(BaseInformesEsquema, UnAlmacenNuevoTieneSusTablasYFilasNeutras) {
     const QString ruta = dir.filePath(QStringLiteral("Tombolin.mdb"));
     ASSERT_FALSE(BaseInformes::Crear(ruta));
     Crudo crudo(ruta);
+    // Each column as "name TYPE", as PRAGMA table_info gives them.
+    const auto columnas = [](const char* texto) {
+        Filas filas;
+        for (const QString& c : QString::fromUtf8(texto).split(QStringLiteral(", "))) {
+            const QStringList partes = c.split(QLatin1Char(' '));
+            filas.push_back({Celda(partes[0]), Celda(partes[1])});
+        }
+        return filas;
+    };
     const struct {
         const char* tabla;
-        Filas columnas;  // name and declared type, from PRAGMA table_info
+        Filas columnas;
         Filas filas;
     } casos[] = {
-        {"Informe", {{T("Frase"), T("TEXT")}}, {{T("")}}},
-        {"Sorteos",
-         {{T("Dia1"), T("TEXT")},
-          {T("Dia2"), T("TEXT")},
-          {T("Total"), T("INTEGER")},
-          {T("Diasajugar"), T("TEXT")}},
+        {"Informe", columnas("Frase TEXT"), {{T("")}}},
+        {"Sorteos", columnas("Dia1 TEXT, Dia2 TEXT, Total INTEGER, Diasajugar TEXT"),
          kSorteosNuevo},
-        {"Numeros", {{T("Numero"), T("INTEGER")}, {T("Veces"), T("INTEGER")}}, {}},
+        {"Numeros", columnas("Numero INTEGER, Veces INTEGER"), {}},
         {"Peña",
-         {{T("Nombre"), T("TEXT")},
-          {T("Diasajugar"), T("TEXT")},
-          {T("Dinero"), T("REAL")},
-          {T("Dia1"), T("TEXT")},
-          {T("Dia2"), T("TEXT")},
-          {T("Aciertos"), T("TEXT")},
-          {T("Sorteos"), T("REAL")},
-          {T("3"), T("INTEGER")},
-          {T("4"), T("INTEGER")},
-          {T("5"), T("INTEGER")},
-          {T("5C"), T("INTEGER")},
-          {T("6"), T("INTEGER")}},
+         columnas("Nombre TEXT, Diasajugar TEXT, Dinero REAL, Dia1 TEXT, Dia2 TEXT, Aciertos TEXT, "
+                  "Sorteos REAL, 3 INTEGER, 4 INTEGER, 5 INTEGER, 5C INTEGER, 6 INTEGER"),
          kPenaNueva},
-        {"Peñanums", {{T("Numeros"), T("TEXT")}}, {}},
+        {"Peñanums", columnas("Numeros TEXT"), {}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.tabla);

@@ -39,8 +39,8 @@ int main(int argc, char* argv[]) {
             svg.render(&p);
         }
         const QString carpeta = QStringLiteral("%1/%2x%2/apps").arg(args[2]).arg(lado);
-        if (!QDir().mkpath(carpeta) || !imagen.save(carpeta + QLatin1Char('/') + nombre +
-                                                    QStringLiteral(".png"))) {
+        if (!QDir().mkpath(carpeta) ||
+            !imagen.save(carpeta + QLatin1Char('/') + nombre + QStringLiteral(".png"))) {
             std::fprintf(stderr, "no se puede escribir en %s\n", qPrintable(carpeta));
             return 1;
         }
