@@ -3,11 +3,11 @@
 // program does with the draws and syndicates it has read (the check, its list, the summaries,
 // the statistics), so that a record read badly shows up wherever it is used.
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -27,17 +27,14 @@ inline QByteArray Bytes(const uint8_t* datos, size_t tamano) {
     return QByteArray(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(tamano));
 }
 
-// A folder under /dev/shm (or the temporary folder), the same for every run of a process.
+// A folder under /dev/shm (or the temporary folder), the same for every run of a process and
+// removed when it ends.
 inline QString Carpeta() {
-    static const QString carpeta = [] {
-        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                       : QDir::tempPath();
-        const QString c = base + QStringLiteral("/tombolin-fuzz-") +
-                          QString::number(QCoreApplication::applicationPid());
-        QDir().mkpath(c);
-        return c;
-    }();
-    return carpeta;
+    static const QTemporaryDir carpeta((QDir(QStringLiteral("/dev/shm")).exists()
+                                            ? QStringLiteral("/dev/shm")
+                                            : QDir::tempPath()) +
+                                       QStringLiteral("/tombolin-fuzz-XXXXXX"));
+    return carpeta.path();
 }
 
 inline QString Escribir(const char* nombre, const QByteArray& bytes) {
