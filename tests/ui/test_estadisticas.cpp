@@ -2,7 +2,6 @@
 // counts, the comparison, the period, and the three steps down to a syndicate in "apuestas.dat".
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +13,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
-#include <QToolButton>
 
 #include "core/fechas.h"
 #include "core/penas.h"
@@ -32,8 +30,28 @@
 namespace tombolin {
 namespace {
 
+using pruebas::Etiquetas;
 using pruebas::Hijo;
+using pruebas::PulsarBoton;
 using pruebas::PulsarCasilla;
+
+// Draws made so that the ranking is plain: number n comes out in (50 - n) draws.
+std::vector<Sorteo> SorteosEscalonados() {
+    std::vector<Sorteo> s;
+    std::array<int, 50> quedan{};
+    for (int n = 1; n <= 49; ++n) quedan[n] = 50 - n;
+    QDate d(2020, 1, 2);  // a Thursday
+    while (true) {
+        std::vector<int> seis;
+        for (int n = 1; n <= 49 && seis.size() < 6; ++n)
+            if (quedan[n] > 0) seis.push_back(n);
+        if (seis.size() < 6) break;
+        for (int n : seis) --quedan[n];
+        s.push_back(pruebas::UnSorteo(d, {seis[0], seis[1], seis[2], seis[3], seis[4], seis[5]}));
+        d = d.addDays(7);
+    }
+    return s;
+}
 
 class Estadisticas : public ::testing::Test {
   protected:
@@ -43,6 +61,12 @@ class Estadisticas : public ::testing::Test {
         ASSERT_TRUE(v.Arrancar());
         v.Mostrar();
         v.dialogos.cajas.clear();
+    }
+    // The wizard on the ranked draws, at the numbers picked automatically.
+    void Automatica() {
+        Arrancar(SorteosEscalonados());
+        v.Pestanas()->setCurrentIndex(4);
+        PulsarBoton(Asistente(), "automatica");
     }
     PaginaEstadisticas* Pagina() { return v.Pagina<PaginaEstadisticas>(); }
     PaginaCrearCombinacion* Asistente() { return v.Pagina<PaginaCrearCombinacion>(); }
@@ -69,18 +93,22 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
         if (OleAFecha(s.Fecha) >= QDate(2025, 1, 1)) desde2025.push_back(s);
     Arrancar(desde2025);
     v.Pestanas()->setCurrentIndex(3);
+    // The series of a page of the chart; their bars add up to the counts of the draws listed.
     const auto barras = [&](int pagina) {
         Hijo<QSpinBox>(Pagina(), "paginaGrafico")->setValue(pagina);
-        return Grafico()->Series();
+        const auto series = Grafico()->Series();
+        const std::array<int, 50> c = Cuentas();
+        for (int f = 0; f < 25; ++f) {
+            int suma = 0;
+            for (const auto& s : series) suma += s.second[f];
+            EXPECT_EQ(suma, c[f + (pagina == 1 ? 1 : 25)]) << f;
+        }
+        return series;
     };
-    std::array<int, 50> c = Cuentas();
-    auto series = barras(1);
-    ASSERT_EQ(series.size(), 1u);
-    for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 1]) << f + 1;
-    series = barras(2);
+    ASSERT_EQ(barras(1).size(), 1u);
+    ASSERT_EQ(barras(2).size(), 1u);
     EXPECT_EQ(Grafico()->Categorias().front(), QStringLiteral(" 25"));
     EXPECT_EQ(Grafico()->Categorias().back(), QStringLiteral(" 49"));
-    for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 25]) << f + 25;
     EXPECT_FALSE(Grafico()->LeyendaVisible());
 
     // Thursdays only: the list and the chart follow.
@@ -94,9 +122,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
         EXPECT_EQ(OleAFecha(s.Fecha).dayOfWeek(), 4);
     }
     EXPECT_EQ(Texto(Pagina(), "totalSorteos"), QStringLiteral("TOTAL: %1 sorteos.").arg(filas));
-    c = Cuentas();
-    series = barras(1);
-    for (int f = 0; f < 25; ++f) EXPECT_EQ(series[0].second[f], c[f + 1]) << f + 1;
+    EXPECT_EQ(barras(1).size(), 1u);
     // The wizard's boxes show the same selection.
     EXPECT_FALSE(Hijo<QCheckBox>(Asistente(), "lunes")->isChecked());
     EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isChecked());
@@ -105,7 +131,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
 
     // The comparison: three weekdays, three series and the legend; the boxes checked and fixed.
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "comparativa"));
-    series = barras(1);
+    const auto series = barras(1);
     ASSERT_EQ(series.size(), 3u);
     EXPECT_EQ(series[0].first, QStringLiteral("Lunes"));
     EXPECT_EQ(series[2].first, QStringLiteral("Sábado"));
@@ -114,9 +140,6 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
         EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), d)->isChecked()) << d;
         EXPECT_FALSE(Hijo<QCheckBox>(Pagina(), d)->isEnabled()) << d;
     }
-    c = Cuentas();
-    for (int f = 0; f < 25; ++f)
-        EXPECT_EQ(series[0].second[f] + series[1].second[f] + series[2].second[f], c[f + 1]);
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "comparativa"));
     EXPECT_FALSE(Grafico()->LeyendaVisible());
     EXPECT_TRUE(Hijo<QCheckBox>(Pagina(), "lunes")->isChecked());
@@ -138,18 +161,19 @@ TEST_F(Estadisticas, ElPeriodo) {
         EXPECT_FALSE(Hijo<QCheckBox>(w, "todos")->isChecked());
     }
     EXPECT_TRUE(Hijo<QSlider>(Pagina(), "meses")->isVisible());
+    // The draws listed: those `dias` days or less before today.
+    const auto desde = [&](double dias) {
+        const double d = FechaAOle(QDate(2026, 12, 6)) - dias;
+        return std::count_if(s.begin(), s.end(), [&](const Sorteo& x) { return x.Fecha >= d; });
+    };
     // From 05/11/2026 12:00: the draws of 06/11 on (Friday 06/11 is not a draw day).
-    int esperados = 0;
-    for (const Sorteo& x : s) esperados += OleAFecha(x.Fecha) >= QDate(2026, 11, 6);
-    EXPECT_EQ(Lista()->model()->rowCount(), esperados);
+    EXPECT_EQ(Lista()->model()->rowCount(), desde(30.5));
     EXPECT_TRUE(Texto(Asistente(), "frase1")
                     .contains(QStringLiteral("sólo el último mes de sorteos, desde el ")));
     Hijo<QSlider>(Pagina(), "meses")->setValue(6);
     EXPECT_EQ(Hijo<QCheckBox>(Asistente(), "ultimoMes")->text(), QStringLiteral("Últimos 6 meses"));
     EXPECT_EQ(Hijo<QSlider>(Asistente(), "meses")->value(), 6);
-    esperados = 0;
-    for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 183;
-    EXPECT_EQ(Lista()->model()->rowCount(), esperados);
+    EXPECT_EQ(Lista()->model()->rowCount(), desde(183));
     // The settings bound the sliders at once, and the selection with them.
     v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
     QWidget* configurar = nullptr;
@@ -163,28 +187,8 @@ TEST_F(Estadisticas, ElPeriodo) {
         EXPECT_EQ(Hijo<QSlider>(w, "meses")->maximum(), 3);
         EXPECT_EQ(Hijo<QSlider>(w, "meses")->value(), 3);
     }
-    esperados = 0;
-    for (const Sorteo& x : s) esperados += x.Fecha >= FechaAOle(QDate(2026, 12, 6)) - 91.5;
-    EXPECT_EQ(Lista()->model()->rowCount(), esperados);
+    EXPECT_EQ(Lista()->model()->rowCount(), desde(91.5));
     configurar->close();
-}
-
-// Draws made so that the ranking is plain: number n comes out in (50 - n) draws.
-std::vector<Sorteo> SorteosEscalonados() {
-    std::vector<Sorteo> s;
-    std::array<int, 50> quedan{};
-    for (int n = 1; n <= 49; ++n) quedan[n] = 50 - n;
-    QDate d(2020, 1, 2);  // a Thursday
-    while (true) {
-        std::vector<int> seis;
-        for (int n = 1; n <= 49 && seis.size() < 6; ++n)
-            if (quedan[n] > 0) seis.push_back(n);
-        if (seis.size() < 6) break;
-        for (int n : seis) --quedan[n];
-        s.push_back(pruebas::UnSorteo(d, {seis[0], seis[1], seis[2], seis[3], seis[4], seis[5]}));
-        d = d.addDays(7);
-    }
-    return s;
 }
 
 TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
@@ -196,9 +200,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     tablas += "9\r\n5 aciertos\r\n12\r\n";
     for (int i = 0; i < 12; ++i) tablas += "010203040506\r\n";
     pruebas::EscribirBytes(v.Ruta("tablas.bin"), tablas);
-    Arrancar(SorteosEscalonados());
-    v.Pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Automatica();
     QSlider* cuantos = Hijo<QSlider>(Asistente(), "cuantos");
     const auto Habilitados = [&] {
         QStringList h;
@@ -221,7 +223,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     cuantos->setValue(9);
     EXPECT_EQ(Habilitados(), QStringLiteral("crearReducida crearMultiple verInforme"));
     // Reduced without a table chosen.
-    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
+    PulsarBoton(Asistente(), "crearReducida");
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Elija primero una tabla de reducidas en el menú desplegable.",
                                "No tan deprisa!", Icono::Informacion));
@@ -230,17 +232,15 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     EXPECT_EQ(lista->itemText(0), QStringLiteral("9 números al 5, 12 apuestas."));
     lista->setCurrentIndex(0);
     emit lista->activated(0);
-    EXPECT_EQ(Texto(Asistente(), "dPosibilidad"), QStringLiteral("14,29%"));
-    EXPECT_EQ(Texto(Asistente(), "dApuestasTodo"), QStringLiteral("84 apuestas."));
-    EXPECT_EQ(Texto(Asistente(), "dAsegura"), QStringLiteral("5 aciertos apuestas."));
+    Etiquetas(Asistente(), {"dPosibilidad=14,29%", "dApuestasTodo=84 apuestas.",
+                            "dAsegura=5 aciertos apuestas."});
     cuantos->setValue(7);
     lista->setCurrentIndex(0);
     emit lista->activated(0);
-    EXPECT_EQ(Texto(Asistente(), "dPosibilidad"), QStringLiteral("100,00%"));
-    EXPECT_EQ(Texto(Asistente(), "dApuestasTodo"), QStringLiteral("7 apuestas."));
+    Etiquetas(Asistente(), {"dPosibilidad=100,00%", "dApuestasTodo=7 apuestas."});
 
     // Made from step 3: the editor opens on the seven most frequent numbers and closes on saving.
-    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "crearReducida"), Qt::LeftButton);
+    PulsarBoton(Asistente(), "crearReducida");
     QPointer<Crea> c;  // it deletes itself once closed
     for (Crea* x : v.ventana->findChildren<Crea*>())
         if (x->isVisible()) c = x;
@@ -256,25 +256,21 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     EXPECT_EQ(penas[0].ReducidaNumeros, 7);
     EXPECT_EQ(penas[0].ReducidaGarantia, 4);
     EXPECT_EQ(penas[0].NumApuestas, 7);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 7; ++i)
         for (int col = 0; col < 6; ++col)
             EXPECT_EQ(penas[0].Apuestas[i].Columnas[col], de7[i][2 * col + 1] - '0');
-    }
 }
 
 TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
-    Arrancar(SorteosEscalonados());
-    v.Pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Automatica();
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "lunes"));
     Hijo<QSlider>(Asistente(), "cuantos")->setValue(5);
     const QString frase = Texto(Asistente(), "frase2");
     const int filas = Lista()->model()->rowCount();
     // Every box of both pages is fixed; the comparison too, as it would add Monday.
-    for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
+    for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())})
         for (const char* b : {"lunes", "jueves", "sabado", "todos", "ultimoMes"})
             EXPECT_FALSE(Hijo<QCheckBox>(w, b)->isEnabled()) << b;
-    }
     QCheckBox* comparativa = Hijo<QCheckBox>(Pagina(), "comparativa");
     EXPECT_FALSE(comparativa->isEnabled());
     // Even a click that got through changes nothing.
@@ -289,9 +285,7 @@ TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
 }
 
 TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
-    Arrancar(SorteosEscalonados());
-    v.Pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Automatica();
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
     EXPECT_EQ(Texto(Asistente(), "frase2"),
               QStringLiteral("¡¡Con 0 sorteos seleccionados no es posible continuar!!"));
@@ -311,12 +305,6 @@ TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isEnabled());
 }
 
-}  // namespace
-}  // namespace tombolin
-
-namespace tombolin {
-namespace {
-
 // The report store as the program leaves it, read back through its own tables.
 std::vector<FilaInforme> Tabla(pruebas::VentanaPrueba& v, const char* nombre) {
     BaseInformes b;
@@ -333,8 +321,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     v.Pestanas()->setCurrentIndex(2);
     v.ventana->PenaPulsada(1);
     // 28 bets on two days at 1 euro.
-    EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("gastoSemanal"))->text(),
-              QStringLiteral("56 euros."));
+    EXPECT_EQ(Texto(v.ventana.get(), "gastoSemanal"), QStringLiteral("56 euros."));
     v.ventana->ActivarPrincipal();  // the store is closed and opened again by the test's reader
     std::vector<FilaInforme> pena = Tabla(v, "Peña");
     ASSERT_EQ(pena.size(), 1u);
@@ -353,15 +340,13 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     EXPECT_EQ(Tabla(v, "Peña").size(), 1u);
 
     // The syndicate report, from its own definition.
-    QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("informePena")),
-                      Qt::LeftButton);
+    PulsarBoton(v.ventana.get(), "informePena");
     ASSERT_EQ(v.dialogos.informes.size(), 1u);
     EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral(" 7- 8- 9-10-11-12")));
     EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("Bar")));
     // A broken definition says so with its number.
     pruebas::EscribirBytes(v.Ruta("Tombolin1.net"), "{{#Peñanums}} sin cerrar");
-    QTest::mouseClick(v.ventana->findChild<QPushButton*>(QStringLiteral("informePena")),
-                      Qt::LeftButton);
+    PulsarBoton(v.ventana.get(), "informePena");
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Error 2. No es posible mostrar el informe. Si el error "
                                "persiste, reinstalar el programa puede ser la solución.",
@@ -369,9 +354,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
 }
 
 TEST_F(Estadisticas, ElInformeDeEstadisticasConLosNumerosElegidos) {
-    Arrancar(SorteosEscalonados());
-    v.Pestanas()->setCurrentIndex(4);
-    QTest::mouseClick(Hijo<QToolButton>(Asistente(), "automatica"), Qt::LeftButton);
+    Automatica();
     Hijo<QSlider>(Asistente(), "cuantos")->setValue(3);
     std::vector<FilaInforme> numeros = Tabla(v, "Numeros");
     ASSERT_EQ(numeros.size(), 3u);

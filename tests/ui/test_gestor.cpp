@@ -1,13 +1,11 @@
 // The syndicate manager page, the update captions and the draw list, clicked through as a user.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
 #include <QSlider>
 #include <QTableView>
 
@@ -24,10 +22,12 @@
 namespace tombolin {
 namespace {
 
+using pruebas::Etiquetas;
 using pruebas::Hijo;
 using pruebas::PenaMultiple;
 using pruebas::PenaReducida;
 using pruebas::PenaSencilla;
+using pruebas::PulsarBoton;
 using pruebas::UnSorteo;
 
 QString Texto(QWidget* raiz, const char* nombre) {
@@ -50,13 +50,6 @@ QTableView* ListaSorteos(const pruebas::VentanaPrueba& v) {
 void Pulsar(QTableView* t, int fila) {
     const QRect r = t->visualRect(t->model()->index(fila, 0));
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-void PulsarBoton(QWidget* raiz, const char* nombre) {
-    auto* b = raiz->findChild<QAbstractButton*>(QLatin1String(nombre));
-    ASSERT_NE(b, nullptr) << nombre;
-    ASSERT_TRUE(b->isEnabled()) << nombre;
-    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 // Thirteen weeks of Monday, Thursday and Saturday draws up to Saturday 05/12/2026.
@@ -92,12 +85,8 @@ TEST(Gestor, SinPenas) {
     PaginaGestor* g = v.Pagina<PaginaGestor>();
     ASSERT_EQ(ListaPenas(v)->model()->rowCount(), 1);
     EXPECT_EQ(Celda(ListaPenas(v), 0, 0), QStringLiteral("VACÍO"));
-    EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("0"));
-    EXPECT_EQ(Texto(g, "totalAciertos"), QStringLiteral("0"));
-    EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("¡Nunca has acertado nada!"));
-    EXPECT_EQ(Texto(g, "jugadosTotal"), QString());
-    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("-"));
-    EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("-"));
+    Etiquetas(g, {"numeroPenas=0", "totalAciertos=0", "efectividadTotal=¡Nunca has acertado nada!",
+                  "jugadosTotal=", "efectividadPena=-", "jugadosPena=-"});
     // Nothing to remove or change; draws can still be deleted or imported.
     for (const char* b : {"botonBorrarPena", "botonEditarPena"})
         EXPECT_FALSE(g->findChild<QAbstractButton*>(QLatin1String(b))->isEnabled()) << b;
@@ -113,9 +102,8 @@ TEST(Gestor, SinPenas) {
     Pulsar(ListaPenas(v), 0);
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
     // Nor are there draws: the captions say so and the selector is off.
-    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"), QStringLiteral("Fichero de datos vacío."));
-    EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),
-              QStringLiteral("No se ha actualizado nunca"));
+    Etiquetas(v.ventana.get(), {"ultimoSorteo=Fichero de datos vacío.",
+                                "avisoActualizacion=No se ha actualizado nunca"});
     EXPECT_FALSE(Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos")->isEnabled());
 }
 
@@ -128,25 +116,22 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     PaginaGestor* g = v.Pagina<PaginaGestor>();
     QTableView* t = ListaPenas(v);
     ASSERT_EQ(t->model()->rowCount(), 3);
-    const char* cabeceras[] = {"Nombre", "Apuestas", "Fecha creación", "Días a jugar"};
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(t->model()->headerData(c, Qt::Horizontal).toString(),
-                  QString::fromUtf8(cabeceras[c]));
-    }
-    const char* filas[3][4] = {{"Los del bar", "2", "01/11/2026", "Jueves y Sábado"},
+    // The headers, then the rows.
+    const char* filas[4][4] = {{"Nombre", "Apuestas", "Fecha creación", "Días a jugar"},
+                               {"Los del bar", "2", "01/11/2026", "Jueves y Sábado"},
                                {"Oficina", "210", "01/12/2026", "Todos (L+J+S)"},
                                {"Familia Núñez", "2", "20/11/2026", "Lunes"}};
-    for (int f = 0; f < 3; ++f) {
-        for (int c = 0; c < 4; ++c) EXPECT_EQ(Celda(t, f, c), QString::fromUtf8(filas[f][c]));
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(t->model()->headerData(c, Qt::Horizontal).toString(),
+                  QString::fromUtf8(filas[0][c]));
+        for (int f = 1; f < 4; ++f) EXPECT_EQ(Celda(t, f - 1, c), QString::fromUtf8(filas[f][c]));
     }
 
     // Played: Thursdays and Saturdays from 01/11 (10 of them), everything from 01/12 (3),
     // Mondays from 20/11 (2): the union counts each draw once.
     EXPECT_EQ(v.ventana->SorteosJugados(), 12);
-    EXPECT_EQ(Texto(g, "numeroPenas"), QStringLiteral("3"));
-    EXPECT_EQ(Texto(g, "totalAciertos"), QStringLiteral("6"));
-    EXPECT_EQ(Texto(g, "efectividadTotal"), QStringLiteral("50% de efectividad en premios"));
-    EXPECT_EQ(Texto(g, "jugadosTotal"), QStringLiteral("en 12 sorteos"));
+    Etiquetas(g, {"numeroPenas=3", "totalAciertos=6",
+                  "efectividadTotal=50% de efectividad en premios", "jugadosTotal=en 12 sorteos"});
     // The pie, built when its page is first shown, draws what was worked out before.
     v.Pestanas()->setCurrentIndex(Principal::kGestor);
     auto* tarta = g->findChild<GraficoTarta*>(QStringLiteral("tartaTotal"));
@@ -154,23 +139,17 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     EXPECT_EQ(tarta->ConPremio(), 6);
 
     // Syndicate 1 is shown, but nothing is chosen until the user clicks.
-    EXPECT_EQ(Texto(g, "descripcionPena"), QStringLiteral("-Apuestas sencillas."));
-    EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("10"));
-    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("30 %"));
+    Etiquetas(g,
+              {"descripcionPena=-Apuestas sencillas.", "jugadosPena=10", "efectividadPena=30 %"});
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
 
     Pulsar(t, 1);
     EXPECT_EQ(v.ventana->estado().PenaActual, 2);
     EXPECT_EQ(v.ventana->estado().PenaCargada.NombreVisible(), QStringLiteral("Oficina"));
-    EXPECT_EQ(Texto(g, "descripcionPena"), QStringLiteral("-Apuesta múltiple de 10 nºs."));
-    const char* contadores[] = {"0", "2", "0", "1", "0"};  // 3, 4, 5, 5+C, 6
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Texto(g, QStringLiteral("contador%1").arg(i).toLatin1().constData()),
-                  QLatin1String(contadores[i]));
-    }
-    // Three prizes in the two draws since its creation.
-    EXPECT_EQ(Texto(g, "jugadosPena"), QStringLiteral("2"));
-    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("150 %"));
+    // The prizes of 3, 4, 5, 5+C and 6; three of them in the two draws since its creation.
+    Etiquetas(
+        g, {"descripcionPena=-Apuesta múltiple de 10 nºs.", "contador0=0", "contador1=2",
+            "contador2=0", "contador3=1", "contador4=0", "jugadosPena=2", "efectividadPena=150 %"});
     auto* lineas = g->findChild<QListView*>(QStringLiteral("lineasPena"));
     ASSERT_EQ(lineas->model()->rowCount(), 1);
     EXPECT_EQ(lineas->model()->index(0, 0).data().toString(),
@@ -178,9 +157,8 @@ TEST(Gestor, ListaResumenYPenaElegida) {
 
     Pulsar(t, 2);
     EXPECT_EQ(v.ventana->estado().PenaActual, 3);
-    EXPECT_EQ(Texto(g, "descripcionPena"), QStringLiteral("-Reducida de 10 nºs al 4:"));
-    EXPECT_EQ(Texto(g, "basePena"), QStringLiteral("4-11-17-23-28-32-35-39-42-47"));
-    EXPECT_EQ(Texto(g, "efectividadPena"), QStringLiteral("0 %"));
+    Etiquetas(g, {"descripcionPena=-Reducida de 10 nºs al 4:",
+                  "basePena=4-11-17-23-28-32-35-39-42-47", "efectividadPena=0 %"});
 
     // The chooser of the results views.
     QComboBox* elegir = Hijo<QComboBox>(v.Pagina<PaginaGeneral>(), "selectorPenas");
@@ -191,28 +169,25 @@ TEST(Gestor, ListaResumenYPenaElegida) {
 
 TEST(Gestor, CabeceraConLosSorteosGuardados) {
     pruebas::VentanaPrueba v;
-    std::vector<Sorteo> s = Sorteos();
-    pruebas::EscribirSorteos(v.dir.path(), s);
+    const int n = static_cast<int>(Sorteos().size());
+    pruebas::EscribirSorteos(v.dir.path(), Sorteos());
     ASSERT_TRUE(v.Arrancar());
-    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
-              QStringLiteral("Sábado, 5 de diciembre del 2026"));
-    EXPECT_EQ(Texto(v.ventana.get(), "proximoSorteo"),
-              QStringLiteral("Lunes, 7 de diciembre del 2026"));
-    EXPECT_EQ(Texto(v.ventana.get(), "cuentaAtras"), QStringLiteral("Faltan 1 días"));
-    EXPECT_FALSE(v.ventana->findChild<QLabel*>(QStringLiteral("avisoActualizacion"))->isVisible());
+    Etiquetas(v.ventana.get(),
+              {"ultimoSorteo=Sábado, 5 de diciembre del 2026",
+               "proximoSorteo=Lunes, 7 de diciembre del 2026", "cuentaAtras=Faltan 1 días"});
+    EXPECT_FALSE(Hijo<QLabel>(v.ventana.get(), "avisoActualizacion")->isVisible());
     QSlider* selector = Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos");
     EXPECT_TRUE(selector->isEnabled());
-    EXPECT_EQ(selector->maximum(), static_cast<int>(s.size()));
+    EXPECT_EQ(selector->maximum(), n);
     selector->setValue(7);
     EXPECT_EQ(Texto(v.ventana.get(), "valorSelector"), QStringLiteral("7"));
-    EXPECT_EQ(v.ventana->estado().SorteoLibre(), static_cast<int>(s.size()) + 1);
+    EXPECT_EQ(v.ventana->estado().SorteoLibre(), n + 1);
 
     // The history lists every draw, newest first, with its total.
-    PaginaEstadisticas* e = v.Pagina<PaginaEstadisticas>();
-    ASSERT_EQ(ListaSorteos(v)->model()->rowCount(), static_cast<int>(s.size()));
+    ASSERT_EQ(ListaSorteos(v)->model()->rowCount(), n);
     EXPECT_EQ(Celda(ListaSorteos(v), 0, 2), QStringLiteral("05/12/2026  Sábado"));
-    EXPECT_EQ(Texto(e, "totalSorteos"),
-              QStringLiteral("TOTAL: %1 sorteos.").arg(static_cast<int>(s.size())));
+    EXPECT_EQ(Texto(v.Pagina<PaginaEstadisticas>(), "totalSorteos"),
+              QStringLiteral("TOTAL: %1 sorteos.").arg(n));
 }
 
 TEST(Gestor, PenaDanadaDiceQueElFicheroEstaCorrupto) {
@@ -346,8 +321,7 @@ TEST_F(BorrarSorteos, NoYSiConservaLosSorteosYReiniciaLasPenas) {
     v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
     v.ventana->BorrarSorteos();
     EXPECT_EQ(Fichero(), s);
-    EXPECT_EQ(Texto(v.Pagina<PaginaGestor>(), "totalAciertos"), QStringLiteral("0"));
-    EXPECT_EQ(Texto(v.Pagina<PaginaGestor>(), "jugadosTotal"), QStringLiteral("en 0 sorteos"));
+    Etiquetas(v.Pagina<PaginaGestor>(), {"totalAciertos=0", "jugadosTotal=en 0 sorteos"});
 }
 
 TEST(Importar, ElBotonCargaElHistorico) {
@@ -358,10 +332,8 @@ TEST(Importar, ElBotonCargaElHistorico) {
     EXPECT_TRUE(v.dialogos.Muestra(-1, "Archivo de sorteos importado con éxito"));
     EXPECT_EQ(v.ventana->estado().SorteoLibre(), 4177);
     EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), 4176);
-    EXPECT_EQ(Texto(v.ventana.get(), "ultimoSorteo"),
-              QStringLiteral("Lunes, 17 de agosto del 2026"));
-    EXPECT_EQ(Texto(v.ventana.get(), "avisoActualizacion"),
-              QStringLiteral("Faltan 15 semanas por actualizar"));
+    Etiquetas(v.ventana.get(), {"ultimoSorteo=Lunes, 17 de agosto del 2026",
+                                "avisoActualizacion=Faltan 15 semanas por actualizar"});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,24 @@ T* Hijo(QObject* w, const char* nombre) {
     T* h = w->findChild<T*>(QLatin1String(nombre));
     EXPECT_NE(h, nullptr) << nombre;
     return h;
+}
+
+// A click on a button, which must be there and enabled.
+inline void PulsarBoton(QObject* raiz, const char* nombre) {
+    auto* b = Hijo<QAbstractButton>(raiz, nombre);
+    ASSERT_TRUE(b && b->isEnabled()) << nombre;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Each label says its text, given as "name=text"; a failure names the label.
+inline void Etiquetas(QObject* raiz, std::initializer_list<const char*> textos) {
+    for (const char* t : textos) {
+        const QString nombre = QString::fromUtf8(t).section(QLatin1Char('='), 0, 0);
+        const QLabel* l = raiz->findChild<QLabel*>(nombre);
+        EXPECT_NE(l, nullptr) << t;
+        EXPECT_EQ(l ? l->text() : QString(), QString::fromUtf8(t).section(QLatin1Char('='), 1))
+            << t;
+    }
 }
 
 // A click on the box of a check box or an option, as a user clicks it (a click far right of the
