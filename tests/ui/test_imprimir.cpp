@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 
 #include "core/configuracion.h"
 #include "core/sistema.h"
@@ -32,14 +31,16 @@ namespace {
 Pena Diecisiete() {
     Pena p = pruebas::PenaSencilla("Los del bar", {});
     p.NumApuestas = 17;
-    for (int b = 0; b < 17; ++b) {
+    for (int b = 0; b < 17; ++b)
         for (int c = 0; c < 6; ++c)
             p.Apuestas[b].Columnas[c] = static_cast<int16_t>(1 + (b * 3 + c * 8) % 49);
-    }
     return p;
 }
 
 using pruebas::Hijo;
+using pruebas::PulsarBoton;
+
+using Orden = pruebas::ImpresoraRegistro::Orden;
 
 // Types into a box as a user does: the box emptied, then each key.
 void Escribir(QLineEdit* caja, const QString& texto) {
@@ -61,15 +62,15 @@ class Ventanas : public ::testing::Test {
     }
     template <class T>
     T* Abierta() {
-        for (T* w : v.ventana->findChildren<T*>()) {
+        for (T* w : v.ventana->findChildren<T*>())
             if (w->isVisible()) return w;
-        }
         return nullptr;
     }
+    // The printing window of syndicate `fila` (0: none chosen).
     Imprimir* AbrirImpresion(int fila) {
-        v.ventana->PenaPulsada(fila);
+        if (fila > 0) v.ventana->PenaPulsada(fila);
         v.Pestanas()->setCurrentIndex(2);
-        QTest::mouseClick(Hijo<QToolButton>(v.ventana.get(), "botonImprimirPena"), Qt::LeftButton);
+        PulsarBoton(v.ventana.get(), "botonImprimirPena");
         return Abierta<Imprimir>();
     }
     Configuracion Guardada() {
@@ -79,48 +80,39 @@ class Ventanas : public ::testing::Test {
 
 TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
     Arrancar({Diecisiete()});
-    v.Pestanas()->setCurrentIndex(2);
-    QTest::mouseClick(Hijo<QToolButton>(v.ventana.get(), "botonImprimirPena"), Qt::LeftButton);
+    EXPECT_EQ(AbrirImpresion(0), nullptr);
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
-    EXPECT_EQ(Abierta<Imprimir>(), nullptr);
 
     Imprimir* w = AbrirImpresion(1);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Imprimir boletos"));
-    EXPECT_EQ(Hijo<QLabel>(w, "nombrePena")->text(), QStringLiteral("Los del bar"));
-    EXPECT_EQ(Hijo<QLabel>(w, "totalApuestas")->text(), QStringLiteral("17"));
-    EXPECT_EQ(Hijo<QLabel>(w, "boletosOficiales")->text(), QStringLiteral("3"));
-    EXPECT_EQ(Hijo<QLabel>(w, "diasJuego")->text(), QStringLiteral("Todos (L+J+S)"));
+    pruebas::Etiquetas(w, {"nombrePena=Los del bar", "totalApuestas=17", "boletosOficiales=3",
+                           "diasJuego=Todos (L+J+S)"});
 
     // On plain paper, through the print dialog.
-    QTest::mouseClick(Hijo<QPushButton>(w, "imprimirNormal"), Qt::LeftButton);
+    PulsarBoton(w, "imprimirNormal");
     EXPECT_EQ(v.dialogos.impresorasPedidas, 1);
     EXPECT_TRUE(v.impresora.terminado);
-    int equis = 0;
-    for (const auto& o : v.impresora.ordenes) equis += o.texto == QLatin1String("X");
-    EXPECT_EQ(equis, 17 * 6);
+    const QString x = QStringLiteral("X");
+    EXPECT_EQ(std::ranges::count(v.impresora.ordenes, x, &Orden::texto), 17 * 6);
     // The dialog cancelled: nothing printed.
     v.impresora.ordenes.clear();
     v.dialogos.aceptarImpresora = false;
-    QTest::mouseClick(Hijo<QPushButton>(w, "imprimirOficial"), Qt::LeftButton);
+    PulsarBoton(w, "imprimirOficial");
     EXPECT_TRUE(v.impresora.ordenes.empty());
 
     // The preview shows the slip's boxes; printing from it goes through the print dialog.
     v.dialogos.aceptarImpresora = true;
     v.dialogos.imprimirDesdeVista = true;
     Hijo<QCheckBox>(w, "jugarAl")->setChecked(true);
-    QTest::mouseClick(Hijo<QPushButton>(w, "vistaOficial"), Qt::LeftButton);
+    PulsarBoton(w, "vistaOficial");
     EXPECT_EQ(v.dialogos.vistasPrevias, 1);
-    const auto tenues = [](const auto& ordenes) {
-        return std::count_if(ordenes.begin(), ordenes.end(), [](const auto& o) { return o.tenue; });
-    };
-    EXPECT_GT(tenues(v.dialogos.vista), 0);
+    EXPECT_GT(std::ranges::count(v.dialogos.vista, true, &Orden::tenue), 0);
     EXPECT_EQ(v.dialogos.impresorasPedidas, 3);
-    EXPECT_EQ(tenues(v.impresora.ordenes), 0);
-    equis = 0;
-    for (const auto& o : v.impresora.ordenes) equis += o.texto == QLatin1String("X");
-    EXPECT_EQ(equis, 17 * 6 + 3);  // and the "-Jugar al" mark on each slip
+    EXPECT_EQ(std::ranges::count(v.impresora.ordenes, true, &Orden::tenue), 0);
+    // And the "-Jugar al" mark on each slip.
+    EXPECT_EQ(std::ranges::count(v.impresora.ordenes, x, &Orden::texto), 17 * 6 + 3);
     w->close();
 }
 
@@ -156,7 +148,7 @@ TEST_F(Ventanas, LasCorreccionesSeGuardanAlEscribirlas) {
     // The other bytes of the settings are kept.
     EXPECT_EQ(Guardada().DireccionVisible(), v.ventana->estado().Config.DireccionVisible());
     // The print uses them.
-    QTest::mouseClick(Hijo<QPushButton>(w, "imprimirOficial"), Qt::LeftButton);
+    PulsarBoton(w, "imprimirOficial");
     const auto& o = v.impresora.ordenes;
     const auto cabecera = std::find_if(o.begin(), o.end(), [](const auto& e) {
         return e.texto.startsWith(QStringLiteral("PEÑA"));
@@ -174,10 +166,7 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
     for (const Papel papel : {Papel::Oficial, Papel::Normal}) {
         SCOPED_TRACE(papel == Papel::Oficial ? "oficial" : "normal");
         const QString pdf = dir.filePath(QStringLiteral("boletos%1.pdf").arg(int(papel)));
-        OpcionesBoletos o;
-        o.papel = papel;
-        o.ajusteX = 2.5;
-        o.ajusteY = 12;
+        const OpcionesBoletos o{.papel = papel, .ajusteX = 2.5, .ajusteY = 12};
         {
             ImpresoraQt imp;
             imp.SalidaPdf(pdf);
@@ -204,16 +193,14 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
         }
         ASSERT_EQ(paginas.size(), papel == Papel::Oficial ? 3u : 2u);
         // Where each line's numbers go: slip k = line / 8, block = line % 8.
-        int total = 0;
         for (int linea = 0; linea < 17; ++linea) {
             const int boleto = linea / 8;
-            const int bloque = linea % 8 + 1;
             const int pagina = papel == Papel::Oficial ? boleto : boleto / 2;
             const double ox = papel == Papel::Oficial ? 2.5 : 25.8;
             const double oy = papel == Papel::Oficial ? 12 : 45 + (boleto % 2) * 104;
             for (int c = 0; c < 6; ++c) {
                 const int n = p.Apuestas[linea].Columnas[c];
-                const double x = ox + 3.8 * (n / 10) + 19.2 * (bloque - 1);
+                const double x = ox + 3.8 * (n / 10) + 19.2 * (linea % 8);
                 const double y = oy + 5.0 * (n % 10);
                 const auto& en = paginas[pagina];
                 const bool esta = std::any_of(en.begin(), en.end(), [&](const auto& e) {
@@ -221,12 +208,11 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
                 });
                 EXPECT_TRUE(esta) << "línea " << linea + 1 << " número " << n << " en (" << x
                                   << ", " << y << ")";
-                ++total;
             }
         }
         size_t impresas = 0;
         for (const auto& pg : paginas) impresas += pg.size();
-        EXPECT_EQ(impresas, static_cast<size_t>(total));
+        EXPECT_EQ(impresas, 17u * 6);  // and no other
     }
 }
 
@@ -261,7 +247,7 @@ TEST_F(Ventanas, Configuracion) {
     Escribir(precio, QStringLiteral(",75"));
     EXPECT_EQ(Guardada().PrecioApuesta, 0.75f);
     EXPECT_TRUE(v.dialogos.cajas.empty());
-    QTest::mouseClick(Hijo<QPushButton>(w, "cerrar"), Qt::LeftButton);
+    PulsarBoton(w, "cerrar");
     EXPECT_EQ(Abierta<Configurar>(), nullptr);
 }
 
@@ -292,8 +278,8 @@ TEST_F(Ventanas, AcercaDe) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(Hijo<QLabel>(w, "sistema")->text(), QStringLiteral("S.O: ") + NativeGetVersion());
     EXPECT_FALSE(Hijo<QLabel>(w, "distribucion")->text().isEmpty());
-    QTest::mouseClick(Hijo<QPushButton>(w, "web"), Qt::LeftButton);
-    QTest::mouseClick(Hijo<QPushButton>(w, "correo"), Qt::LeftButton);
+    PulsarBoton(w, "web");
+    PulsarBoton(w, "correo");
     EXPECT_EQ(v.escritorio.urls, (std::vector<QString>{"http://www.tombolin.example"}));
     EXPECT_EQ(v.escritorio.correos, (std::vector<QString>{"contacto@tombolin.example"}));
     // Coming back from it does not read the draws again.
@@ -328,9 +314,7 @@ TEST(Presentacion, OchoFotogramasYEntrar) {
     const auto f = FotogramasPresentacion();
     for (int i = 0; i < 8; ++i) {
         ASSERT_FALSE(f[i].isNull());
-        if (i > 0) {
-            EXPECT_NE(f[i].toImage(), f[i - 1].toImage()) << i;
-        }
+        EXPECT_NE(f[i].toImage(), f[(i + 7) % 8].toImage()) << i;  // the last one too
     }
 }
 
@@ -341,7 +325,7 @@ TEST(Presentacion, EntrarConUnClic) {
     QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
     p.show();
     for (int i = 0; i < 8; ++i) p.Tic();
-    QTest::mouseClick(Hijo<QPushButton>(&p, "entrar"), Qt::LeftButton);
+    PulsarBoton(&p, "entrar");
     EXPECT_EQ(entradas, 1);
     EXPECT_FALSE(Hijo<QTimer>(&p, "reloj")->isActive());
 }
