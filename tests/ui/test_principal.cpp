@@ -41,22 +41,21 @@ class VentanaPrincipal : public ::testing::Test {
 
 TEST_F(VentanaPrincipal, PrimerArranqueEnUnaCarpetaVacia) {
     ASSERT_TRUE(v.Arrancar());
-    Principal* p = v.ventana.get();
     for (const char* f : {"apuestas.dat", "numeros.dat", "www.txt"}) {
         EXPECT_TRUE(QFileInfo::exists(v.dir.filePath(f))) << f;
         EXPECT_EQ(QFileInfo(v.dir.filePath(f)).size(), 0) << f;
     }
     EXPECT_EQ(QFileInfo(v.dir.filePath("nums.ini")).size(), 86);
     EXPECT_TRUE(v.dialogos.cajas.empty());
-    EXPECT_EQ(p->estado().RutaPrograma, v.dir.path() + "/");
+    EXPECT_EQ(v.ventana->estado().RutaPrograma, v.dir.path() + "/");
 
     v.Mostrar();
     EXPECT_TRUE(v.dialogos.SoloMuestra(kBienvenida, "Fichero de peñas vacío", Icono::Informacion));
     // Coming back to the window from another program does not greet again.
-    p->hide();
+    v.ventana->hide();
     v.Mostrar();
     EXPECT_EQ(Veces(kBienvenida), 1);
-    EXPECT_EQ(p->Activaciones(), 1);
+    EXPECT_EQ(v.ventana->Activaciones(), 1);
 }
 
 // The history shipped beside the program, offered once at the first start without draws.
@@ -110,12 +109,10 @@ TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
     EXPECT_EQ(instalado.datos, usuario.path());
     EXPECT_EQ(instalado.compartida, compartida.path());
 
-    pruebas::DialogosGuion dialogos;
-    pruebas::RelojFijo reloj{QDate(2026, 12, 6)};
-    pruebas::EscritorioRegistro escritorio;
-    pruebas::ImpresoraRegistro impresora;
-    TransferenciaQt descarga, noticias;
-    const Servicios servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias};
+    pruebas::VentanaPrueba d;  // only its scripted services
+    pruebas::DialogosGuion& dialogos = d.dialogos;
+    const Servicios servicios{dialogos,    d.reloj,     d.escritorio,
+                              d.impresora, &d.descarga, &d.noticias};
     {
         // Without "tablas.bin" in the share folder the program refuses to run.
         Principal p(usuario.path(), servicios, QLatin1String(Principal::kServicioOperador), nullptr,
@@ -141,11 +138,12 @@ TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
     EXPECT_EQ(p.estado().Sorteos.Cuenta(), 4176);
     // The shipped empty store is the user's first one: nothing to report as rebuilt.
     for (const auto& caja : dialogos.cajas)
-        EXPECT_FALSE(caja.texto.contains(QStringLiteral("Tombolin.mdb"))) << caja.texto.toStdString();
+        EXPECT_FALSE(caja.texto.contains(QStringLiteral("Tombolin.mdb")))
+            << caja.texto.toStdString();
     for (const char* f : {"numeros.dat", "apuestas.dat", "nums.ini", "numeros.bak", "Tombolin.mdb"})
         EXPECT_TRUE(QFileInfo::exists(usuario.filePath(QLatin1String(f)))) << f;
-    EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("numeros.dat"))));
-    EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QStringLiteral("nums.ini"))));
+    for (const char* f : {"numeros.dat", "nums.ini"})
+        EXPECT_FALSE(QFileInfo::exists(compartida.filePath(QLatin1String(f)))) << f;
     // The report definitions are shipped files too.
     dialogos.cajas.clear();
     emit p.findChild<PaginaGestor*>()->verInforme();
@@ -225,7 +223,6 @@ TEST_F(VentanaPrincipal, ConvierteAlArrancarUnFicheroDelFormatoAnterior) {
 
 TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
     ASSERT_TRUE(v.Arrancar());
-    Principal* p = v.ventana.get();
     QTabWidget* t = v.Pestanas();
     ASSERT_EQ(t->count(), 5);
     const char* nombres[] = {"General", "Último sorteo", "Gestor de peñas", "Estadísticas",
@@ -233,8 +230,8 @@ TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
     const char* controles[] = {"gene", "ultimo", "Gestor", "esta", "comb"};
     for (int i = 4; i >= 0; --i) {
         EXPECT_EQ(t->tabText(i), QString::fromUtf8(nombres[i]));
-        auto* accion = p->findChild<QAction*>(QLatin1String(controles[i]));
-        ASSERT_NE(accion, nullptr) << controles[i];
+        auto* accion = pruebas::Hijo<QAction>(v.ventana.get(), controles[i]);
+        ASSERT_NE(accion, nullptr);
         accion->trigger();
         EXPECT_EQ(t->currentIndex(), i);
     }
@@ -256,13 +253,13 @@ TEST(Idioma, BotonesEstandarEnEspanol) {
     QMessageBox caja;
     caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok |
                             QMessageBox::Cancel);
-    const auto texto = [&](QMessageBox::StandardButton b) {
-        return caja.button(b)->text().remove(QLatin1Char('&'));
-    };
-    EXPECT_EQ(texto(QMessageBox::Yes), QStringLiteral("Sí"));
-    EXPECT_EQ(texto(QMessageBox::No), QStringLiteral("No"));
-    EXPECT_EQ(texto(QMessageBox::Ok), QStringLiteral("Aceptar"));
-    EXPECT_EQ(texto(QMessageBox::Cancel), QStringLiteral("Cancelar"));
+    const std::pair<QMessageBox::StandardButton, const char*> casos[] = {
+        {QMessageBox::Yes, "Sí"},
+        {QMessageBox::No, "No"},
+        {QMessageBox::Ok, "Aceptar"},
+        {QMessageBox::Cancel, "Cancelar"}};
+    for (const auto& [b, texto] : casos)
+        EXPECT_EQ(caja.button(b)->text().remove(QLatin1Char('&')), QString::fromUtf8(texto));
 }
 
 // The real boxes: a click on "No" of a Yes/No question gives No.
