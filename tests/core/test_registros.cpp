@@ -88,18 +88,14 @@ Pena PenaCompleta() {
 TEST(Registros, PenaEnSusDesplazamientos) {
     const Pena p = PenaCompleta();
     Bytes e(8307);
-    e.raw(0, QByteArray("Pe\xF1"
-                        "a del \x80uro       ",
-                        20));
+    e.raw(0, QByteArray("Pe\361a del \200uro       ", 20));  // Windows-1252, octal escapes
     e.i16(20, 9).i16(22, 4);
     for (int i = 0; i < 20; ++i) e.i16(24 + 2 * i, i + 1);
     for (int l = 0; l < 205; ++l) {
         for (int c = 0; c < 20; ++c) e.i16(64 + 40 * l + 2 * c, l * 100 + c - 7);
     }
     e.i16(8264, 12).i16(8266, -2).i16(8268, 32767).i16(8270, 1).i16(8272, 300);
-    e.raw(8274, QByteArray("Jueves y S\xE1"
-                           "bado",
-                           15));
+    e.raw(8274, QByteArray("Jueves y S\341bado", 15));
     e.i16(8289, 503).f64(8291, 46000.0).f64(8299, 46001.5);
 
     EXPECT_EQ(CodificarPena(p), e.b);
