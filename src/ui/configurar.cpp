@@ -79,7 +79,6 @@ void Configurar::MesesEditados(const QString& texto) {
     }
     // Below 2 is stored as 2; the box keeps what was typed.
     estado_.Config.MesesMaximos = *meses;
-    emit mesesCambiados(*meses);
     Guardar();
 }
 

@@ -10,16 +10,12 @@ class QLineEdit;
 namespace tombolin {
 
 // The settings window "Configurar": the price of a bet and the longest period of the statistics,
-// each written to the settings file as it is typed.
+// each written to the settings file as it is typed; the main window shows them once it closes.
 class Configurar : public VentanaSecundaria {
     Q_OBJECT
 
   public:
     Configurar(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
-
-  signals:
-    // The statistics' longest period changed.
-    void mesesCambiados(int meses);
 
   private:
     void PrecioEditado(const QString& texto);

@@ -213,8 +213,12 @@ void Principal::CrearMenus() {
     }
     e.push_back({opciones, QStringLiteral("confi"), QStringLiteral("&Configuración"), [this] {
                      auto* c = new Configurar(estado_, servicios_, this);
-                     connect(c, &Configurar::mesesCambiados, seleccion_,
-                             &SeleccionEstadistica::PonerMesesMaximos);
+                     // Shown once the window closes: a number typed key by key passes through
+                     // values (the "1" of "12") that would cut the chosen months on the way.
+                     connect(c, &VentanaSecundaria::cerrada, this, [this] {
+                         seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos);
+                         RefrescarContadores();  // the weekly cost at the new price
+                     });
                      AbrirVentana(c);
                  }});
     e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),

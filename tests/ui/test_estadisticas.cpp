@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
+#include <tuple>
 
 #include "core/fechas.h"
 #include "core/penas.h"
@@ -174,21 +175,26 @@ TEST_F(Estadisticas, ElPeriodo) {
     EXPECT_EQ(Hijo<QCheckBox>(Asistente(), "ultimoMes")->text(), QStringLiteral("Últimos 6 meses"));
     EXPECT_EQ(Hijo<QSlider>(Asistente(), "meses")->value(), 6);
     EXPECT_EQ(Lista()->model()->rowCount(), desde(183));
-    // The settings bound the sliders at once, and the selection with them.
-    v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
-    QWidget* configurar = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("Configurar") && w->isVisible()) configurar = w;
-    ASSERT_NE(configurar, nullptr);
-    auto* meses = Hijo<QLineEdit>(configurar, "meses");
-    meses->selectAll();
-    QTest::keyClicks(meses, QStringLiteral("3"));
-    for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
-        EXPECT_EQ(Hijo<QSlider>(w, "meses")->maximum(), 3);
-        EXPECT_EQ(Hijo<QSlider>(w, "meses")->value(), 3);
+    // The settings bound the sliders once their window closes. Typing "12" passes through "1"
+    // (stored as 2 months), which must not cut the chosen 6 on the way; 3 then cuts them.
+    const auto meses = [&](const char* escrito) {
+        v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
+        QWidget* configurar = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Configurar") && w->isVisible()) configurar = w;
+        ASSERT_NE(configurar, nullptr);
+        Hijo<QLineEdit>(configurar, "meses")->selectAll();
+        QTest::keyClicks(Hijo<QLineEdit>(configurar, "meses"), QLatin1String(escrito));
+        configurar->close();
+    };
+    for (const auto& [escrito, maximo, elegidos] : {std::tuple{"12", 12, 6}, {"3", 3, 3}}) {
+        meses(escrito);
+        for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
+            EXPECT_EQ(Hijo<QSlider>(w, "meses")->maximum(), maximo) << escrito;
+            EXPECT_EQ(Hijo<QSlider>(w, "meses")->value(), elegidos) << escrito;
+        }
     }
     EXPECT_EQ(Lista()->model()->rowCount(), desde(91.5));
-    configurar->close();
 }
 
 TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {

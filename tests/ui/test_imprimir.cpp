@@ -217,7 +217,7 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
 }
 
 TEST_F(Ventanas, Configuracion) {
-    Arrancar({});
+    Arrancar({Diecisiete()});
     v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
     Configurar* w = Abierta<Configurar>();
     ASSERT_NE(w, nullptr);
@@ -249,6 +249,8 @@ TEST_F(Ventanas, Configuracion) {
     EXPECT_TRUE(v.dialogos.cajas.empty());
     PulsarBoton(w, "cerrar");
     EXPECT_EQ(Abierta<Configurar>(), nullptr);
+    // The card shows the weekly cost at the new price: 17 bets, three draws a week, 0,75 €.
+    EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(), QStringLiteral("38,25 euros."));
 }
 
 TEST(Sistema, NombresDeVersiones) {
