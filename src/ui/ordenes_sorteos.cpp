@@ -53,7 +53,8 @@ bool OrdenesSorteos::OfrecerHistorico() {
     if (historico.empty()) return false;
     // Asked once, whatever the answer: the settings remember it.
     MarcarHistoricoOfrecido(estado_.Config);
-    std::ignore = GuardarConfiguracion(estado_);
+    if (const Error e = GuardarConfiguracion(estado_))
+        InformarErrorFichero(dialogos_, e, QLatin1String(kFicheroConfiguracion));
     const QString pregunta =
         QStringLiteral("¿Quiere cargar los ") + QString::number(historico.size()) +
         QStringLiteral(" sorteos de La Primitiva que trae el programa, desde el ") +

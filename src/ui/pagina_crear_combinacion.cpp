@@ -237,7 +237,9 @@ void PaginaCrearCombinacion::Reiniciar() {
 
 void PaginaCrearCombinacion::PermitirCambios(bool si, const QString& porque) {
     crear_->setEnabled(si);
-    crear_->setStatusTip(porque);
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{crear_, reducida_, sencilla_, multiple_})
+        b->setStatusTip(porque);
 }
 
 void PaginaCrearCombinacion::NumerosCambiados(int n) {

@@ -102,6 +102,9 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
     connect(crear_, &PaginaCrearCombinacion::crearPenaGuiada, this,
             [this](int modo, const TablaReducida* tabla) {
+                // Like every command that changes a file, it waits for a download to end (the
+                // status bar says so).
+                if (!cambiosPermitidos_) return;
                 // The editor marks the ranked numbers and closes once the syndicate is saved.
                 estado_.CerrarEditorAlGuardar = true;
                 NuevaPena(modo, tabla);

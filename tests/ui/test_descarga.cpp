@@ -23,8 +23,10 @@
 #include "support/servidor_http.h"
 #include "support/transferencia_guion.h"
 #include "ui/barra_descarga.h"
+#include "ui/crea.h"
 #include "ui/infor.h"
 #include "ui/modelo_resultados.h"
+#include "ui/pagina_crear_combinacion.h"
 #include "ui/pagina_general.h"
 #include "ui/pagina_ultimo_sorteo.h"
 #include "ventana_prueba.h"
@@ -255,14 +257,16 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
         aviso = v.ventana->statusBar()->currentMessage();
         v.Bajar();  // a second click while the first transfer waits
         pruebas::Hijo<QAction>(v.ventana.get(), "Leer")->trigger();
-        // Nor may the draws file change under it.
+        // Nor may the draws file change under it, nor a syndicate be made from the wizard.
         pruebas::Hijo<QAction>(v.ventana.get(), "borrpe")->trigger();
+        emit v.Pagina<PaginaCrearCombinacion>()->crearPenaGuiada(0, nullptr);
     });
     v.Bajar();
     EXPECT_EQ(durante, QStringLiteral("0 0 1 1 0 0"));
     EXPECT_TRUE(aviso.startsWith(QStringLiteral("Bajando sorteos nuevos"))) << aviso.toStdString();
     EXPECT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(v.ventana->findChild<Infor*>(), nullptr);
+    EXPECT_EQ(v.ventana->findChild<Crea*>(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
     // The latest draw's tab can't be opened while the watchdog runs.
     v.Pestanas()->setCurrentIndex(1);
