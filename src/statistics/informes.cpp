@@ -18,13 +18,15 @@ std::string Utf8(const QString& texto) {
 }
 
 // "1.5" as the store writes it reads "1,5" in Spanish; text that is no number stays as it is.
-QString NumeroEspanol(const QString& valor) {
+// A float the store keeps widened (a cost of 25,2 comes back as 25.2000007629395) is shown with
+// the seven digits a float has, as the window shows it.
+QString NumeroEspanol(const QString& valor, bool deFloat) {
     bool ok = false;
     const double n = valor.trimmed().toDouble(&ok);
     if (!ok) return valor;
     QLocale es(QLocale::Spanish, QLocale::Spain);
     es.setNumberOptions(QLocale::OmitGroupSeparator);
-    return es.toString(n, 'f', QLocale::FloatingPointShortest);
+    return deFloat ? es.toString(n, 'g', 7) : es.toString(n, 'f', QLocale::FloatingPointShortest);
 }
 
 // ISO dates are shown dd/MM/yyyy; an empty or odd value stays as it is rather than vanish.
@@ -39,8 +41,8 @@ QString Vista(const QString& columna, const QString& valor) {
         return FechaVista(valor);
     if (columna == QLatin1String("Nombre")) return valor.trimmed();  // stored padded to 20
     // Reals the store keeps as "0.0" or "1.5": "0", "1,5".
-    if (columna == QLatin1String("Dinero") || columna == QLatin1String("Sorteos"))
-        return NumeroEspanol(valor);
+    if (columna == QLatin1String("Dinero")) return NumeroEspanol(valor, true);
+    if (columna == QLatin1String("Sorteos")) return NumeroEspanol(valor, false);
     return valor;
 }
 

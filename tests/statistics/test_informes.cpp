@@ -148,8 +148,9 @@ TEST(Informes, ValoresDerivados) {
           {{"Dinero", "1.5"}},
           {{"Dinero", "0.25"}},
           {{"Dinero", "1200"}},
+          {{"Dinero", "25.2000007629395"}},  // the float 25,2 as the store gives it back
           {{"Dinero", "mucho"}}},
-         "56;1,5;0,25;1200;mucho;"},
+         "56;1,5;0,25;1200;25,2;mucho;"},
         {"{{#Numeros}}{{Numero}}:{{Ancho}}/{{Resto}}{{#Barra}}B{{/Barra}}{{#Hueco}}H{{/Hueco}} "
          "{{/Numeros}}",
          "Numeros",
