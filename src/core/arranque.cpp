@@ -84,12 +84,11 @@ QStringList AvisosRegistrosIncompletos(const Estado& estado) {
 
 Carpetas ElegirCarpetas(const QString& ejecutable, const QString& datosUsuario,
                         const QString& compartida) {
-    const QFileInfo carpeta(ejecutable);
-    if (carpeta.isWritable() &&
-        QFileInfo::exists(ejecutable + QLatin1Char('/') + QLatin1String(kFicheroTablas))) {
-        return {ejecutable, ejecutable, false};
-    }
-    return {datosUsuario, compartida, true};
+    if (!QFileInfo::exists(ejecutable + QLatin1Char('/') + QLatin1String(kFicheroTablas)))
+        return {datosUsuario, compartida, true};
+    // A copy that can't be written (a read-only medium) keeps its shipped files beside it.
+    if (!QFileInfo(ejecutable).isWritable()) return {datosUsuario, ejecutable, true};
+    return {ejecutable, ejecutable, false};
 }
 
 void CopiarAlmacenInformes(const Estado& estado) {

@@ -15,8 +15,9 @@ struct Carpetas {
     bool instalado = false;
 };
 // The executable's directory when it may be written and holds "tablas.bin" (the build's program
-// directory, a portable copy, a USB stick); otherwise (installed under a read-only prefix) the
-// per-user data folder for the user's files and the installed share folder for the shipped ones.
+// directory, a portable copy, a USB stick); otherwise the per-user data folder for the user's
+// files, and for the shipped ones the executable's directory when it holds them (a read-only
+// copy) or the installed share folder.
 Carpetas ElegirCarpetas(const QString& ejecutable, const QString& datosUsuario,
                         const QString& compartida);
 
