@@ -11,8 +11,9 @@
 
 namespace tombolin {
 
-QPixmap FotogramaPresentacion(int fotograma, qreal escala) {
-    QSvgRenderer dibujo(QStringLiteral(":/tombolin/presentacion.svg"));
+namespace {
+
+QPixmap Fotograma(QSvgRenderer& dibujo, int fotograma, qreal escala) {
     const QSize tamano = dibujo.defaultSize();
     QPixmap p(tamano * escala);
     p.setDevicePixelRatio(escala);
@@ -25,9 +26,20 @@ QPixmap FotogramaPresentacion(int fotograma, qreal escala) {
     return p;
 }
 
+const QString kDibujo = QStringLiteral(":/tombolin/presentacion.svg");
+
+}  // namespace
+
+QPixmap FotogramaPresentacion(int fotograma, qreal escala) {
+    QSvgRenderer dibujo(kDibujo);
+    return Fotograma(dibujo, fotograma, escala);
+}
+
 std::array<QPixmap, 8> FotogramasPresentacion(qreal escala) {
+    // The picture is read once for the eight frames.
+    QSvgRenderer dibujo(kDibujo);
     std::array<QPixmap, 8> fotogramas;
-    for (int i = 0; i < 8; ++i) fotogramas[i] = FotogramaPresentacion(i + 1, escala);
+    for (int i = 0; i < 8; ++i) fotogramas[i] = Fotograma(dibujo, i + 1, escala);
     return fotogramas;
 }
 
