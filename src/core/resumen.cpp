@@ -116,6 +116,7 @@ FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos) {
     int jugados = 0;
     const ReglaJuego regla = ReglaJuego::De(pena);
     for (const Sorteo& s : sorteos) jugados += regla.Juega(DiaDeSorteo(s.Fecha));
+    f.Jugados = jugados;
     if (sorteos.empty()) {
         f.TextoJugados = QStringLiteral("0");
         f.TextoEfectividad = f.Total != 0 ? QStringLiteral("100 %") : QStringLiteral("-");

@@ -53,7 +53,8 @@ ResumenTodas CalcularResumen(const std::vector<Pena>& penas, int sorteosJugados)
 struct FichaPena {
     std::array<int, 5> Contadores{};  // 3, 4, 5, 5+C, 6 hits: the order they are shown in
     int Total = 0;
-    QString TextoJugados;      // draws played, or "-"
+    int Jugados = 0;           // draws played
+    QString TextoJugados;      // the same as shown
     QString TextoEfectividad;  // "150 %", "100 %", "-"
     double SinPremio = 1, ConPremio = 0;
     QStringList Lineas;   // bet-line texts

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -545,10 +544,7 @@ void Principal::GuardarFichaPena(const FichaPena& ficha) {
     f.Dia1 = OleAFecha(p.FechaCreacion);
     f.Dia2 = p.FechaComprobado != 0 ? OleAFecha(p.FechaComprobado) : f.Dia1;
     f.Aciertos = ficha.TextoEfectividad;
-    // The leading number of the draws-played caption; 0 for "-".
-    static const QRegularExpression numero(QStringLiteral("^\\s*(\\d+)"));
-    const QRegularExpressionMatch m = numero.match(ficha.TextoJugados);
-    f.Sorteos = m.hasMatch() ? m.captured(1).toDouble() : 0;
+    f.Sorteos = ficha.Jugados;
     f.Premios = {p.Aciertos[3], p.Aciertos[4], p.Aciertos[5], p.Aciertos[7], p.Aciertos[6]};
     fichaInformes_ = f;
     lineasInformes_ = ficha.Lineas;
