@@ -59,13 +59,9 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
 }
 
 void Configurar::PrecioEditado(const QString& texto) {
-    // An empty box stores nothing new; a number still being typed waits for the next key.
-    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return;
-    const std::optional<double> precio = LeerDecimal(texto);
-    if (!precio) {
-        precio_->setText(TextoDecimal(estado_.Config.PrecioApuesta));
-        return;
-    }
+    const std::optional<double> precio = DecimalTecleado(
+        texto, [this] { precio_->setText(TextoDecimal(estado_.Config.PrecioApuesta)); });
+    if (!precio) return;
     estado_.Config.PrecioApuesta = static_cast<float>(*precio);
     Guardar();
 }
@@ -83,10 +79,7 @@ void Configurar::MesesEditados(const QString& texto) {
 }
 
 void Configurar::Guardar() {
-    if (const Error error = GuardarConfiguracion(estado_); error && !errorAvisado_) {
-        errorAvisado_ = true;
-        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroConfiguracion));
-    }
+    GuardarAjustes(estado_, servicios_.dialogos, errorAvisado_);
 }
 
 }  // namespace tombolin

@@ -111,20 +111,11 @@ void Imprimir::MostrarAjustes() {
 }
 
 void Imprimir::AjusteEditado(int indice, const QString& texto) {
-    // An empty box is told when it is left; a number still being typed ("-", "2,") waits for
-    // the next key. The stored value stays meanwhile.
-    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return;
-    const std::optional<double> valor = LeerDecimal(texto);
-    if (!valor) {
-        MostrarAjustes();
-        return;
-    }
+    // An empty box is told when it is left; the stored value stays meanwhile.
+    const std::optional<double> valor = DecimalTecleado(texto, [this] { MostrarAjustes(); });
+    if (!valor) return;
     (indice == 0 ? estado_.Config.AjusteX : estado_.Config.AjusteY) = static_cast<float>(*valor);
-    if (const Error error = GuardarConfiguracion(estado_); error && !errorAvisado_) {
-        // Once a window: the next keystroke would only say it again.
-        errorAvisado_ = true;
-        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroConfiguracion));
-    }
+    GuardarAjustes(estado_, servicios_.dialogos, errorAvisado_);
 }
 
 bool Imprimir::eventFilter(QObject* objeto, QEvent* evento) {

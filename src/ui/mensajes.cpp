@@ -1,5 +1,7 @@
 #include "ui/mensajes.h"
 
+#include "core/configuracion.h"
+
 namespace tombolin {
 
 QString TituloVayaHombre() {
@@ -44,6 +46,20 @@ bool EmpezarImpresion(Dialogos& dialogos, Impresora& impresora, const QString& t
                                     "que está encendida y bien instalada."),
                      Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
     return false;
+}
+
+std::optional<double> DecimalTecleado(const QString& texto, const std::function<void()>& deshacer) {
+    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return std::nullopt;
+    const std::optional<double> valor = LeerDecimal(texto);
+    if (!valor) deshacer();
+    return valor;
+}
+
+void GuardarAjustes(Estado& estado, Dialogos& dialogos, bool& avisado) {
+    if (const Error error = GuardarConfiguracion(estado); error && !avisado) {
+        avisado = true;
+        InformarErrorFichero(dialogos, error, QLatin1String(kFicheroConfiguracion));
+    }
 }
 
 }  // namespace tombolin

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "core/dialogos.h"
 #include "core/error.h"
@@ -25,5 +27,13 @@ bool EmpezarImpresion(Dialogos& dialogos, Impresora& impresora, const QString& t
 // After a failed change of a data file: the permission message when access was refused,
 // otherwise a box naming the file and the error number.
 void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString& fichero);
+
+// The settings boxes are saved at every key. A box's value once it reads as a number; nothing
+// while it is empty or a number is half typed ("-", "2,"), and nothing, after `deshacer` puts the
+// stored value back, when it can be no number.
+std::optional<double> DecimalTecleado(const QString& texto, const std::function<void()>& deshacer);
+// Writes the settings file; a failure is told once a window (`avisado`): the next key would only
+// say it again.
+void GuardarAjustes(Estado& estado, Dialogos& dialogos, bool& avisado);
 
 }  // namespace tombolin
