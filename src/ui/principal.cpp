@@ -51,11 +51,10 @@ namespace tombolin {
 Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
                      const QString& servicioOperador, QWidget* padre,
                      const QString& carpetaCompartida)
-    : QMainWindow(padre),
-      servicios_(servicios),
-      carpetaPrograma_(carpetaPrograma),
-      carpetaCompartida_(carpetaCompartida.isEmpty() ? carpetaPrograma : carpetaCompartida) {
+    : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
     Q_ASSERT(servicios_.descarga && servicios_.noticias);
+    estado_.RutaPrograma = RutaConSeparador(carpetaPrograma);
+    if (!carpetaCompartida.isEmpty()) estado_.RutaCompartida = RutaConSeparador(carpetaCompartida);
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
     resize(1100, 720);
@@ -76,9 +75,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
-    crear_ = new PaginaCrearCombinacion(
-        *seleccion_, servicios_.dialogos,
-        RutaConSeparador(carpetaCompartida_) + QLatin1String(kFicheroTablas), pestanas_);
+    crear_ = new PaginaCrearCombinacion(*seleccion_, servicios_.dialogos,
+                                        estado_.FicheroCompartido(kFicheroTablas), pestanas_);
     crear_->setObjectName(QStringLiteral("paginaCrearCombinacion"));
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
@@ -436,8 +434,6 @@ void Principal::MostrarInforme(int i) {
 bool Principal::CargarPrincipal() {
     Estado& e = estado_;
     cargando_ = true;
-    e.RutaPrograma = RutaConSeparador(carpetaPrograma_);
-    e.RutaCompartida = RutaConSeparador(carpetaCompartida_);
     QDir::setCurrent(carpetaPrograma_);
 
     // One program at a time on the same data: a second one would write over the first's changes.

@@ -127,7 +127,6 @@ class Principal : public QMainWindow {
     Estado estado_;
     Servicios servicios_;
     QString carpetaPrograma_;
-    QString carpetaCompartida_;
     std::vector<Sorteo> sorteos_;  // the draws as the last refresh read them
     int sorteosJugados_ = 0;
     bool modoBorrado_ = false;  // set by the delete-draws command for the rest of the run
