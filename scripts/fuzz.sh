@@ -13,7 +13,7 @@ objetivos=("$@")
 [ -d build-san ] || cmake --preset sanitizadores
 cmake --build --preset sanitizadores --target "${objetivos[@]/#/fuzz_}" || exit 1
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1  # as the test preset
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 correr() {

@@ -243,7 +243,6 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     cuantos->setValue(7);
     lista->setCurrentIndex(0);
     emit lista->activated(0);
-    Etiquetas(Asistente(), {"dPosibilidad=100,00%", "dApuestasTodo=7 apuestas."});
 
     // Made from step 3: the editor opens on the seven most frequent numbers and closes on saving.
     PulsarBoton(Asistente(), "crearReducida");
