@@ -92,19 +92,11 @@ class Editor : public ::testing::Test {
         QTest::mouseClick(b, Qt::LeftButton);
     }
     void Pulsar(const char* boton) { Pulsar(Hijo<QPushButton>(c, boton)); }
-    // The one on show: one closed before may still wait to be deleted.
-    template <class T>
-    T* Visible() {
-        for (T* w : v.ventana->findChildren<T*>()) {
-            if (w->isVisible()) return w;
-        }
-        return nullptr;
-    }
     Creamenu* AbrirMenu() {
         v.ventana->findChild<QAction*>(QStringLiteral("Crearp"))->trigger();
-        return Visible<Creamenu>();
+        return v.Abierta<Creamenu>();
     }
-    Crea* EditorAbierto() { return Visible<Crea>(); }
+    Crea* EditorAbierto() { return v.Abierta<Crea>(); }
     RejillaNumeros* Rejilla() { return Hijo<RejillaNumeros>(c, "rejilla"); }
     static QComboBox* Tablas(Creamenu* m) { return Hijo<QComboBox>(m, "listaTablas"); }
     // Chooses an option, runs `antes` when given, and chooses an entry of the list by the

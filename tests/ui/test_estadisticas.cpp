@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include "statistics/base_informes.h"
 #include "statistics/seleccion.h"
 #include "support/penas_prueba.h"
+#include "ui/configurar.h"
 #include "ui/crea.h"
 #include "ui/grafico_frecuencias.h"
 #include "ui/pagina_crear_combinacion.h"
@@ -179,9 +179,7 @@ TEST_F(Estadisticas, ElPeriodo) {
     // (stored as 2 months), which must not cut the chosen 6 on the way; 3 then cuts them.
     const auto meses = [&](const char* escrito) {
         v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
-        QWidget* configurar = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("Configurar") && w->isVisible()) configurar = w;
+        Configurar* configurar = v.Abierta<Configurar>();
         ASSERT_NE(configurar, nullptr);
         Hijo<QLineEdit>(configurar, "meses")->selectAll();
         QTest::keyClicks(Hijo<QLineEdit>(configurar, "meses"), QLatin1String(escrito));
@@ -246,9 +244,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
 
     // Made from step 3: the editor opens on the seven most frequent numbers and closes on saving.
     PulsarBoton(Asistente(), "crearReducida");
-    QPointer<Crea> c;  // it deletes itself once closed
-    for (Crea* x : v.ventana->findChildren<Crea*>())
-        if (x->isVisible()) c = x;
+    const QPointer<Crea> c = v.Abierta<Crea>();  // it deletes itself once closed
     ASSERT_FALSE(c.isNull());
     EXPECT_EQ(cuantos->value(), 0);  // the wizard is back at step 1
     EXPECT_EQ(c->Edicion().Lineas(), 1);

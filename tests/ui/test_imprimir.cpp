@@ -60,18 +60,12 @@ class Ventanas : public ::testing::Test {
         v.Mostrar();
         v.dialogos.cajas.clear();
     }
-    template <class T>
-    T* Abierta() {
-        for (T* w : v.ventana->findChildren<T*>())
-            if (w->isVisible()) return w;
-        return nullptr;
-    }
     // The printing window of syndicate `fila` (0: none chosen).
     Imprimir* AbrirImpresion(int fila) {
         if (fila > 0) v.ventana->PenaPulsada(fila);
         v.Pestanas()->setCurrentIndex(2);
         PulsarBoton(v.ventana.get(), "botonImprimirPena");
-        return Abierta<Imprimir>();
+        return v.Abierta<Imprimir>();
     }
     Configuracion Guardada() {
         return DecodificarConfiguracion(pruebas::LeerBytes(v.Ruta("nums.ini")).constData());
@@ -219,7 +213,7 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
 TEST_F(Ventanas, Configuracion) {
     Arrancar({Diecisiete()});
     v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
-    Configurar* w = Abierta<Configurar>();
+    Configurar* w = v.Abierta<Configurar>();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Configurar"));
     QLineEdit* precio = Hijo<QLineEdit>(w, "precio");
@@ -248,7 +242,7 @@ TEST_F(Ventanas, Configuracion) {
     EXPECT_EQ(Guardada().PrecioApuesta, 0.75f);
     EXPECT_TRUE(v.dialogos.cajas.empty());
     PulsarBoton(w, "cerrar");
-    EXPECT_EQ(Abierta<Configurar>(), nullptr);
+    EXPECT_EQ(v.Abierta<Configurar>(), nullptr);
     // The card shows the weekly cost at the new price: 17 bets, three draws a week, 0,75 €.
     EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(), QStringLiteral("38,25 euros."));
 }
@@ -273,7 +267,7 @@ TEST(Sistema, NombresDeVersiones) {
 TEST_F(Ventanas, AcercaDe) {
     Arrancar({});
     v.ventana->findChild<QAction*>(QStringLiteral("acerca"))->trigger();
-    Acercade* w = Abierta<Acercade>();
+    Acercade* w = v.Abierta<Acercade>();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(Hijo<QLabel>(w, "sistema")->text(), QStringLiteral("S.O: ") + NativeGetVersion());
     EXPECT_FALSE(Hijo<QLabel>(w, "distribucion")->text().isEmpty());

@@ -114,6 +114,13 @@ class VentanaPrueba {
         return p;
     }
     QTabWidget* Pestanas() const { return Hijo<QTabWidget>(ventana.get(), "pestanas"); }
+    // The window of that kind on show: one closed before may still wait to be deleted.
+    template <class T>
+    T* Abierta() const {
+        for (T* w : ventana->findChildren<T*>())
+            if (w->isVisible()) return w;
+        return nullptr;
+    }
     // Clicks the download button and lets the transfer end. The watchdog is held back, for the
     // test to drive tick by tick.
     void Bajar() {
