@@ -1,6 +1,6 @@
-// The statistics over the whole draw history: the scan alone (list, counts, dates), and a whole
-// filter change as the user makes it — a click on a weekday box of the statistics page, which
-// scans, counts, redraws the chart and writes the report store.
+// The statistics over the whole draw history: the scan alone (list, counts, dates, over the
+// draws held in memory), and a whole filter change as the user makes it — a click on a weekday
+// box of the statistics page, which scans, counts, redraws the chart and writes the report store.
 //
 //   build/bench/bench_estadisticas
 #include <benchmark/benchmark.h>
@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include "core/estado.h"
+#include "core/sorteos.h"
 #include "printing/impresora_qt.h"
 #include "results/transferencia_qt.h"
 #include "statistics/seleccion.h"
@@ -56,15 +57,16 @@ void PrepararCarpeta(const QString& carpeta) {
 void BM_Recorrido(benchmark::State& state) {
     QTemporaryDir dir;
     PrepararCarpeta(dir.path());
-    FicheroRegistros sorteos(Sorteo::kLongitud);
-    (void)sorteos.Abrir(dir.filePath(QStringLiteral("numeros.dat")));
+    FicheroRegistros canal(Sorteo::kLongitud);
+    (void)canal.Abrir(dir.filePath(QStringLiteral("numeros.dat")));
+    const std::vector<Sorteo> sorteos = LeerTodosLosSorteos(canal);
     Filtro f;
     f.dias[kSabado] = false;
     for (auto _ : state) {
         Recorrido r = RecorrerSeleccion(sorteos, f, QDate(2026, 12, 6));
         benchmark::DoNotOptimize(r.veces);
     }
-    state.counters["sorteos"] = sorteos.Cuenta();
+    state.counters["sorteos"] = static_cast<double>(sorteos.size());
 }
 BENCHMARK(BM_Recorrido)
     ->Unit(benchmark::kMillisecond)

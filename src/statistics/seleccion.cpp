@@ -31,15 +31,14 @@ double InicioPeriodo(QDate hoy, int meses) {
     return FechaAOle(hoy) - meses * 30.5;
 }
 
-Recorrido RecorrerSeleccion(const FicheroRegistros& sorteos, const Filtro& filtro, QDate hoy) {
+Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro, QDate hoy) {
     Recorrido r;
     const double desde = filtro.todos ? 0 : InicioPeriodo(hoy, filtro.meses);
-    const QByteArray todos = sorteos.LeerEnteros();
-    const int n = static_cast<int>(todos.size() / Sorteo::kLongitud);
+    const int n = static_cast<int>(sorteos.size());
     r.hayUltimo = n > 0;
     r.filas.reserve(n);
     for (int k = n; k >= 1; --k) {
-        const Sorteo s = DecodificarSorteo(todos.constData() + (k - 1) * Sorteo::kLongitud);
+        const Sorteo& s = sorteos[k - 1];
         const QDate fecha = OleAFecha(s.Fecha);
         const int dia = DiaDe(fecha);
         const bool elegido = dia >= 0 && filtro.dias[dia] && std::floor(s.Fecha) >= desde;

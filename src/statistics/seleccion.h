@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/fichero_registros.h"
+#include "core/registros.h"
 #include "statistics/historial.h"
 
 // The selection of draws the statistics work on (weekdays and period), the one scan that lists
@@ -36,8 +36,8 @@ struct Recorrido {
     QString frase;  // the newest stored draw as the list writes it; empty when not selected
 };
 
-// One pass over the draws file, newest first.
-Recorrido RecorrerSeleccion(const FicheroRegistros& sorteos, const Filtro& filtro, QDate hoy);
+// One pass over the draws (oldest first, as the file holds them), newest first.
+Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro, QDate hoy);
 
 // The numbers of a chart page: page 1 holds 1..25, page 2 holds 25..49 (25 is on both).
 int NumeroDePagina(int pagina, int fila);

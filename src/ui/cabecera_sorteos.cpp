@@ -5,10 +5,13 @@
 #include <QTimer>
 
 #include "core/resumen.h"
+#include "ui/datos_programa.h"
 
 namespace tombolin {
 
-CabeceraSorteos::CabeceraSorteos(QWidget* barraDescarga, QWidget* padre) : QWidget(padre) {
+CabeceraSorteos::CabeceraSorteos(const DatosPrograma& datos, QWidget* barraDescarga, QWidget* padre)
+    : QWidget(padre) {
+    connect(&datos, &DatosPrograma::releidos, this, [this, &datos] { Mostrar(datos.Situacion()); });
     const auto etiqueta = [this](const char* nombre) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(nombre));

@@ -7,6 +7,7 @@ class QTimer;
 
 namespace tombolin {
 
+class DatosPrograma;
 struct Actualizacion;
 
 // Above the tab strip: the last draw held, the next draw with its countdown, the blinking
@@ -15,15 +16,17 @@ class CabeceraSorteos : public QWidget {
     Q_OBJECT
 
   public:
-    CabeceraSorteos(QWidget* barraDescarga, QWidget* padre = nullptr);
+    // It follows the draws as `datos` reads them.
+    CabeceraSorteos(const DatosPrograma& datos, QWidget* barraDescarga, QWidget* padre = nullptr);
 
-    void Mostrar(const Actualizacion& a);
     // "Un momento. Actualizando información..." while the breakdown is read.
     void Actualizando(bool si);
     // The program ends: nothing blinks any more.
     void Parar();
 
   private:
+    void Mostrar(const Actualizacion& a);
+
     QLabel* ultimoSorteo_;
     QLabel* proximoSorteo_;
     QLabel* cuentaAtras_;

@@ -1,7 +1,5 @@
 #include "ui/modelo_historial.h"
 
-#include <algorithm>
-
 namespace tombolin {
 
 ModeloHistorial::ModeloHistorial(QObject* padre)
@@ -18,20 +16,6 @@ void ModeloHistorial::Poner(std::vector<FilaHistorial> filas) {
 
 int ModeloHistorial::Registro(int fila) const {
     return fila >= 0 && fila < static_cast<int>(filas_.size()) ? filas_[fila].Registro : 0;
-}
-
-void ModeloHistorial::QuitarRegistro(int k) {
-    const auto it = std::find_if(filas_.begin(), filas_.end(),
-                                 [k](const FilaHistorial& f) { return f.Registro == k; });
-    if (it != filas_.end()) {
-        const int fila = static_cast<int>(it - filas_.begin());
-        beginRemoveRows({}, fila, fila);
-        filas_.erase(it);
-        endRemoveRows();
-    }
-    for (FilaHistorial& f : filas_) {
-        if (f.Registro > k) --f.Registro;
-    }
 }
 
 int ModeloHistorial::rowCount(const QModelIndex& padre) const {

@@ -19,8 +19,6 @@ class ModeloHistorial : public QAbstractTableModel {
     void Poner(std::vector<FilaHistorial> filas);
     // The record shown on a row (from 0), or 0.
     int Registro(int fila) const;
-    // Draw k left the file: its row goes, and the rows of later records move down one number.
-    void QuitarRegistro(int k);
 
     int rowCount(const QModelIndex& padre = {}) const override;
     int columnCount(const QModelIndex& padre = {}) const override;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "statistics/reducidas.h"
+#include "ui/datos_programa.h"
 #include "ui/filtro_sorteos.h"
 #include "ui/iconos.h"
 #include "ui/seleccion_estadistica.h"
@@ -37,9 +38,12 @@ QPushButton* Boton(const QIcon& icono, const QString& texto, const char* nombre,
 
 }  // namespace
 
-PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion, Dialogos& dialogos,
+PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion,
+                                               const DatosPrograma& datos, Dialogos& dialogos,
                                                const QString& ficheroTablas, QWidget* padre)
     : QWidget(padre), seleccion_(seleccion), dialogos_(dialogos), ficheroTablas_(ficheroTablas) {
+    connect(&datos, &DatosPrograma::recorridoCambiado, this,
+            [this, &datos] { MostrarSeleccion(datos.UltimoRecorrido(), datos.Descripcion()); });
     // The introduction: a syndicate by hand, or the wizard.
     introduccion_ = new QWidget(this);
     auto* explicacion = new QLabel(

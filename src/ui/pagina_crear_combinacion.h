@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace tombolin {
 
+class DatosPrograma;
 class SeleccionEstadistica;
 
 // The "Crear Combinación" page: a new syndicate by hand, or the wizard that goes from a
@@ -26,11 +27,11 @@ class PaginaCrearCombinacion : public QWidget {
     Q_OBJECT
 
   public:
-    PaginaCrearCombinacion(SeleccionEstadistica& seleccion, Dialogos& dialogos,
-                           const QString& ficheroTablas, QWidget* padre = nullptr);
+    // Its first step tells what the scan of `datos` found.
+    PaginaCrearCombinacion(SeleccionEstadistica& seleccion, const DatosPrograma& datos,
+                           Dialogos& dialogos, const QString& ficheroTablas,
+                           QWidget* padre = nullptr);
 
-    // The latest scan: its counts and the two sentences of step 1.
-    void MostrarSeleccion(const Recorrido& r, const DescripcionSeleccion& d);
     // The page comes to the front: the wizard's first step, tables listed for 0 numbers.
     void Preparar();
     // The page is left: the wizard starts again from its first step.
@@ -49,6 +50,8 @@ class PaginaCrearCombinacion : public QWidget {
     void verInforme();
 
   private:
+    // The latest scan: its counts and the two sentences of step 1.
+    void MostrarSeleccion(const Recorrido& r, const DescripcionSeleccion& d);
     void Automatica();
     void NumerosCambiados(int n);
     void TablaElegida(int entrada);

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/datos_programa.h"
 #include "ui/filtro_sorteos.h"
 #include "ui/grafico_frecuencias.h"
 #include "ui/lista_tabla.h"
@@ -16,8 +17,11 @@
 
 namespace tombolin {
 
-PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, QWidget* padre)
+PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, const DatosPrograma& datos,
+                                       QWidget* padre)
     : QWidget(padre), seleccion_(seleccion) {
+    connect(&datos, &DatosPrograma::recorridoCambiado, this,
+            [this, &datos] { MostrarRecorrido(datos.UltimoRecorrido()); });
     modelo_ = new ModeloHistorial(this);
     lista_ = NuevaListaDeFilas(modelo_, "listaHistorial", this);
     // Every row has the same height: the view need not measure thousands of them.
@@ -67,10 +71,9 @@ PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, QWidget*
     MostrarGrafico();
 }
 
-void PaginaEstadisticas::MostrarRecorrido(Recorrido r) {
-    modelo_->Poner(std::move(r.filas));
-    r.filas = {};
-    ultimo_ = std::move(r);
+void PaginaEstadisticas::MostrarRecorrido(const Recorrido& r) {
+    modelo_->Poner(r.filas);
+    ultimo_.veces = r.veces;
     // Every row has the same fixed-pitch shape: measured once, on the first rows that come.
     if (!columnasMedidas_ && modelo_->rowCount() > 0) {
         lista_->resizeColumnsToContents();
@@ -86,11 +89,6 @@ void PaginaEstadisticas::MostrarGrafico() {
 
 int PaginaEstadisticas::RegistroDeFila(int fila) const {
     return modelo_->Registro(fila - 1);
-}
-
-void PaginaEstadisticas::QuitarRegistro(int k) {
-    modelo_->QuitarRegistro(k);
-    PonerTotal();
 }
 
 void PaginaEstadisticas::PonerTotal() {

@@ -13,6 +13,7 @@ namespace tombolin {
 
 class GraficoFrecuencias;
 class ModeloHistorial;
+class DatosPrograma;
 class SeleccionEstadistica;
 
 // The "Estadísticas" page: the filter of the draws, the chart of how often each number came out,
@@ -21,20 +22,20 @@ class PaginaEstadisticas : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PaginaEstadisticas(SeleccionEstadistica& seleccion, QWidget* padre = nullptr);
+    // It shows the scan `datos` makes of the draws the selection picks.
+    PaginaEstadisticas(SeleccionEstadistica& seleccion, const DatosPrograma& datos,
+                       QWidget* padre = nullptr);
 
-    // The latest scan: the list, the total and the chart.
-    void MostrarRecorrido(Recorrido r);
     // The record of the draw shown on row `fila` (from 1), or 0.
     int RegistroDeFila(int fila) const;
-    // Draw k left the file.
-    void QuitarRegistro(int k);
 
   signals:
     // A click on row `fila` (from 1) of the history.
     void filaPulsada(int fila);
 
   private:
+    // The latest scan: the list, the total and the chart.
+    void MostrarRecorrido(const Recorrido& r);
     void PonerTotal();
     void MostrarGrafico();
 

@@ -17,6 +17,7 @@
 #include "core/penas.h"
 #include "core/sorteos.h"
 #include "printing/listado.h"
+#include "ui/datos_programa.h"
 #include "ui/mensajes.h"
 #include "ui/modelo_resultados.h"
 #include "ui/vista_resultados.h"
@@ -30,8 +31,13 @@ const QString kPremio = QStringLiteral("P R E M I O");
 
 }  // namespace
 
-PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre)
+PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, const DatosPrograma& datos,
+                             QWidget* padre)
     : QWidget(padre), servicios_(servicios), sesion_(estado) {
+    connect(&datos, &DatosPrograma::releidos, this, [this, &datos] {
+        PonerSorteosGuardados(datos.Situacion().SorteoLibre - 1);
+        LlenarSelectorPenas(datos.Penas());
+    });
     // The view buttons and the options.
     for (int i = 0; i < 2; ++i) {
         vistas_[i] = new QPushButton(QString::fromUtf8(kCaptions[i]), this);

@@ -19,6 +19,8 @@ class QVariantAnimation;
 
 namespace tombolin {
 
+class DatosPrograma;
+
 class ModeloResultados;
 class VistaResultados;
 
@@ -30,7 +32,9 @@ class PaginaGeneral : public QWidget {
     Q_OBJECT
 
   public:
-    PaginaGeneral(Estado& estado, Servicios servicios, QWidget* padre = nullptr);
+    // The draw selector and the syndicate chooser follow what `datos` reads.
+    PaginaGeneral(Estado& estado, Servicios servicios, const DatosPrograma& datos,
+                  QWidget* padre = nullptr);
 
     // Checks the `n` most recent draws and shows the outcome.
     void ComprobarSencillas(int n);

@@ -13,9 +13,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/configuracion.h"
+#include "core/estado.h"
+#include "core/penas.h"
+#include "statistics/base_informes.h"
+#include "ui/datos_programa.h"
 #include "ui/grafico_tarta.h"
 #include "ui/iconos.h"
 #include "ui/lista_tabla.h"
+#include "ui/mensajes.h"
 #include "ui/modelo_penas.h"
 
 namespace tombolin {
@@ -45,7 +51,13 @@ QToolButton* Boton(const QIcon& icono, const QString& texto, const char* nombre,
 
 }  // namespace
 
-PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
+PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos& dialogos,
+                           QWidget* padre)
+    : QWidget(padre), estado_(estado), datos_(datos), dialogos_(dialogos) {
+    connect(&datos, &DatosPrograma::releidos, this, &PaginaGestor::MostrarPenas);
+    connect(&datos, &DatosPrograma::contadoresCambiados, this, &PaginaGestor::MostrarPenas);
+    // The weekly cost at the new price.
+    connect(&datos, &DatosPrograma::ajustesCambiados, this, &PaginaGestor::MostrarPenas);
     // The list and the buttons of the commands.
     modelo_ = new ModeloPenas(this);
     lista_ = NuevaListaDeFilas(modelo_, "listaPenas", this);
@@ -180,7 +192,9 @@ PaginaGestor::PaginaGestor(QWidget* padre) : QWidget(padre) {
     todo->addLayout(derecha, 4);
 }
 
-void PaginaGestor::MostrarResumen(const std::vector<Pena>& penas, const ResumenTodas& resumen) {
+void PaginaGestor::MostrarPenas() {
+    const std::vector<Pena>& penas = datos_.Penas();
+    const ResumenTodas resumen = CalcularResumen(penas, datos_.Situacion().SorteosJugados);
     seleccionando_ = true;
     modelo_->Poner(penas);
     seleccionando_ = false;
@@ -193,6 +207,31 @@ void PaginaGestor::MostrarResumen(const std::vector<Pena>& penas, const ResumenT
     efectividadTotal_->setText(resumen.TextoEfectividad);
     jugadosTotal_->setText(resumen.TextoJugados);
     tartaTotal_->Poner(resumen.SinPremio, resumen.ConPremio);
+    // The syndicate chosen stays on show; without a choice, the first.
+    const int n = static_cast<int>(penas.size());
+    const int fila = estado_.PenaActual >= 1 && estado_.PenaActual <= n ? estado_.PenaActual : 1;
+    if (n > 0) SeleccionarFila(fila);
+    MostrarPena(fila);
+}
+
+void PaginaGestor::MostrarPena(int n) {
+    Pena& p = estado_.PenaCargada;
+    if (!LeerPena(estado_.Penas, n, p)) {
+        MostrarVacia();
+        return;
+    }
+    const FichaPena ficha = CalcularFicha(p, datos_.Sorteos());
+    if (ficha.Danada) {
+        dialogos_.Mensaje(
+            QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error ") +
+                QString::number(ficha.ErrorLectura),
+            Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+        return;
+    }
+    MostrarFicha(ficha);
+    gasto_->setText(TextoDecimal(GastoSemanal(p, estado_.Config.PrecioApuesta)) +
+                    QStringLiteral(" euros."));
+    emit fichaMostrada(p, ficha);
 }
 
 void PaginaGestor::MostrarFicha(const FichaPena& f) {
@@ -204,10 +243,6 @@ void PaginaGestor::MostrarFicha(const FichaPena& f) {
     base_->setVisible(!f.Base.isEmpty());
     lineas_->setStringList(f.Lineas);
     tartaPena_->Poner(f.SinPremio, f.ConPremio);
-}
-
-void PaginaGestor::MostrarGastoSemanal(const QString& texto) {
-    gasto_->setText(texto);
 }
 
 void PaginaGestor::MostrarVacia() {
@@ -230,7 +265,8 @@ void PaginaGestor::SeleccionarFila(int n) {
 
 void PaginaGestor::FilaElegida(int fila) {
     if (seleccionando_ || fila < 0 || modelo_->Vacio()) return;
-    emit penaPulsada(fila + 1);
+    MostrarPena(fila + 1);
+    estado_.PenaActual = fila + 1;
 }
 
 void PaginaGestor::PermitirCambios(bool si, const QString& porque) {

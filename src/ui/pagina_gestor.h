@@ -16,8 +16,11 @@ class QListView;
 
 namespace tombolin {
 
+class DatosPrograma;
+class Dialogos;
 class GraficoTarta;
 class ModeloPenas;
+struct Estado;
 
 // The "Gestor de peñas" page: the syndicate list, the summary of all syndicates and the card of
 // the selected one, with the buttons of the syndicate and draw commands.
@@ -25,24 +28,17 @@ class PaginaGestor : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PaginaGestor(QWidget* padre = nullptr);
-
-    // Fills the list and the summary.
-    void MostrarResumen(const std::vector<Pena>& penas, const ResumenTodas& resumen);
-    // The card of a syndicate; without syndicates, the empty card.
-    void MostrarFicha(const FichaPena& ficha);
-    void MostrarVacia();
-    // Highlights row n (from 1) without telling anybody.
-    void SeleccionarFila(int n);
-
-    // "56 euros.": what the syndicate on show costs a week.
-    void MostrarGastoSemanal(const QString& texto);
+    // It follows the syndicates as `datos` reads them, and the price in the settings.
+    PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos& dialogos,
+                 QWidget* padre = nullptr);
+    // The card of syndicate n (from 1), which becomes the one loaded; without it, the empty card.
+    void MostrarPena(int n);
     // The buttons that change files wait while a download runs; `porque` says why.
     void PermitirCambios(bool si, const QString& porque);
 
   signals:
-    // The user chose syndicate n (from 1) in the list.
-    void penaPulsada(int n);
+    // A card was shown: the syndicate as read and what its card says.
+    void fichaMostrada(const tombolin::Pena& pena, const tombolin::FichaPena& ficha);
     void borrarPena();
     void editarPena();
     void imprimirPena();
@@ -51,7 +47,17 @@ class PaginaGestor : public QWidget {
     void importarSorteos();
 
   private:
+    // The list, the summary, and the card of the syndicate chosen (without a choice, the first).
+    void MostrarPenas();
+    void MostrarFicha(const FichaPena& ficha);
+    void MostrarVacia();
+    // Highlights row n (from 1) without telling anybody.
+    void SeleccionarFila(int n);
     void FilaElegida(int fila);
+
+    Estado& estado_;
+    const DatosPrograma& datos_;
+    Dialogos& dialogos_;
 
     ModeloPenas* modelo_;
     QTableView* lista_;

@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLockFile>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -20,21 +18,17 @@
 #include "core/fechas.h"
 #include "core/juego.h"
 #include "core/penas.h"
-#include "core/resumen.h"
-#include "core/sorteos.h"
 #include "results/analisis.h"
-#include "statistics/base_informes.h"
-#include "statistics/historial.h"
-#include "statistics/informes.h"
-#include "statistics/seleccion.h"
 #include "ui/acercade.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
 #include "ui/configurar.h"
 #include "ui/crea.h"
 #include "ui/creamenu.h"
+#include "ui/datos_programa.h"
 #include "ui/imprimir.h"
 #include "ui/infor.h"
+#include "ui/informes_programa.h"
 #include "ui/mensajes.h"
 #include "ui/menu_principal.h"
 #include "ui/ordenes_penas.h"
@@ -59,14 +53,16 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     setObjectName(QStringLiteral("Principal"));
     resize(1100, 720);
 
+    seleccion_ = new SeleccionEstadistica(this);
+    datos_ = new DatosPrograma(estado_, servicios_.reloj, *seleccion_, this);
+    informes_ = new InformesPrograma(estado_, servicios_.dialogos, *datos_, this);
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
-    general_ = new PaginaGeneral(estado_, servicios_, pestanas_);
+    general_ = new PaginaGeneral(estado_, servicios_, *datos_, pestanas_);
     general_->setObjectName(QStringLiteral("paginaGeneral"));
-    gestor_ = new PaginaGestor(pestanas_);
+    gestor_ = new PaginaGestor(estado_, *datos_, servicios_.dialogos, pestanas_);
     gestor_->setObjectName(QStringLiteral("paginaGestor"));
-    seleccion_ = new SeleccionEstadistica(this);
-    estadisticas_ = new PaginaEstadisticas(*seleccion_, pestanas_);
+    estadisticas_ = new PaginaEstadisticas(*seleccion_, *datos_, pestanas_);
     estadisticas_->setObjectName(QStringLiteral("paginaEstadisticas"));
     pestanas_->addTab(general_, QStringLiteral("General"));
     ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *servicios_.descarga, servicioOperador,
@@ -75,7 +71,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
-    crear_ = new PaginaCrearCombinacion(*seleccion_, servicios_.dialogos,
+    crear_ = new PaginaCrearCombinacion(*seleccion_, *datos_, servicios_.dialogos,
                                         estado_.FicheroCompartido(kFicheroTablas), pestanas_);
     crear_->setObjectName(QStringLiteral("paginaCrearCombinacion"));
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
@@ -84,18 +80,18 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     barra_->setObjectName(QStringLiteral("barraDescarga"));
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
-    cabecera_ = new CabeceraSorteos(barra_, centro);
+    cabecera_ = new CabeceraSorteos(*datos_, barra_, centro);
     capas->addWidget(cabecera_);
     capas->addWidget(pestanas_, 1);
     setCentralWidget(centro);
     CrearMenus();
 
-    connect(gestor_, &PaginaGestor::penaPulsada, this, &Principal::PenaPulsada);
     connect(gestor_, &PaginaGestor::borrarPena, this, &Principal::BorrarPena);
     connect(gestor_, &PaginaGestor::editarPena, this, &Principal::EditarPena);
     connect(gestor_, &PaginaGestor::imprimirPena, this, &Principal::ImprimirPena);
-    connect(gestor_, &PaginaGestor::verInforme, this, [this] { MostrarInforme(1); });
-    connect(crear_, &PaginaCrearCombinacion::verInforme, this, [this] { MostrarInforme(0); });
+    connect(gestor_, &PaginaGestor::fichaMostrada, informes_, &InformesPrograma::GuardarFicha);
+    connect(gestor_, &PaginaGestor::verInforme, this, [this] { informes_->Mostrar(1); });
+    connect(crear_, &PaginaCrearCombinacion::verInforme, this, [this] { informes_->Mostrar(0); });
     connect(crear_, &PaginaCrearCombinacion::crearPena, this, &Principal::CrearPena);
     connect(crear_, &PaginaCrearCombinacion::crearPenaGuiada, this,
             [this](int modo, const TablaReducida* tabla) {
@@ -108,19 +104,17 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
             });
     connect(crear_, &PaginaCrearCombinacion::clasificados, this,
             [this](const std::array<int, 49>& orden, int cuantos) {
-                std::vector<std::pair<int, int>> filas;
-                for (int k = 0; k < 49; ++k) {
+                for (int k = 0; k < 49; ++k)
                     estado_.NumerosOrdenados[k] = static_cast<int16_t>(orden[k]);
-                    if (k < cuantos) filas.push_back({orden[k], ultimasVeces_[orden[k]][0]});
-                }
-                if (InformesListos()) InformarErrorInformes(informes_.GuardarNumeros(filas));
+                informes_->GuardarNumeros(orden, cuantos);
             });
-    connect(seleccion_, &SeleccionEstadistica::cambiada, this, &Principal::RecorrerSorteos);
+    connect(datos_, &DatosPrograma::ajustesCambiados, this,
+            [this] { seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos); });
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
     connect(general_, &PaginaGeneral::refrescoPedido, this, &Principal::RefrescarResultados);
-    connect(general_, &PaginaGeneral::penasActualizadas, this, &Principal::RefrescarContadores);
+    connect(general_, &PaginaGeneral::penasActualizadas, datos_, &DatosPrograma::ReleerContadores);
     connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
 
     connect(barra_, &BarraDescarga::empieza, this, [this] {
@@ -129,7 +123,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
         if (noticias_) noticias_->close();
     });
     connect(barra_, &BarraDescarga::nuevosSorteos, general_, &PaginaGeneral::PonerNuevosSorteos);
-    connect(barra_, &BarraDescarga::sorteosCambiados, this, &Principal::ActualizarSorteos);
+    connect(barra_, &BarraDescarga::sorteosCambiados, datos_, &DatosPrograma::Releer);
     connect(barra_, &BarraDescarga::comprobar, this, &Principal::TrasDescargaComprobar);
     connect(barra_, &BarraDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
     connect(barra_, &BarraDescarga::primeraPestana, this,
@@ -139,9 +133,12 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(barra_, &BarraDescarga::descargando, this, [this](bool si) { PermitirCambios(!si); });
 }
 
+int Principal::SorteosJugados() const {
+    return datos_->Situacion().SorteosJugados;
+}
+
 Principal::~Principal() {
-    if (aperturaInformes_.valid()) aperturaInformes_.wait();
-    informes_.Cerrar();
+    informes_->Cerrar();
     estado_.Penas.Cerrar();
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();
@@ -215,10 +212,7 @@ void Principal::CrearMenus() {
                      auto* c = new Configurar(estado_, servicios_, this);
                      // Shown once the window closes: a number typed key by key passes through
                      // values (the "1" of "12") that would cut the chosen months on the way.
-                     connect(c, &VentanaSecundaria::cerrada, this, [this] {
-                         seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos);
-                         RefrescarContadores();  // the weekly cost at the new price
-                     });
+                     connect(c, &VentanaSecundaria::cerrada, datos_, &DatosPrograma::AjustesNuevos);
                      AbrirVentana(c);
                  }});
     e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),
@@ -339,8 +333,7 @@ void Principal::TrasDescargaComprobar(int sorteosNuevos) {
 }
 
 void Principal::TrasDescargaRefrescar() {
-    ActualizarSorteos();
-    RecorrerSorteos();
+    datos_->Releer();
     ultimo_->MostrarDesglose(0);
 }
 
@@ -348,92 +341,18 @@ void Principal::Mensaje(const QString& texto) {
     servicios_.dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
 }
 
-void Principal::AbrirInformes() {
-    // The key derivation of the store takes tens of milliseconds: it runs beside the start-up,
-    // and what the start-up writes waits for it (InformesListos).
-    CopiarAlmacenInformes(estado_);
-    const QString ruta = estado_.Fichero(kFicheroInformes);
-    aperturaInformes_ =
-        std::async(std::launch::async, [this, ruta] { return informes_.Abrir(ruta); });
-}
-
-bool Principal::InformesListos() {
-    if (informesListos_) return true;
-    if (cargando_ || !aperturaInformes_.valid()) return false;
-    const BaseInformes::Apertura a = aperturaInformes_.get();
-    informesListos_ = true;
-    if (a.error) {
-        InformarErrorInformes(a.error);
-    } else if (a.reconstruida) {
-        // It holds only what the program writes again before each report: nothing is lost.
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("El archivo ") + QLatin1String(kFicheroInformes) +
-                QStringLiteral(" de los informes no existía o estaba dañado y se ha creado de "
-                               "nuevo. Sólo guarda datos que el programa rehace: no se ha "
-                               "perdido nada."),
-            Icono::Informacion, Botones::Aceptar, QLatin1String(kFicheroInformes));
-    }
-    // What the start-up would have written.
-    EscribirSeleccion();
-    EscribirFicha();
-    return true;
-}
-
-void Principal::EscribirSeleccion() {
-    if (!InformesListos()) return;
-    Error error;
-    if (fraseInformes_) error = informes_.GuardarFrase(*fraseInformes_);
-    if (!error) {
-        error = informes_.GuardarSeleccion(seleccionDesde_, seleccionHasta_, seleccionTotal_,
-                                           seleccionDias_);
-    }
-    InformarErrorInformes(error);
-}
-
-void Principal::EscribirFicha() {
-    if (!fichaInformes_ || !InformesListos()) return;
-    Error error = informes_.GuardarLineas(lineasInformes_);
-    if (!error) error = informes_.GuardarPena(*fichaInformes_);
-    InformarErrorInformes(error);
-}
-
 void Principal::paintEvent(QPaintEvent* evento) {
     QMainWindow::paintEvent(evento);
     // The store is waited for once the window is on the screen.
     if (!pintada_) {
         pintada_ = true;
-        QTimer::singleShot(0, this, [this] { InformesListos(); });
+        QTimer::singleShot(0, informes_, &InformesPrograma::Listos);
     }
-}
-
-void Principal::InformarErrorInformes(const Error& error) {
-    // Once a run: every slider move would say it again.
-    if (!error || informesAvisados_) return;
-    informesAvisados_ = true;
-    InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroInformes));
-}
-
-void Principal::MostrarInforme(int i) {
-    const QString definicion =
-        estado_.FicheroCompartido(i == 0 ? kDefinicionEstadisticas : kDefinicionPena);
-    InformesListos();
-    const ResultadoInforme r = GenerarInforme(definicion, informes_.Tablas());
-    if (r.error != 0) {
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("Error ") + QString::number(r.error) +
-                QStringLiteral(". No es posible mostrar el informe. Si el error persiste, "
-                               "reinstalar el programa puede ser la solución."),
-            Icono::Informacion, Botones::Aceptar, QStringLiteral("Error"));
-        return;
-    }
-    servicios_.dialogos.VerInforme(
-        i == 0 ? QStringLiteral("Informe de estadísticas") : QStringLiteral("Informe de la peña"),
-        r.html);
 }
 
 bool Principal::CargarPrincipal() {
     Estado& e = estado_;
-    cargando_ = true;
+    informes_->PonerArrancando(true);
     QDir::setCurrent(carpetaPrograma_);
 
     // One program at a time on the same data: a second one would write over the first's changes.
@@ -466,110 +385,21 @@ bool Principal::CargarPrincipal() {
 
     LeerConfiguracion(e);
     seleccion_->PonerMesesMaximos(e.Config.MesesMaximos);
-    AbrirInformes();
+    informes_->Abrir();
     // An old-format file is expected to have bytes over; once converted it has none.
     if (!OrdenesSorteos(e, servicios_.dialogos, servicios_.escritorio).ConvertirSiAntiguo()) {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
     }
-    ActualizarSorteos();
+    datos_->Releer();
     RefrescarResultados();
     ultimo_->MostrarDesglose(1);
     general_->MostrarVista(false);
-    cargando_ = false;
+    informes_->PonerArrancando(false);
     return true;
 }
 
 void Principal::RefrescarResultados() {
     general_->ComprobarSencillas(estado_.SorteoLibre() > 1 ? general_->SorteosAComprobar() : 0);
-    RecorrerSorteos();
-}
-
-void Principal::RefrescarContadores() {
-    // The counters changed under the summary.
-    MostrarPenas(LeerTodasLasPenas(estado_.Penas));
-}
-
-void Principal::MostrarPenas(const std::vector<Pena>& penas) {
-    gestor_->MostrarResumen(penas, CalcularResumen(penas, sorteosJugados_));
-    // The syndicate chosen stays on show; without a choice, the first.
-    const int fila = estado_.PenaActual >= 1 && estado_.PenaActual <= static_cast<int>(penas.size())
-                         ? estado_.PenaActual
-                         : 1;
-    if (!penas.empty()) gestor_->SeleccionarFila(fila);
-    MostrarPena(fila);
-}
-
-void Principal::ActualizarSorteos() {
-    sorteos_ = LeerTodosLosSorteos(estado_.Sorteos);
-    const std::vector<Pena> penas = LeerTodasLasPenas(estado_.Penas);
-    const Actualizacion a = CalcularActualizacion(sorteos_, penas, servicios_.reloj.Hoy());
-
-    estado_.SorteoActual = a.Ultimo;
-    sorteosJugados_ = a.SorteosJugados;
-    cabecera_->Mostrar(a);
-    general_->PonerSorteosGuardados(a.SorteoLibre - 1);
-    ResumenPenas(penas);
-}
-
-void Principal::ResumenPenas(const std::vector<Pena>& penas) {
-    general_->LlenarSelectorPenas(penas);
-    MostrarPenas(penas);
-}
-
-void Principal::MostrarPena(int n) {
-    if (!LeerPena(estado_.Penas, n, estado_.PenaCargada)) {
-        gestor_->MostrarVacia();
-        return;
-    }
-    const FichaPena ficha = CalcularFicha(estado_.PenaCargada, sorteos_);
-    if (ficha.Danada) {
-        Mensaje(QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error ") +
-                QString::number(ficha.ErrorLectura));
-        return;
-    }
-    gestor_->MostrarFicha(ficha);
-    GuardarFichaPena(ficha);
-}
-
-void Principal::GuardarFichaPena(const FichaPena& ficha) {
-    const Pena& p = estado_.PenaCargada;
-    BaseInformes::FichaInforme f;
-    f.Nombre = p.Nombre;
-    f.Diasajugar = p.DiasVisibles();
-    f.Dinero = GastoSemanal(p, estado_.Config.PrecioApuesta);
-    f.Dia1 = OleAFecha(p.FechaCreacion);
-    f.Dia2 = p.FechaComprobado != 0 ? OleAFecha(p.FechaComprobado) : f.Dia1;
-    f.Aciertos = ficha.TextoEfectividad;
-    f.Sorteos = ficha.Jugados;
-    f.Premios = {p.Aciertos[3], p.Aciertos[4], p.Aciertos[5], p.Aciertos[7], p.Aciertos[6]};
-    fichaInformes_ = f;
-    lineasInformes_ = ficha.Lineas;
-    EscribirFicha();
-    gestor_->MostrarGastoSemanal(TextoDecimal(f.Dinero) + QStringLiteral(" euros."));
-}
-
-void Principal::PenaPulsada(int n) {
-    MostrarPena(n);
-    estado_.PenaActual = n;
-}
-
-void Principal::RecorrerSorteos() {
-    // Every scan follows the selection on show, whoever asks for it.
-    Recorrido r = RecorrerSeleccion(estado_.Sorteos, seleccion_->Actual(), servicios_.reloj.Hoy());
-    const DescripcionSeleccion d = DescribirSeleccion(r, seleccion_->Actual());
-    // The report store: the newest draw's text and the selection. Without draws selected the
-    // dates stay those of the last selection that had some.
-    if (r.hayUltimo) fraseInformes_ = r.frase;
-    if (r.seleccionados > 0) {
-        seleccionDesde_ = r.desde;
-        seleccionHasta_ = r.hasta;
-    }
-    seleccionTotal_ = r.seleccionados;
-    if (d.diasajugar) seleccionDias_ = d.diasajugar;
-    EscribirSeleccion();
-    ultimasVeces_ = r.veces;
-    crear_->MostrarSeleccion(r, d);
-    estadisticas_->MostrarRecorrido(std::move(r));
 }
 
 void Principal::LlevarResultadosAlPrimerSorteo() {
@@ -585,7 +415,7 @@ void Principal::BorrarPena() {
     if (!OrdenesPenas(estado_, servicios_.dialogos).Borrar()) return;
     // The chosen syndicate is gone: no other one takes its place unasked.
     estado_.PenaActual = 0;
-    ActualizarSorteos();
+    datos_->Releer();
     LlevarResultadosAlPrimerSorteo();
 }
 
@@ -609,7 +439,7 @@ void Principal::EditarPena() {
     if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return;
     // A damaged record, or one without lines, is not edited: its card says what it holds.
     if (LineasEnUso(pena) == 0) {
-        MostrarPena(estado_.PenaActual);
+        gestor_->MostrarPena(estado_.PenaActual);
         return;
     }
     Crea* editor = Crea::Editar(estado_, servicios_, this);
@@ -648,19 +478,19 @@ void Principal::BorrarSorteos() {
     const auto b = OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
                        .BorrarTodo(servicios_.reloj);
     if (b.sorteos) {
-        ActualizarSorteos();
+        datos_->Releer();
         RefrescarResultados();
     }
     if (b.aciertos) {
         general_->PonerSorteosAComprobar(1);
         general_->VaciarListas();
-        ActualizarSorteos();
+        datos_->Releer();
     }
 }
 
 void Principal::ImportarSorteos() {
     if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).Importar()) return;
-    ActualizarSorteos();
+    datos_->Releer();
     RefrescarResultados();
 }
 
@@ -669,8 +499,7 @@ void Principal::BorrarSorteoDeLista(int fila) {
     // The draw shown on that row, whatever the list leaves out.
     const int k = estadisticas_->RegistroDeFila(fila);
     if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).BorrarUno(k)) return;
-    estadisticas_->QuitarRegistro(k);
-    ActualizarSorteos();
+    datos_->Releer();
 }
 
 void Principal::ActivarPrincipal() {
@@ -688,7 +517,7 @@ void Principal::ActivarPrincipal() {
         }
         if (OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
                 .OfrecerHistorico()) {
-            ActualizarSorteos();
+            datos_->Releer();
             RefrescarResultados();
         }
         // The news is fetched once the window is up: the fetch waits on the network.
@@ -699,7 +528,7 @@ void Principal::ActivarPrincipal() {
     if (estado_.PenasCambiadas) {
         general_->QuitarSeleccionPenas();
         LlevarResultadosAlPrimerSorteo();
-        ActualizarSorteos();
+        datos_->Releer();
         estado_.PenasCambiadas = false;
     }
     estado_.CerrarEditorAlGuardar = false;
@@ -723,8 +552,7 @@ void Principal::salir() {
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();
     estado_.Descarga.close();
-    if (aperturaInformes_.valid()) aperturaInformes_.wait();
-    informes_.Cerrar();
+    informes_->Cerrar();
     if (bloqueo_) bloqueo_->unlock();
     close();
     QCoreApplication::quit();

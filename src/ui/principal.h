@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <future>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "core/estado.h"
-#include "statistics/base_informes.h"
 #include "ui/servicios.h"
 
 class QAction;
@@ -20,12 +15,13 @@ class QTabWidget;
 namespace tombolin {
 
 class BarraDescarga;
+class DatosPrograma;
+class InformesPrograma;
 class Crea;
 class Creamenu;
 class PaginaCrearCombinacion;
 class SeleccionEstadistica;
 class VentanaSecundaria;
-struct FichaPena;
 struct TablaReducida;
 class CabeceraSorteos;
 class Infor;
@@ -59,7 +55,7 @@ class Principal : public QMainWindow {
     Estado& estado() { return estado_; }
     int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
-    int SorteosJugados() const { return sorteosJugados_; }
+    int SorteosJugados() const;
     bool ModoBorrado() const { return modoBorrado_; }
 
   public slots:
@@ -68,12 +64,7 @@ class Principal : public QMainWindow {
     void ActivarPrincipal();
     void salir();
 
-    // Re-reads the draws and syndicates: counts, captions, update warning, the draw selector's
-    // range and the syndicate summary.
-    void ActualizarSorteos();
-    // The list of stored draws on the statistics page.
-    void RecorrerSorteos();
-    // The check of the draws the selector asks for, then the draw history.
+    // The check of the draws the selector asks for.
     void RefrescarResultados();
 
     // Commands.
@@ -84,7 +75,6 @@ class Principal : public QMainWindow {
     void BorrarSorteos();
     void ImportarSorteos();
     void BorrarSorteoDeLista(int fila);
-    void PenaPulsada(int n);
     // The news of the maker's site, fetched when the draws are a few days old.
     void ComprobarNoticias();
     void LeerMensaje();
@@ -101,24 +91,10 @@ class Principal : public QMainWindow {
     void CrearMenus();
     // While a download runs, the commands that change files wait, and say why.
     void PermitirCambios(bool si);
-    void ResumenPenas(const std::vector<Pena>& penas);
-    void MostrarPenas(const std::vector<Pena>& penas);
     // The editor on a new syndicate of that kind.
     void NuevaPena(int modo, const TablaReducida* tabla);
     void AbrirVentana(VentanaSecundaria* ventana);
-    void MostrarPena(int n);
-    // The card's row of the report store, and the weekly cost shown with it.
-    void GuardarFichaPena(const FichaPena& ficha);
-    void AbrirInformes();
-    // The store opened and the start-up's rows written; false while the start-up runs.
-    bool InformesListos();
-    void EscribirSeleccion();
-    void EscribirFicha();
-    void InformarErrorInformes(const Error& error);
-    // The statistics report (0) or the syndicate report (1).
-    void MostrarInforme(int i);
     void LlevarResultadosAlPrimerSorteo();
-    void RefrescarContadores();
     void CambioDePestana(int pestana);
     void TrasDescargaComprobar(int sorteosNuevos);
     void TrasDescargaRefrescar();
@@ -127,8 +103,6 @@ class Principal : public QMainWindow {
     Estado estado_;
     Servicios servicios_;
     QString carpetaPrograma_;
-    std::vector<Sorteo> sorteos_;  // the draws as the last refresh read them
-    int sorteosJugados_ = 0;
     bool modoBorrado_ = false;  // set by the delete-draws command for the rest of the run
 
     QTabWidget* pestanas_ = nullptr;
@@ -140,21 +114,10 @@ class Principal : public QMainWindow {
     QPointer<Infor> noticias_;
     PaginaCrearCombinacion* crear_ = nullptr;
     SeleccionEstadistica* seleccion_ = nullptr;
-    BaseInformes informes_;
+    DatosPrograma* datos_ = nullptr;
+    InformesPrograma* informes_ = nullptr;
     std::unique_ptr<QLockFile> bloqueo_;  // "tombolin.lock": this program has the data
-    std::future<BaseInformes::Apertura> aperturaInformes_;
-    bool informesListos_ = false;
-    bool cargando_ = false;
     bool pintada_ = false;
-    // The rows the store is to hold, kept until it can take them.
-    std::optional<QString> fraseInformes_;
-    int seleccionTotal_ = 0;
-    std::optional<QString> seleccionDias_;
-    std::optional<BaseInformes::FichaInforme> fichaInformes_;
-    QStringList lineasInformes_;
-    bool informesAvisados_ = false;
-    QDate seleccionDesde_{1899, 12, 30}, seleccionHasta_{1899, 12, 30};
-    std::array<std::array<int, 4>, 50> ultimasVeces_{};
     QPointer<Creamenu> menuCreacion_;
     CabeceraSorteos* cabecera_ = nullptr;
     std::vector<QAction*> accionesQueCambian_;

@@ -5,6 +5,7 @@
 
 #include "comun.h"
 #include "core/estado.h"
+#include "core/sorteos.h"
 #include "support/penas_prueba.h"
 
 namespace {
@@ -31,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         tombolin::Filtro filtro;
         filtro.todos = todos;
         filtro.meses = 3;
-        const auto r = tombolin::RecorrerSeleccion(canal, filtro, QDate(2026, 12, 6));
+        const auto r = tombolin::RecorrerSeleccion(tombolin::LeerTodosLosSorteos(canal), filtro,
+                                                   QDate(2026, 12, 6));
         tombolin::ClasificarNumeros(r);
     }
     canal.Cerrar();

@@ -5,6 +5,7 @@
 
 #include "core/fechas.h"
 #include "core/fichero_registros.h"
+#include "core/sorteos.h"
 #include "statistics/historial.h"
 #include "statistics/seleccion.h"
 #include "support/penas_prueba.h"
@@ -49,7 +50,7 @@ TEST(Historial, RecorreDelMasRecienteAlPrimero) {
     ASSERT_FALSE(canal.Abrir(dir.filePath("numeros.dat")));
 
     const std::vector<FilaHistorial> todas =
-        RecorrerSeleccion(canal, Filtro{}, QDate(2026, 2, 1)).filas;
+        RecorrerSeleccion(LeerTodosLosSorteos(canal), Filtro{}, QDate(2026, 2, 1)).filas;
     ASSERT_EQ(todas.size(), 10u);
     EXPECT_EQ(todas.front().Registro, 10);
     EXPECT_EQ(todas.back().Registro, 1);
@@ -58,7 +59,8 @@ TEST(Historial, RecorreDelMasRecienteAlPrimero) {
     // A selection that skips draws keeps each row's own record.
     Filtro jueves;
     jueves.dias = {false, true, false};
-    const auto soloJueves = RecorrerSeleccion(canal, jueves, QDate(2026, 2, 1)).filas;
+    const auto soloJueves =
+        RecorrerSeleccion(LeerTodosLosSorteos(canal), jueves, QDate(2026, 2, 1)).filas;
     ASSERT_EQ(soloJueves.size(), 4u);
     for (const FilaHistorial& f : soloJueves) EXPECT_EQ(sorteos[f.Registro - 1], f.Datos);
 }

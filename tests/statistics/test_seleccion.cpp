@@ -6,6 +6,7 @@
 
 #include "core/estado.h"
 #include "core/fechas.h"
+#include "core/sorteos.h"
 #include "statistics/reducidas.h"
 #include "statistics/seleccion.h"
 #include "support/ficheros.h"
@@ -36,7 +37,8 @@ class Seleccion : public ::testing::Test {
 TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
     // lottohoy.com, "The numbers that come out the most in La Primitiva", data up to 08/12/2018.
     Hasta(QDate(2018, 12, 8));
-    const Recorrido r = RecorrerSeleccion(estado.Sorteos, Filtro{}, QDate(2018, 12, 9));
+    const Recorrido r =
+        RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{}, QDate(2018, 12, 9));
     const std::pair<int, int> publicadas[] = {{38, 422}, {39, 422}, {47, 417}, {3, 413},
                                               {45, 413}, {8, 361},  {20, 362}, {33, 369},
                                               {13, 369}, {18, 371}};
@@ -62,8 +64,8 @@ TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
 
     // suite101.net: on 6 November 2010 the most drawn were 39, 47, 38, 3.
     Hasta(QDate(2010, 11, 6));
-    const std::array<int, 49> o2010 =
-        ClasificarNumeros(RecorrerSeleccion(estado.Sorteos, Filtro{}, QDate(2010, 11, 7)));
+    const std::array<int, 49> o2010 = ClasificarNumeros(
+        RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{}, QDate(2010, 11, 7)));
     EXPECT_EQ((std::vector<int>(o2010.begin(), o2010.begin() + 4)),
               (std::vector<int>{39, 47, 38, 3}));
 }
@@ -80,7 +82,8 @@ TEST_F(Seleccion, DiasDeLaSemanaYFrase) {
     for (const auto& c : casos) {
         Filtro f;
         f.dias = c.dias;
-        const Recorrido r = RecorrerSeleccion(estado.Sorteos, f, QDate(2026, 8, 18));
+        const Recorrido r =
+            RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, QDate(2026, 8, 18));
         EXPECT_EQ(!r.frase.isEmpty(), c.frase);
         for (const FilaHistorial& fila : r.filas) {
             const int dia = OleAFecha(fila.Datos.Fecha).dayOfWeek();
@@ -95,7 +98,8 @@ TEST_F(Seleccion, DiasDeLaSemanaYFrase) {
 
 TEST_F(Seleccion, UnSorteoDeJuevesEnLasDosPaginas) {
     Con({pruebas::UnSorteo(QDate(2026, 12, 3), {3, 12, 25, 30, 41, 49})});
-    const Recorrido r = RecorrerSeleccion(estado.Sorteos, Filtro{}, QDate(2026, 12, 6));
+    const Recorrido r =
+        RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{}, QDate(2026, 12, 6));
     // Page 1 row 25 and page 2 row 1 are both the 25.
     EXPECT_EQ(NumeroDePagina(1, 25), 25);
     EXPECT_EQ(NumeroDePagina(2, 1), 25);
@@ -123,14 +127,15 @@ TEST_F(Seleccion, PeriodoEnDiasEnteros) {
          pruebas::UnSorteo(QDate(2026, 12, 5))});
     Filtro f;
     f.todos = false;
-    Recorrido r = RecorrerSeleccion(estado.Sorteos, f, hoy);
+    Recorrido r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, hoy);
     EXPECT_EQ(r.seleccionados, 2);
     EXPECT_EQ(r.desde, QDate(2026, 11, 5));
     EXPECT_EQ(r.hasta, hoy);
     f.meses = 6;
-    EXPECT_EQ(RecorrerSeleccion(estado.Sorteos, f, hoy).seleccionados, 3);
+    EXPECT_EQ(RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, hoy).seleccionados, 3);
     // Nothing newer than the period: nothing selected, no dates.
-    r = RecorrerSeleccion(estado.Sorteos, Filtro{{true, true, true}, false, 1}, QDate(2027, 6, 1));
+    r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{{true, true, true}, false, 1},
+                          QDate(2027, 6, 1));
     EXPECT_EQ(r.seleccionados, 0);
     EXPECT_FALSE(r.desde.isValid());
     EXPECT_TRUE(r.filas.empty());
@@ -165,7 +170,8 @@ TEST_F(Seleccion, Frases) {
          "¡¡Con 0 sorteos seleccionados no es posible continuar!!", nullptr},
     };
     for (const auto& c : casos) {
-        const Recorrido r = RecorrerSeleccion(estado.Sorteos, c.filtro, QDate(2026, 12, 6));
+        const Recorrido r =
+            RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), c.filtro, QDate(2026, 12, 6));
         const DescripcionSeleccion d = DescribirSeleccion(r, c.filtro);
         EXPECT_EQ(d.primera, QString::fromUtf8(c.primera));
         EXPECT_EQ(d.segunda, QString::fromUtf8(c.segunda));

@@ -319,8 +319,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     Pena sencilla = pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
     pruebas::EscribirPenas(v.dir.path(), {ocho, sencilla});
     Arrancar({});  // no draw: never checked
-    v.Pestanas()->setCurrentIndex(2);
-    v.ventana->PenaPulsada(1);
+    v.ElegirPena(1);
     // 28 bets on two days at 1 euro.
     EXPECT_EQ(Texto(v.ventana.get(), "gastoSemanal"), QStringLiteral("56 euros."));
     v.ventana->ActivarPrincipal();  // the store is closed and opened again by the test's reader
@@ -335,7 +334,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     ASSERT_EQ(Tabla(v, "Peñanums").size(), 1u);
     EXPECT_EQ(Tabla(v, "Peñanums")[0]["Numeros"], QStringLiteral(" 3- 9-14-22-27-31-38-45"));
     // Another syndicate: its lines only, its row over the other.
-    v.ventana->PenaPulsada(2);
+    v.ElegirPena(2);
     EXPECT_EQ(Tabla(v, "Peñanums").size(), 2u);
     EXPECT_EQ(Tabla(v, "Peña")[0]["Nombre"].trimmed(), QStringLiteral("Bar"));
     EXPECT_EQ(Tabla(v, "Peña").size(), 1u);

@@ -62,7 +62,7 @@ class Ventanas : public ::testing::Test {
     }
     // The printing window of syndicate `fila` (0: none chosen).
     Imprimir* AbrirImpresion(int fila) {
-        if (fila > 0) v.ventana->PenaPulsada(fila);
+        if (fila > 0) v.ElegirPena(fila);
         v.Pestanas()->setCurrentIndex(2);
         PulsarBoton(v.ventana.get(), "botonImprimirPena");
         return v.Abierta<Imprimir>();
@@ -244,7 +244,8 @@ TEST_F(Ventanas, Configuracion) {
     PulsarBoton(w, "cerrar");
     EXPECT_EQ(v.Abierta<Configurar>(), nullptr);
     // The card shows the weekly cost at the new price: 17 bets, three draws a week, 0,75 €.
-    EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(), QStringLiteral("38,25 euros."));
+    EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(),
+              QStringLiteral("38,25 euros."));
 }
 
 TEST(Sistema, NombresDeVersiones) {

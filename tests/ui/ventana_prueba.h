@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "support/dobles.h"
 #include "support/ficheros.h"
 #include "support/impresora_registro.h"
+#include "ui/pagina_gestor.h"
 #include "ui/principal.h"
 
 namespace tombolin::pruebas {
@@ -114,6 +116,13 @@ class VentanaPrueba {
         return p;
     }
     QTabWidget* Pestanas() const { return Hijo<QTabWidget>(ventana.get(), "pestanas"); }
+    // The user clicks syndicate n (from 1) in the list of the manager page.
+    void ElegirPena(int n) const {
+        Pestanas()->setCurrentIndex(Principal::kGestor);
+        auto* lista = Hijo<QTableView>(Pagina<PaginaGestor>(), "listaPenas");
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          lista->visualRect(lista->model()->index(n - 1, 0)).center());
+    }
     // The window of that kind on show: one closed before may still wait to be deleted.
     template <class T>
     T* Abierta() const {

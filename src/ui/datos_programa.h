@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+#include "core/registros.h"
+#include "core/resumen.h"
+#include "statistics/seleccion.h"
+
+namespace tombolin {
+
+struct Estado;
+class Reloj;
+class SeleccionEstadistica;
+
+// The draws and syndicates the pages show, read once after each change, and the statistics'
+// scan of the draws the selection picks. Whoever changes a data file says so here; the pages
+// listen, and none of them reads the files for its own display.
+class DatosPrograma : public QObject {
+    Q_OBJECT
+
+  public:
+    DatosPrograma(Estado& estado, const Reloj& reloj, const SeleccionEstadistica& seleccion,
+                  QObject* padre = nullptr);
+
+    // Oldest first, as the file holds them.
+    const std::vector<Sorteo>& Sorteos() const { return sorteos_; }
+    const std::vector<Pena>& Penas() const { return penas_; }
+    // The last draw, the next one, the warning, the draws played.
+    const Actualizacion& Situacion() const { return situacion_; }
+    const tombolin::Recorrido& UltimoRecorrido() const { return recorrido_; }
+    const DescripcionSeleccion& Descripcion() const { return descripcion_; }
+
+    // The draws or the syndicates on disk changed: both are read again, and scanned.
+    void Releer();
+    // A check wrote the syndicates' counters: the same syndicates, new counts.
+    void ReleerContadores();
+    // The settings were saved (the price, the months of the statistics).
+    void AjustesNuevos() { emit ajustesCambiados(); }
+
+  signals:
+    void releidos();
+    void contadoresCambiados();
+    void ajustesCambiados();
+    // The selection or the draws changed what the statistics count.
+    void recorridoCambiado();
+
+  private:
+    void Recorrer();
+
+    Estado& estado_;
+    const Reloj& reloj_;
+    const SeleccionEstadistica& seleccion_;
+    std::vector<Sorteo> sorteos_;
+    std::vector<Pena> penas_;
+    Actualizacion situacion_;
+    tombolin::Recorrido recorrido_;
+    DescripcionSeleccion descripcion_;
+};
+
+}  // namespace tombolin
