@@ -9,6 +9,11 @@
 // time), so the program still runs on processors without it.
 namespace tombolin {
 
+// Bit n for each number n from 1 to 49; anything else is never a hit.
+inline uint64_t BitNumero(int numero) {
+    return numero >= 1 && numero <= 49 ? uint64_t{1} << numero : 0;
+}
+
 // Appends to `salida` the places of the lines with 3 hits or more.
 void LineasConPremio(const uint64_t* lineas, int n, uint64_t sorteo, std::vector<uint8_t>& salida);
 

@@ -11,72 +11,10 @@
 
 namespace tombolin {
 
-namespace {
-
-// Bit n for each number n from 1 to 49; anything else is never a hit.
-uint64_t Bit(int numero) {
-    return numero >= 1 && numero <= 49 ? uint64_t{1} << numero : 0;
-}
-
-QString TextoAvisoSencilla(int aciertos, bool conComplementario) {
-    if (aciertos == 5 && conComplementario)
-        return QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO");
-    return QStringLiteral("¡¡ Premio !! Has acertado ") + QString::number(aciertos) +
-           QStringLiteral(" números.");
-}
-
-int CategoriaSencilla(int aciertos, bool conComplementario) {
-    return aciertos == 5 && conComplementario ? kCategoria5MasC : aciertos;
-}
-
-}  // namespace
-
-Rgb ColorAviso(int categoria) {
-    switch (categoria) {
-        case 3:
-            return {0, 192, 0};
-        case 4:
-            return {0, 0, 255};
-        case 5:
-            return {64, 0, 64};
-        case 6:
-            return {255, 0, 0};
-        case kCategoria5MasC:
-            return {192, 64, 0};
-    }
-    return {};
-}
-
 void SumarContador(int16_t& contador, int cuenta) {
     const int suma = contador + cuenta;
     if (suma <= 32767 && suma >= -32768) contador = static_cast<int16_t>(suma);
 }
-
-// What the lists read their cells from: the draws and the syndicates as they were checked.
-class DatosComprobacion {
-  public:
-    struct SorteoPreparado {
-        uint64_t mascara;
-        uint64_t complementario;  // its bit
-        double fecha;
-        DiaSorteo dia;
-    };
-    struct PenaPreparada {
-        TipoPena tipo = TipoPena::Danada;
-        int codigo = 0;   // NumApuestas of a multiple
-        int numeros = 0;  // per line
-        int lineas = 0;
-        ReglaJuego regla;
-        bool elegida = false;
-        QString titulo;                  // "PEÑA " + the name as stored
-        std::vector<uint64_t> mascaras;  // one per line
-        std::vector<int16_t> valores;    // the numbers, `numeros` per line
-    };
-
-    std::vector<Sorteo> sorteos;
-    std::vector<SorteoPreparado> preparados;
-    std::vector<PenaPreparada> penas;
-};
 
 class Comprobador {
   public:
@@ -86,8 +24,9 @@ class Comprobador {
         datos_->sorteos = sorteos;
         for (const Sorteo& s : sorteos) {
             uint64_t m = 0;
-            for (int16_t n : s.Numeros) m |= Bit(n);
-            datos_->preparados.push_back({m, Bit(s.Complementario), s.Fecha, DiaDeSorteo(s.Fecha)});
+            for (int16_t n : s.Numeros) m |= BitNumero(n);
+            datos_->preparados.push_back(
+                {m, BitNumero(s.Complementario), s.Fecha, DiaDeSorteo(s.Fecha)});
         }
         for (const Pena& p : penas) datos_->penas.push_back(PrepararPena(p));
     }
@@ -101,17 +40,12 @@ class Comprobador {
         r.lineas = LineasEnUso(p);
         r.regla = ReglaJuego::De(p);
         r.elegida = opciones_.EntradaElegida < 1 || p.Nombre == opciones_.NombreElegido;
-        QString nombre = p.Nombre;
-        for (QChar& c : nombre) {
-            if (!c.isPrint()) c = QLatin1Char('?');
-        }
-        r.titulo = QStringLiteral("PEÑA ") +
-                   nombre.leftJustified(Pena::kAnchoNombre, QLatin1Char(' '), true);
+        r.nombre = p.Nombre;
         for (int l = 0; l < r.lineas; ++l) {
             uint64_t m = 0;
             for (int c = 0; c < r.numeros; ++c) {
                 const int16_t x = p.Apuestas[l].Columnas[c];
-                m |= Bit(x);
+                m |= BitNumero(x);
                 r.valores.push_back(x);
             }
             r.mascaras.push_back(m);
@@ -161,7 +95,7 @@ class Comprobador {
         return cambia;
     }
 
-    void ListarSencillas(ListaResultados& lista, int desde, int hasta, Comprobacion& r,
+    void ListarSencillas(BloquesResultados& lista, int desde, int hasta, Comprobacion& r,
                          const std::function<void(int)>& progreso) const {
         lista.multiple_ = false;
         lista.todasLasLineas_ = !opciones_.SoloPremios;
@@ -177,8 +111,8 @@ class Comprobador {
             for (size_t i = 0; i < datos_->penas.size(); ++i) {
                 const auto& p = datos_->penas[i];
                 if (p.tipo != TipoPena::Sencilla || !p.elegida || !Listado(p, s)) continue;
-                ListaResultados::Bloque b{d, static_cast<int32_t>(i), fila,
-                                          static_cast<int32_t>(lista.lineas_.size())};
+                BloquesResultados::Bloque b{d, static_cast<int32_t>(i), fila,
+                                            static_cast<int32_t>(lista.lineas_.size())};
                 int lineas = p.lineas;
                 if (opciones_.SoloPremios) {
                     LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, lista.lineas_);
@@ -195,7 +129,7 @@ class Comprobador {
         lista.filas_ = fila;
     }
 
-    void ListarMultiples(ListaResultados& lista, int desde, int hasta, Comprobacion& r) const {
+    void ListarMultiples(BloquesResultados& lista, int desde, int hasta, Comprobacion& r) const {
         lista.multiple_ = true;
         lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) *
                                Cuantas(TipoPena::Multiple));
@@ -227,7 +161,7 @@ class Comprobador {
                           [&](const auto& p) { return p.tipo == tipo && p.elegida; }));
     }
 
-    void Empezar(ListaResultados& lista, bool multiple) const {
+    void Empezar(BloquesResultados& lista, bool multiple) const {
         lista.datos_ = datos_;
         lista.multiple_ = multiple;
     }
@@ -261,42 +195,35 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
 
 // The rows of a list.
 
-QString ListaResultados::Cabecera(bool multiple, int columna) {
-    const int ultima = multiple ? 12 : 7;
-    if (columna == ultima) return QStringLiteral("Comentario");
-    return QString::number(columna + 1);
-}
-
-int ListaResultados::FilasDeBloque(size_t i) const {
+int BloquesResultados::FilasDeBloque(size_t i) const {
     const Bloque& b = bloques_[i];
     if (!multiple_) {
         if (i + 1 < bloques_.size()) return bloques_[i + 1].fila - b.fila;
         return filas_ - b.fila;
     }
     const auto& p = datos_->penas[b.pena];
-    const bool premio = (b.detalle >> 9) & 1;
     int filas = 4;
-    if (premio) {
-        const auto& avisos = AvisosMultiple(p.codigo, b.detalle & 0xFF, (b.detalle >> 8) & 1);
+    if (ConPremio(b)) {
+        const auto& avisos = AvisosMultiple(p.codigo, Aciertos(b), ConComplementario(b));
         if (avisos.size() > 1) filas += static_cast<int>(avisos.size()) - 1;
         if (p.codigo == 503) ++filas;
     }
     return filas;
 }
 
-ListaResultados::Ubicacion ListaResultados::Ubicar(int fila) const {
+BloquesResultados::Ubicacion BloquesResultados::Ubicar(int fila) const {
     const auto it = std::upper_bound(bloques_.begin(), bloques_.end(), fila,
                                      [](int f, const Bloque& b) { return f < b.fila; });
     const size_t i = static_cast<size_t>(it - bloques_.begin()) - 1;
     return {i, fila - bloques_[i].fila};
 }
 
-int ListaResultados::LineaDeFila(const Ubicacion& u) const {
+int BloquesResultados::LineaDeFila(const Ubicacion& u) const {
     const int l = u.desplazamiento - 3;
     return todasLasLineas_ ? l : lineas_[bloques_[u.bloque].detalle + l];
 }
 
-ListaResultados::Tipo ListaResultados::TipoFila(int fila) const {
+BloquesResultados::Tipo BloquesResultados::TipoFila(int fila) const {
     if (fila < 0 || fila >= filas_) return Tipo::Vacia;
     const Ubicacion u = Ubicar(fila);
     switch (u.desplazamiento) {
@@ -312,81 +239,13 @@ ListaResultados::Tipo ListaResultados::TipoFila(int fila) const {
     if (!multiple_) return Tipo::Linea;
     const Bloque& b = bloques_[u.bloque];
     const auto& avisos =
-        AvisosMultiple(datos_->penas[b.pena].codigo, b.detalle & 0xFF, (b.detalle >> 8) & 1);
+        AvisosMultiple(datos_->penas[b.pena].codigo, Aciertos(b), ConComplementario(b));
     return u.desplazamiento - 3 < static_cast<int>(avisos.size()) ? Tipo::Aviso : Tipo::Vacia;
 }
 
-const std::vector<Sorteo>& ListaResultados::Sorteos() const {
+const std::vector<Sorteo>& BloquesResultados::Sorteos() const {
     static const std::vector<Sorteo> ninguno;
     return datos_ ? datos_->sorteos : ninguno;
-}
-
-QString ListaResultados::TituloPena(size_t b) const {
-    return datos_->penas[bloques_[b].pena].titulo;
-}
-
-ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
-    if (fila < 0 || fila >= filas_) return {};
-    const Ubicacion u = Ubicar(fila);
-    const Bloque& b = bloques_[u.bloque];
-    const auto& p = datos_->penas[b.pena];
-    const auto& s = datos_->preparados[b.sorteo];
-    const int comentario = Columnas() - 1;
-    if (u.desplazamiento < 3) {
-        if (columna != comentario || u.desplazamiento == 0) return {};
-        if (u.desplazamiento == 1) return {p.titulo, kColorTituloPena};
-        const QDate f = OleAFecha(s.fecha);
-        return {FechaCorta(f) + QLatin1Char(' ') + diasemana(f), kColorFecha};
-    }
-    // A bet line, or the bet of a multiple and its notices.
-    const int extra = u.desplazamiento - 3;
-    const int l = multiple_ ? 0 : LineaDeFila(u);
-    if ((extra == 0 || !multiple_) && columna >= 1 && columna <= p.numeros) {
-        const int16_t x = p.valores[l * p.numeros + columna - 1];
-        return {QString::number(x),
-                (Bit(x) & s.mascara) ? std::optional(kColorAcierto) : std::nullopt};
-    }
-    if (columna != comentario) return {};
-    const int k = std::popcount(p.mascaras[l] & s.mascara);
-    const bool c = (p.mascaras[l] & s.complementario) != 0;
-    if (!multiple_) {
-        if (k < 3) return {};
-        return {TextoAvisoSencilla(k, c), ColorAviso(CategoriaSencilla(k, c))};
-    }
-    if (!((b.detalle >> 9) & 1)) return {};
-    const auto& avisos = AvisosMultiple(p.codigo, k, c);
-    if (extra >= static_cast<int>(avisos.size())) return {};
-    return {avisos[extra].Texto, ColorAviso(avisos[extra].Categoria)};
-}
-
-QString ListaResultados::Texto(int fila, int columna) const {
-    return LeerCelda(fila, columna).texto;
-}
-
-std::optional<Rgb> ListaResultados::Color(int fila, int columna) const {
-    return LeerCelda(fila, columna).color;
-}
-
-QString ListaResultados::TextoImpreso(int fila) const {
-    QString t;
-    const int numeros = multiple_ ? datos_->penas[bloques_[Ubicar(fila).bloque].pena].numeros : 6;
-    for (int c = 1; c <= numeros; ++c) {
-        const QString x = Texto(fila, c);
-        if (x.toInt() < 10) t += QStringLiteral("  ");
-        t += QStringLiteral("  ") + x;
-    }
-    const QString aviso = Texto(fila, Columnas() - 1);
-    if (!aviso.isEmpty()) t += QStringLiteral("  ") + aviso;
-    return t;
-}
-
-std::vector<QString> ListaResultados::AvisosSiguientes(int fila) const {
-    std::vector<QString> r;
-    if (!multiple_) return r;
-    for (int f = fila + 1; f < filas_ && TipoFila(f) == Tipo::Aviso; ++f) {
-        r.push_back(Texto(f, Columnas() - 1));
-    }
-    return r;
 }
 
 }  // namespace tombolin

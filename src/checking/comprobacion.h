@@ -8,25 +8,14 @@
 #include <optional>
 #include <vector>
 
+#include "core/juego.h"
 #include "core/registros.h"
 
 // Prize checking: every bet line of every syndicate against the most recent draws. A check
-// builds the two results lists (simple and reduced syndicates; multiple ones) as blocks of rows
-// whose cells are produced when they are asked for, so that a list of millions of rows costs
-// what its blocks cost, and it brings the syndicates' prize counters up to date.
+// lays out the two results lists (simple and reduced syndicates; multiple ones) as blocks of
+// rows, so that a list of millions of rows costs what its blocks cost, and it brings the
+// syndicates' prize counters up to date.
 namespace tombolin {
-
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// Colours of the results lists.
-inline constexpr Rgb kColorTituloPena{128, 0, 0};
-inline constexpr Rgb kColorFecha{0, 128, 0};
-inline constexpr Rgb kColorAcierto{255, 0, 0};
-// Of a prize notice by category (3, 4, 5, 6 hits; 7 = 5 + complementario).
-Rgb ColorAviso(int categoria);
 
 // The options of the results views that a check reads.
 struct OpcionesComprobacion {
@@ -40,22 +29,43 @@ struct OpcionesComprobacion {
     bool BuscarPremios = false;
 };
 
-class DatosComprobacion;
+// The draws and the syndicates as they were checked: what the rows of the lists are made from.
+struct DatosComprobacion {
+    struct SorteoPreparado {
+        uint64_t mascara;
+        uint64_t complementario;  // its bit
+        double fecha;
+        DiaSorteo dia;
+    };
+    struct PenaPreparada {
+        TipoPena tipo = TipoPena::Danada;
+        int codigo = 0;   // NumApuestas of a multiple
+        int numeros = 0;  // per line
+        int lineas = 0;
+        ReglaJuego regla;
+        bool elegida = false;
+        QString nombre;                  // as stored
+        std::vector<uint64_t> mascaras;  // one per line
+        std::vector<int16_t> valores;    // the numbers, `numeros` per line
+    };
 
-// One results list. Row r and column c are produced on demand.
-class ListaResultados {
+    std::vector<Sorteo> sorteos;
+    std::vector<SorteoPreparado> preparados;
+    std::vector<PenaPreparada> penas;
+};
+
+// One results list as the check lays it out: blocks of rows, one per syndicate under one draw.
+// A block is a blank row, the syndicate's title, the draw's date, then its bet lines (simple
+// and reduced syndicates) or its bet and prize notices (a multiple). What a cell says is made
+// by the list that shows it.
+class BloquesResultados {
   public:
     enum class Tipo { Vacia, TituloPena, Fecha, Linea, Apuesta, Aviso };
 
-    ListaResultados() = default;
+    BloquesResultados() = default;
     bool Multiple() const { return multiple_; }
     int Filas() const { return filas_; }
-    int Columnas() const { return multiple_ ? 13 : 8; }
-    static QString Cabecera(bool multiple, int columna);
-
     Tipo TipoFila(int fila) const;
-    QString Texto(int fila, int columna) const;
-    std::optional<Rgb> Color(int fila, int columna) const;
 
     // Walks the blocks in list order: the draw (record number), the syndicate (record number)
     // and the rows of the block from its title.
@@ -67,28 +77,25 @@ class ListaResultados {
     };
     const std::vector<Bloque>& Bloques() const { return bloques_; }
     int FilasDeBloque(size_t b) const;
-
-    // Text of a printed line of row `fila` (a bet line or a bet row with its first notice),
-    // and the further notices of a multiple bet.
-    QString TextoImpreso(int fila) const;
-    std::vector<QString> AvisosSiguientes(int fila) const;
-    QString TituloPena(size_t b) const;
     // The draws the list was built from, oldest first.
     const std::vector<Sorteo>& Sorteos() const;
 
-  private:
-    friend class Comprobador;
+  protected:
     struct Ubicacion {
         size_t bloque;
-        int desplazamiento;
+        int desplazamiento;  // 0 blank, 1 title, 2 date, 3 on: lines, or the bet and its notices
     };
-    struct Celda {
-        QString texto;
-        std::optional<Rgb> color;
-    };
-    Celda LeerCelda(int fila, int columna) const;
     Ubicacion Ubicar(int fila) const;
+    // The syndicate's line on a row of a simple list.
     int LineaDeFila(const Ubicacion& u) const;
+    // Hits and complementario of a multiple's block, and whether it has a prize.
+    static int Aciertos(const Bloque& b) { return b.detalle & 0xFF; }
+    static bool ConComplementario(const Bloque& b) { return (b.detalle >> 8) & 1; }
+    static bool ConPremio(const Bloque& b) { return (b.detalle >> 9) & 1; }
+    const DatosComprobacion& Datos() const { return *datos_; }
+
+  private:
+    friend class Comprobador;
 
     bool multiple_ = false;
     bool todasLasLineas_ = true;
@@ -100,8 +107,8 @@ class ListaResultados {
 
 // What a check leaves.
 struct Comprobacion {
-    ListaResultados Sencilla;
-    ListaResultados Multiple;
+    BloquesResultados Sencilla;
+    BloquesResultados Multiple;
     bool PremioSencilla = false;      // a listed simple line has a prize (only with BuscarPremios)
     bool PremioMultiple = false;      // a listed multiple bet has a prize
     bool SencillaElegida = false;     // a simple syndicate passed the chooser

@@ -12,6 +12,11 @@ namespace tombolin {
 // Prize categories in the order of the counters: 3, 4, 5 and 6 hits, and 7 = 5 + complementario.
 inline constexpr int kCategoria5MasC = 7;
 
+// The category of a simple line's prize.
+inline int CategoriaSencilla(int aciertos, bool conComplementario) {
+    return aciertos == 5 && conComplementario ? kCategoria5MasC : aciertos;
+}
+
 struct AvisoMultiple {
     QString Texto;  // "¡¡ Premio !! Tienes 4 apuestas de 3 aciertos."
     int Apuestas;   // 4

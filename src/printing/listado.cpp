@@ -1,6 +1,7 @@
 #include "printing/listado.h"
 
 #include "core/fechas.h"
+#include "lists/lista_resultados.h"
 
 namespace tombolin {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "checking/comprobacion.h"
+#include "lists/lista_resultados.h"
 
 namespace tombolin {
 

@@ -6,11 +6,11 @@
 #include <random>
 #include <set>
 
-#include "checking/comprobacion.h"
 #include "core/fechas.h"
 #include "core/juego.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
+#include "lists/lista_resultados.h"
 #include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
@@ -158,8 +158,9 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
     otra[0].FechaComprobado = 0;
     const Comprobacion h = ComprobarSencillas(sorteos, otra, 2, historico);
     EXPECT_EQ(h.Sencilla.Filas(), 4);
-    EXPECT_EQ(h.Sencilla.Texto(3, 7), QStringLiteral("¡¡ Premio !! Has acertado 6 números."));
-    EXPECT_EQ(h.Sencilla.Color(3, 7), (Rgb{255, 0, 0}));
+    EXPECT_EQ(ListaResultados(h.Sencilla).Texto(3, 7),
+              QStringLiteral("¡¡ Premio !! Has acertado 6 números."));
+    EXPECT_EQ(ListaResultados(h.Sencilla).Color(3, 7), (Rgb{255, 0, 0}));
     EXPECT_EQ(otra[0].Aciertos[6], 0);
 
     // Only prizes: lines below 3 hits go, a block without any goes with its three header rows.
@@ -169,9 +170,11 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
                           PenaSencilla(QStringLiteral("Nada"), {{21, 22, 23, 24, 25, 26}})};
     const Comprobacion p = ComprobarSencillas(sorteos, dos, 2, premios);
     ASSERT_EQ(p.Sencilla.Filas(), 5);
-    EXPECT_EQ(p.Sencilla.Texto(1, 7), QStringLiteral("PEÑA Los del bar         "));
-    EXPECT_EQ(p.Sencilla.Texto(3, 7), QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
-    EXPECT_EQ(p.Sencilla.Texto(4, 7), QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO"));
+    EXPECT_EQ(ListaResultados(p.Sencilla).Texto(1, 7), QStringLiteral("PEÑA Los del bar         "));
+    EXPECT_EQ(ListaResultados(p.Sencilla).Texto(3, 7),
+              QStringLiteral("¡¡ Premio !! Has acertado 3 números."));
+    EXPECT_EQ(ListaResultados(p.Sencilla).Texto(4, 7),
+              QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO"));
 }
 
 TEST(Comprobacion, FilasDeLaListaMultiple) {
@@ -200,10 +203,11 @@ TEST(Comprobacion, FilasDeLaListaMultiple) {
     // Without the filter: every bet is listed; an 11-number bet fills columns 2..12.
     const Comprobacion todas = ComprobarSencillas({s}, penas, 1, {});
     EXPECT_EQ(todas.Multiple.Filas(), 5 + 4 + 4);
-    EXPECT_EQ(todas.Multiple.Texto(9 + 3, 11), QStringLiteral("11"));
-    EXPECT_EQ(todas.Multiple.Texto(5 + 3, 8), QString());  // 7 numbers leave 9..12 empty
-    EXPECT_EQ(todas.Multiple.Texto(5 + 3, 7), QStringLiteral("7"));
-    EXPECT_EQ(todas.Multiple.Color(5 + 3, 1), kColorAcierto);
+    EXPECT_EQ(ListaResultados(todas.Multiple).Texto(9 + 3, 11), QStringLiteral("11"));
+    EXPECT_EQ(ListaResultados(todas.Multiple).Texto(5 + 3, 8),
+              QString());  // 7 numbers leave 9..12 empty
+    EXPECT_EQ(ListaResultados(todas.Multiple).Texto(5 + 3, 7), QStringLiteral("7"));
+    EXPECT_EQ(ListaResultados(todas.Multiple).Color(5 + 3, 1), kColorAcierto);
 }
 
 TEST(Comprobacion, RegistrosDanadosNoRompenNadaNiGananDeMas) {
@@ -226,15 +230,15 @@ TEST(Comprobacion, RegistrosDanadosNoRompenNadaNiGananDeMas) {
     // An unknown multiple code earns nothing.
     EXPECT_EQ(Contadores(penas[3]), (std::map<int, int>{}));
     // Every row can be read.
-    for (const ListaResultados* l : {&c.Sencilla, &c.Multiple}) {
-        for (int f = 0; f < l->Filas(); ++f) {
-            for (int col = 0; col < l->Columnas(); ++col) {
-                l->Texto(f, col);
-                l->Color(f, col);
+    for (const ListaResultados l : {c.Sencilla, c.Multiple}) {
+        for (int f = 0; f < l.Filas(); ++f) {
+            for (int col = 0; col < l.Columnas(); ++col) {
+                l.Texto(f, col);
+                l.Color(f, col);
             }
         }
     }
-    EXPECT_EQ(c.Sencilla.Texto(3, 7), QString());  // the zero draw has no hits
+    EXPECT_EQ(ListaResultados(c.Sencilla).Texto(3, 7), QString());  // the zero draw has no hits
 }
 
 // The card and the check read a record the same way: as simple lines, one multiple bet, or a

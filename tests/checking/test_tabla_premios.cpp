@@ -9,9 +9,9 @@
 #include <set>
 #include <vector>
 
-#include "checking/comprobacion.h"
 #include "checking/tabla_premios.h"
 #include "core/juego.h"
+#include "lists/lista_resultados.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {

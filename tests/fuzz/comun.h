@@ -13,12 +13,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "checking/comprobacion.h"
 #include "core/fichero_registros.h"
 #include "core/juego.h"
 #include "core/registros.h"
 #include "core/resumen.h"
 #include "core/sorteos.h"
+#include "lists/lista_resultados.h"
 #include "statistics/seleccion.h"
 
 namespace fuzz {

@@ -1,0 +1,121 @@
+#include "lists/lista_resultados.h"
+
+#include <bit>
+
+#include "checking/aciertos.h"
+#include "checking/tabla_premios.h"
+#include "core/fechas.h"
+
+namespace tombolin {
+
+namespace {
+
+QString TextoAvisoSencilla(int aciertos, bool conComplementario) {
+    if (aciertos == 5 && conComplementario)
+        return QStringLiteral("¡¡ Premio !! 5 + COMPLEMENTARIO");
+    return QStringLiteral("¡¡ Premio !! Has acertado ") + QString::number(aciertos) +
+           QStringLiteral(" números.");
+}
+
+// The name as stored, padded to its width; a character that can't be shown reads "?".
+QString Titulo(const QString& nombre) {
+    QString t = nombre;
+    for (QChar& c : t) {
+        if (!c.isPrint()) c = QLatin1Char('?');
+    }
+    return QStringLiteral("PEÑA ") + t.leftJustified(Pena::kAnchoNombre, QLatin1Char(' '), true);
+}
+
+}  // namespace
+
+Rgb ColorAviso(int categoria) {
+    switch (categoria) {
+        case 3:
+            return {0, 192, 0};
+        case 4:
+            return {0, 0, 255};
+        case 5:
+            return {64, 0, 64};
+        case 6:
+            return {255, 0, 0};
+        case kCategoria5MasC:
+            return {192, 64, 0};
+    }
+    return {};
+}
+
+QString ListaResultados::Cabecera(bool multiple, int columna) {
+    const int ultima = multiple ? 12 : 7;
+    if (columna == ultima) return QStringLiteral("Comentario");
+    return QString::number(columna + 1);
+}
+
+QString ListaResultados::TituloPena(size_t b) const {
+    return Titulo(Datos().penas[Bloques()[b].pena].nombre);
+}
+
+ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
+    if (fila < 0 || fila >= Filas()) return {};
+    const Ubicacion u = Ubicar(fila);
+    const Bloque& b = Bloques()[u.bloque];
+    const auto& p = Datos().penas[b.pena];
+    const auto& s = Datos().preparados[b.sorteo];
+    const int comentario = Columnas() - 1;
+    if (u.desplazamiento < 3) {
+        if (columna != comentario || u.desplazamiento == 0) return {};
+        if (u.desplazamiento == 1) return {Titulo(p.nombre), kColorTituloPena};
+        const QDate f = OleAFecha(s.fecha);
+        return {FechaCorta(f) + QLatin1Char(' ') + diasemana(f), kColorFecha};
+    }
+    // A bet line, or the bet of a multiple and its notices.
+    const int extra = u.desplazamiento - 3;
+    const int l = Multiple() ? 0 : LineaDeFila(u);
+    if ((extra == 0 || !Multiple()) && columna >= 1 && columna <= p.numeros) {
+        const int16_t x = p.valores[l * p.numeros + columna - 1];
+        return {QString::number(x),
+                (BitNumero(x) & s.mascara) ? std::optional(kColorAcierto) : std::nullopt};
+    }
+    if (columna != comentario) return {};
+    const int k = std::popcount(p.mascaras[l] & s.mascara);
+    const bool c = (p.mascaras[l] & s.complementario) != 0;
+    if (!Multiple()) {
+        if (k < 3) return {};
+        return {TextoAvisoSencilla(k, c), ColorAviso(CategoriaSencilla(k, c))};
+    }
+    if (!ConPremio(b)) return {};
+    const auto& avisos = AvisosMultiple(p.codigo, k, c);
+    if (extra >= static_cast<int>(avisos.size())) return {};
+    return {avisos[extra].Texto, ColorAviso(avisos[extra].Categoria)};
+}
+
+QString ListaResultados::Texto(int fila, int columna) const {
+    return LeerCelda(fila, columna).texto;
+}
+
+std::optional<Rgb> ListaResultados::Color(int fila, int columna) const {
+    return LeerCelda(fila, columna).color;
+}
+
+QString ListaResultados::TextoImpreso(int fila) const {
+    QString t;
+    const int numeros = Multiple() ? Datos().penas[Bloques()[Ubicar(fila).bloque].pena].numeros : 6;
+    for (int c = 1; c <= numeros; ++c) {
+        const QString x = Texto(fila, c);
+        if (x.toInt() < 10) t += QStringLiteral("  ");
+        t += QStringLiteral("  ") + x;
+    }
+    const QString aviso = Texto(fila, Columnas() - 1);
+    if (!aviso.isEmpty()) t += QStringLiteral("  ") + aviso;
+    return t;
+}
+
+std::vector<QString> ListaResultados::AvisosSiguientes(int fila) const {
+    std::vector<QString> r;
+    if (!Multiple()) return r;
+    for (int f = fila + 1; f < Filas() && TipoFila(f) == Tipo::Aviso; ++f) {
+        r.push_back(Texto(f, Columnas() - 1));
+    }
+    return r;
+}
+
+}  // namespace tombolin

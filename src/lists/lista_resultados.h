@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "checking/comprobacion.h"
+
+// The results lists as the user reads them, on screen and printed: the text and colour of each
+// cell of a check's blocks, made when it is asked for.
+namespace tombolin {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kColorTituloPena{128, 0, 0};
+inline constexpr Rgb kColorFecha{0, 128, 0};
+inline constexpr Rgb kColorAcierto{255, 0, 0};
+// Of a prize notice by category (3, 4, 5, 6 hits; 7 = 5 + complementario).
+Rgb ColorAviso(int categoria);
+
+// One results list: row r and column c are produced on demand. The last column is the comment
+// (titles, dates, prize notices); the others hold the numbers of a line or bet.
+class ListaResultados : public BloquesResultados {
+  public:
+    ListaResultados() = default;
+    ListaResultados(BloquesResultados bloques) : BloquesResultados(std::move(bloques)) {}
+
+    int Columnas() const { return Multiple() ? 13 : 8; }
+    static QString Cabecera(bool multiple, int columna);
+    QString Texto(int fila, int columna) const;
+    std::optional<Rgb> Color(int fila, int columna) const;
+
+    // Text of a printed line of row `fila` (a bet line or a bet row with its first notice),
+    // and the further notices of a multiple bet.
+    QString TextoImpreso(int fila) const;
+    std::vector<QString> AvisosSiguientes(int fila) const;
+    // "PEÑA " and the name of block b's syndicate.
+    QString TituloPena(size_t b) const;
+
+  private:
+    struct Celda {
+        QString texto;
+        std::optional<Rgb> color;
+    };
+    Celda LeerCelda(int fila, int columna) const;
+};
+
+}  // namespace tombolin
