@@ -164,6 +164,14 @@ OpcionesComprobacion PaginaGeneral::Opciones() const {
     return o;
 }
 
+void PaginaGeneral::ComprobarDescargados(int n) {
+    QuitarSeleccionPenas();
+    comprobandoDescarga_ = true;
+    ComprobarSencillas(n);
+    if (n != 0) PonerSorteosAComprobar(std::min(n, 8));
+    comprobandoDescarga_ = false;
+}
+
 void PaginaGeneral::ComprobarSencillas(int n) {
     Comprobar(n, false);
 }

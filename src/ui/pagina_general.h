@@ -42,8 +42,9 @@ class PaginaGeneral : public QWidget {
     void PararAvisoPremio();
     // A download starts: no notice blinks and the label of new draws is empty.
     void ReiniciarAvisoPremio();
-    // While a download checks its new draws, moving the selector does not refresh.
-    void PonerComprobandoDescarga(bool si) { comprobandoDescarga_ = si; }
+    // A download stored `n` new draws: every syndicate's results for them, the selector set to
+    // them (at most 8) without a second check.
+    void ComprobarDescargados(int n);
     // Empties both lists.
     void VaciarListas();
 

@@ -124,7 +124,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     });
     connect(barra_, &BarraDescarga::nuevosSorteos, general_, &PaginaGeneral::PonerNuevosSorteos);
     connect(barra_, &BarraDescarga::sorteosCambiados, datos_, &DatosPrograma::Releer);
-    connect(barra_, &BarraDescarga::comprobar, this, &Principal::TrasDescargaComprobar);
+    connect(barra_, &BarraDescarga::comprobar, general_, &PaginaGeneral::ComprobarDescargados);
     connect(barra_, &BarraDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
     connect(barra_, &BarraDescarga::primeraPestana, this,
             [this] { pestanas_->setCurrentIndex(kGeneral); });
@@ -322,14 +322,6 @@ void Principal::CambioDePestana(int pestana) {
         ultimo_->MostrarDesglose(1);
         cabecera_->Actualizando(false);
     }
-}
-
-void Principal::TrasDescargaComprobar(int sorteosNuevos) {
-    general_->QuitarSeleccionPenas();
-    general_->PonerComprobandoDescarga(true);
-    general_->ComprobarSencillas(sorteosNuevos);
-    if (sorteosNuevos != 0) general_->PonerSorteosAComprobar(std::min(sorteosNuevos, 8));
-    general_->PonerComprobandoDescarga(false);
 }
 
 void Principal::TrasDescargaRefrescar() {

@@ -96,7 +96,6 @@ class Principal : public QMainWindow {
     void AbrirVentana(VentanaSecundaria* ventana);
     void LlevarResultadosAlPrimerSorteo();
     void CambioDePestana(int pestana);
-    void TrasDescargaComprobar(int sorteosNuevos);
     void TrasDescargaRefrescar();
     void Mensaje(const QString& texto);
 
