@@ -8,8 +8,8 @@
 #include <functional>
 #include <variant>
 
-#include "core/fechas.h"
 #include "statistics/base_informes.h"
+#include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
 namespace tombolin {
@@ -19,15 +19,9 @@ namespace {
 using Celda = std::variant<std::monostate, qint64, double, QString>;
 using Filas = std::vector<std::vector<Celda>>;
 
-Celda T(const char* s) {
-    return QString::fromUtf8(s);
-}
-Celda I(qint64 n) {
-    return n;
-}
-Celda R(double d) {
-    return d;
-}
+const auto T = [](const char* s) { return Celda(QString::fromUtf8(s)); };
+const auto I = [](qint64 n) { return Celda(n); };
+const auto R = [](double d) { return Celda(d); };
 
 // The independent reader: the file opened with sqlite3 and the key written out here, so that
 // the program's own constant can't drift unnoticed.
@@ -51,20 +45,15 @@ class Crudo {
         while (sqlite3_step(st) == SQLITE_ROW) {
             std::vector<Celda>& fila = r.emplace_back();
             for (int c = 0; c < sqlite3_column_count(st); ++c) {
-                switch (sqlite3_column_type(st, c)) {
-                    case SQLITE_INTEGER:
-                        fila.push_back(I(sqlite3_column_int64(st, c)));
-                        break;
-                    case SQLITE_FLOAT:
-                        fila.push_back(R(sqlite3_column_double(st, c)));
-                        break;
-                    case SQLITE_TEXT:
-                        fila.push_back(
-                            T(reinterpret_cast<const char*>(sqlite3_column_text(st, c))));
-                        break;
-                    default:
-                        fila.push_back(std::monostate{});
-                }
+                const int tipo = sqlite3_column_type(st, c);
+                if (tipo == SQLITE_INTEGER)
+                    fila.push_back(I(sqlite3_column_int64(st, c)));
+                else if (tipo == SQLITE_FLOAT)
+                    fila.push_back(R(sqlite3_column_double(st, c)));
+                else if (tipo == SQLITE_TEXT)
+                    fila.push_back(T(reinterpret_cast<const char*>(sqlite3_column_text(st, c))));
+                else
+                    fila.push_back(std::monostate{});
             }
         }
         sqlite3_finalize(st);
@@ -79,11 +68,6 @@ class Crudo {
 };
 
 // Breaks a closed store from outside.
-void Escribir(const QString& ruta, const QByteArray& bytes) {
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 void Cambiar(const QString& ruta, const char* sql) {
     EXPECT_EQ(Crudo(ruta).Ejecutar(sql), SQLITE_OK) << sql;
 }
@@ -177,27 +161,16 @@ TEST(BaseInformesGasto, SencillasPorPrecioSegunLosDias) {
     }
 }
 
-TEST_F(AlmacenPrueba, LaFichaDeUnaPenaSinComprobarSeGuardaTalCual) {
-    // As read from apuestas.dat: the name padded to its 20 characters.
-    const Pena p =
-        DecodificarPena(CodificarPena(pruebas::PenaMultiple(
-                                          QStringLiteral("Amigo"), 2, {3, 12, 25, 33, 41, 49, 7, 8},
-                                          QStringLiteral("Jueves y Sábado"), QDate(2026, 2, 5)))
-                            .constData());
-    ASSERT_EQ(p.NumApuestas, 502);
-    ASSERT_EQ(p.FechaComprobado, 0);
-    // Never checked: its period starts and ends on the day it was made.
-    const QDate desde = OleAFecha(p.FechaCreacion);
-    const QDate hasta = p.FechaComprobado == 0 ? desde : OleAFecha(p.FechaComprobado);
-    BaseInformes::FichaInforme f{
-        p.Nombre, p.DiasVisibles(), GastoSemanal(p, 1.0f), desde, hasta, QStringLiteral("12 %"),
-        25,       {7, 5, 3, 2, 1}};
-    ASSERT_FALSE(base_.GuardarPena(f));
-
+// The card as the main window fills it (checked there): the name padded to its 20 characters.
+TEST_F(AlmacenPrueba, LaFichaDeUnaPenaSeGuardaTalCual) {
     const QString nombre = QStringLiteral("Amigo") + QString(15, QLatin1Char(' '));
+    BaseInformes::FichaInforme f{
+        nombre, "Jueves y Sábado", 56, QDate(2026, 2, 5), QDate(2026, 12, 3), "12 %",
+        25,     {7, 5, 3, 2, 1}};
+    ASSERT_FALSE(base_.GuardarPena(f));
     Crudo crudo(ruta_);
     EXPECT_EQ(crudo.Tabla("Peña"),
-              (Filas{{nombre, T("Jueves y Sábado"), R(56), T("2026-02-05"), T("2026-02-05"),
+              (Filas{{nombre, T("Jueves y Sábado"), R(56), T("2026-02-05"), T("2026-12-03"),
                       T("12 %"), R(25), I(7), I(5), I(3), I(2), I(1)}}));
 
     // The cost is stored as the float it is, not as the decimal it reads as.
@@ -286,34 +259,23 @@ TEST_F(AlmacenPrueba, LasTablasComoTextoParaLosInformes) {
         base_.GuardarSeleccion(QDate(2026, 1, 5), QDate(2026, 12, 5), 150, QStringLiteral("L")));
     ASSERT_FALSE(base_.GuardarNumeros({{49, 10}, {3, 12}}));
     ASSERT_FALSE(base_.GuardarLineas({QStringLiteral("a"), QStringLiteral("b")}));
-    const auto q = [](const char* s) { return QString::fromUtf8(s); };
-    const TablasInforme t = base_.Tablas();
-    const TablasInforme esperadas = {
-        {q("Informe"), {{{q("Frase"), q("frase")}}}},
-        {q("Sorteos"),
-         {{{q("Dia1"), q("2026-01-05")},
-           {q("Dia2"), q("2026-12-05")},
-           {q("Total"), q("150")},
-           {q("Diasajugar"), q("L")}}}},
-        {q("Numeros"),
-         {{{q("Numero"), q("49")}, {q("Veces"), q("10")}},
-          {{q("Numero"), q("3")}, {q("Veces"), q("12")}}}},
-        {q("Peña"),
-         {{{q("Nombre"), q("")},
-           {q("Diasajugar"), q("")},
-           {q("Dinero"), q("0.0")},
-           {q("Dia1"), q("1899-12-30")},
-           {q("Dia2"), q("1899-12-30")},
-           {q("Aciertos"), q("")},
-           {q("Sorteos"), q("0.0")},
-           {q("3"), q("0")},
-           {q("4"), q("0")},
-           {q("5"), q("0")},
-           {q("5C"), q("0")},
-           {q("6"), q("0")}}}},
-        {q("Peñanums"), {{{q("Numeros"), q("a")}}, {{q("Numeros"), q("b")}}}},
+    // A row written "column=value|column=value".
+    const auto fila = [](const char* texto) {
+        FilaInforme f;
+        for (const QString& c : QString::fromUtf8(texto).split(QLatin1Char('|')))
+            f[c.section(QLatin1Char('='), 0, 0)] = c.section(QLatin1Char('='), 1);
+        return f;
     };
-    EXPECT_EQ(t, esperadas);
+    const TablasInforme esperadas = {
+        {"Informe", {fila("Frase=frase")}},
+        {"Sorteos", {fila("Dia1=2026-01-05|Dia2=2026-12-05|Total=150|Diasajugar=L")}},
+        {"Numeros", {fila("Numero=49|Veces=10"), fila("Numero=3|Veces=12")}},
+        {"Peña",
+         {fila("Nombre=|Diasajugar=|Dinero=0.0|Dia1=1899-12-30|Dia2=1899-12-30|Aciertos=|"
+               "Sorteos=0.0|3=0|4=0|5=0|5C=0|6=0")}},
+        {"Peñanums", {fila("Numeros=a"), fila("Numeros=b")}},
+    };
+    EXPECT_EQ(base_.Tablas(), esperadas);
 }
 
 TEST_F(AlmacenPrueba, SinLaClaveNoSeLee) {
@@ -350,12 +312,12 @@ TEST_F(AlmacenPrueba, UnAlmacenRotoSeReconstruye) {
          [](const QString& r) {
              QByteArray b;
              for (int i = 0; i < 4096; ++i) b += static_cast<char>(i * 37 + 11);
-             Escribir(r, b);
+             pruebas::EscribirBytes(r, b);
          }},
-        {"vacío", [](const QString& r) { Escribir(r, {}); }},
+        {"vacío", [](const QString& r) { pruebas::EscribirBytes(r, {}); }},
         {"otra clave",
          [](const QString& r) {
-             Escribir(r, {});
+             pruebas::EscribirBytes(r, {});
              EXPECT_EQ(Crudo(r, "otra").Ejecutar("CREATE TABLE \"Informe\" (\"Frase\" TEXT)"),
                        SQLITE_OK);
          }},
@@ -389,12 +351,9 @@ TEST_F(AlmacenPrueba, UnAlmacenRotoSeReconstruye) {
             EXPECT_EQ(crudo.Tabla("Peña"), kPenaNueva);
             EXPECT_EQ(crudo.Tabla("Peñanums"), Filas{});
         }
+        // Open, and the table that was dropped takes rows again.
         EXPECT_FALSE(base_.GuardarFrase(QStringLiteral("nueva")));
-        EXPECT_FALSE(base_.GuardarSeleccion(QDate(2026, 1, 1), QDate(2026, 1, 8), 3, std::nullopt));
         EXPECT_FALSE(base_.GuardarNumeros({{1, 2}}));
-        BaseInformes::FichaInforme f;
-        f.Dia1 = f.Dia2 = QDate(2026, 1, 1);
-        EXPECT_FALSE(base_.GuardarPena(f));
         EXPECT_EQ(Crudo(ruta_).Tabla("Informe"), Filas{{T("nueva")}});
         EXPECT_EQ(Crudo(ruta_).Tabla("Numeros"), (Filas{{I(1), I(2)}}));
     }

@@ -282,46 +282,46 @@ TEST_F(Ventanas, AcercaDe) {
     EXPECT_EQ(v.ventana->Activaciones(), activaciones + 1);
 }
 
+// Entering by a click once the eighth frame is up, or alone at the 60th tick: once either way,
+// and the clock stops.
 TEST(Presentacion, OchoFotogramasYEntrar) {
-    Presentacion p;
-    Hijo<QTimer>(&p, "reloj")->stop();  // the test gives the ticks
-    int entradas = 0;
-    QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
-    p.show();
-    EXPECT_EQ(Hijo<QTimer>(&p, "reloj")->interval(), 150);
-    for (int i = 1; i <= 7; ++i) {
-        p.Tic();
-        EXPECT_FALSE(Hijo<QPushButton>(&p, "entrar")->isVisible()) << i;
+    for (const bool clic : {true, false}) {
+        SCOPED_TRACE(clic ? "clic" : "sola");
+        Presentacion p;
+        QTimer* reloj = Hijo<QTimer>(&p, "reloj");
+        reloj->stop();  // the test gives the ticks
+        int entradas = 0;
+        QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
+        p.show();
+        EXPECT_EQ(reloj->interval(), 150);
+        QPushButton* entrar = Hijo<QPushButton>(&p, "entrar");
+        for (int i = 1; i <= 7; ++i) {
+            p.Tic();
+            EXPECT_FALSE(entrar->isVisible()) << i;
+        }
+        p.Tic();  // the eighth frame
+        EXPECT_TRUE(entrar->isVisible());
+        EXPECT_EQ(p.Fotograma(), 10);
+        reloj->start();
+        if (clic) {
+            QTest::mouseClick(entrar, Qt::LeftButton);
+        } else {
+            while (p.Tics() < 59) p.Tic();
+            EXPECT_EQ(entradas, 0);
+            p.Tic();
+        }
+        EXPECT_EQ(entradas, 1);
+        EXPECT_FALSE(reloj->isActive());
+        while (p.Tics() < 61) p.Tic();
+        QTest::mouseClick(entrar, Qt::LeftButton);
+        EXPECT_EQ(entradas, 1);
     }
-    p.Tic();  // the eighth frame
-    EXPECT_TRUE(Hijo<QPushButton>(&p, "entrar")->isVisible());
-    EXPECT_EQ(p.Fotograma(), 10);
-    // Without a click it enters at the 60th tick, once.
-    while (p.Tics() < 59) p.Tic();
-    EXPECT_EQ(entradas, 0);
-    p.Tic();
-    EXPECT_EQ(entradas, 1);
-    p.Tic();
-    QTest::mouseClick(Hijo<QPushButton>(&p, "entrar"), Qt::LeftButton);
-    EXPECT_EQ(entradas, 1);
     // Every frame is a picture, and no two are alike.
     const auto f = FotogramasPresentacion();
     for (int i = 0; i < 8; ++i) {
         ASSERT_FALSE(f[i].isNull());
         EXPECT_NE(f[i].toImage(), f[(i + 7) % 8].toImage()) << i;  // the last one too
     }
-}
-
-TEST(Presentacion, EntrarConUnClic) {
-    Presentacion p;
-    Hijo<QTimer>(&p, "reloj")->stop();
-    int entradas = 0;
-    QObject::connect(&p, &Presentacion::entrar, [&] { ++entradas; });
-    p.show();
-    for (int i = 0; i < 8; ++i) p.Tic();
-    PulsarBoton(&p, "entrar");
-    EXPECT_EQ(entradas, 1);
-    EXPECT_FALSE(Hijo<QTimer>(&p, "reloj")->isActive());
 }
 
 }  // namespace
