@@ -44,7 +44,7 @@ TEST(Configuracion, ReparaLoQueNoSirveYConservaLoDemas) {
         c.Reservado78 = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
         return CodificarConfiguracion(c);
     };
-    const QByteArray sesenta(60, 'x');
+    const char* const web = "www.tombolin.example";  // what an address that can't be used becomes
     const struct {
         const char* caso;
         QByteArray fichero;
@@ -54,16 +54,13 @@ TEST(Configuracion, ReparaLoQueNoSirveYConservaLoDemas) {
     } casos[] = {
         {"precio 2.5 se conserva", registro(2.5f, 36, "mi.sitio.example"), 2.5f, 36,
          "mi.sitio.example"},
-        {"dirección de 60 caracteres", registro(2.5f, 36, sesenta), 2.5f, 36,
-         "www.tombolin.example"},
-        {"dirección antigua", registro(2.5f, 36, "  www.tombolin-loterias.example"), 2.5f, 36,
-         "www.tombolin.example"},
-        {"dirección vacía", registro(2.5f, 36, ""), 2.5f, 36, "www.tombolin.example"},
+        {"dirección de 60 caracteres", registro(2.5f, 36, QByteArray(60, 'x')), 2.5f, 36, web},
+        {"dirección antigua", registro(2.5f, 36, "  www.tombolin-loterias.example"), 2.5f, 36, web},
+        {"dirección vacía", registro(2.5f, 36, ""), 2.5f, 36, web},
         {"precio 0", registro(0.0f, 5, "mi.sitio.example"), 1.0f, 24, "mi.sitio.example"},
-        {"fichero vacío", QByteArray(), 1.0f, 24, "www.tombolin.example"},
+        {"fichero vacío", QByteArray(), 1.0f, 24, web},
         // A record cut in the middle of the address: price and months stay, address does not.
-        {"registro cortado", registro(3.0f, 12, "mi.sitio.example").left(30), 3.0f, 12,
-         "www.tombolin.example"},
+        {"registro cortado", registro(3.0f, 12, "mi.sitio.example").left(30), 3.0f, 12, web},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);

@@ -16,15 +16,6 @@ namespace {
 
 const QString kHistorico = QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat");
 
-std::vector<Sorteo> LeerHistorico() {
-    FicheroRegistros canal(Sorteo::kLongitud);
-    EXPECT_FALSE(canal.Abrir(kHistorico));
-    std::vector<Sorteo> todos;
-    Sorteo s;
-    for (int n = 1; LeerSorteo(canal, n, s); ++n) todos.push_back(s);
-    return todos;
-}
-
 const Sorteo* Buscar(const std::vector<Sorteo>& todos, QDate fecha) {
     for (const Sorteo& s : todos) {
         if (OleAFecha(s.Fecha) == fecha) return &s;
@@ -33,7 +24,7 @@ const Sorteo* Buscar(const std::vector<Sorteo>& todos, QDate fecha) {
 }
 
 TEST(Historico, SorteosConocidos) {
-    const std::vector<Sorteo> todos = LeerHistorico();
+    const std::vector<Sorteo>& todos = pruebas::Historia();
     ASSERT_EQ(todos.size(), 4176u);
     EXPECT_EQ(OleAFecha(todos.front().Fecha), QDate(1985, 10, 17));
     EXPECT_EQ(OleAFecha(todos.back().Fecha), QDate(2026, 8, 17));
@@ -67,7 +58,7 @@ TEST(Historico, SorteosConocidos) {
 }
 
 TEST(Historico, FechasEnOrdenYSoloDiasDeSorteo) {
-    const std::vector<Sorteo> todos = LeerHistorico();
+    const std::vector<Sorteo>& todos = pruebas::Historia();
     double anterior = 0;
     for (const Sorteo& s : todos) {
         const QDate f = OleAFecha(s.Fecha);
@@ -101,7 +92,7 @@ std::map<int, int> Frecuencias(const std::vector<Sorteo>& todos, QDate hasta) {
 }
 
 TEST(Historico, CoincideConLasFrecuenciasPublicadas) {
-    const std::vector<Sorteo> todos = LeerHistorico();
+    const std::vector<Sorteo>& todos = pruebas::Historia();
     // lottohoy.com, "The numbers that come out the most in La Primitiva", data up to 08/12/2018.
     const std::map<int, int> f = Frecuencias(todos, QDate(2018, 12, 8));
     const std::pair<int, int> publicadas[] = {{38, 422}, {39, 422}, {47, 417}, {3, 413},

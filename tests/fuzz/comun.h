@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "core/sorteos.h"
 #include "lists/lista_resultados.h"
 #include "statistics/seleccion.h"
+#include "support/ficheros.h"
 
 namespace fuzz {
 
@@ -37,21 +37,17 @@ inline QString Carpeta() {
     return carpeta.path();
 }
 
+// Writes `bytes` as the file `nombre` of that folder; returns its path.
 inline QString Escribir(const char* nombre, const QByteArray& bytes) {
     const QString ruta = Carpeta() + QLatin1Char('/') + QLatin1String(nombre);
-    QFile f(ruta);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+    tombolin::pruebas::EscribirBytes(ruta, bytes);
     return ruta;
 }
 
 // The shipped history's last 60 draws.
 inline const std::vector<tombolin::Sorteo>& SorteosReales() {
-    static const std::vector<tombolin::Sorteo> sorteos = [] {
-        auto todos = tombolin::LeerSorteosDe(
-            QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat"));
-        if (todos.size() > 60) todos.erase(todos.begin(), todos.end() - 60);
-        return todos;
-    }();
+    static const std::vector<tombolin::Sorteo> sorteos(tombolin::pruebas::Historia().end() - 60,
+                                                       tombolin::pruebas::Historia().end());
     return sorteos;
 }
 

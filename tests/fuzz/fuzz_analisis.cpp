@@ -1,16 +1,11 @@
 // The reading of the results document and the news file: whatever the operator answers, the new
 // draws, the prize breakdown and the news address are read without fault.
-#include <QByteArray>
-#include <QDate>
-#include <cstddef>
-#include <cstdint>
-
+#include "comun.h"
 #include "core/fechas.h"
 #include "results/analisis.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    const QByteArray documento(reinterpret_cast<const char*>(datos),
-                               static_cast<qsizetype>(tamano));
+    const QByteArray documento = fuzz::Bytes(datos, tamano);
     const QDate hoy(2026, 12, 6);
     tombolin::LeerSorteosNuevos(documento, tombolin::FechaAOle(QDate(2026, 8, 1)), hoy);
     tombolin::LeerSorteosNuevos(documento, 0, hoy);

@@ -9,12 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     if (tamano < 2) return 0;
     const size_t largoClave = datos[0] % 8, largoFinal = datos[1] % 4;
     if (tamano < 2 + largoClave + largoFinal) return 0;
-    const QString clave = QString::fromLatin1(reinterpret_cast<const char*>(datos + 2),
-                                              static_cast<qsizetype>(largoClave));
-    const QString final = QString::fromLatin1(reinterpret_cast<const char*>(datos + 2 + largoClave),
-                                              static_cast<qsizetype>(largoFinal));
+    const QString clave = QString::fromLatin1(fuzz::Bytes(datos + 2, largoClave));
+    const QString final = QString::fromLatin1(fuzz::Bytes(datos + 2 + largoClave, largoFinal));
     const size_t inicio = 2 + largoClave + largoFinal;
-    tombolin::Documento d(fuzz::Bytes(datos + inicio, tamano - inicio));
+    const QByteArray documento = fuzz::Bytes(datos + inicio, tamano - inicio);
+    tombolin::Documento d(documento);
     try {
         for (int vueltas = 0; vueltas < 64; ++vueltas) {
             const qint64 antes = d.Posicion();
@@ -24,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         }
     } catch (const tombolin::FueraDelDocumento&) {
     }
-    tombolin::Documento noticias(fuzz::Bytes(datos + inicio, tamano - inicio));
+    tombolin::Documento noticias(documento);
     try {
         tombolin::busca3(noticias, QStringLiteral("web:"), QStringLiteral(">"));
     } catch (const tombolin::FueraDelDocumento&) {

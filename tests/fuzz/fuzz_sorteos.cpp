@@ -1,6 +1,7 @@
 // The draws file: read at start as "numeros.dat", and chosen by the user to import. Whatever its
 // bytes, reading it, checking syndicates of every kind against it and scanning it for the
 // statistics must not fault, and an import either refuses it or stores draws that read back.
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "comun.h"
