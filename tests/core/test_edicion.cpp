@@ -112,8 +112,7 @@ TEST(Edicion, AzarSinRepetidosYConTodosLosNumeros) {
         const std::vector<int> linea = NumerosAlAzar(6, azar);
         ASSERT_EQ(std::set<int>(linea.begin(), linea.end()).size(), 6u);
         for (int n : linea) {
-            ASSERT_GE(n, 1);
-            ASSERT_LE(n, 49);
+            ASSERT_TRUE(n >= 1 && n <= 49) << n;
             ++veces[n];
         }
     }

@@ -2,11 +2,11 @@
 // promise of every table shipped with the program, checked against every possible draw.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <bit>
 #include <cstdint>
 
 #include "core/tablas.h"
+#include "support/ficheros.h"
 #include "support/impresion.h"
 
 namespace tombolin {
@@ -55,9 +55,8 @@ TEST(Tablas, LectorSobreFicherosMalFormados) {
 // A table beyond the program's limits is passed over and the ones after it are still read; one
 // whose lines can't be told from what follows leaves the reader lost, and it stops there.
 TEST(Tablas, UnaTablaDemasiadoGrandeNoEscondeLasSiguientes) {
-    QFile f(Fixture("buena"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray buena = f.readAll();  // two tables
+    const QByteArray buena = pruebas::LeerBytes(Fixture("buena"));  // two tables
+    ASSERT_FALSE(buena.isEmpty());
     const auto tabla = [](int n, int k, int lineas, const char* linea) {
         QByteArray t = QByteArray::number(n) + "\r\n4 aciertos en al menos una de sus\r\n" +
                        QByteArray::number(k) + "\r\n";
