@@ -14,6 +14,7 @@
 #include "statistics/historial.h"
 #include "support/penas_prueba.h"
 #include "ui/grafico_tarta.h"
+#include "ui/pagina_crear_combinacion.h"
 #include "ui/pagina_estadisticas.h"
 #include "ui/pagina_general.h"
 #include "ui/pagina_gestor.h"
@@ -256,6 +257,11 @@ TEST_F(BorrarSorteos, TrasLaOrdenUnaPulsacionOfreceBorrarEseSorteo) {
     EXPECT_EQ(v.ventana->estado().SorteoLibre(), static_cast<int>(esperado.size()) + 1);
     EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), static_cast<int>(esperado.size()));
     Etiquetas(v.ventana.get(), {"ultimoSorteo=Jueves, 3 de diciembre del 2026"});
+    // The statistics count only the draws that are left.
+    EXPECT_TRUE(Hijo<QLabel>(v.Pagina<PaginaCrearCombinacion>(), "frase1")
+                    ->text()
+                    .endsWith(QStringLiteral(", en total, %1 sorteos en la base de datos.")
+                                  .arg(esperado.size())));
 }
 
 TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos) {
