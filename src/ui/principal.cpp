@@ -3,22 +3,18 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "core/arranque.h"
 #include "core/configuracion.h"
 #include "core/edicion.h"
-#include "core/fechas.h"
 #include "core/juego.h"
 #include "core/penas.h"
-#include "results/analisis.h"
 #include "ui/acercade.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
@@ -273,36 +269,7 @@ void Principal::LeerMensaje() {
 }
 
 void Principal::ComprobarNoticias() {
-    const QDate ultimo = OleAFecha(estado_.SorteoActual.Fecha);
-    if (estado_.SorteoActual.Fecha == 0 || !ultimo.isValid() ||
-        ultimo.addDays(3) > servicios_.reloj.Hoy()) {
-        return;
-    }
-    const QString fichero = estado_.Fichero(kFicheroNoticias);
-    {
-        QFile f(fichero);
-        if (!f.open(QIODevice::ReadWrite)) return;
-    }
-    Pena primera;
-    if (!LeerPena(estado_.Penas, 1, primera)) return;
-    const QString url = (QStringLiteral("http://") + estado_.Config.DireccionVisible() +
-                         QStringLiteral("/informe.dat"))
-                            .toLower();
-    const QByteArray antes = [&] {
-        QFile f(fichero);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    servicios_.noticias->TraerAFichero(url, fichero);
-    QFile f(fichero);
-    const QByteArray ahora = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    if (ahora.size() <= 300 || ahora.size() == antes.size()) return;
-    const QString web = DireccionEnNoticias(ahora);
-    if (!web.isEmpty() && web != estado_.Config.DireccionVisible()) {
-        estado_.Config.DireccionWeb = web;
-        // Kept for the run even where the settings can't be written (named at start).
-        std::ignore = GuardarConfiguracion(estado_);
-    }
-    LeerMensaje();
+    if (TraerNoticias(estado_, *servicios_.noticias, servicios_.reloj.Hoy())) LeerMensaje();
 }
 
 void Principal::CambioDePestana(int pestana) {
