@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "core/estado.h"
 #include "core/sorteos.h"
 
 namespace tombolin::pruebas {
@@ -51,12 +52,6 @@ void PonerTablas(const QString& carpeta) {
                   "10\r\n4 aciertos en al menos una de sus\r\n3\r\n010203040506\r\n"
                   "010207080910\r\n030405060708\r\n");
 }
-
-}  // namespace tombolin::pruebas
-
-#include "core/estado.h"
-
-namespace tombolin::pruebas {
 
 void AbrirEstado(Estado& estado, const QString& carpeta) {
     estado.RutaPrograma = RutaConSeparador(carpeta);

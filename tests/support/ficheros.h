@@ -7,6 +7,10 @@
 #include "core/registros.h"
 #include "impresion.h"
 
+namespace tombolin {
+struct Estado;
+}
+
 namespace tombolin::pruebas {
 
 QByteArray LeerBytes(const QString& ruta);
@@ -22,14 +26,6 @@ const std::vector<Sorteo>& Historia();
 
 // A valid reduced-tables file, enough for start-up.
 void PonerTablas(const QString& carpeta);
-
-}  // namespace tombolin::pruebas
-
-namespace tombolin {
-struct Estado;
-}
-
-namespace tombolin::pruebas {
 
 // Opens the data files of `carpeta` as the main window does at start.
 void AbrirEstado(Estado& estado, const QString& carpeta);

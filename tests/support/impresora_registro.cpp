@@ -45,9 +45,8 @@ void ImpresoraRegistro::NuevaPagina() {
 
 std::vector<ImpresoraRegistro::Orden> ImpresoraRegistro::Lineas() const {
     std::vector<Orden> r;
-    for (const Orden& o : ordenes) {
+    for (const Orden& o : ordenes)
         if (o.tipo == QStringLiteral("linea") && !o.texto.isEmpty()) r.push_back(o);
-    }
     return r;
 }
 

@@ -33,9 +33,8 @@ Pena PenaSencilla(const QString& nombre, std::initializer_list<std::array<int, 6
 Pena PenaMultiple(const QString& nombre, int codigo, std::vector<int> numeros, const QString& dias,
                   QDate creacion) {
     Pena p = Base(nombre, dias, creacion);
-    for (size_t c = 0; c < numeros.size(); ++c) {
+    for (size_t c = 0; c < numeros.size(); ++c)
         p.Apuestas[0].Columnas[c] = static_cast<int16_t>(numeros[c]);
-    }
     p.NumApuestas = static_cast<int16_t>(500 + codigo);
     return p;
 }

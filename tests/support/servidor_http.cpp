@@ -35,13 +35,7 @@ void ServidorHttp::Atender(QTcpSocket* s) {
     peticiones.push_back(p);
     s->setProperty("pedido", QByteArray());
 
-    Respuesta r;
-    if (rutas_.contains(p.ruta)) {
-        r = rutas_[p.ruta];
-    } else {
-        r.estado = 404;
-        r.cuerpo = "no";
-    }
+    const Respuesta r = rutas_.value(p.ruta, Respuesta(404, "no"));
     if (r.nuncaResponde) return;
     const auto enviar = [s, r] {
         QByteArray cabecera = "HTTP/1.1 " + QByteArray::number(r.estado) + " X\r\n";

@@ -26,24 +26,14 @@ class ServidorHttp : public QObject {
         QByteArray ubicacion;  // Location header (for redirects)
 
         Respuesta(int e = 200, QByteArray c = {}) : estado(e), cuerpo(std::move(c)) {}
-        Respuesta& Tipo(QByteArray t) {
-            tipo = std::move(t);
-            return *this;
-        }
-        Respuesta& Retraso(int ms) {
-            retrasoMs = ms;
-            return *this;
-        }
-        Respuesta& Mudo() {
-            nuncaResponde = true;
-            return *this;
-        }
-        Respuesta& Cortada() {
-            cortar = true;
-            return *this;
-        }
-        Respuesta& Hacia(QByteArray u) {
-            ubicacion = std::move(u);
+        Respuesta& Tipo(QByteArray t) { return Con(&Respuesta::tipo, std::move(t)); }
+        Respuesta& Retraso(int ms) { return Con(&Respuesta::retrasoMs, ms); }
+        Respuesta& Mudo() { return Con(&Respuesta::nuncaResponde, true); }
+        Respuesta& Cortada() { return Con(&Respuesta::cortar, true); }
+        Respuesta& Hacia(QByteArray u) { return Con(&Respuesta::ubicacion, std::move(u)); }
+        template <class T>
+        Respuesta& Con(T Respuesta::*campo, T valor) {
+            this->*campo = std::move(valor);
             return *this;
         }
     };
