@@ -13,15 +13,6 @@ namespace {
 
 using Orden = pruebas::ImpresoraRegistro::Orden;
 
-Pena Sencillas(int lineas) {
-    Pena p = pruebas::PenaSencilla("Bar", {});
-    p.NumApuestas = static_cast<int16_t>(lineas);
-    for (int b = 0; b < lineas; ++b)
-        for (int c = 0; c < 6; ++c)
-            p.Apuestas[b].Columnas[c] = static_cast<int16_t>(1 + (b + 8 * c) % 49);
-    return p;
-}
-
 std::vector<Orden> Imprimir(const Pena& p, const OpcionesBoletos& o) {
     pruebas::ImpresoraRegistro r;
     r.Empezar(QStringLiteral("t"));
@@ -40,17 +31,14 @@ std::vector<Orden> Equis(const std::vector<Orden>& ordenes) {
 TEST(Boletos, ElModeloDeLaRejilla) {
     EXPECT_EQ(PosicionNumero(10, 1, 0, 0).x, 3.8);
     EXPECT_EQ(PosicionNumero(10, 1, 0, 0).y, 0);
-    EXPECT_EQ(PosicionNumero(1, 1, 0, 0).x, 0);
-    EXPECT_EQ(PosicionNumero(1, 1, 0, 0).y, 5);
-    const PuntoMm p = PosicionNumero(49, 1, 2.5, -1);
-    EXPECT_NEAR(p.x, 17.7, 1e-9);
+    // 49 of block 8 with the corrections; the whole grid is read back from a printed PDF.
+    const PuntoMm p = PosicionNumero(49, 8, 2.5, -1);
+    EXPECT_NEAR(p.x, 152.1, 1e-9);
     EXPECT_NEAR(p.y, 44, 1e-9);
-    // Block 8 lies 7 x 19.2 mm to the right.
-    EXPECT_NEAR(PosicionNumero(49, 8, 0, 0).x, 15.2 + 7 * 19.2, 1e-9);
 }
 
 TEST(Boletos, DiecisieteApuestasEnTresBoletosOficiales) {
-    const Pena p = Sencillas(17);
+    const Pena p = pruebas::PenaDeLineas("Bar", 17);
     EXPECT_EQ(BoletosNecesarios(p), 3);
     // Every slip is named, at the correction's place, in bold 11.5 points.
     std::vector<QString> cabeceras;
@@ -70,8 +58,8 @@ TEST(Boletos, DiecisieteApuestasEnTresBoletosOficiales) {
 
 // The texts of each plain-paper ticket; the corrections are for the official slips only.
 TEST(Boletos, PapelNormalDosPorHoja) {
-    const std::vector<Orden> ordenes =
-        Imprimir(Sencillas(17), {.papel = Papel::Normal, .ajusteX = 9, .ajusteY = 9});
+    const std::vector<Orden> ordenes = Imprimir(
+        pruebas::PenaDeLineas("Bar", 17), {.papel = Papel::Normal, .ajusteX = 9, .ajusteY = 9});
     std::vector<std::pair<QString, double>> textos;
     for (const Orden& e : ordenes) {
         if (e.tipo == QLatin1String("texto") && e.texto != QLatin1String("X") && e.pagina == 1)
@@ -94,7 +82,7 @@ TEST(Boletos, ContornoSegunLosDias) {
                  {"Jueves", 62, 74},
                  {"Lunes", 62, 74}};
     for (const auto& c : casos) {
-        Pena p = Sencillas(1);
+        Pena p = pruebas::PenaDeLineas("Bar", 1);
         p.DiasJuego = QString::fromUtf8(c.dias);
         std::vector<double> rayas;
         for (const Orden& e : Imprimir(p, {.papel = Papel::Normal})) {
@@ -144,7 +132,7 @@ TEST(Boletos, MarcasDeMultiplesDentroDelContorno) {
 }
 
 TEST(Boletos, LaGuiaSoloEnLaVistaPrevia) {
-    const Pena p = Sencillas(3);
+    const Pena p = pruebas::PenaDeLineas("Bar", 3);
     OpcionesBoletos o;
     const auto tenues = [](const auto& ordenes) {
         return std::ranges::count(ordenes, true, &Orden::tenue);
@@ -161,7 +149,7 @@ TEST(Boletos, LaGuiaSoloEnLaVistaPrevia) {
 }
 
 TEST(Boletos, UnRegistroDanadoNoImprimeNada) {
-    Pena p = Sencillas(3);
+    Pena p = pruebas::PenaDeLineas("Bar", 3);
     p.NumApuestas = 300;
     EXPECT_EQ(BoletosNecesarios(p), 0);
     EXPECT_TRUE(Equis(Imprimir(p, {})).empty());

@@ -30,6 +30,15 @@ Pena PenaSencilla(const QString& nombre, std::initializer_list<std::array<int, 6
     return p;
 }
 
+Pena PenaDeLineas(const QString& nombre, int lineas) {
+    Pena p = PenaSencilla(nombre, {});
+    p.NumApuestas = static_cast<int16_t>(lineas);
+    for (int b = 0; b < lineas; ++b)
+        for (int c = 0; c < 6; ++c)
+            p.Apuestas[b].Columnas[c] = static_cast<int16_t>(1 + (b * 3 + c * 8) % 49);
+    return p;
+}
+
 Pena PenaMultiple(const QString& nombre, int codigo, std::vector<int> numeros, const QString& dias,
                   QDate creacion) {
     Pena p = Base(nombre, dias, creacion);

@@ -15,6 +15,8 @@ namespace tombolin::pruebas {
 Pena PenaSencilla(const QString& nombre, std::initializer_list<std::array<int, 6>> lineas,
                   const QString& dias = QStringLiteral("Todos (L+J+S)"),
                   QDate creacion = QDate(2000, 1, 1));
+// `lineas` simple lines, each of six different numbers.
+Pena PenaDeLineas(const QString& nombre, int lineas);
 Pena PenaMultiple(const QString& nombre, int codigo, std::vector<int> numeros,
                   const QString& dias = QStringLiteral("Todos (L+J+S)"),
                   QDate creacion = QDate(2000, 1, 1));

@@ -96,7 +96,7 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     const QByteArray doc = Documento();
     servidor.Poner(kRuta, R(200, doc));
     servidor.Poner(kPdf, R(200, UnPdf()).Tipo("application/pdf").Retraso(300));
-    v.Pestanas()->setCurrentIndex(2);
+    v.Pestanas()->setCurrentIndex(Principal::kGestor);
 
     v.Bajar();
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
@@ -261,10 +261,10 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     EXPECT_EQ(v.ventana->findChild<Crea*>(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
     // The latest draw's tab can't be opened while the watchdog runs.
-    v.Pestanas()->setCurrentIndex(1);
+    v.Pestanas()->setCurrentIndex(Principal::kUltimoSorteo);
     EXPECT_EQ(v.Pestanas()->currentIndex(), 0);
     barra->TicVigilante();
-    v.Pestanas()->setCurrentIndex(1);
+    v.Pestanas()->setCurrentIndex(Principal::kUltimoSorteo);
     EXPECT_EQ(v.Pestanas()->currentIndex(), 1);
     EXPECT_EQ(habilitados(), QStringLiteral("1 1 1 1 1 1"));
     EXPECT_EQ(v.ventana->statusBar()->currentMessage(), QString());
@@ -332,10 +332,8 @@ TEST_F(Descarga, SiNoSePuedeGuardarElDocumentoNoSeLeeElAnterior) {
     ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("www.txt.tmp/x")));
     BajarYLeer();
     // The permission or file message, and nothing else.
-    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
-    EXPECT_TRUE(v.dialogos.cajas[0].titulo == QStringLiteral("Error de permiso") ||
-                v.dialogos.cajas[0].texto.contains(QStringLiteral("www.txt")))
-        << v.dialogos.cajas[0].texto.toStdString();
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra(pruebas::kTextoPermiso, "Error de permiso", Icono::Exclamacion));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), sorteos);
     EXPECT_FALSE(barra->Descargando());
     EXPECT_EQ(barra->ProgresoActual(), 0);

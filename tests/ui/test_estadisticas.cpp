@@ -66,7 +66,7 @@ class Estadisticas : public ::testing::Test {
     // The wizard on the ranked draws, at the numbers picked automatically.
     void Automatica() {
         Arrancar(SorteosEscalonados());
-        v.Pestanas()->setCurrentIndex(4);
+        v.Pestanas()->setCurrentIndex(Principal::kCrearCombinacion);
         PulsarBoton(Asistente(), "automatica");
     }
     PaginaEstadisticas* Pagina() { return v.Pagina<PaginaEstadisticas>(); }
@@ -93,7 +93,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
     for (const Sorteo& s : pruebas::Historia())
         if (OleAFecha(s.Fecha) >= QDate(2025, 1, 1)) desde2025.push_back(s);
     Arrancar(desde2025);
-    v.Pestanas()->setCurrentIndex(3);
+    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
     // The series of a page of the chart; their bars add up to the counts of the draws listed.
     const auto barras = [&](int pagina) {
         Hijo<QSpinBox>(Pagina(), "paginaGrafico")->setValue(pagina);
@@ -154,7 +154,7 @@ TEST_F(Estadisticas, ElPeriodo) {
             s.push_back(pruebas::UnSorteo(d, {1, 2, 3, 4, 5, d.day() % 40 + 6}));
     }
     Arrancar(s);
-    v.Pestanas()->setCurrentIndex(3);
+    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "todos"));
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {
         EXPECT_TRUE(Hijo<QCheckBox>(w, "ultimoMes")->isChecked());
@@ -289,7 +289,7 @@ TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));
     cuantos->setValue(5);
     EXPECT_TRUE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
-    v.Pestanas()->setCurrentIndex(0);
+    v.Pestanas()->setCurrentIndex(Principal::kGeneral);
     EXPECT_EQ(cuantos->value(), 0);
     EXPECT_FALSE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
     EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isEnabled());

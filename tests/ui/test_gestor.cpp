@@ -268,7 +268,7 @@ TEST_F(BorrarSorteos, LaPulsacionBorraElSorteoDeEsaFilaAunqueLaListaSalteSorteos
     v.dialogos.respuestas = {Respuesta::No, Respuesta::No};
     v.ventana->BorrarSorteos();
     // The list shows Thursdays only: row r is no longer record SorteoLibre - r.
-    v.Pestanas()->setCurrentIndex(3);
+    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
     for (const char* dia : {"lunes", "sabado"}) {
         pruebas::PulsarCasilla(
             v.Pagina<PaginaEstadisticas>()->findChild<QCheckBox*>(QLatin1String(dia)));

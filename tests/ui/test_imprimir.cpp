@@ -28,15 +28,6 @@
 namespace tombolin {
 namespace {
 
-Pena Diecisiete() {
-    Pena p = pruebas::PenaSencilla("Los del bar", {});
-    p.NumApuestas = 17;
-    for (int b = 0; b < 17; ++b)
-        for (int c = 0; c < 6; ++c)
-            p.Apuestas[b].Columnas[c] = static_cast<int16_t>(1 + (b * 3 + c * 8) % 49);
-    return p;
-}
-
 using pruebas::Hijo;
 using pruebas::PulsarBoton;
 
@@ -62,8 +53,10 @@ class Ventanas : public ::testing::Test {
     }
     // The printing window of syndicate `fila` (0: none chosen).
     Imprimir* AbrirImpresion(int fila) {
-        if (fila > 0) v.ElegirPena(fila);
-        v.Pestanas()->setCurrentIndex(2);
+        if (fila > 0)
+            v.ElegirPena(fila);
+        else
+            v.Pestanas()->setCurrentIndex(Principal::kGestor);
         PulsarBoton(v.ventana.get(), "botonImprimirPena");
         return v.Abierta<Imprimir>();
     }
@@ -73,7 +66,7 @@ class Ventanas : public ::testing::Test {
 };
 
 TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
-    Arrancar({Diecisiete()});
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
     EXPECT_EQ(AbrirImpresion(0), nullptr);
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
@@ -111,7 +104,7 @@ TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
 }
 
 TEST_F(Ventanas, LasCorreccionesSeGuardanAlEscribirlas) {
-    Arrancar({Diecisiete()});
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
     Imprimir* w = AbrirImpresion(1);
     ASSERT_NE(w, nullptr);
     QApplication::setActiveWindow(w);
@@ -156,7 +149,7 @@ TEST_F(Ventanas, LasCorreccionesSeGuardanAlEscribirlas) {
 // 0.3 mm of where the slip's grid puts it.
 TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
     QTemporaryDir dir;
-    const Pena p = Diecisiete();
+    const Pena p = pruebas::PenaDeLineas("Los del bar", 17);
     for (const Papel papel : {Papel::Oficial, Papel::Normal}) {
         SCOPED_TRACE(papel == Papel::Oficial ? "oficial" : "normal");
         const QString pdf = dir.filePath(QStringLiteral("boletos%1.pdf").arg(int(papel)));
@@ -211,7 +204,7 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
 }
 
 TEST_F(Ventanas, Configuracion) {
-    Arrancar({Diecisiete()});
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
     v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
     Configurar* w = v.Abierta<Configurar>();
     ASSERT_NE(w, nullptr);

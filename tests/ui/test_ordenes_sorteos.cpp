@@ -17,6 +17,7 @@
 #include "support/ficheros.h"
 #include "ui/mensajes.h"
 #include "ui/ordenes_sorteos.h"
+#include "ventana_prueba.h"
 
 namespace tombolin {
 namespace {
@@ -264,10 +265,7 @@ TEST_F(FicheroSorteos, BorrarConservaLosDemasEnOrden) {
 // What a user reads after a data file could not be changed (an input/output error and a denied
 // access are seen through the commands).
 TEST(MensajesDeFichero, CadaErrorConSuCaja) {
-    const QString permiso = QStringLiteral(
-        "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y "
-        "ejecútelo en modo Administrador y repita la operación.\r\n(Encima del icono, botón "
-        "derecho y elija \"Ejecutar como administrador\")");
+    const QString permiso = QString::fromUtf8(pruebas::kTextoPermiso);
     const struct {
         int numero;
         QString texto;

@@ -126,7 +126,7 @@ TEST_P(ParpadeoPremio, HastaQueSeEligeVistaOPestana) {
     EXPECT_EQ(botones(), apagado);
     Tic();
     if (c.parar < 0) {
-        v.Pestanas()->setCurrentIndex(2);
+        v.Pestanas()->setCurrentIndex(Principal::kGestor);
     } else {
         QTest::mouseClick(Boton(c.parar), Qt::LeftButton);
         EXPECT_TRUE(g->NuevosSorteos().isEmpty());
@@ -185,7 +185,7 @@ TEST_F(Resultados, LosMenusPonenLasOpciones) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.accion);
-        v.Pestanas()->setCurrentIndex(3);
+        v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
         auto* a = v.ventana->findChild<QAction*>(QLatin1String(c.accion));
         ASSERT_NE(a, nullptr);
         a->trigger();

@@ -23,6 +23,12 @@
 
 namespace tombolin::pruebas {
 
+// What a change of a data file that can't be written says.
+inline const char* const kTextoPermiso =
+    "Para modificar el archivo necesita permiso de Administrador.\r\nCierre el programa y "
+    "ejecútelo en modo Administrador y repita la operación.\r\n(Encima del icono, botón "
+    "derecho y elija \"Ejecutar como administrador\")";
+
 // A child by its name; a test failure when there is none.
 template <class T>
 T* Hijo(QObject* w, const char* nombre) {
