@@ -99,10 +99,13 @@ class Comprobador {
                          const std::function<void(int)>& progreso) const {
         lista.multiple_ = false;
         lista.todasLasLineas_ = !opciones_.SoloPremios;
+        auto contenido = std::make_shared<BloquesResultados::Contenido>();
+        lista.contenido_ = contenido;
+        auto& bloques = contenido->bloques;
+        auto& guardadas = contenido->lineas;
         // One allocation for the blocks: growing a vector of a hundred thousand of them by
         // copies costs more than the whole check.
-        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) *
-                               Cuantas(TipoPena::Sencilla));
+        bloques.reserve(static_cast<size_t>(hasta - desde + 1) * Cuantas(TipoPena::Sencilla));
         int fila = 0;
         int paso = 0;
         for (int d = hasta; d >= desde; --d) {
@@ -112,17 +115,17 @@ class Comprobador {
                 const auto& p = datos_->penas[i];
                 if (p.tipo != TipoPena::Sencilla || !p.elegida || !Listado(p, s)) continue;
                 BloquesResultados::Bloque b{d, static_cast<int32_t>(i), fila,
-                                            static_cast<int32_t>(lista.lineas_.size())};
+                                            static_cast<int32_t>(guardadas.size())};
                 int lineas = p.lineas;
                 if (opciones_.SoloPremios) {
-                    LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, lista.lineas_);
-                    lineas = static_cast<int>(lista.lineas_.size()) - b.detalle;
+                    LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, guardadas);
+                    lineas = static_cast<int>(guardadas.size()) - b.detalle;
                     if (lineas == 0) continue;
                     r.PremioSencilla = true;
                 } else if (opciones_.BuscarPremios && !r.PremioSencilla) {
                     r.PremioSencilla = HayPremio(p.mascaras.data(), p.lineas, s.mascara);
                 }
-                lista.bloques_.push_back(b);
+                bloques.push_back(b);
                 fila += 3 + lineas;
             }
         }
@@ -131,8 +134,10 @@ class Comprobador {
 
     void ListarMultiples(BloquesResultados& lista, int desde, int hasta, Comprobacion& r) const {
         lista.multiple_ = true;
-        lista.bloques_.reserve(static_cast<size_t>(hasta - desde + 1) *
-                               Cuantas(TipoPena::Multiple));
+        auto contenido = std::make_shared<BloquesResultados::Contenido>();
+        lista.contenido_ = contenido;
+        auto& bloques = contenido->bloques;
+        bloques.reserve(static_cast<size_t>(hasta - desde + 1) * Cuantas(TipoPena::Multiple));
         int fila = 0;
         for (int d = hasta; d >= desde; --d) {
             const auto& s = datos_->preparados[d];
@@ -144,9 +149,9 @@ class Comprobador {
                 const bool premio = k > 2 || (p.codigo == 503 && k == 2);
                 if (opciones_.SoloPremios && !premio) continue;
                 r.PremioMultiple |= premio;
-                lista.bloques_.push_back({d, static_cast<int32_t>(i), fila,
-                                          k | (c ? 1 << 8 : 0) | (premio ? 1 << 9 : 0)});
-                fila += lista.FilasDeBloque(lista.bloques_.size() - 1);
+                bloques.push_back({d, static_cast<int32_t>(i), fila,
+                                   k | (c ? 1 << 8 : 0) | (premio ? 1 << 9 : 0)});
+                fila += lista.FilasDeBloque(bloques.size() - 1);
             }
         }
         lista.filas_ = fila;
@@ -195,10 +200,16 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
 
 // The rows of a list.
 
+const BloquesResultados::Contenido& BloquesResultados::Partes() const {
+    static const Contenido vacio;
+    return contenido_ ? *contenido_ : vacio;
+}
+
 int BloquesResultados::FilasDeBloque(size_t i) const {
-    const Bloque& b = bloques_[i];
+    const std::vector<Bloque>& bloques = Bloques();
+    const Bloque& b = bloques[i];
     if (!multiple_) {
-        if (i + 1 < bloques_.size()) return bloques_[i + 1].fila - b.fila;
+        if (i + 1 < bloques.size()) return bloques[i + 1].fila - b.fila;
         return filas_ - b.fila;
     }
     const auto& p = datos_->penas[b.pena];
@@ -212,15 +223,16 @@ int BloquesResultados::FilasDeBloque(size_t i) const {
 }
 
 BloquesResultados::Ubicacion BloquesResultados::Ubicar(int fila) const {
-    const auto it = std::upper_bound(bloques_.begin(), bloques_.end(), fila,
+    const std::vector<Bloque>& bloques = Bloques();
+    const auto it = std::upper_bound(bloques.begin(), bloques.end(), fila,
                                      [](int f, const Bloque& b) { return f < b.fila; });
-    const size_t i = static_cast<size_t>(it - bloques_.begin()) - 1;
-    return {i, fila - bloques_[i].fila};
+    const size_t i = static_cast<size_t>(it - bloques.begin()) - 1;
+    return {i, fila - bloques[i].fila};
 }
 
 int BloquesResultados::LineaDeFila(const Ubicacion& u) const {
     const int l = u.desplazamiento - 3;
-    return todasLasLineas_ ? l : lineas_[bloques_[u.bloque].detalle + l];
+    return todasLasLineas_ ? l : Partes().lineas[Bloques()[u.bloque].detalle + l];
 }
 
 BloquesResultados::Tipo BloquesResultados::TipoFila(int fila) const {
@@ -237,7 +249,7 @@ BloquesResultados::Tipo BloquesResultados::TipoFila(int fila) const {
             return multiple_ ? Tipo::Apuesta : Tipo::Linea;
     }
     if (!multiple_) return Tipo::Linea;
-    const Bloque& b = bloques_[u.bloque];
+    const Bloque& b = Bloques()[u.bloque];
     const auto& avisos =
         AvisosMultiple(datos_->penas[b.pena].codigo, Aciertos(b), ConComplementario(b));
     return u.desplazamiento - 3 < static_cast<int>(avisos.size()) ? Tipo::Aviso : Tipo::Vacia;

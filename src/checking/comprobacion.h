@@ -75,7 +75,7 @@ class BloquesResultados {
         int32_t fila;     // first row (the blank one)
         int32_t detalle;  // kept lines (simple, with prizes only) or hits and complementario
     };
-    const std::vector<Bloque>& Bloques() const { return bloques_; }
+    const std::vector<Bloque>& Bloques() const { return Partes().bloques; }
     int FilasDeBloque(size_t b) const;
     // The draws the list was built from, oldest first.
     const std::vector<Sorteo>& Sorteos() const;
@@ -97,11 +97,18 @@ class BloquesResultados {
   private:
     friend class Comprobador;
 
+    struct Contenido {
+        std::vector<Bloque> bloques;
+        std::vector<uint8_t> lineas;  // kept lines of the simple list with prizes only
+    };
+    const Contenido& Partes() const;
+
     bool multiple_ = false;
     bool todasLasLineas_ = true;
     int filas_ = 0;
-    std::vector<Bloque> bloques_;
-    std::vector<uint8_t> lineas_;  // kept lines of the simple list with prizes only
+    // Shared, never changed once the check is done: the blocks of the whole history are
+    // megabytes, and a list is handed to the view and the printed listing as a copy.
+    std::shared_ptr<const Contenido> contenido_;
     std::shared_ptr<const DatosComprobacion> datos_;
 };
 
