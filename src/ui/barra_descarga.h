@@ -51,7 +51,7 @@ class BarraDescarga : public QWidget {
     void sorteosCambiados();
     // Check the syndicates against the new draws (progress stands at 3 meanwhile).
     void comprobar(int sorteosNuevos);
-    // Refresh what shows draws: list, history, prize breakdown.
+    // Show the new prize breakdown (the draws themselves were read at sorteosCambiados).
     void refrescar();
     void primeraPestana();
     // The document could not be read: what the document area should say.

@@ -88,7 +88,7 @@ void InformesPrograma::GuardarFicha(const Pena& p, const FichaPena& ficha) {
     f.Dia2 = p.FechaComprobado != 0 ? OleAFecha(p.FechaComprobado) : f.Dia1;
     f.Aciertos = ficha.TextoEfectividad;
     f.Sorteos = ficha.Jugados;
-    f.Premios = {p.Aciertos[3], p.Aciertos[4], p.Aciertos[5], p.Aciertos[7], p.Aciertos[6]};
+    f.Premios = ficha.Contadores;
     ficha_ = f;
     lineas_ = ficha.Lineas;
     EscribirFicha();

@@ -51,10 +51,10 @@ bool OrdenesSorteos::OfrecerHistorico() {
     const QString ruta = estado_.FicheroCompartido("historico/numeros.dat");
     const std::vector<Sorteo> historico = LeerSorteosDe(ruta);
     if (historico.empty()) return false;
-    // Asked once, whatever the answer: the settings remember it.
+    // Asked once, whatever the answer: the settings remember it. Settings that can't be saved
+    // were named at start; the worst is the question again next time.
     MarcarHistoricoOfrecido(estado_.Config);
-    if (const Error e = GuardarConfiguracion(estado_))
-        InformarErrorFichero(dialogos_, e, QLatin1String(kFicheroConfiguracion));
+    std::ignore = GuardarConfiguracion(estado_);
     const QString pregunta =
         QStringLiteral("¿Quiere cargar los ") + QString::number(historico.size()) +
         QStringLiteral(" sorteos de La Primitiva que trae el programa, desde el ") +

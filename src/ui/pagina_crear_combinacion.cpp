@@ -41,9 +41,15 @@ QPushButton* Boton(const QIcon& icono, const QString& texto, const char* nombre,
 PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion,
                                                const DatosPrograma& datos, Dialogos& dialogos,
                                                const QString& ficheroTablas, QWidget* padre)
-    : QWidget(padre), seleccion_(seleccion), dialogos_(dialogos), ficheroTablas_(ficheroTablas) {
-    connect(&datos, &DatosPrograma::recorridoCambiado, this,
-            [this, &datos] { MostrarSeleccion(datos.UltimoRecorrido(), datos.Descripcion()); });
+    : QWidget(padre),
+      seleccion_(seleccion),
+      datos_(datos),
+      dialogos_(dialogos),
+      ficheroTablas_(ficheroTablas) {
+    connect(&datos, &DatosPrograma::recorridoCambiado, this, [this, &datos] {
+        frase1_->setText(datos.Descripcion().primera);
+        frase2_->setText(datos.Descripcion().segunda);
+    });
     // The introduction: a syndicate by hand, or the wizard.
     introduccion_ = new QWidget(this);
     auto* explicacion = new QLabel(
@@ -211,13 +217,6 @@ int PaginaCrearCombinacion::NumerosElegidos() const {
     return cuantos_->value();
 }
 
-void PaginaCrearCombinacion::MostrarSeleccion(const Recorrido& r, const DescripcionSeleccion& d) {
-    ultimo_.veces = r.veces;
-    ultimo_.seleccionados = r.seleccionados;
-    frase1_->setText(d.primera);
-    frase2_->setText(d.segunda);
-}
-
 void PaginaCrearCombinacion::Automatica() {
     introduccion_->hide();
     pasos_->show();
@@ -240,14 +239,16 @@ void PaginaCrearCombinacion::Reiniciar() {
 }
 
 void PaginaCrearCombinacion::PermitirCambios(bool si, const QString& porque) {
+    cambiosPermitidos_ = si;
     crear_->setEnabled(si);
+    PonerBotonesCrear();
     for (QAbstractButton* b :
          std::initializer_list<QAbstractButton*>{crear_, reducida_, sencilla_, multiple_})
         b->setStatusTip(porque);
 }
 
 void PaginaCrearCombinacion::NumerosCambiados(int n) {
-    if (ultimo_.seleccionados == 0 && n >= 1) {
+    if (datos_.UltimoRecorrido().seleccionados == 0 && n >= 1) {
         dialogos_.Mensaje(QStringLiteral("No has seleccionado sorteos. Por favor, selecciona más "
                                          "sorteos en el paso anterior."),
                           Icono::Informacion, Botones::Aceptar, QStringLiteral("Mal, mal, mal..."));
@@ -255,13 +256,14 @@ void PaginaCrearCombinacion::NumerosCambiados(int n) {
         cuantos_->setValue(0);
         return;
     }
-    for (QPushButton* b : {reducida_, sencilla_, multiple_, informe_}) b->setEnabled(false);
+    informe_->setEnabled(false);
+    PonerBotonesCrear();
     volver_->setEnabled(true);
     textoCuantos_->setText(QStringLiteral("Ha seleccionado ") + QString::number(n) +
                            QStringLiteral(" números."));
     numeros_->clear();
     if (n == 0) return;
-    const std::array<int, 49> orden = ClasificarNumeros(ultimo_);
+    const std::array<int, 49> orden = ClasificarNumeros(datos_.UltimoRecorrido());
     // The numbers kept, most frequent first.
     QStringList elegidos;
     for (int k = 0; k < n; ++k) elegidos << QString::number(orden[k]);
@@ -270,8 +272,7 @@ void PaginaCrearCombinacion::NumerosCambiados(int n) {
     informe_->setEnabled(true);
     lista_->setEnabled(true);
     ListarTablas(n);
-    sencilla_->setEnabled(n == 6);
-    multiple_->setEnabled(n != 6 && CodigoMultiple(n) != 0);
+    PonerBotonesCrear();
     // The numbers come from this selection: it stays as it is until step 1 again.
     seleccion_.Congelar(true);
 }
@@ -284,7 +285,14 @@ void PaginaCrearCombinacion::ListarTablas(int n) {
     lista_->setCurrentIndex(-1);
     lista_->setPlaceholderText(l.texto);
     rango_->setText(l.rango);
-    if (!l.entradas.isEmpty() && n > 0) reducida_->setEnabled(true);
+}
+
+void PaginaCrearCombinacion::PonerBotonesCrear() {
+    // What the numbers kept allow, and never while a download runs.
+    const int n = cuantos_->value();
+    reducida_->setEnabled(cambiosPermitidos_ && n > 0 && !posiciones_.empty());
+    sencilla_->setEnabled(cambiosPermitidos_ && n == 6);
+    multiple_->setEnabled(cambiosPermitidos_ && n > 0 && n != 6 && CodigoMultiple(n) != 0);
 }
 
 void PaginaCrearCombinacion::TablaElegida(int entrada) {
@@ -320,14 +328,14 @@ void PaginaCrearCombinacion::CrearGuiada(int i) {
 }
 
 void PaginaCrearCombinacion::VolverAlPaso1() {
-    reducida_->setEnabled(false);
     {
         const QSignalBlocker quieto(cuantos_);
         cuantos_->setValue(0);
     }
+    PonerBotonesCrear();
     textoCuantos_->setText(QStringLiteral("Ha seleccionado 0 números."));
     numeros_->clear();
-    for (QPushButton* b : {volver_, informe_, sencilla_, multiple_}) b->setEnabled(false);
+    for (QPushButton* b : {volver_, informe_}) b->setEnabled(false);
     lista_->setEnabled(false);
     ayuda_->show();
     descripcion_->hide();

@@ -50,21 +50,21 @@ class PaginaCrearCombinacion : public QWidget {
     void verInforme();
 
   private:
-    // The latest scan: its counts and the two sentences of step 1.
-    void MostrarSeleccion(const Recorrido& r, const DescripcionSeleccion& d);
     void Automatica();
     void NumerosCambiados(int n);
     void TablaElegida(int entrada);
     void CrearGuiada(int i);
     void VolverAlPaso1();
     void ListarTablas(int n);
+    void PonerBotonesCrear();
 
     SeleccionEstadistica& seleccion_;
+    const DatosPrograma& datos_;  // its latest scan: the counts ranked, the sentences
     Dialogos& dialogos_;
     QString ficheroTablas_;
     std::vector<TablaReducida> tablas_;
     std::vector<int> posiciones_;
-    Recorrido ultimo_;  // its counts, for the ranking
+    bool cambiosPermitidos_ = true;
 
     QWidget* introduccion_;
     QToolButton* crear_;

@@ -19,7 +19,7 @@ namespace tombolin {
 
 PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, const DatosPrograma& datos,
                                        QWidget* padre)
-    : QWidget(padre), seleccion_(seleccion) {
+    : QWidget(padre), seleccion_(seleccion), datos_(datos) {
     connect(&datos, &DatosPrograma::recorridoCambiado, this,
             [this, &datos] { MostrarRecorrido(datos.UltimoRecorrido()); });
     modelo_ = new ModeloHistorial(this);
@@ -73,7 +73,6 @@ PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, const Da
 
 void PaginaEstadisticas::MostrarRecorrido(const Recorrido& r) {
     modelo_->Poner(r.filas);
-    ultimo_.veces = r.veces;
     // Every row has the same fixed-pitch shape: measured once, on the first rows that come.
     if (!columnasMedidas_ && modelo_->rowCount() > 0) {
         lista_->resizeColumnsToContents();
@@ -84,7 +83,7 @@ void PaginaEstadisticas::MostrarRecorrido(const Recorrido& r) {
 }
 
 void PaginaEstadisticas::MostrarGrafico() {
-    grafico_->Mostrar(ultimo_, pagina_->value(), seleccion_.Comparativa());
+    grafico_->Mostrar(datos_.UltimoRecorrido(), pagina_->value(), seleccion_.Comparativa());
 }
 
 int PaginaEstadisticas::RegistroDeFila(int fila) const {

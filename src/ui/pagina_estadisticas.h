@@ -40,12 +40,12 @@ class PaginaEstadisticas : public QWidget {
     void MostrarGrafico();
 
     SeleccionEstadistica& seleccion_;
+    const DatosPrograma& datos_;
     ModeloHistorial* modelo_;
     QTableView* lista_;
     QLabel* total_;
     GraficoFrecuencias* grafico_;
     QSpinBox* pagina_;
-    Recorrido ultimo_;  // its counts, for the page selector
     bool columnasMedidas_ = false;
 };
 

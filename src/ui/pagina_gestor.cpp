@@ -15,7 +15,6 @@
 
 #include "core/configuracion.h"
 #include "core/estado.h"
-#include "core/penas.h"
 #include "statistics/base_informes.h"
 #include "ui/datos_programa.h"
 #include "ui/grafico_tarta.h"
@@ -215,11 +214,13 @@ void PaginaGestor::MostrarPenas() {
 }
 
 void PaginaGestor::MostrarPena(int n) {
-    Pena& p = estado_.PenaCargada;
-    if (!LeerPena(estado_.Penas, n, p)) {
+    const std::vector<Pena>& penas = datos_.Penas();
+    if (n < 1 || n > static_cast<int>(penas.size())) {
         MostrarVacia();
         return;
     }
+    Pena& p = estado_.PenaCargada;
+    p = penas[n - 1];
     const FichaPena ficha = CalcularFicha(p, datos_.Sorteos());
     if (ficha.Danada) {
         dialogos_.Mensaje(

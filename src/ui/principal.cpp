@@ -292,7 +292,7 @@ void Principal::CambioDePestana(int pestana) {
 }
 
 void Principal::TrasDescargaRefrescar() {
-    datos_->Releer();
+    // The draws were read again when the file changed (sorteosCambiados).
     ultimo_->MostrarDesglose(0);
 }
 
@@ -436,14 +436,11 @@ void Principal::BorrarSorteos() {
     modoBorrado_ = true;
     const auto b = OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
                        .BorrarTodo(servicios_.reloj);
-    if (b.sorteos) {
-        datos_->Releer();
-        RefrescarResultados();
-    }
+    if (b.sorteos || b.aciertos) datos_->Releer();
+    if (b.sorteos) RefrescarResultados();
     if (b.aciertos) {
         general_->PonerSorteosAComprobar(1);
         general_->VaciarListas();
-        datos_->Releer();
     }
 }
 
@@ -459,6 +456,8 @@ void Principal::BorrarSorteoDeLista(int fila) {
     const int k = estadisticas_->RegistroDeFila(fila);
     if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).BorrarUno(k)) return;
     datos_->Releer();
+    // The results lists may show the draw that is gone.
+    RefrescarResultados();
 }
 
 void Principal::ActivarPrincipal() {
