@@ -5,47 +5,10 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <tuple>
 
 #include "core/configuracion.h"
-#include "core/estado.h"
-#include "core/fechas.h"
-#include "core/penas.h"
-#include "results/analisis.h"
 
 namespace tombolin {
-
-bool TraerNoticias(Estado& estado, Transferencia& noticias, QDate hoy) {
-    const QDate ultimo = OleAFecha(estado.SorteoActual.Fecha);
-    if (estado.SorteoActual.Fecha == 0 || !ultimo.isValid() || ultimo.addDays(3) > hoy) {
-        return false;
-    }
-    const QString fichero = estado.Fichero(kFicheroNoticias);
-    {
-        QFile f(fichero);
-        if (!f.open(QIODevice::ReadWrite)) return false;
-    }
-    Pena primera;
-    if (!LeerPena(estado.Penas, 1, primera)) return false;
-    const QString url = (QStringLiteral("http://") + estado.Config.DireccionVisible() +
-                         QStringLiteral("/informe.dat"))
-                            .toLower();
-    const QByteArray antes = [&] {
-        QFile f(fichero);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    noticias.TraerAFichero(url, fichero);
-    QFile f(fichero);
-    const QByteArray ahora = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    if (ahora.size() <= 300 || ahora.size() == antes.size()) return false;
-    const QString web = DireccionEnNoticias(ahora);
-    if (!web.isEmpty() && web != estado.Config.DireccionVisible()) {
-        estado.Config.DireccionWeb = web;
-        // Kept for the run even where the settings can't be written (named at start).
-        std::ignore = GuardarConfiguracion(estado);
-    }
-    return true;
-}
 
 NavegadorNoticias::NavegadorNoticias(QWidget* padre) : QTextBrowser(padre) {
     setOpenLinks(false);

@@ -15,6 +15,7 @@
 #include "core/edicion.h"
 #include "core/juego.h"
 #include "core/penas.h"
+#include "results/noticias.h"
 #include "ui/acercade.h"
 #include "ui/barra_descarga.h"
 #include "ui/cabecera_sorteos.h"
