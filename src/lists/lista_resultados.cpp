@@ -17,13 +17,10 @@ QString TextoAvisoSencilla(int aciertos, bool conComplementario) {
            QStringLiteral(" números.");
 }
 
-// The name as stored, padded to its width; a character that can't be shown reads "?".
+// The name as the program shows it, padded to its width.
 QString Titulo(const QString& nombre) {
-    QString t = nombre;
-    for (QChar& c : t) {
-        if (!c.isPrint()) c = QLatin1Char('?');
-    }
-    return QStringLiteral("PEÑA ") + t.leftJustified(Pena::kAnchoNombre, QLatin1Char(' '), true);
+    return QStringLiteral("PEÑA ") +
+           TextoVisible(nombre).leftJustified(Pena::kAnchoNombre, QLatin1Char(' '), true);
 }
 
 }  // namespace
@@ -54,7 +51,7 @@ QString ListaResultados::TituloPena(size_t b) const {
     return Titulo(Datos().penas[Bloques()[b].pena].nombre);
 }
 
-ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
+ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna, bool conTexto) const {
     if (fila < 0 || fila >= Filas()) return {};
     const Ubicacion u = Ubicar(fila);
     const Bloque& b = Bloques()[u.bloque];
@@ -63,6 +60,7 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
     const int comentario = Columnas() - 1;
     if (u.desplazamiento < 3) {
         if (columna != comentario || u.desplazamiento == 0) return {};
+        if (!conTexto) return {{}, u.desplazamiento == 1 ? kColorTituloPena : kColorFecha};
         if (u.desplazamiento == 1) return {Titulo(p.nombre), kColorTituloPena};
         const QDate f = OleAFecha(s.fecha);
         return {FechaCorta(f) + QLatin1Char(' ') + diasemana(f), kColorFecha};
@@ -72,7 +70,7 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
     const int l = Multiple() ? 0 : LineaDeFila(u);
     if ((extra == 0 || !Multiple()) && columna >= 1 && columna <= p.numeros) {
         const int16_t x = p.valores[l * p.numeros + columna - 1];
-        return {QString::number(x),
+        return {conTexto ? QString::number(x) : QString(),
                 (BitNumero(x) & s.mascara) ? std::optional(kColorAcierto) : std::nullopt};
     }
     if (columna != comentario) return {};
@@ -80,7 +78,8 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
     const bool c = (p.mascaras[l] & s.complementario) != 0;
     if (!Multiple()) {
         if (k < 3) return {};
-        return {TextoAvisoSencilla(k, c), ColorAviso(CategoriaSencilla(k, c))};
+        return {conTexto ? TextoAvisoSencilla(k, c) : QString(),
+                ColorAviso(CategoriaSencilla(k, c))};
     }
     if (!ConPremio(b)) return {};
     const auto& avisos = AvisosMultiple(p.codigo, k, c);
@@ -89,11 +88,11 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna) const {
 }
 
 QString ListaResultados::Texto(int fila, int columna) const {
-    return LeerCelda(fila, columna).texto;
+    return LeerCelda(fila, columna, true).texto;
 }
 
 std::optional<Rgb> ListaResultados::Color(int fila, int columna) const {
-    return LeerCelda(fila, columna).color;
+    return LeerCelda(fila, columna, false).color;
 }
 
 QString ListaResultados::TextoImpreso(int fila) const {

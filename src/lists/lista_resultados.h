@@ -45,7 +45,8 @@ class ListaResultados : public BloquesResultados {
         QString texto;
         std::optional<Rgb> color;
     };
-    Celda LeerCelda(int fila, int columna) const;
+    // Without `conTexto` only the colour is worked out: the view asks for it apart.
+    Celda LeerCelda(int fila, int columna, bool conTexto) const;
 };
 
 }  // namespace tombolin

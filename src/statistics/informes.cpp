@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <kainjow/mustache.hpp>
 
+#include "core/configuracion.h"
 #include "core/fechas.h"
 
 namespace tombolin {
@@ -18,15 +19,21 @@ std::string Utf8(const QString& texto) {
 }
 
 // "1.5" as the store writes it reads "1,5" in Spanish; text that is no number stays as it is.
-// A float the store keeps widened (a cost of 25,2 comes back as 25.2000007629395) is shown with
-// the seven digits a float has, as the window shows it.
-QString NumeroEspanol(const QString& valor, bool deFloat) {
+QString NumeroEspanol(const QString& valor) {
     bool ok = false;
     const double n = valor.trimmed().toDouble(&ok);
     if (!ok) return valor;
     QLocale es(QLocale::Spanish, QLocale::Spain);
     es.setNumberOptions(QLocale::OmitGroupSeparator);
-    return deFloat ? es.toString(n, 'g', 7) : es.toString(n, 'f', QLocale::FloatingPointShortest);
+    return es.toString(n, 'f', QLocale::FloatingPointShortest);
+}
+
+// A cost as the window shows it. The store keeps it widened from a float (25,2 comes back as
+// 25.2000007629395): the window's seven digits undo that.
+QString DineroVisto(const QString& valor) {
+    bool ok = false;
+    const double n = valor.trimmed().toDouble(&ok);
+    return ok ? TextoDecimal(n) : valor;
 }
 
 // ISO dates are shown dd/MM/yyyy; an empty or odd value stays as it is rather than vanish.
@@ -41,8 +48,8 @@ QString Vista(const QString& columna, const QString& valor) {
         return FechaVista(valor);
     if (columna == QLatin1String("Nombre")) return valor.trimmed();  // stored padded to 20
     // Reals the store keeps as "0.0" or "1.5": "0", "1,5".
-    if (columna == QLatin1String("Dinero")) return NumeroEspanol(valor, true);
-    if (columna == QLatin1String("Sorteos")) return NumeroEspanol(valor, false);
+    if (columna == QLatin1String("Dinero")) return DineroVisto(valor);
+    if (columna == QLatin1String("Sorteos")) return NumeroEspanol(valor);
     return valor;
 }
 
