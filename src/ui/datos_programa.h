@@ -35,7 +35,7 @@ class DatosPrograma : public QObject {
     void Releer();
     // A check wrote the syndicates' counters: the same syndicates, new counts.
     void ReleerContadores();
-    // The settings were saved (the price, the months of the statistics).
+    // The settings window closed: the price and the months bound may have changed.
     void AjustesNuevos() { emit ajustesCambiados(); }
 
   signals:
