@@ -61,7 +61,9 @@ PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion,
     explicacion->setAlignment(Qt::AlignCenter);
     crear_ = new QToolButton(introduccion_);
     crear_->setObjectName(QStringLiteral("botonCrearPena"));
-    crear_->setIcon(IconoCrearPena());
+    // One picture for the four create buttons: a copy of an icon shares its drawings.
+    const QIcon iconoCrear = IconoCrearPena();
+    crear_->setIcon(iconoCrear);
     crear_->setIconSize(QSize(64, 64));
     crear_->setText(QStringLiteral("C&rear peña nueva..."));
     crear_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -125,9 +127,9 @@ PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion,
         Texto(QStringLiteral("- ¿Qué desea hacer con estos números?"), "pregunta", paso3), 0, 0, 1,
         3);
     informe_ = Boton(IconoImprimir(), QStringLiteral("&Informe"), "verInforme", paso3);
-    reducida_ = Boton(IconoCrearPena(), QStringLiteral("Re&ducida"), "crearReducida", paso3);
-    sencilla_ = Boton(IconoCrearPena(), QStringLiteral("S&encilla"), "crearSencilla", paso3);
-    multiple_ = Boton(IconoCrearPena(), QStringLiteral("&Múltiple"), "crearMultiple", paso3);
+    reducida_ = Boton(iconoCrear, QStringLiteral("Re&ducida"), "crearReducida", paso3);
+    sencilla_ = Boton(iconoCrear, QStringLiteral("S&encilla"), "crearSencilla", paso3);
+    multiple_ = Boton(iconoCrear, QStringLiteral("&Múltiple"), "crearMultiple", paso3);
     volver_ = Boton(IconoBorrarSorteos(), QStringLiteral("&Volver"), "volverPaso1", paso3);
     lista_ = new QComboBox(paso3);
     lista_->setObjectName(QStringLiteral("tablasReducidas"));
