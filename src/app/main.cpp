@@ -49,6 +49,7 @@ int main(int argc, char* argv[]) {
         tombolin::Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias},
         QLatin1String(tombolin::Principal::kServicioOperador), nullptr, carpetas.compartida);
     dialogos.PonerVentana(&principal);
+    principal.PonerProgramaSinEscritura(carpetas.programaSinEscritura);
 
     // The splash comes first; scripts that look at the main window can leave it out.
     const bool sinPresentacion =

@@ -62,11 +62,35 @@ class Comprobador {
     // that date up to the newest draw. Never back: after the newest draw is deleted, it would
     // count that draw's prizes again when the draw comes back. Returns whether the record changed.
     bool Contar(Pena& pena, const DatosComprobacion::PenaPreparada& p) const {
-        const auto& sorteos = datos_->preparados;
+        bool cambia = SumarPremios(pena, p, [&](const DatosComprobacion::SorteoPreparado& s) {
+            return pena.FechaComprobado < s.fecha;
+        });
+        const double masReciente = datos_->preparados.back().fecha;
+        if (pena.FechaComprobado < masReciente) {
+            pena.FechaComprobado = masReciente;
+            cambia = true;
+        }
+        return cambia;
+    }
+
+    // Adds the prizes of the draws of `fechas` that the syndicate plays and that are older than
+    // its FechaComprobado: draws put in their place after the syndicate was checked past them.
+    bool ContarIntercalados(Pena& pena, const DatosComprobacion::PenaPreparada& p,
+                            const std::vector<double>& fechas) const {
+        return SumarPremios(pena, p, [&](const DatosComprobacion::SorteoPreparado& s) {
+            return s.fecha < pena.FechaComprobado &&
+                   std::find(fechas.begin(), fechas.end(), s.fecha) != fechas.end();
+        });
+    }
+
+    // The one place where a draw's prizes reach the counters, for each draw `cuenta` takes
+    // among those the syndicate plays.
+    template <class Cuenta>
+    bool SumarPremios(Pena& pena, const DatosComprobacion::PenaPreparada& p, Cuenta cuenta) const {
         bool cambia = false;
         std::vector<uint8_t> premiadas;
-        for (const auto& s : sorteos) {
-            if (!(pena.FechaComprobado < s.fecha) || !p.regla.Juega(s.dia)) continue;
+        for (const auto& s : datos_->preparados) {
+            if (!cuenta(s) || !p.regla.Juega(s.dia)) continue;
             if (p.tipo == TipoPena::Multiple) {
                 const int k = std::popcount(p.mascaras[0] & s.mascara);
                 const bool c = (p.mascaras[0] & s.complementario) != 0;
@@ -86,11 +110,6 @@ class Comprobador {
                 SumarContador(pena.Aciertos[cat], 1);
                 cambia |= antes != pena.Aciertos[cat];
             }
-        }
-        const double masReciente = sorteos.back().fecha;
-        if (pena.FechaComprobado < masReciente) {
-            pena.FechaComprobado = masReciente;
-            cambia = true;
         }
         return cambia;
     }
@@ -196,6 +215,20 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
     c.ListarSencillas(r.Sencilla, total - n, total - 1, r, progreso);
     if (r.MultipleElegida) c.ListarMultiples(r.Multiple, total - n, total - 1, r);
     return r;
+}
+
+std::vector<int> ContarIntercalados(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas,
+                                    const std::vector<double>& fechas) {
+    std::vector<int> cambiadas;
+    if (sorteos.empty() || fechas.empty()) return cambiadas;
+    Comprobador c(sorteos, penas, {});
+    const auto& preparadas = c.Datos()->penas;
+    for (size_t i = 0; i < penas.size(); ++i) {
+        if (preparadas[i].tipo == TipoPena::Danada) continue;
+        if (c.ContarIntercalados(penas[i], preparadas[i], fechas))
+            cambiadas.push_back(static_cast<int>(i));
+    }
+    return cambiadas;
 }
 
 // The rows of a list.

@@ -132,4 +132,11 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
                                 const OpcionesComprobacion& opciones,
                                 const std::function<void(int)>& progreso = {});
 
+// Counts the draws of `fechas` (OLE dates of draws of `sorteos` that were put in their place among
+// older ones: a draw the file lacked that came later) once for every syndicate that plays them and
+// was already checked past their day; the others count them, as any draw, when next checked.
+// Returns the places of the syndicates whose record changed.
+std::vector<int> ContarIntercalados(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas,
+                                    const std::vector<double>& fechas);
+
 }  // namespace tombolin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "checking/comprobacion.h"
 #include "core/error.h"
@@ -27,5 +28,9 @@ class SesionComprobacion {
     Estado& estado_;
     Comprobacion ultima_;
 };
+
+// Counts the draws of `fechas`, just put in their place among older ones, for the syndicates
+// already checked past them (ContarIntercalados), and writes the counters back.
+[[nodiscard]] Error ContarSorteosIntercalados(Estado& estado, const std::vector<double>& fechas);
 
 }  // namespace tombolin

@@ -9,6 +9,9 @@
 
 namespace tombolin {
 
+// Record numbers are signed 16-bit: no draws file or syndicate file holds more records.
+inline constexpr int kMaximoRegistros = 32767;
+
 // A data file of fixed-length records numbered from 1, held open for the whole run. Record n
 // starts at byte (n - 1) x length. A last record cut short (a torn write by some other program)
 // is not a record: it is ignored by reads and counts, and left on disk untouched until the file

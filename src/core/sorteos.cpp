@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/fechas.h"
@@ -11,9 +13,6 @@
 namespace tombolin {
 
 namespace {
-
-// Record numbers are signed 16-bit: no draws file holds more than this many draws.
-constexpr qint64 kMaximoSorteos = 32767;
 
 // The first record of a file chosen for import must be a draw on a Thursday or a Saturday
 // after 31/12/1899: the first draw of La Primitiva was on a Thursday.
@@ -74,6 +73,80 @@ QString TextoGeneral(double valor) {
     return QString::fromLatin1(texto);
 }
 
+QDate PrimerSorteo() {
+    return {1985, 10, 17};
+}
+
+bool NoEsDeSorteos(const QString& ruta, QDate hoy) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray primero = f.read(Sorteo::kLongitud);
+    if (primero.size() < Sorteo::kLongitudAntigua) return false;
+    // Both formats keep the date at the same place; each is read by its own decoder all the same.
+    const auto posible = [&](const Sorteo& s) {
+        const QDate d = OleAFecha(s.Fecha);
+        return d.isValid() && d >= PrimerSorteo() && d <= hoy;
+    };
+    if (posible(DecodificarSorteoAntiguo(primero.constData()))) return false;
+    return primero.size() < Sorteo::kLongitud || !posible(DecodificarSorteo(primero.constData()));
+}
+
+std::vector<SorteoImposible> SorteosImposibles(const std::vector<Sorteo>& sorteos) {
+    return SepararImposibles(sorteos).Imposibles;
+}
+
+SorteosUtiles SepararImposibles(const std::vector<Sorteo>& sorteos) {
+    SorteosUtiles r;
+    r.Sorteos.reserve(sorteos.size());
+    r.Registros.reserve(sorteos.size());
+    double anterior = -1e300;
+    for (size_t i = 0; i < sorteos.size(); ++i) {
+        const Sorteo& s = sorteos[i];
+        QString motivo;
+        uint64_t vistos = 0;
+        for (int16_t n : s.Numeros) {
+            if (n < 1 || n > 49) {
+                motivo = QStringLiteral("el número %1 está fuera de 1..49").arg(n);
+                break;
+            }
+            if (vistos & (uint64_t{1} << n)) {
+                motivo = QStringLiteral("el número %1 está repetido").arg(n);
+                break;
+            }
+            vistos |= uint64_t{1} << n;
+        }
+        if (motivo.isEmpty() && !(s.Fecha > anterior)) {
+            motivo = QStringLiteral("su fecha no es posterior a la del sorteo anterior");
+        }
+        const int registro = static_cast<int>(i) + 1;
+        if (!motivo.isEmpty()) {
+            r.Imposibles.push_back({registro, OleAFecha(s.Fecha), motivo});
+            continue;
+        }
+        anterior = s.Fecha;
+        r.Sorteos.push_back(s);
+        r.Registros.push_back(registro);
+    }
+    return r;
+}
+
+std::vector<QDate> SorteosQueFaltan(const std::vector<Sorteo>& sorteos) {
+    // 11/07/2026: not in the public records the shipped history was made from.
+    static const QDate kFaltan[] = {QDate(2026, 7, 11)};
+    std::vector<QDate> r;
+    if (sorteos.empty()) return r;
+    const double primero = sorteos.front().Fecha;
+    const double ultimo = sorteos.back().Fecha;
+    for (const QDate& d : kFaltan) {
+        const double f = FechaAOle(d);
+        if (!(primero < f && f < ultimo)) continue;
+        const bool esta = std::any_of(sorteos.begin(), sorteos.end(),
+                                      [&](const Sorteo& s) { return std::floor(s.Fecha) == f; });
+        if (!esta) r.push_back(d);
+    }
+    return r;
+}
+
 bool EsFormatoAntiguo(const FicheroRegistros& canal) {
     // A single old record (24 bytes) can't be read as a 32-byte one, and no current file has
     // that length: it is an old file too.
@@ -85,10 +158,16 @@ bool EsFormatoAntiguo(const FicheroRegistros& canal) {
     return primero.Joker != 0 && TextoGeneral(primero.Joker).size() >= 8;
 }
 
-Error ConvertirFormatoAntiguo(Estado& estado) {
+Error ConvertirFormatoAntiguo(Estado& estado, bool guardarCopia) {
     FicheroRegistros& canal = estado.Sorteos;
     QByteArray antiguo;
     if (const Error error = LeerEntero(canal.Ruta(), antiguo, canal.Bytes())) return error;
+    // Should the conversion read the file wrongly, the draws as they were are still there.
+    const QString copia = estado.Fichero(kCopiaSorteos);
+    if (guardarCopia) {
+        if (const Error error = EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), antiguo))
+            return error;
+    }
     const qint64 registros = antiguo.size() / Sorteo::kLongitudAntigua;
     QByteArray nuevo;
     nuevo.reserve(registros * Sorteo::kLongitud);
@@ -108,7 +187,7 @@ Importacion ImportarSorteos(Estado& estado, const QString& elegido) {
                                                        : Error{Error::kNoEncontrado, {}}};
     }
     // Read at most one byte more than the largest draws file, to tell a larger file apart.
-    const qint64 limite = kMaximoSorteos * Sorteo::kLongitud + Sorteo::kLongitud;
+    const qint64 limite = qint64{kMaximoRegistros} * Sorteo::kLongitud + Sorteo::kLongitud;
     const QByteArray contenido = fichero.read(limite + 1);
     const bool leido = fichero.error() == QFileDevice::NoError;
     fichero.close();

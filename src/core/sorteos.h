@@ -28,11 +28,44 @@ std::vector<Sorteo> LeerSorteosDe(const QString& ruta);
 // no leading blank, exponent notation ("1E+15", "5.5E-309") for very large or small values.
 QString TextoGeneral(double valor);
 
+// The first draw of La Primitiva: no draws file holds an older one.
+QDate PrimerSorteo();
+
+// Whether the draws file at `ruta` holds no draws at all but something else: its first record has
+// no date a draw could have (from the first draw to `hoy`), read as a record of either format. An
+// empty file, one shorter than a record or one that can't be read is no such file.
+bool NoEsDeSorteos(const QString& ruta, QDate hoy);
+
+// A record that no real draw could be.
+struct SorteoImposible {
+    int Registro = 0;  // from 1
+    QDate Fecha;       // as the record holds it (invalid when it holds no date)
+    QString Motivo;    // "el número 52 está fuera de 1..49", ...
+};
+// The records with a number outside 1..49 or repeated, or a date not later than the draw before
+// it (the last one that could be). They stay in the file as they are; the checks and the
+// statistics leave them out.
+std::vector<SorteoImposible> SorteosImposibles(const std::vector<Sorteo>& sorteos);
+// The draws that could be, in file order, with the record number of each (from 1).
+struct SorteosUtiles {
+    std::vector<Sorteo> Sorteos;
+    std::vector<int> Registros;
+    std::vector<SorteoImposible> Imposibles;
+};
+SorteosUtiles SepararImposibles(const std::vector<Sorteo>& sorteos);
+
+// Days the history shipped with the program is known to lack (the public records it was built
+// from don't hold them) that fall between the first and the newest draw of `sorteos` and are not
+// among them: the download asks for them.
+std::vector<QDate> SorteosQueFaltan(const std::vector<Sorteo>& sorteos);
+
 // Whether the draws file was written with the earlier 24-byte records.
 bool EsFormatoAntiguo(const FicheroRegistros& canal);
-// Rewrites such a file in the current format (the Joker, which it did not keep, as 0). A file
-// that can't be read whole is left as it is.
-[[nodiscard]] Error ConvertirFormatoAntiguo(Estado& estado);
+// Rewrites such a file in the current format (the Joker, which it did not keep, as 0). With
+// `guardarCopia`, the file as it was is kept in "numeros.bak" first (a file just imported has its
+// original where it was chosen, and "numeros.bak" keeps the draws before the import). A file that
+// can't be read whole, or whose copy can't be made, is left as it is.
+[[nodiscard]] Error ConvertirFormatoAntiguo(Estado& estado, bool guardarCopia = true);
 
 // How an import ended.
 struct [[nodiscard]] Importacion {

@@ -1,5 +1,7 @@
 #include "results/analisis.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QUrl>
 #include <cmath>
@@ -113,28 +115,24 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
         busca(d, QStringLiteral("["), QStringLiteral("]}}]"));
         const qint64 finLista = d.Posicion();
 
-        // Pass 1: the dates, newest first, and where each entry begins. Entries in the last
-        // 10000 characters of the list are not examined.
+        // Pass 1: the dates, newest first, and where each entry begins. The answer was found
+        // whole before it was kept, so every entry is examined, the last ones too: with the
+        // download asking for the days after the newest draw held, the oldest entries of an
+        // answer are the very draws that are missing.
         d.Ir(1);
         std::vector<double> fechas;
         std::vector<qint64> claves;  // of every examined entry
         std::vector<size_t> deLasNuevas;
-        const auto examinar = [&] {
+        for (;;) {
+            const qint64 siguiente = SiguienteFecha(minusculas, d.Posicion());
+            if (siguiente == 0 || siguiente >= finLista) break;
             qint64 clave = 0;
             const double f = FechaAOle(LeerFecha(d, clave));
             claves.push_back(clave);
-            if (f <= fechaUltimo) return;
+            if (f <= fechaUltimo) continue;
             if (static_cast<int>(fechas.size()) == kMaximoSorteosNuevos) throw FueraDelDocumento();
             fechas.push_back(f);
             deLasNuevas.push_back(claves.size() - 1);
-        };
-        for (qint64 p = 0; p < finLista - 10000; p = d.Posicion()) examinar();
-        // When the last entry examined is still new, older new ones may follow: left unread
-        // they would be lost for good, since the next download asks only for later draws.
-        while (!deLasNuevas.empty() && deLasNuevas.back() + 1 == claves.size()) {
-            const qint64 siguiente = SiguienteFecha(minusculas, d.Posicion());
-            if (siguiente == 0 || siguiente >= finLista) break;
-            examinar();
         }
 
         // Pass 2: each new entry read from its own start, so that one that cannot be read
@@ -172,9 +170,29 @@ LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo
     return r;
 }
 
-bool RespuestaSinSorteos(const QByteArray& cuerpo) {
+FormaRespuesta ExaminarRespuesta(const QByteArray& cuerpo) {
     const QByteArray c = cuerpo.trimmed();
-    return c == "[]" || (c.size() >= 2 && c.startsWith('"') && c.endsWith('"'));
+    QJsonParseError error{};
+    if (c.startsWith('"')) {
+        // The service's message for a period without draws is a lone JSON text, which Qt's
+        // parser refuses at the top of a document: it is read as the one item of a list.
+        const QJsonDocument d = QJsonDocument::fromJson("[" + c + "]", &error);
+        const bool texto = error.error == QJsonParseError::NoError && d.array().size() == 1 &&
+                           d.array().at(0).isString();
+        return texto ? FormaRespuesta::SinSorteos : FormaRespuesta::Incompleta;
+    }
+    const QJsonDocument d = QJsonDocument::fromJson(c, &error);
+    if (error.error != QJsonParseError::NoError) {
+        // What began as JSON and does not end as JSON was cut short (or spoilt) on the way.
+        return c.startsWith('[') || c.startsWith('{') ? FormaRespuesta::Incompleta
+                                                      : FormaRespuesta::Otra;
+    }
+    if (!d.isArray()) return FormaRespuesta::Otra;
+    const QJsonArray lista = d.array();
+    for (const QJsonValue& v : lista) {
+        if (!v.isObject()) return FormaRespuesta::Otra;
+    }
+    return lista.isEmpty() ? FormaRespuesta::SinSorteos : FormaRespuesta::Lista;
 }
 
 QString raros(const QString& texto) {

@@ -36,14 +36,20 @@ struct LecturaSorteos {
 };
 
 // Reads the draws later than `fechaUltimo` (OLE date of the newest draw held) from the results
-// document as "www.txt" holds it. A draw with a zero number, complementario or Joker is bad; so
+// document as "www.txt" holds it, every entry of it: the answer must have been found whole first
+// (ExaminarRespuesta). A draw with a zero number, complementario or Joker is bad; so
 // is one that no real draw could be (numbers outside 1..49 or repeated, a reintegro outside
 // 0..9, a date after `hoy`). An entry whose combination is null has not been scrutinised yet.
 LecturaSorteos LeerSorteosNuevos(const QByteArray& documento, double fechaUltimo, QDate hoy);
 
-// The service's answer for a period without draws: a short message as JSON text, or an empty
-// list.
-bool RespuestaSinSorteos(const QByteArray& cuerpo);
+// What an answer of the service is, by Qt's JSON parser, before any of it is kept or read.
+enum class FormaRespuesta {
+    Lista,       // a whole list of entries
+    SinSorteos,  // the service's lone JSON text for a period without draws, or an empty list
+    Incompleta,  // JSON cut short on the way, or spoilt
+    Otra,        // no answer of the service: a web page, an object, a list of other things
+};
+FormaRespuesta ExaminarRespuesta(const QByteArray& cuerpo);
 
 // Keeps only the characters whose Windows-1252 code is 33 to 122: no blanks, no accented letters.
 QString raros(const QString& texto);

@@ -10,6 +10,8 @@ void Transferencia::Conectando() {
     estado_ = Estado::Conectando;
     cuerpo_.clear();
     error_.clear();
+    fallo_ = Fallo::Ninguno;
+    codigo_ = 0;
 }
 
 void Transferencia::Recibe(const QByteArray& parte) {
@@ -18,9 +20,11 @@ void Transferencia::Recibe(const QByteArray& parte) {
     emit recibido(cuerpo_.size());
 }
 
-void Transferencia::Termina(const QString& error) {
+void Transferencia::Termina(const QString& error, Fallo fallo, int codigo) {
     error_ = error;
     estado_ = error.isEmpty() ? Estado::Hecha : Estado::Fallida;
+    fallo_ = error.isEmpty() ? Fallo::Ninguno : fallo;
+    codigo_ = codigo;
     emit terminada();
 }
 

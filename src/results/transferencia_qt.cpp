@@ -6,12 +6,48 @@
 
 namespace tombolin {
 
+namespace {
+
+// What a failed reply says of its cause; `cuerpo`: part of the answer had come.
+Transferencia::Fallo Causa(const QNetworkReply& r, bool cuerpo) {
+    using F = Transferencia::Fallo;
+    if (r.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400) return F::Http;
+    switch (r.error()) {
+        case QNetworkReply::SslHandshakeFailedError:
+            return F::Certificado;
+        case QNetworkReply::InsecureRedirectError:
+            return F::Redireccion;
+        case QNetworkReply::TimeoutError:
+        case QNetworkReply::OperationCanceledError:  // the transfer's own time limit
+            return F::SinRespuesta;
+        case QNetworkReply::RemoteHostClosedError:
+        case QNetworkReply::ProtocolFailure:
+            return cuerpo ? F::Cortada : F::SinConexion;
+        case QNetworkReply::ConnectionRefusedError:
+        case QNetworkReply::HostNotFoundError:
+        case QNetworkReply::TemporaryNetworkFailureError:
+        case QNetworkReply::NetworkSessionFailedError:
+        case QNetworkReply::UnknownNetworkError:
+        case QNetworkReply::ProxyConnectionRefusedError:
+        case QNetworkReply::ProxyConnectionClosedError:
+        case QNetworkReply::ProxyNotFoundError:
+        case QNetworkReply::ProxyTimeoutError:
+            return F::SinConexion;
+        default:
+            return F::Otro;
+    }
+}
+
+}  // namespace
+
 TransferenciaQt::TransferenciaQt(QObject* padre) : Transferencia(padre) {
     red_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
 void TransferenciaQt::Cancelar() {
-    if (respuesta_) respuesta_->abort();
+    if (!respuesta_) return;
+    cancelada_ = true;
+    respuesta_->abort();
 }
 
 void TransferenciaQt::Empezar(const QString& url) {
@@ -30,6 +66,7 @@ void TransferenciaQt::Empezar(const QString& url) {
 
     Conectando();
     demasiado_ = false;
+    cancelada_ = false;
     respuesta_ = red_.get(peticion);
     connect(respuesta_, &QNetworkReply::readyRead, this, &TransferenciaQt::Llega);
     connect(respuesta_, &QNetworkReply::finished, this, &TransferenciaQt::Acaba);
@@ -62,12 +99,15 @@ void TransferenciaQt::Acaba() {
         }
     }
     respuesta_ = nullptr;
+    const int codigo = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (demasiado_) {
-        Termina(QStringLiteral("La respuesta del servidor es demasiado grande."));
+        Termina(QStringLiteral("La respuesta del servidor es demasiado grande."),
+                Fallo::DemasiadoGrande, codigo);
     } else if (r->error() != QNetworkReply::NoError) {
-        Termina(r->errorString());
+        Termina(r->errorString(), cancelada_ ? Fallo::Cancelada : Causa(*r, !Cuerpo().isEmpty()),
+                codigo);
     } else {
-        Termina({});
+        Termina({}, Fallo::Ninguno, codigo);
     }
 }
 

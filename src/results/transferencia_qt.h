@@ -34,6 +34,7 @@ class TransferenciaQt : public Transferencia {
     QNetworkAccessManager red_;
     QPointer<QNetworkReply> respuesta_;
     bool demasiado_ = false;
+    bool cancelada_ = false;
     qint64 limite_ = kLimiteBytes;
     int segundos_ = kSegundosSinRespuesta;
 };

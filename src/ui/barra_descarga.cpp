@@ -5,13 +5,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
+#include "checking/sesion_comprobacion.h"
 #include "core/configuracion.h"
 #include "core/fechas.h"
 #include "core/reemplazo.h"
 #include "core/sorteos.h"
 #include "results/analisis.h"
 #include "results/fusion.h"
+#include "results/textos_descarga.h"
 #include "ui/mensajes.h"
 
 namespace tombolin {
@@ -19,6 +23,9 @@ namespace tombolin {
 namespace {
 
 const QString kTextoConectando = QStringLiteral("CONECTANDO AL SERVIDOR");
+
+// A download this many days behind asks before it starts: it takes many requests.
+constexpr int kDiasSinPreguntar = 365;
 
 }  // namespace
 
@@ -31,26 +38,41 @@ BarraDescarga::BarraDescarga(Estado& estado, Servicios servicios, Transferencia&
       servicio_(std::move(servicioOperador)) {
     boton_ = new QPushButton(QStringLiteral("&Bajar sorteos nuevos"), this);
     boton_->setObjectName(QStringLiteral("botonBajar"));
-    boton_->setToolTip(QStringLiteral("Trae de ONLAE los sorteos de los últimos 100 días"));
+    boton_->setToolTip(QStringLiteral(
+        "Trae de ONLAE los sorteos que faltan: los de los últimos 100 días y, si los guardados "
+        "terminan antes, también los anteriores"));
     connect(boton_, &QPushButton::clicked, this, &BarraDescarga::BajarSorteos);
+    cancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
+    cancelar_->setObjectName(QStringLiteral("cancelarDescarga"));
+    cancelar_->setShortcut(Qt::Key_Escape);
+    cancelar_->setToolTip(
+        QStringLiteral("Deja de bajar tras la petición en curso; lo ya bajado se guarda (Esc)"));
+    cancelar_->hide();
+    connect(cancelar_, &QPushButton::clicked, this, &BarraDescarga::Cancelar);
     estadoTexto_ = new QLabel(this);
     estadoTexto_->setObjectName(QStringLiteral("estadoDescarga"));
     estadoTexto_->setMinimumWidth(estadoTexto_->fontMetrics().horizontalAdvance(
         QStringLiteral("TRANSFERENCIA FINALIZADA  ")));
     bytes_ = new QLabel(QStringLiteral("0 Bytes"), this);
     bytes_->setObjectName(QStringLiteral("bytesDescarga"));
+    tramoTexto_ = new QLabel(this);
+    tramoTexto_->setObjectName(QStringLiteral("tramoDescarga"));
+    tramoTexto_->hide();
     progreso_ = new QProgressBar(this);
     progreso_->setObjectName(QStringLiteral("progresoDescarga"));
     progreso_->setRange(0, kTerminada);
     progreso_->setValue(0);
     progreso_->setTextVisible(false);
     progreso_->setMaximumWidth(120);
+    progreso_->setAccessibleName(QStringLiteral("Progreso de la descarga"));
 
     auto* capas = new QHBoxLayout(this);
     capas->setContentsMargins(0, 0, 0, 0);
+    capas->addWidget(tramoTexto_);
     capas->addWidget(estadoTexto_);
     capas->addWidget(bytes_);
     capas->addWidget(progreso_);
+    capas->addWidget(cancelar_);
     capas->addWidget(boton_);
 
     vigilante_ = new QTimer(this);
@@ -59,14 +81,6 @@ BarraDescarga::BarraDescarga(Estado& estado, Servicios servicios, Transferencia&
     connect(vigilante_, &QTimer::timeout, this, &BarraDescarga::TicVigilante);
     connect(&transferencia_, &Transferencia::recibido, this, &BarraDescarga::Recibido);
     connect(&transferencia_, &Transferencia::terminada, this, &BarraDescarga::Terminada);
-}
-
-QString BarraDescarga::Direccion(QDate hoy) const {
-    const auto ocho = [](QDate d) { return d.toString(QStringLiteral("yyyyMMdd")); };
-    return servicio_ +
-           QStringLiteral(
-               "/servicios/buscadorSorteos?game_id=LAPR&celebrados=true&fechaInicioInclusiva=") +
-           ocho(hoy.addDays(-100)) + QStringLiteral("&fechaFinInclusiva=") + ocho(hoy);
 }
 
 bool BarraDescarga::Descargando() const {
@@ -91,6 +105,10 @@ void BarraDescarga::PonerEstado(const QString& texto) {
     estadoTexto_->repaint();
 }
 
+std::vector<Sorteo> BarraDescarga::SorteosGuardados() const {
+    return SepararImposibles(LeerTodosLosSorteos(estado_.Sorteos)).Sorteos;
+}
+
 void BarraDescarga::BajarSorteos() {
     if (Descargando()) return;
     emit empieza();
@@ -104,16 +122,47 @@ void BarraDescarga::BajarSorteos() {
             Icono::Informacion, Botones::Aceptar, QStringLiteral("Error de fechas"));
         return;
     }
+    const std::vector<Sorteo> guardados = SorteosGuardados();
+    const QDate ultimo = guardados.empty() ? QDate() : OleAFecha(guardados.back().Fecha);
+    sueltos_ = SorteosQueFaltan(guardados);
+    tramos_ = TramosDescarga(ultimo, hoy, sueltos_);
+    if (ultimo.isValid() && ultimo.daysTo(hoy) > kDiasSinPreguntar) {
+        const QString pregunta =
+            QStringLiteral(
+                "Los sorteos guardados terminan el %1. Para bajar todos los que faltan hay que "
+                "hacer %2 peticiones a ONLAE, una tras otra; se puede cancelar en cualquier "
+                "momento y lo ya bajado se guarda.\n¿Quiere bajarlos todos ahora?")
+                .arg(FechaCorta(ultimo))
+                .arg(tramos_.size());
+        if (servicios_.dialogos.Mensaje(pregunta, Icono::Pregunta, Botones::SiNo,
+                                        QStringLiteral("Bajar sorteos nuevos")) != Respuesta::Si)
+            return;
+    }
+    tramo_ = 0;
+    guardados_ = 0;
+    intercalados_ = 0;
+    avisado_ = false;
+    emit primeraPestana();
+    boton_->setEnabled(false);
+    cancelar_->setVisible(tramos_.size() > 1);
+    emit descargando(true);
+    PedirTramo();
+}
+
+void BarraDescarga::PedirTramo() {
+    const Tramo& t = tramos_[tramo_];
     segundos_ = 0;
     PonerProgreso(kConectando);
-    emit primeraPestana();
     PonerEstado(kTextoConectando);
     bytes_->setText(QStringLiteral("0"));
+    tramoTexto_->setText(QStringLiteral("Petición %1 de %2: del %3 al %4")
+                             .arg(tramo_ + 1)
+                             .arg(tramos_.size())
+                             .arg(FechaCorta(t.desde), FechaCorta(t.hasta)));
+    tramoTexto_->setVisible(tramos_.size() > 1);
     fase_ = Fase::Conectando;
-    boton_->setEnabled(false);
-    emit descargando(true);
     vigilante_->start();
-    transferencia_.Empezar(Direccion(hoy));
+    transferencia_.Empezar(DireccionTramo(servicio_, t));
 }
 
 void BarraDescarga::Recibido(qint64 bytes) {
@@ -130,37 +179,85 @@ void BarraDescarga::HayRespuesta() {
 }
 
 void BarraDescarga::Terminada() {
-    // The service's short answer for a period without draws is an answer all the same.
-    if (fase_ == Fase::Conectando &&
-        transferencia_.EstadoActual() == Transferencia::Estado::Hecha &&
-        RespuestaSinSorteos(transferencia_.Cuerpo()))
-        HayRespuesta();
+    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
+    using F = Transferencia::Fallo;
+    if (transferencia_.EstadoActual() == Transferencia::Estado::Hecha) {
+        // The service's short answer for a period without draws is an answer all the same.
+        if (fase_ == Fase::Conectando &&
+            ExaminarRespuesta(transferencia_.Cuerpo()) == FormaRespuesta::SinSorteos)
+            HayRespuesta();
+        return;
+    }
+    // An answer given up for its size, or cut on the way, is known for what it is at once: no
+    // reason to leave the bar standing until the watchdog gives up on it.
+    if (transferencia_.FalloActual() == F::DemasiadoGrande) {
+        Fallar(transferencia_.TextoError() + QStringLiteral(" No se ha guardado nada."));
+    } else if (transferencia_.FalloActual() == F::Cortada) {
+        Fallar(TextoRespuestaIncompleta());
+    }
 }
 
 void BarraDescarga::Parar() {
     vigilante_->stop();
     fase_ = Fase::Parada;
     boton_->setEnabled(true);
+    cancelar_->hide();
+    tramoTexto_->hide();
     emit descargando(false);
 }
 
-void BarraDescarga::Abortar(const QString& texto) {
-    // Set before the cancel: the transfer's end is no news any more.
-    Parar();
+void BarraDescarga::Avisar(const QString& texto, Icono icono, const QString& titulo) {
+    avisado_ = true;
+    servicios_.dialogos.Mensaje(texto, icono, Botones::Aceptar, titulo);
+}
+
+QString BarraDescarga::ConFaltan(const QString& texto) const {
+    // One request alone leaves nothing behind: the next download asks for the same 100 days.
+    if (tramos_.size() < 2) return texto;
+    const QString faltan = TextoFaltan(SorteosGuardados(), servicios_.reloj.Hoy());
+    return faltan.isEmpty() ? texto : texto + QLatin1Char('\n') + faltan;
+}
+
+void BarraDescarga::Fallar(const QString& texto) {
+    // Stopped before the cancel: the transfer's end is no news any more.
+    vigilante_->stop();
+    fase_ = Fase::Leyendo;
     transferencia_.Cancelar();
-    servicios_.dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar,
-                                QStringLiteral("Error de conexión"));
+    QString mensaje = texto;
+    const QString causa = CausaDelFallo(transferencia_);
+    if (!causa.isEmpty()) mensaje += QLatin1Char('\n') + causa;
+    Avisar(ConFaltan(mensaje), Icono::Exclamacion, QStringLiteral("Error de conexión"));
+    // What earlier requests brought is checked and shown as after any download.
+    if (guardados_ > 0 || intercalados_ > 0) {
+        Finalizar(false);
+        return;
+    }
     PonerProgreso(kAbortada);
     PonerEstado({});
+    Parar();
+}
+
+void BarraDescarga::Cancelar() {
+    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
+    vigilante_->stop();
+    fase_ = Fase::Leyendo;
+    transferencia_.Cancelar();
+    Avisar(ConFaltan(QStringLiteral("Descarga cancelada.")), Icono::Informacion,
+           QStringLiteral("Bajar sorteos nuevos"));
+    if (guardados_ > 0 || intercalados_ > 0) {
+        Finalizar(false);
+        return;
+    }
+    PonerProgreso(kAbortada);
+    PonerEstado({});
+    Parar();
 }
 
 void BarraDescarga::TicVigilante() {
     if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
     ++segundos_;
     if (fase_ == Fase::Conectando && segundos_ == 5) {
-        Abortar(QStringLiteral(
-            "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya "
-            "que no es posible conectar con el servidor de ONLAE."));
+        Fallar(TextoNoConectado());
         return;
     }
     // An answer that is in is read, even if it came at the last second.
@@ -168,10 +265,7 @@ void BarraDescarga::TicVigilante() {
         Leer();
         return;
     }
-    if (progreso_->value() == kConectando && segundos_ == 30) {
-        Abortar(
-            QStringLiteral("Problemas con el servidor. Tarda en responder. Pruebe más tarde..."));
-    }
+    if (progreso_->value() == kConectando && segundos_ == 30) Fallar(TextoTardaEnResponder());
 }
 
 void BarraDescarga::Leer() {
@@ -180,28 +274,76 @@ void BarraDescarga::Leer() {
     vigilante_->stop();
     fase_ = Fase::Leyendo;
     PonerProgreso(kRecibido);
+    const QByteArray cuerpo = transferencia_.Cuerpo();
+    switch (ExaminarRespuesta(cuerpo)) {
+        case FormaRespuesta::Lista:
+        case FormaRespuesta::SinSorteos:
+            break;
+        case FormaRespuesta::Incompleta:
+            Fallar(TextoRespuestaIncompleta());
+            return;
+        case FormaRespuesta::Otra:
+            // What the service never sends is no document to interpret: told as such, and
+            // "www.txt" keeps the last one that was.
+            Avisar(ConFaltan(QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en "
+                                            "otros momentos este mismo error, posiblemente se ha "
+                                            "de actualizar el programa. Pruebe más tarde.\n") +
+                             TextoRespuestaExtrana()),
+                   Icono::Critico, QStringLiteral("Error crítico"));
+            analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+            Finalizar(false);
+            return;
+    }
     // "www.txt" keeps the document as one quoted item; the parser reads it from there.
     estado_.Descarga.close();
     const QString www = estado_.Fichero(kFicheroDescarga);
-    const Error error = EscribirYRenombrar(www, www + QStringLiteral(".tmp"),
-                                           ComoElementoEntrecomillado(transferencia_.Cuerpo()));
+    const Error error =
+        EscribirYRenombrar(www, www + QStringLiteral(".tmp"), ComoElementoEntrecomillado(cuerpo));
     estado_.Descarga.setFileName(www);
     estado_.Descarga.open(QIODevice::ReadWrite);
     if (error) {
         // Reading on would parse the previous document and might store its draws again.
-        Parar();
+        avisado_ = true;
         InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroDescarga));
+        if (guardados_ > 0 || intercalados_ > 0) {
+            Finalizar(false);
+            return;
+        }
         analisisFallido_ = true;
         PonerProgreso(kAbortada);
         PonerEstado({});
+        Parar();
         return;
     }
-    AnalizarYFusionar();
+    if (!AnalizarYFusionar()) {
+        Finalizar(false);
+        return;
+    }
+    if (tramo_ + 1 < tramos_.size()) {
+        ++tramo_;
+        PedirTramo();
+        return;
+    }
+    Finalizar(true);
+}
+
+void BarraDescarga::Finalizar(bool completa) {
+    fase_ = Fase::Leyendo;
+    cancelar_->hide();
+    if (guardados_ == 0 && intercalados_ == 0 && !avisado_) {
+        Avisar(QStringLiteral("Todavía no hay sorteos nuevos."), Icono::Informacion,
+               QStringLiteral("Pruebe más tarde"));
+    }
+    // One recent draw is shown afterwards even when none came.
+    sorteosNuevos_ = std::max(guardados_, 1);
     if (!analisisFallido_) {
+        emit sorteosCambiados();
         PonerProgreso(kComprobando);
         emit comprobar(sorteosNuevos_);
         PonerProgreso(kRefrescando);
-        emit refrescar();
+        // The breakdown is read from the last answer kept: only the newest one is sure to hold
+        // the newest draw's.
+        if (completa) emit refrescar();
     }
     PonerEstado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
     emit primeraPestana();
@@ -209,79 +351,105 @@ void BarraDescarga::Leer() {
     Parar();
 }
 
-void BarraDescarga::AnalizarYFusionar() {
+bool BarraDescarga::AnalizarYFusionar() {
     PonerEstado(QStringLiteral("ANALIZANDO DATOS"));
-    sorteosNuevos_ = 0;
     estado_.Descarga.seek(0);
     const QByteArray www = estado_.Descarga.readAll();
-    Sorteo ultimo = estado_.SorteoActual;
-    if (estado_.SorteoLibre() > 1) LeerSorteo(estado_.Sorteos, estado_.SorteoLibre() - 1, ultimo);
-    const LecturaSorteos l = LeerSorteosNuevos(www, ultimo.Fecha, servicios_.reloj.Hoy());
+    if (!IntercalarSueltos(www)) return false;
+
+    const std::vector<Sorteo> guardados = SorteosGuardados();
+    const double ultimo = guardados.empty() ? estado_.SorteoActual.Fecha : guardados.back().Fecha;
+    const LecturaSorteos l = LeerSorteosNuevos(www, ultimo, servicios_.reloj.Hoy());
 
     if (l.Fallo) {
         if (l.LeidosAntesDelFallo == 0) {
-            servicios_.dialogos.Mensaje(
-                QStringLiteral(
-                    "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
-                    "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
-                    "más tarde."),
-                Icono::Critico, Botones::Aceptar, QStringLiteral("Error crítico"));
+            Avisar(ConFaltan(QStringLiteral(
+                       "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                       "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
+                       "más tarde.")),
+                   Icono::Critico, QStringLiteral("Error crítico"));
             emit analisisImposible(
                 QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde "
                                "se conecta y le vuelve a suceder envie un email "
                                "a: ") +
                 QLatin1String(kCorreoContacto));
-            analisisFallido_ = true;
+            // Draws that earlier requests brought are still checked.
+            analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
         } else {
-            servicios_.dialogos.Mensaje(
-                QStringLiteral("Aun no hay datos de sorteos del ") +
-                    QString::number(servicios_.reloj.Hoy().year()) + QStringLiteral("."),
-                Icono::Informacion, Botones::Aceptar, QStringLiteral("Pruebe mas tarde"));
+            Avisar(ConFaltan(QStringLiteral("Aun no hay datos de sorteos del ") +
+                             QString::number(servicios_.reloj.Hoy().year()) + QStringLiteral(".")),
+                   Icono::Informacion, QStringLiteral("Pruebe mas tarde"));
         }
-        return;
+        return false;
     }
 
     const int n = static_cast<int>(l.Nuevos.size());
-    const Error error = AnadirSorteosNuevos(estado_, l.Nuevos);
-    if (error) {
-        // Nothing was stored: say why, and don't go on as if it had been.
+    if (const Error error = AnadirSorteosNuevos(estado_, l.Nuevos)) {
+        // Nothing of this answer was stored: say why, and don't go on as if it had been.
+        avisado_ = true;
         InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
-        analisisFallido_ = true;
-        return;
+        analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+        return false;
     }
-    sorteosNuevos_ = n;
-    if (n > 0) {
-        emit nuevosSorteos(QString::number(n) +
-                           (n == 1 ? QStringLiteral(" sorteo") : QStringLiteral(" sorteos")));
+    guardados_ += n;
+    if (guardados_ > 0) {
+        emit nuevosSorteos(QString::number(guardados_) + (guardados_ == 1
+                                                              ? QStringLiteral(" sorteo")
+                                                              : QStringLiteral(" sorteos")));
     }
-    // What was left for the next download, and why; or that there was nothing new.
+    // What was left for the next download, and why.
     const bool uno = l.NoGuardados == 1;
     if (l.FechaMala.isValid()) {
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del %1. No se ha%2 "
-                           "guardado %3 sorteo%4 de la descarga; se intentará de nuevo en la "
-                           "próxima.")
-                .arg(l.FechaMala.toString(QStringLiteral("dd/MM/yyyy")),
-                     uno ? QString() : QStringLiteral("n"), QString::number(l.NoGuardados),
-                     uno ? QString() : QStringLiteral("s")),
-            Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
-    } else if (l.NoGuardados > 0) {
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("El sorteo del %1 aún no está escrutado. %2 se guardará%3 en la "
-                           "próxima descarga.")
-                .arg(l.FechaPendiente.toString(QStringLiteral("dd/MM/yyyy")),
-                     uno ? QStringLiteral("El sorteo posterior")
-                         : QStringLiteral("Los %1 sorteos posteriores").arg(l.NoGuardados),
-                     uno ? QString() : QStringLiteral("n")),
-            Icono::Informacion, Botones::Aceptar, QStringLiteral("Sorteos no guardados"));
-    } else if (n == 0) {
-        servicios_.dialogos.Mensaje(QStringLiteral("Todavía no hay sorteos nuevos."),
-                                    Icono::Informacion, Botones::Aceptar,
-                                    QStringLiteral("Pruebe más tarde"));
+        Avisar(
+            ConFaltan(
+                QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del %1. No se ha%2 "
+                               "guardado %3 sorteo%4 de la descarga; se intentará de nuevo en la "
+                               "próxima.")
+                    .arg(FechaCorta(l.FechaMala), uno ? QString() : QStringLiteral("n"),
+                         QString::number(l.NoGuardados), uno ? QString() : QStringLiteral("s"))),
+            Icono::Exclamacion, QStringLiteral("Sorteos no guardados"));
+        return false;
     }
-    // One recent draw is shown afterwards even when none came.
-    if (sorteosNuevos_ == 0) sorteosNuevos_ = 1;
-    emit sorteosCambiados();
+    if (l.NoGuardados > 0) {
+        Avisar(ConFaltan(
+                   QStringLiteral("El sorteo del %1 aún no está escrutado. %2 se guardará%3 "
+                                  "en la próxima descarga.")
+                       .arg(FechaCorta(l.FechaPendiente),
+                            uno ? QStringLiteral("El sorteo posterior")
+                                : QStringLiteral("Los %1 sorteos posteriores").arg(l.NoGuardados),
+                            uno ? QString() : QStringLiteral("n"))),
+               Icono::Informacion, QStringLiteral("Sorteos no guardados"));
+        return false;
+    }
+    return true;
+}
+
+bool BarraDescarga::IntercalarSueltos(const QByteArray& www) {
+    // The days the file lacks in its middle that this request spans: the draw of each, if the
+    // answer brings it, goes in its place.
+    const Tramo& tramo = tramos_[tramo_];
+    std::vector<Sorteo> traidos;
+    for (const QDate& d : sueltos_) {
+        if (d < tramo.desde || d > tramo.hasta) continue;
+        const double dia = FechaAOle(d);
+        for (const Sorteo& s : LeerSorteosNuevos(www, dia - 1, servicios_.reloj.Hoy()).Nuevos) {
+            if (std::floor(s.Fecha) == dia) traidos.push_back(s);
+        }
+    }
+    if (traidos.empty()) return true;
+    std::vector<double> puestos;
+    if (const Error error = IntercalarSorteos(estado_, traidos, puestos)) {
+        avisado_ = true;
+        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
+        analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+        return false;
+    }
+    intercalados_ += static_cast<int>(puestos.size());
+    // The syndicates already checked past that day would never count it otherwise.
+    if (const Error error = ContarSorteosIntercalados(estado_, puestos)) {
+        InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroPenas));
+    }
+    return true;
 }
 
 }  // namespace tombolin

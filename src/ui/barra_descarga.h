@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "core/estado.h"
+#include "results/tramos.h"
 #include "results/transferencia.h"
 #include "ui/servicios.h"
 
@@ -15,8 +17,11 @@ namespace tombolin {
 
 // The download of new draws: the button, the status and byte-count labels and the progress
 // bar of the main window, and the one-second watchdog that decides whether the transfer
-// failed, is slow or succeeded. On success the document is kept in "www.txt", its new draws
-// are appended to the draws file, and the main window is asked to check and refresh.
+// failed, is slow or succeeded. A download is a chain of requests, oldest first, so that every
+// draw missing after the newest one held is fetched (`TramosDescarga`); each answer is found whole
+// before it is kept in "www.txt" and its new draws are appended, and only then is the next one
+// asked for. At the end, or at the first failure, the main window is asked once to check and
+// refresh.
 class BarraDescarga : public QWidget {
     Q_OBJECT
 
@@ -27,19 +32,22 @@ class BarraDescarga : public QWidget {
     BarraDescarga(Estado& estado, Servicios servicios, Transferencia& transferencia,
                   QString servicioOperador, QWidget* padre = nullptr);
 
-    // The request for the draws of the last 100 days up to `hoy`.
-    QString Direccion(QDate hoy) const;
     // A download is running: from the click until the watchdog ends it.
     bool Descargando() const;
     int ProgresoActual() const;
     QString TextoEstado() const;
+    // Draws appended by the last download (1 when none: one recent draw is shown afterwards).
     int SorteosNuevos() const { return sorteosNuevos_; }
     bool AnalisisFallido() const { return analisisFallido_; }
+    // The requests of the download in hand, or of the last one.
+    const std::vector<Tramo>& Tramos() const { return tramos_; }
 
   public slots:
     void BajarSorteos();
     // One tick of the watchdog (every second while it runs).
     void TicVigilante();
+    // Stops a download of several requests after the one in hand; what came stays.
+    void Cancelar();
 
   signals:
     // A download starts (true) or has ended, whichever way (false).
@@ -68,13 +76,28 @@ class BarraDescarga : public QWidget {
 
     void PonerProgreso(int valor);
     void PonerEstado(const QString& texto);
+    void PedirTramo();
     void Recibido(qint64 bytes);
     void Terminada();
     void HayRespuesta();
-    void Abortar(const QString& texto);
+    // A request failed: `texto`, its cause and what is still missing are told, and the download
+    // ends, checking what earlier requests brought.
+    void Fallar(const QString& texto);
     void Parar();
     void Leer();
-    void AnalizarYFusionar();
+    // Reads the answer kept in "www.txt" and stores its draws; false when the chain stops here.
+    bool AnalizarYFusionar();
+    // Puts in their place the draws of the days the file lacks in its middle that the answer
+    // brings; false when the file can't be written.
+    bool IntercalarSueltos(const QByteArray& www);
+    // The end of every download that stored something or read every answer: the check of the
+    // new draws and the refreshes, once. `completa`: every request was read.
+    void Finalizar(bool completa);
+    void Avisar(const QString& texto, Icono icono, const QString& titulo);
+    // The draws held that could be, read from the file as it is now.
+    std::vector<Sorteo> SorteosGuardados() const;
+    // The lines that name what is still missing, after the text of a chain that stopped.
+    QString ConFaltan(const QString& texto) const;
 
     Estado& estado_;
     Servicios servicios_;
@@ -82,8 +105,10 @@ class BarraDescarga : public QWidget {
     QString servicio_;
 
     QPushButton* boton_;
+    QPushButton* cancelar_;
     QLabel* estadoTexto_;
     QLabel* bytes_;
+    QLabel* tramoTexto_;
     QProgressBar* progreso_;
     QTimer* vigilante_;
 
@@ -91,6 +116,13 @@ class BarraDescarga : public QWidget {
     int segundos_ = 0;
     bool analisisFallido_ = false;
     int sorteosNuevos_ = 0;
+
+    std::vector<Tramo> tramos_;
+    std::vector<QDate> sueltos_;  // days the file lacks in its middle (SorteosQueFaltan)
+    size_t tramo_ = 0;
+    int guardados_ = 0;     // draws appended by this download
+    int intercalados_ = 0;  // draws put in their place among older ones
+    bool avisado_ = false;  // a box already said how this download went
 };
 
 }  // namespace tombolin

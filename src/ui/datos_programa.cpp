@@ -15,7 +15,11 @@ DatosPrograma::DatosPrograma(Estado& estado, const Reloj& reloj,
 }
 
 void DatosPrograma::Releer() {
-    sorteos_ = LeerTodosLosSorteos(estado_.Sorteos);
+    SorteosUtiles utiles = SepararImposibles(LeerTodosLosSorteos(estado_.Sorteos));
+    sorteos_ = std::move(utiles.Sorteos);
+    registros_ = std::move(utiles.Registros);
+    imposibles_ = std::move(utiles.Imposibles);
+    faltan_ = SorteosQueFaltan(sorteos_);
     penas_ = LeerTodasLasPenas(estado_.Penas);
     situacion_ = CalcularActualizacion(sorteos_, penas_, reloj_.Hoy());
     estado_.SorteoActual = situacion_.Ultimo;
@@ -30,6 +34,8 @@ void DatosPrograma::ReleerContadores() {
 
 void DatosPrograma::Recorrer() {
     recorrido_ = RecorrerSeleccion(sorteos_, seleccion_.Actual(), reloj_.Hoy());
+    // A row acts on its own record, whatever records were left out before it.
+    for (FilaHistorial& f : recorrido_.filas) f.Registro = registros_[f.Registro - 1];
     descripcion_ = DescribirSeleccion(recorrido_, seleccion_.Actual());
     emit recorridoCambiado();
 }

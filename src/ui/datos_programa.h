@@ -5,6 +5,7 @@
 
 #include "core/registros.h"
 #include "core/resumen.h"
+#include "core/sorteos.h"
 #include "statistics/seleccion.h"
 
 namespace tombolin {
@@ -23,8 +24,12 @@ class DatosPrograma : public QObject {
     DatosPrograma(Estado& estado, const Reloj& reloj, const SeleccionEstadistica& seleccion,
                   QObject* padre = nullptr);
 
-    // Oldest first, as the file holds them.
+    // Oldest first, as the file holds them, without the records no real draw could be.
     const std::vector<Sorteo>& Sorteos() const { return sorteos_; }
+    // Those records, which the checks and the statistics leave out (start-up names them).
+    const std::vector<SorteoImposible>& Imposibles() const { return imposibles_; }
+    // Days the draws held should have and don't (SorteosQueFaltan): the next download asks.
+    const std::vector<QDate>& QueFaltan() const { return faltan_; }
     const std::vector<Pena>& Penas() const { return penas_; }
     // The last draw, the next one, the warning, the draws played.
     const Actualizacion& Situacion() const { return situacion_; }
@@ -52,6 +57,9 @@ class DatosPrograma : public QObject {
     const Reloj& reloj_;
     const SeleccionEstadistica& seleccion_;
     std::vector<Sorteo> sorteos_;
+    std::vector<int> registros_;  // the record of each of sorteos_
+    std::vector<SorteoImposible> imposibles_;
+    std::vector<QDate> faltan_;
     std::vector<Pena> penas_;
     Actualizacion situacion_;
     tombolin::Recorrido recorrido_;

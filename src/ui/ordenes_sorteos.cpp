@@ -100,11 +100,11 @@ bool OrdenesSorteos::ImportarDesde(const QString& elegido) {
     dialogos_.Mensaje(QStringLiteral("Archivo de sorteos importado con éxito"), Icono::Informacion,
                       Botones::Aceptar, QStringLiteral("Todos los sorteos"));
     // A file of the earlier format is converted now rather than at the next start.
-    ConvertirSiAntiguo();
+    ConvertirSiAntiguo(true);
     return true;
 }
 
-bool OrdenesSorteos::ConvertirSiAntiguo() {
+bool OrdenesSorteos::ConvertirSiAntiguo(bool importado) {
     if (!EsFormatoAntiguo(estado_.Sorteos)) return false;
     dialogos_.Mensaje(
         QStringLiteral(
@@ -112,7 +112,7 @@ bool OrdenesSorteos::ConvertirSiAntiguo() {
             "del programa y se va a convertir el fichero a la versión actual."),
         Icono::Informacion, Botones::Aceptar, QStringLiteral("Actualización de datos"));
     // Left in the old format the draws would read as nonsense: a failure must be told.
-    if (const Error error = ConvertirFormatoAntiguo(estado_)) {
+    if (const Error error = ConvertirFormatoAntiguo(estado_, !importado)) {
         InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
         return false;
     }

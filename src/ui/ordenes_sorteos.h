@@ -22,9 +22,11 @@ class OrdenesSorteos {
     // On a start with no draws, offers once the history shipped with the program (the settings
     // remember it was offered). True when it was loaded.
     bool OfrecerHistorico();
-    // A draws file of the earlier format is converted, after telling the user. True when it was
-    // of that format.
-    bool ConvertirSiAntiguo();
+    // A draws file of the earlier format is converted, after telling the user; the file as it
+    // was is kept in "numeros.bak" first, unless it was just imported (the chosen file is the
+    // original, and "numeros.bak" keeps the draws before the import). True when it was of that
+    // format.
+    bool ConvertirSiAntiguo(bool importado = false);
     // The two questions of the delete command: every draw, then every syndicate's counters.
     struct Borrado {
         bool sorteos = false;

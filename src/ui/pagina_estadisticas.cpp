@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/fechas.h"
 #include "ui/datos_programa.h"
 #include "ui/filtro_sorteos.h"
 #include "ui/grafico_frecuencias.h"
@@ -38,6 +39,21 @@ PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, const Da
     negrita.setBold(true);
     total_->setFont(negrita);
 
+    faltan_ = new QLabel(this);
+    faltan_->setObjectName(QStringLiteral("sorteosQueFaltan"));
+    faltan_->setWordWrap(true);
+    faltan_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    faltan_->hide();
+    connect(&datos, &DatosPrograma::releidos, this, [this, &datos] {
+        QStringList lineas;
+        for (const QDate& d : datos.QueFaltan()) {
+            lineas << QStringLiteral("Falta el sorteo del %1: «Bajar sorteos nuevos» lo traerá.")
+                          .arg(FechaLarga(d));
+        }
+        faltan_->setText(lineas.join(QLatin1Char('\n')));
+        faltan_->setVisible(!lineas.isEmpty());
+    });
+
     auto* cajaFiltro = new QGroupBox(QStringLiteral("Filtrado de datos:"), this);
     auto* capaFiltro = new QVBoxLayout(cajaFiltro);
     capaFiltro->addWidget(new FiltroSorteos(seleccion_, true, cajaFiltro));
@@ -60,6 +76,7 @@ PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, const Da
     auto* dentro = new QVBoxLayout(cajaLista);
     dentro->addWidget(lista_);
     dentro->addWidget(total_);
+    dentro->addWidget(faltan_);
 
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(grafico_, 2);

@@ -44,6 +44,7 @@ class PaginaEstadisticas : public QWidget {
     ModeloHistorial* modelo_;
     QTableView* lista_;
     QLabel* total_;
+    QLabel* faltan_;  // the days the draws held lack, which the next download asks for
     GraficoFrecuencias* grafico_;
     QSpinBox* pagina_;
     bool columnasMedidas_ = false;

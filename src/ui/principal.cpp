@@ -28,6 +28,7 @@
 #include "ui/informes_programa.h"
 #include "ui/mensajes.h"
 #include "ui/menu_principal.h"
+#include "ui/ordenes_arranque.h"
 #include "ui/ordenes_penas.h"
 #include "ui/ordenes_sorteos.h"
 #include "ui/pagina_crear_combinacion.h"
@@ -333,6 +334,12 @@ bool Principal::CargarPrincipal() {
     }
 
     BorrarTemporales(e);
+    OrdenesArranque arranque(e, servicios_.dialogos);
+    if (!programaSinEscritura_.isEmpty()) arranque.TraerDatosDe(programaSinEscritura_);
+    if (!arranque.ApartarImposibles(servicios_.reloj.Hoy())) {
+        salir();
+        return false;
+    }
     const QString aviso = AbrirFicheros(e);
     if (!aviso.isEmpty()) Mensaje(aviso);
 
@@ -351,6 +358,7 @@ bool Principal::CargarPrincipal() {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
     }
     datos_->Releer();
+    arranque.AvisarImposibles(datos_->Imposibles());
     RefrescarResultados();
     ultimo_->MostrarDesglose(1);
     general_->MostrarVista(false);

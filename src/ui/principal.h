@@ -49,6 +49,9 @@ class Principal : public QMainWindow {
               QWidget* padre = nullptr, const QString& carpetaCompartida = {});
     ~Principal() override;
 
+    // A copy of the program whose own folder can't be written keeps the user's files elsewhere:
+    // the start-up says so, and offers to bring the files left in `carpeta`.
+    void PonerProgramaSinEscritura(const QString& carpeta) { programaSinEscritura_ = carpeta; }
     // The start-up. Returns false when the program can't run and has ended (salir).
     bool CargarPrincipal();
 
@@ -102,6 +105,7 @@ class Principal : public QMainWindow {
     Estado estado_;
     Servicios servicios_;
     QString carpetaPrograma_;
+    QString programaSinEscritura_;
     bool modoBorrado_ = false;  // set by the delete-draws command for the rest of the run
 
     QTabWidget* pestanas_ = nullptr;

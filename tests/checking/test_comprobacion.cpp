@@ -69,10 +69,8 @@ void Celdas(const ListaResultados& l, std::initializer_list<Celda> celdas) {
     }
 }
 
-TEST(Comprobacion, LineasSencillasContraUnaCuentaIndependienteSobreSorteosReales) {
-    const std::vector<Sorteo> todos = Historia();
-    // The last 400 real draws: August 2023 to August 2026, Mondays included.
-    const std::vector<Sorteo> sorteos(todos.end() - 400, todos.end());
+// Ten syndicates of 205 random lines, on every kind of play days, five of them since 2025.
+std::vector<Pena> PenasAlAzar() {
     std::mt19937 azar(2026);
     const char* dias[] = {"Todos (L+J+S)", "Jueves", "Sábado", "Lunes", "Jueves y Sábado"};
     std::vector<Pena> penas;
@@ -88,6 +86,17 @@ TEST(Comprobacion, LineasSencillasContraUnaCuentaIndependienteSobreSorteosReales
         }
         penas.push_back(p);
     }
+    return penas;
+}
+
+// The last 400 real draws: August 2023 to August 2026, Mondays included.
+std::vector<Sorteo> Ultimos400() {
+    return {Historia().end() - 400, Historia().end()};
+}
+
+TEST(Comprobacion, LineasSencillasContraUnaCuentaIndependienteSobreSorteosReales) {
+    const std::vector<Sorteo> sorteos = Ultimos400();
+    const std::vector<Pena> penas = PenasAlAzar();
     for (bool historico : {false, true}) {
         SCOPED_TRACE(historico ? "con histórico" : "sin histórico");
         std::vector<Pena> comprobadas = penas;
@@ -116,6 +125,48 @@ TEST(Comprobacion, LineasSencillasContraUnaCuentaIndependienteSobreSorteosReales
         ComprobarSencillas(sorteos, comprobadas, listados, o);
         for (size_t i = 0; i < penas.size(); ++i) EXPECT_EQ(comprobadas[i], antes[i]);
     }
+}
+
+// Draws the file lacked, put in their place later (a download that fills a hole), count once for
+// the syndicates already checked past them: the counters end equal to an independent count over
+// every draw, and a later check adds nothing.
+TEST(Comprobacion, LosSorteosPuestosEnSuSitioCuentanUnaVez) {
+    const std::vector<Sorteo> sorteos = Ultimos400();
+    std::vector<Sorteo> conHuecos;
+    std::vector<double> huecos;
+    for (size_t i = 0; i < sorteos.size(); ++i) {
+        // One draw in 40, from 2023 (before five of the syndicates were made) to 2026.
+        if (i % 40 == 7) {
+            huecos.push_back(sorteos[i].Fecha);
+        } else {
+            conHuecos.push_back(sorteos[i]);
+        }
+    }
+    std::vector<Pena> penas = PenasAlAzar();
+    // Two more, checked only up to a day among the holes: the holes before it are counted now,
+    // the later ones by their next check.
+    for (Pena p : {penas[0], penas[1]}) {
+        p.Nombre = QStringLiteral("A medias");
+        penas.push_back(p);
+    }
+    ComprobarSencillas(conHuecos, penas, 1, {});
+    penas[10].FechaComprobado = huecos[5] - 1;
+    penas[11].FechaComprobado = huecos[5] - 1;
+    std::vector<Sorteo> hastaEntonces = conHuecos;
+    std::erase_if(hastaEntonces, [&](const Sorteo& s) { return s.Fecha > huecos[5] - 1; });
+    for (int i : {10, 11}) {
+        penas[i].Aciertos = {};
+        for (const auto& [k, n] : ContarAMano(penas[i], hastaEntonces)) penas[i].Aciertos[k] = n;
+    }
+
+    const std::vector<int> cambiadas = ContarIntercalados(sorteos, penas, huecos);
+    EXPECT_FALSE(cambiadas.empty());
+    ComprobarSencillas(sorteos, penas, 1, {});
+    for (size_t i = 0; i < penas.size(); ++i)
+        EXPECT_EQ(Contadores(penas[i]), ContarAMano(penas[i], sorteos)) << i;
+    const std::vector<Pena> antes = penas;
+    EXPECT_TRUE(ComprobarSencillas(sorteos, penas, 1, {}).PenasCambiadas.empty());
+    EXPECT_EQ(penas, antes);
 }
 
 TEST(Comprobacion, FilasDeLaListaSencilla) {

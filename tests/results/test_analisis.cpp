@@ -251,10 +251,38 @@ TEST(Analisis, DocumentosQueNoSePuedenLeer) {
         ASSERT_LE(l.Nuevos.size(), 3u);
         for (size_t i = 0; i < l.Nuevos.size(); ++i) EXPECT_EQ(l.Nuevos[i], esperado[i]) << corte;
     }
-    // A short list (under 10000 characters) examines no entry.
+    // A short answer (a few days asked for) is read to its end: its two new draws are taken.
     const LecturaSorteos corta = LeerSorteosNuevos(Www({cien[0], cien[1]}), cien[3].Fecha, kHoy);
     EXPECT_FALSE(corta.Fallo);
-    EXPECT_TRUE(corta.Nuevos.empty());
+    EXPECT_EQ(corta.Nuevos, std::vector<Sorteo>(cien.begin(), cien.begin() + 2));
+}
+
+// Nothing is read before Qt's JSON parser has found the answer whole: a list cut anywhere is
+// incomplete, and the service's lone text for a period without draws is no cut answer.
+TEST(Analisis, SoloSeLeenRespuestasEnteras) {
+    const QByteArray lista = ListaReal(pruebas::CienDias(Historia(), kHoy));
+    const struct {
+        const char* caso;
+        QByteArray cuerpo;
+        FormaRespuesta forma;
+    } casos[] = {
+        {"lista", lista, FormaRespuesta::Lista},
+        {"lista con blancos", "\r\n " + lista + "\n", FormaRespuesta::Lista},
+        {"la real de 2017", Lista20170817(), FormaRespuesta::Lista},
+        {"sin sorteos", pruebas::kRespuestaSinSorteos, FormaRespuesta::SinSorteos},
+        {"lista vacía", "[]", FormaRespuesta::SinSorteos},
+        {"texto cortado", QByteArray(pruebas::kRespuestaSinSorteos).chopped(3),
+         FormaRespuesta::Incompleta},
+        {"lista mal cerrada", lista.chopped(1) + "}", FormaRespuesta::Incompleta},
+        {"página web", "<!DOCTYPE html><html><body>En mantenimiento</body></html>",
+         FormaRespuesta::Otra},
+        {"objeto", "{\"error\":\"sin servicio\"}", FormaRespuesta::Otra},
+        {"lista de números", "[1,2,3]", FormaRespuesta::Otra},
+    };
+    for (const auto& c : casos) EXPECT_EQ(ExaminarRespuesta(c.cuerpo), c.forma) << c.caso;
+    for (qsizetype corte = 1; corte < lista.size(); corte += 613) {
+        ASSERT_EQ(ExaminarRespuesta(lista.left(corte)), FormaRespuesta::Incompleta) << corte;
+    }
 }
 
 TEST(Analisis, DesgloseYPdf) {

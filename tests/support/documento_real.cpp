@@ -135,6 +135,16 @@ QByteArray ListaReal(const std::vector<Sorteo>& sorteos, const OpcionesReal& o,
     return "[" + entradas.join(',') + "]";
 }
 
+QByteArray RespuestaEntre(const std::vector<Sorteo>& historia, QDate desde, QDate hasta,
+                          const OpcionesReal& o) {
+    std::vector<Sorteo> dentro;
+    for (auto it = historia.rbegin(); it != historia.rend(); ++it) {
+        const QDate f = OleAFecha(it->Fecha);
+        if (f >= desde && f <= hasta) dentro.push_back(*it);
+    }
+    return dentro.empty() ? QByteArray(kRespuestaSinSorteos) : ListaReal(dentro, o);
+}
+
 std::vector<Sorteo> CienDias(const std::vector<Sorteo>& historia, QDate hoy) {
     std::vector<Sorteo> r;
     for (auto it = historia.rbegin(); it != historia.rend(); ++it) {

@@ -37,6 +37,16 @@ QByteArray ListaReal(const std::vector<Sorteo>& masRecienteAntes, const Opciones
 // The real entry of the draw of 17/08/2017, verbatim.
 QByteArray EntradaReal20170817();
 
+// The service's answer when no draw was celebrated between the dates asked for: a lone JSON text.
+inline constexpr const char* kRespuestaSinSorteos =
+    "\"No existen sorteos para los criterios seleccionados\"";
+
+// The service's answer for the draws celebrated from `desde` to `hasta`, both days included,
+// taken from `historia` (oldest first): their entries newest first, or its message when there
+// are none, as the service answers each request by its dates.
+QByteArray RespuestaEntre(const std::vector<Sorteo>& historia, QDate desde, QDate hasta,
+                          const OpcionesReal& o = {});
+
 // The draws of the 100 days up to `hoy`, newest first, taken from `historia` (oldest first).
 std::vector<Sorteo> CienDias(const std::vector<Sorteo>& historia, QDate hoy);
 

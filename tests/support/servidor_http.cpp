@@ -3,6 +3,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
+#include <QUrlQuery>
 
 namespace tombolin::pruebas {
 
@@ -20,6 +21,11 @@ QString ServidorHttp::Base() const {
     return QStringLiteral("http://127.0.0.1:%1").arg(servidor_.serverPort());
 }
 
+QDate ServidorHttp::Peticion::Fecha(const char* clave) const {
+    return QDate::fromString(QUrlQuery(consulta).queryItemValue(QLatin1String(clave)),
+                             QStringLiteral("yyyyMMdd"));
+}
+
 void ServidorHttp::Atender(QTcpSocket* s) {
     QByteArray pedido = s->property("pedido").toByteArray() + s->readAll();
     s->setProperty("pedido", pedido);
@@ -35,16 +41,18 @@ void ServidorHttp::Atender(QTcpSocket* s) {
     peticiones.push_back(p);
     s->setProperty("pedido", QByteArray());
 
-    const Respuesta r = rutas_.value(p.ruta, Respuesta(404, "no"));
+    const Respuesta r = servicios_.contains(p.ruta) ? servicios_[p.ruta](p)
+                                                    : rutas_.value(p.ruta, Respuesta(404, "no"));
     if (r.nuncaResponde) return;
     const auto enviar = [s, r] {
         QByteArray cabecera = "HTTP/1.1 " + QByteArray::number(r.estado) + " X\r\n";
-        cabecera += "Content-Type: " + r.tipo +
-                    "\r\nContent-Length: " + QByteArray::number(r.cuerpo.size()) +
-                    "\r\nConnection: close\r\n";
+        cabecera += "Content-Type: " + r.tipo + "\r\n";
+        if (!r.truncar)
+            cabecera += "Content-Length: " + QByteArray::number(r.cuerpo.size()) + "\r\n";
+        cabecera += "Connection: close\r\n";
         if (!r.ubicacion.isEmpty()) cabecera += "Location: " + r.ubicacion + "\r\n";
         s->write(cabecera + "\r\n");
-        s->write(r.cortar ? r.cuerpo.left(r.cuerpo.size() / 2) : r.cuerpo);
+        s->write(r.cortar || r.truncar ? r.cuerpo.left(r.cuerpo.size() / 2) : r.cuerpo);
         s->flush();
         s->disconnectFromHost();
     };

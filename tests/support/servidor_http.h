@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
+#include <functional>
 #include <vector>
 
 namespace tombolin::pruebas {
@@ -23,6 +25,8 @@ class ServidorHttp : public QObject {
         int retrasoMs = 0;
         bool nuncaResponde = false;
         bool cortar = false;   // announces the whole body, sends half of it and hangs up
+        bool truncar = false;  // announces no length, sends half of the body and hangs up: the
+                               // client can't tell it from a whole answer
         QByteArray ubicacion;  // Location header (for redirects)
 
         Respuesta(int e = 200, QByteArray c = {}) : estado(e), cuerpo(std::move(c)) {}
@@ -30,6 +34,7 @@ class ServidorHttp : public QObject {
         Respuesta& Retraso(int ms) { return Con(&Respuesta::retrasoMs, ms); }
         Respuesta& Mudo() { return Con(&Respuesta::nuncaResponde, true); }
         Respuesta& Cortada() { return Con(&Respuesta::cortar, true); }
+        Respuesta& Truncada() { return Con(&Respuesta::truncar, true); }
         Respuesta& Hacia(QByteArray u) { return Con(&Respuesta::ubicacion, std::move(u)); }
         template <class T>
         Respuesta& Con(T Respuesta::*campo, T valor) {
@@ -42,11 +47,17 @@ class ServidorHttp : public QObject {
         QString consulta;
         QByteArray agente;
         QByteArray idioma;
+        // A date of the query ("fechaInicioInclusiva=20260818") read as a date; invalid when
+        // it is not there.
+        QDate Fecha(const char* clave) const;
     };
+    // An answer made for each request, as a real service makes it.
+    using Servicio = std::function<Respuesta(const Peticion&)>;
 
     ServidorHttp();
     QString Base() const;  // "http://127.0.0.1:port"
     void Poner(const QString& ruta, const Respuesta& respuesta) { rutas_[ruta] = respuesta; }
+    void PonerServicio(const QString& ruta, Servicio servicio) { servicios_[ruta] = servicio; }
     std::vector<Peticion> peticiones;
 
   private:
@@ -54,6 +65,7 @@ class ServidorHttp : public QObject {
 
     QTcpServer servidor_;
     QMap<QString, Respuesta> rutas_;
+    QMap<QString, Servicio> servicios_;
 };
 
 }  // namespace tombolin::pruebas

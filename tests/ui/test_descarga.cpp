@@ -14,10 +14,15 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <functional>
+#include <optional>
+#include <set>
 
 #include "core/fechas.h"
+#include "core/penas.h"
 #include "core/sorteos.h"
 #include "results/analisis.h"
+#include "results/textos_descarga.h"
 #include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
@@ -39,10 +44,6 @@ using pruebas::ServidorHttp;
 using R = ServidorHttp::Respuesta;
 
 const QString kRuta = QStringLiteral("/servicios/buscadorSorteos");
-const char* const kNoConectado =
-    "No conectado: Compruebe la conexión a internet. Si es correcta, pruebe más tarde ya que no "
-    "es posible conectar con el servidor de ONLAE.";
-const char* const kProblemas = "Problemas con el servidor. Tarda en responder. Pruebe más tarde...";
 const QString kPdf =
     QStringLiteral("/f/loterias/documentos/La Primitiva/2026/Primitiva_20260817.pdf");
 
@@ -55,47 +56,113 @@ QByteArray UnPdf() {
     return pdf;
 }
 
+// Made-up draws for the days after the shipped history, each Monday, Thursday and Saturday
+// from `desde` to `hasta`, and the one it lacks (11/07/2026): the service knows them, the file
+// does not.
+std::vector<Sorteo> Inventados(QDate desde, QDate hasta) {
+    std::vector<Sorteo> r;
+    int semilla = 7;
+    for (QDate d = desde; d <= hasta; d = d.addDays(1)) {
+        if (d.dayOfWeek() != 1 && d.dayOfWeek() != 4 && d.dayOfWeek() != 6) continue;
+        std::array<int, 6> n{};
+        for (int i = 0; i < 6; ++i) n[i] = 1 + (semilla + i * 8) % 49;
+        std::sort(n.begin(), n.end());
+        int c = 1 + (semilla + 3) % 49;
+        while (std::count(n.begin(), n.end(), c)) c = c % 49 + 1;
+        r.push_back(pruebas::UnSorteo(d, n, c, semilla % 10, 1000000 + semilla));
+        semilla = (semilla * 31 + 11) % 1000;
+    }
+    return r;
+}
+
 class Descarga : public ::testing::Test {
   protected:
     ServidorHttp servidor;
     pruebas::VentanaPrueba v;
     const std::vector<Sorteo>& historia = pruebas::Historia();
     BarraDescarga* barra = nullptr;
+    // What the service knows: it answers each request with the draws of the dates asked for.
+    // The history's draw of 18/12/2025 came from a record without its Joker; the service has
+    // one.
+    std::vector<Sorteo> publicados = [this] {
+        std::vector<Sorteo> r = historia;
+        for (Sorteo& s : r)
+            if (s.Joker < 0 && OleAFecha(s.Fecha).year() > 2012) s.Joker = 3141592;
+        return r;
+    }();
+    pruebas::OpcionesReal opciones{.conPdf = true};
+    // A request (numbered from 1) can be answered otherwise.
+    std::function<std::optional<R>(size_t, const ServidorHttp::Peticion&)> estropear;
 
-    // The draws held: the real history up to `hasta`; today is 18/08/2026. `otra` stands for
-    // the real download transfer when given.
-    void Arrancar(QDate hasta, bool conPenas = true, Transferencia* otra = nullptr) {
-        v.reloj.Poner(QDate(2026, 8, 18));
-        std::vector<Sorteo> guardados;
-        std::copy_if(historia.begin(), historia.end(), std::back_inserter(guardados),
-                     [&](const Sorteo& s) { return OleAFecha(s.Fecha) <= hasta; });
-        pruebas::EscribirSorteos(v.dir.path(), guardados);
+    // The draws held: the real history up to `hasta`; today is 18/08/2026 unless given.
+    // `otra` stands for the real download transfer when given.
+    void Arrancar(QDate hasta, bool conPenas = true, Transferencia* otra = nullptr,
+                  QDate hoy = QDate(2026, 8, 18)) {
+        v.reloj.Poner(hoy);
+        pruebas::EscribirSorteos(v.dir.path(), HastaHoy(hasta));
         if (conPenas)
             pruebas::EscribirPenas(v.dir.path(),
                                    {pruebas::PenaSencilla("Bar", {{2, 4, 19, 28, 46, 1}})});
+        servidor.PonerServicio(kRuta, [this](const ServidorHttp::Peticion& p) {
+            if (estropear) {
+                if (std::optional<R> r = estropear(servidor.peticiones.size(), p)) return *r;
+            }
+            return R(200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
+                                                  p.Fecha("fechaFinInclusiva"), opciones));
+        });
         ASSERT_TRUE(v.Arrancar(servidor.Base(), otra));
         barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
     }
     // The answer for the 100 days up to 18/08/2026, in the service's real shape, with its PDF.
     QByteArray Documento() {
-        pruebas::OpcionesReal o;
-        o.conPdf = true;
-        return pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)), o);
+        return pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)), opciones);
     }
     void BajarYLeer() {
         v.Bajar();
         barra->TicVigilante();
     }
+    // A click, and every request of the chain answered and read, a tick after each.
+    void BajarTodo() {
+        v.Bajar();
+        for (int i = 0; i < 400 && barra->Descargando(); ++i) {
+            barra->TicVigilante();
+            for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
+        }
+    }
+    // The dates of each request, as "dd/MM/yyyy-dd/MM/yyyy".
+    QStringList Pedidos() const {
+        QStringList r;
+        for (const auto& p : servidor.peticiones) {
+            if (p.ruta != kRuta) continue;
+            r << FechaCorta(p.Fecha("fechaInicioInclusiva")) + QLatin1Char('-') +
+                     FechaCorta(p.Fecha("fechaFinInclusiva"));
+        }
+        return r;
+    }
     QString Etiqueta(const char* nombre) {
         return v.ventana->findChild<QLabel*>(QLatin1String(nombre))->text();
     }
     std::vector<Sorteo> Fichero() { return LeerTodosLosSorteos(v.ventana->estado().Sorteos); }
+    // The day of the first draw the service holds after `dia`.
+    QDate SiguienteSorteo(QDate dia) const {
+        for (const Sorteo& s : HastaHoy(QDate(9999, 1, 1)))
+            if (OleAFecha(s.Fecha) > dia) return OleAFecha(s.Fecha);
+        return {};
+    }
+    // What the service knows up to `hoy`, oldest first.
+    std::vector<Sorteo> HastaHoy(QDate hoy) const {
+        std::vector<Sorteo> r;
+        for (const Sorteo& s : publicados)
+            if (OleAFecha(s.Fecha) <= hoy) r.push_back(s);
+        std::sort(r.begin(), r.end(),
+                  [](const Sorteo& a, const Sorteo& b) { return a.Fecha < b.Fecha; });
+        return r;
+    }
 };
 
 TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     Arrancar(QDate(2026, 8, 10));
     const QByteArray doc = Documento();
-    servidor.Poner(kRuta, R(200, doc));
     servidor.Poner(kPdf, R(200, UnPdf()).Tipo("application/pdf").Retraso(300));
     v.Pestanas()->setCurrentIndex(Principal::kGestor);
 
@@ -108,6 +175,8 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_EQ(servidor.peticiones[0].consulta,
               QStringLiteral("game_id=LAPR&celebrados=true&fechaInicioInclusiva=20260510&"
                              "fechaFinInclusiva=20260818"));
+    // One request alone: nothing says which of several it is.
+    EXPECT_FALSE(Hijo<QLabel>(v.ventana.get(), "tramoDescarga")->isVisible());
 
     // While the official PDF comes, the download is not over: no second one starts, and the
     // commands that change files still wait.
@@ -126,7 +195,7 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_EQ(barra->ProgresoActual(), 5);
     // Whole records appended, oldest first: 13/08 to 17/08, the last three of the history.
-    EXPECT_EQ(Fichero(), historia);
+    EXPECT_EQ(Fichero(), publicados);
     // "www.txt" holds the document as one quoted item.
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("www.txt")), ComoElementoEntrecomillado(doc));
     // The check ran over the new draws: the selector shows them, the notice blinks.
@@ -149,35 +218,282 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_TRUE(pruebas::LeerBytes(v.Ruta("mavo.pdf")).startsWith("%PDF"));
 }
 
-TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
-    Arrancar(QDate(2026, 8, 10));
-    const QByteArray antes = pruebas::LeerBytes(v.Ruta("numeros.dat"));
+// However far behind the file is, every draw the service holds comes, each request of at most
+// 100 days, oldest first; short answers are read to their end.
+TEST_F(Descarga, CadaSorteoQueFaltaLlegaPorAtrasadoQueEsteElFichero) {
     const struct {
         const char* caso;
-        R respuesta;
-        int tics;
-        const char* texto;
+        QDate hasta, hoy;
+        QStringList pedidos;
     } casos[] = {
-        // 100 characters or fewer are no answer: the status stays "CONECTANDO AL SERVIDOR".
-        {"100 caracteres", R(200, QByteArray(100, 'x')), 5, kNoConectado},
-        {"403 con página de error", R(403, QByteArray(2000, 'e')), 30, kProblemas},
-        {"500 corto", R(500, "error"), 5, kNoConectado},
-        {"cortado a la mitad", R(200, Documento()).Cortada(), 30, kProblemas},
+        // 3 days behind: one request, an answer of two draws.
+        {"tres días", QDate(2026, 8, 13), QDate(2026, 8, 17), {"09/05/2026-17/08/2026"}},
+        // 120 days behind: two requests; the older draws are in the first one's answer.
+        {"120 días",
+         QDate(2026, 4, 20),
+         QDate(2026, 8, 18),
+         {"21/04/2026-09/05/2026", "10/05/2026-18/08/2026"}},
+        // Over a year: asked first, then five requests.
+        {"un año y pico",
+         QDate(2025, 6, 30),
+         QDate(2026, 8, 18),
+         {"01/07/2025-08/10/2025", "09/10/2025-16/01/2026", "17/01/2026-26/04/2026",
+          "27/04/2026-09/05/2026", "10/05/2026-18/08/2026"}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
         v.dialogos.cajas.clear();
-        servidor.Poner(kRuta, c.respuesta);
+        servidor.peticiones.clear();
+        if (c.hasta.daysTo(c.hoy) > 365) v.dialogos.respuestas.push_back(Respuesta::Si);
+        Arrancar(c.hasta, true, nullptr, c.hoy);
+        BajarTodo();
+        EXPECT_EQ(Pedidos(), c.pedidos);
+        EXPECT_EQ(Fichero(), HastaHoy(c.hoy));
+        const int nuevos = static_cast<int>(HastaHoy(c.hoy).size() - HastaHoy(c.hasta).size());
+        EXPECT_EQ(barra->SorteosNuevos(), nuevos);
+        EXPECT_EQ(v.Pagina<PaginaGeneral>()->NuevosSorteos(),
+                  QStringLiteral("%1 sorteos").arg(nuevos));
+        EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+        // The question, when asked, is the only box: the chain ends once, quietly.
+        EXPECT_EQ(v.dialogos.cajas.size(), c.hasta.daysTo(c.hoy) > 365 ? 1u : 0u);
+        v.ventana.reset();
+    }
+}
+
+// The shipped history lacks the draw of 11/07/2026. Once imported, a download asks for that
+// day too and puts the draw in its place; a syndicate already checked past it counts it once.
+TEST_F(Descarga, ElSorteoQueLeFaltaAlHistoricoVuelveASuSitioYCuenta) {
+    const QDate hoy(2026, 12, 7);
+    const std::vector<Sorteo> guardados = HastaHoy(QDate(2026, 8, 17));
+    publicados.push_back(
+        pruebas::UnSorteo(QDate(2026, 7, 11), {3, 9, 17, 26, 38, 44}, 12, 5, 4417001));
+    for (const Sorteo& s : Inventados(QDate(2026, 8, 18), hoy)) publicados.push_back(s);
+    Pena pena = pruebas::PenaSencilla("Desde julio", {{3, 9, 17, 26, 1, 2}}, "Todos (L+J+S)",
+                                      QDate(2026, 7, 1));
+    v.reloj.Poner(hoy);
+    pruebas::EscribirPenas(v.dir.path(), {pena});
+    pruebas::EscribirSorteos(v.dir.path(), guardados);
+    ASSERT_TRUE(v.Arrancar(servidor.Base()));
+    // Independent count of its prizes: the hits of its line on each draw since 01/07/2026.
+    const auto premios = [&](const std::vector<Sorteo>& sorteos) {
+        std::array<int16_t, 8> r{};
+        for (const Sorteo& s : sorteos) {
+            if (OleAFecha(s.Fecha) < QDate(2026, 7, 1)) continue;
+            const std::set<int> linea{3, 9, 17, 26, 1, 2};
+            int k = 0;
+            for (int n : s.Numeros) k += static_cast<int>(linea.count(n));
+            if (k >= 3) ++r[k == 5 && linea.count(s.Complementario) ? 7 : k];
+        }
+        return r;
+    };
+    // Its start checked it up to 17/08: the four hits of 11/07 are not among its prizes.
+    Pena comprobada;
+    ASSERT_TRUE(LeerPena(v.ventana->estado().Penas, 1, comprobada));
+    EXPECT_EQ(OleAFecha(comprobada.FechaComprobado), QDate(2026, 8, 17));
+    EXPECT_EQ(comprobada.Aciertos, premios(guardados));
+    // The draw list says what is missing.
+    EXPECT_EQ(Etiqueta("sorteosQueFaltan"),
+              QStringLiteral("Falta el sorteo del Sábado, 11 de julio del 2026: «Bajar sorteos "
+                             "nuevos» lo traerá."));
+    servidor.PonerServicio(kRuta, [this](const ServidorHttp::Peticion& p) {
+        return R(200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
+                                              p.Fecha("fechaFinInclusiva")));
+    });
+    barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
+    BajarTodo();
+    EXPECT_EQ(Pedidos(), QStringList({"11/07/2026-11/07/2026", "18/08/2026-28/08/2026",
+                                      "29/08/2026-07/12/2026"}));
+    EXPECT_EQ(Fichero(), HastaHoy(hoy));
+    Pena despues;
+    ASSERT_TRUE(LeerPena(v.ventana->estado().Penas, 1, despues));
+    EXPECT_EQ(despues.Aciertos, premios(HastaHoy(hoy)));
+    EXPECT_EQ(despues.Aciertos[4], comprobada.Aciertos[4] + 1);
+    EXPECT_EQ(OleAFecha(despues.FechaComprobado), OleAFecha(publicados.back().Fecha));
+    EXPECT_TRUE(Etiqueta("sorteosQueFaltan").isEmpty());
+    EXPECT_TRUE(v.dialogos.cajas.empty()) << v.dialogos.cajas[0].texto.toStdString();
+    // Nothing is asked for it again, nor counted twice.
+    servidor.peticiones.clear();
+    BajarTodo();
+    EXPECT_EQ(Pedidos(), QStringList({"29/08/2026-07/12/2026"}));
+    Pena otraVez;
+    ASSERT_TRUE(LeerPena(v.ventana->estado().Penas, 1, otraVez));
+    EXPECT_EQ(otraVez, despues);
+}
+
+// A request that fails stops the chain there: what came before stays and is checked, nothing
+// after it is appended, the message names the dates still missing, and the next download
+// starts from the newest draw held.
+TEST_F(Descarga, UnaPeticionQueFallaGuardaLoAnteriorYDiceLoQueFalta) {
+    const QDate hoy(2026, 8, 18);
+    std::vector<Sorteo> malos = pruebas::CienDias(historia, hoy);
+    malos[5].Joker = 0;
+    const QDate malo = OleAFecha(malos[5].Fecha);
+    const struct {
+        const char* caso;
+        R respuesta;
+        int tics;  // after the answer, up to the one that tells
+        QString texto;
+        QDate hasta;  // the newest draw stored in the end
+    } casos[] = {
+        {"error 500", R(500, "error"), 5,
+         QStringLiteral("%1\nEl servidor de ONLAE ha respondido con el error 500.")
+             .arg(TextoNoConectado()),
+         QDate(2026, 5, 9)},
+        {"cortada", R(200, Documento()).Cortada(), 0, TextoRespuestaIncompleta(),
+         QDate(2026, 5, 9)},
+        {"truncada", R(200, Documento()).Truncada(), 1, TextoRespuestaIncompleta(),
+         QDate(2026, 5, 9)},
+        // The draws stored now span 11/07/2026, which the history lacks and the service too.
+        {"un sorteo malo", R(200, pruebas::ListaReal(malos)), 1,
+         QStringLiteral("ONLAE ha enviado datos incorrectos del sorteo del %1. No se han "
+                        "guardado 6 sorteos de la descarga; se intentará de nuevo en la próxima."
+                        "\nFalta el sorteo del 11/07/2026; se bajará en la próxima descarga.")
+             .arg(FechaCorta(malo)),
+         malo.addDays(-1)},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        v.dialogos.cajas.clear();
+        servidor.peticiones.clear();
+        estropear = [&](size_t n, const ServidorHttp::Peticion&) -> std::optional<R> {
+            if (n == 2) return c.respuesta;
+            return std::nullopt;
+        };
+        Arrancar(QDate(2026, 4, 20), true, nullptr, hoy);
+        v.Bajar();
+        barra->TicVigilante();  // the first answer is read; the second is asked for
+        for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
+        for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
+        if (c.tics > 0) {
+            EXPECT_TRUE(v.dialogos.cajas.empty());
+            barra->TicVigilante();
+        }
+        // The draws from 21/04 on, up to the failure, are stored, and checked: the results show
+        // them.
+        const std::vector<Sorteo> guardados = HastaHoy(c.hasta);
+        EXPECT_TRUE(v.dialogos.SoloMuestra(
+            c.texto + QStringLiteral("\nFaltan los sorteos desde el %1; se bajarán en la próxima "
+                                     "descarga.")
+                          .arg(FechaCorta(SiguienteSorteo(c.hasta)))));
+        EXPECT_FALSE(barra->Descargando());
+        EXPECT_EQ(Fichero(), guardados);
+        EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+        EXPECT_EQ(barra->ProgresoActual(), 5);
+        const int nuevos = static_cast<int>(guardados.size() - HastaHoy(QDate(2026, 4, 20)).size());
+        EXPECT_EQ(v.Pagina<PaginaGeneral>()->SorteosAComprobar(), std::min(8, nuevos));
+
+        // The next download, with the service well again, starts from the newest draw held.
+        estropear = nullptr;
+        servidor.peticiones.clear();
+        v.dialogos.cajas.clear();
+        BajarTodo();
+        EXPECT_LE(QDate::fromString(Pedidos().front().left(10), QStringLiteral("dd/MM/yyyy")),
+                  OleAFecha(guardados.back().Fecha).addDays(1));
+        EXPECT_EQ(Fichero(), HastaHoy(hoy));
+        EXPECT_TRUE(v.dialogos.cajas.empty());
+        v.ventana.reset();
+    }
+}
+
+// More than a year behind: asked first. No does nothing; a cancel keeps what came.
+TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
+    const QDate hoy(2026, 8, 18);
+    v.dialogos.respuestas.push_back(Respuesta::No);
+    Arrancar(QDate(2024, 12, 30), true, nullptr, hoy);
+    v.Bajar();
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        "Los sorteos guardados terminan el 30/12/2024. Para bajar todos los que faltan hay que "
+        "hacer 6 peticiones a ONLAE, una tras otra; se puede cancelar en cualquier momento y lo "
+        "ya bajado se guarda.\n¿Quiere bajarlos todos ahora?",
+        "Bajar sorteos nuevos", Icono::Pregunta));
+    EXPECT_TRUE(servidor.peticiones.empty());
+    EXPECT_FALSE(barra->Descargando());
+
+    v.dialogos.cajas.clear();
+    v.dialogos.respuestas.push_back(Respuesta::Si);
+    v.Bajar();
+    auto* cancelar = Hijo<QPushButton>(v.ventana.get(), "cancelarDescarga");
+    auto* tramo = Hijo<QLabel>(v.ventana.get(), "tramoDescarga");
+    EXPECT_FALSE(cancelar->isHidden());
+    EXPECT_EQ(tramo->text(), QStringLiteral("Petición 1 de 6: del 31/12/2024 al 09/04/2025"));
+    barra->TicVigilante();
+    for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
+    EXPECT_EQ(tramo->text(), QStringLiteral("Petición 2 de 6: del 10/04/2025 al 18/07/2025"));
+    QTest::mouseClick(cancelar, Qt::LeftButton);
+    EXPECT_TRUE(v.dialogos.Muestra(-1,
+                                   QStringLiteral("Descarga cancelada.\nFaltan los sorteos desde "
+                                                  "el %1; se bajarán en la próxima descarga.")
+                                       .arg(FechaCorta(SiguienteSorteo(QDate(2025, 4, 9)))),
+                                   "Bajar sorteos nuevos"));
+    EXPECT_FALSE(barra->Descargando());
+    EXPECT_TRUE(cancelar->isHidden());
+    EXPECT_EQ(Fichero(), HastaHoy(QDate(2025, 4, 9)));
+    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+}
+
+TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
+    Arrancar(QDate(2026, 8, 10));
+    const QByteArray antes = pruebas::LeerBytes(v.Ruta("numeros.dat"));
+    const QByteArray www = pruebas::LeerBytes(v.Ruta("www.txt"));
+    TransferenciaQt& t = v.descarga;
+    const QString conCausa =
+        QStringLiteral("%1\nEl servidor de ONLAE ha respondido con el error %2.");
+    const struct {
+        const char* caso;
+        R respuesta;
+        int tics;  // up to the one that tells; 0 when told as soon as the transfer ends
+        QString texto;
+        const char* titulo;
+        int progreso;  // in the end
+    } casos[] = {
+        // 100 characters or fewer are no answer: the status stays "CONECTANDO AL SERVIDOR".
+        {"100 caracteres", R(200, QByteArray(100, 'x')), 5, TextoNoConectado(), "Error de conexión",
+         0},
+        {"403 con página de error", R(403, QByteArray(2000, 'e')), 30,
+         conCausa.arg(TextoTardaEnResponder()).arg(403), "Error de conexión", 0},
+        {"500 corto", R(500, "error"), 5, conCausa.arg(TextoNoConectado()).arg(500),
+         "Error de conexión", 0},
+        // An answer cut on the way is known at once for what it is.
+        {"cortado a la mitad", R(200, Documento()).Cortada(), 0, TextoRespuestaIncompleta(),
+         "Error de conexión", 0},
+        {"truncado sin longitud", R(200, Documento()).Truncada(), 1, TextoRespuestaIncompleta(),
+         "Error de conexión", 0},
+        {"demasiado grande", R(200, QByteArray(5000, 'g')), 0,
+         QStringLiteral("La respuesta del servidor es demasiado grande. No se ha guardado nada."),
+         "Error de conexión", 0},
+        // A web page is not "no draws yet": it is no document to read, and the window ends as
+        // after one that could not be read.
+        {"página web",
+         R(200, "<html><body>" + QByteArray(500, 'm') + "</body></html>").Tipo("text/html"), 1,
+         QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
+                        "mismo error, posiblemente se ha de actualizar el programa. Pruebe más "
+                        "tarde.\n") +
+             TextoRespuestaExtrana(),
+         "Error crítico", 5},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        v.dialogos.cajas.clear();
+        t.PonerLimiteBytes(QString::fromUtf8(c.caso) == QStringLiteral("demasiado grande")
+                               ? 4000
+                               : TransferenciaQt::kLimiteBytes);
+        estropear = [&](size_t, const ServidorHttp::Peticion&) -> std::optional<R> {
+            return c.respuesta;
+        };
         v.Bajar();
         for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
-        EXPECT_TRUE(v.dialogos.cajas.empty());
-        barra->TicVigilante();
-        EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, "Error de conexión"));
-        EXPECT_EQ(barra->ProgresoActual(), 0);
-        EXPECT_EQ(barra->TextoEstado(), QString());
+        if (c.tics > 0) {
+            EXPECT_TRUE(v.dialogos.cajas.empty());
+            barra->TicVigilante();
+        }
+        EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, c.titulo));
+        EXPECT_EQ(barra->ProgresoActual(), c.progreso);
         EXPECT_FALSE(barra->Descargando());
         EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), antes);
+        // Only a whole list of draws replaces the document kept.
+        EXPECT_EQ(pruebas::LeerBytes(v.Ruta("www.txt")), www);
     }
+    t.PonerLimiteBytes(TransferenciaQt::kLimiteBytes);
 }
 
 TEST_F(Descarga, DatosCorruptos) {
@@ -185,6 +501,9 @@ TEST_F(Descarga, DatosCorruptos) {
     QByteArray doc = Documento();
     doc.replace(doc.indexOf("2026-08-17"), 10, "2026-08-xx");
     servidor.Poner(kRuta, R(200, doc));
+    estropear = [&](size_t, const ServidorHttp::Peticion&) -> std::optional<R> {
+        return R(200, doc);
+    };
     const QByteArray antes = pruebas::LeerBytes(v.Ruta("numeros.dat"));
     BajarYLeer();
     EXPECT_TRUE(v.dialogos.SoloMuestra(
@@ -203,7 +522,6 @@ TEST_F(Descarga, DatosCorruptos) {
 
 TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
     Arrancar(QDate(2026, 7, 20));
-    servidor.Poner(kRuta, R(200, Documento()));
     BajarYLeer();
     EXPECT_EQ(barra->SorteosNuevos(), 12);
     EXPECT_EQ(v.Pagina<PaginaGeneral>()->NuevosSorteos(), QStringLiteral("12 sorteos"));
@@ -211,9 +529,10 @@ TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
     // The same document again: equal dates are not new. Nor is there anything new when the
     // service answers its short message or an empty list.
     for (const QByteArray& respuesta :
-         {Documento(), QByteArray("\"No existen sorteos para los criterios seleccionados\""),
-          QByteArray("[]")}) {
-        servidor.Poner(kRuta, R(200, respuesta));
+         {Documento(), QByteArray(pruebas::kRespuestaSinSorteos), QByteArray("[]")}) {
+        estropear = [&](size_t, const ServidorHttp::Peticion&) -> std::optional<R> {
+            return R(200, respuesta);
+        };
         v.dialogos.cajas.clear();
         BajarYLeer();
         EXPECT_TRUE(v.dialogos.SoloMuestra("Todavía no hay sorteos nuevos.", "Pruebe más tarde"))
@@ -234,7 +553,9 @@ TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
 TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     Arrancar(QDate(2026, 8, 10));
     v.Mostrar();
-    servidor.Poner(kRuta, R(200, Documento()).Retraso(300));
+    estropear = [&](size_t, const ServidorHttp::Peticion&) -> std::optional<R> {
+        return R(200, Documento()).Retraso(300);
+    };
     // Six numbers ranked in the wizard: a simple syndicate can be made from them.
     auto* asistente = v.Pagina<PaginaCrearCombinacion>();
     pruebas::Hijo<QSlider>(asistente, "cuantos")->setValue(6);
@@ -276,14 +597,14 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
 
 TEST_F(Descarga, ElPdfQueNoSeVe) {
     Arrancar(QDate(2026, 8, 10));
-    servidor.Poner(kRuta, R(200, Documento()));
     servidor.Poner(kPdf, R(200, "%PDF-1.4 roto"));
     BajarYLeer();
     PaginaUltimoSorteo* u = v.Pagina<PaginaUltimoSorteo>();
     EXPECT_FALSE(u->PdfVisible());
-    EXPECT_TRUE(u->Mensaje().startsWith(QStringLiteral(
+    ASSERT_TRUE(u->Mensaje().startsWith(QStringLiteral(
         "\r\nOPCIÓN NO DISPONIBLE\r\n\r\nSu ordenador no tiene instalado Adobe Reader")));
     QTest::mouseClick(Hijo<QPlainTextEdit>(u, "mensajeDesglose")->viewport(), Qt::LeftButton);
+    ASSERT_FALSE(v.escritorio.urls.empty());
     EXPECT_EQ(v.escritorio.urls.back(), QStringLiteral("https://get.adobe.com/es/reader/"));
     // Until the next download the page keeps trying to show what it fetched.
     u->MostrarDesglose(1);
@@ -315,19 +636,20 @@ TEST_F(Descarga, UnSorteoMaloSeDiceYNoDejaHuecos) {
     Arrancar(QDate(2026, 8, 6));
     std::vector<Sorteo> cien = pruebas::CienDias(historia, QDate(2026, 8, 18));
     cien[2].Joker = 0;  // the draw of 13/08
-    servidor.Poner(kRuta, R(200, pruebas::ListaReal(cien)));
+    estropear = [&](size_t, const ServidorHttp::Peticion&) -> std::optional<R> {
+        return R(200, pruebas::ListaReal(cien));
+    };
     BajarYLeer();
     EXPECT_TRUE(v.dialogos.SoloMuestra(
         "ONLAE ha enviado datos incorrectos del sorteo del 13/08/2026. No se han guardado 3 "
         "sorteos de la descarga; se intentará de nuevo en la próxima."));
     // The two older ones (08/08 and 10/08) are stored; nothing newer than the bad one.
-    EXPECT_EQ(Fichero(), std::vector<Sorteo>(historia.begin(), historia.end() - 3));
+    EXPECT_EQ(Fichero(), std::vector<Sorteo>(publicados.begin(), publicados.end() - 3));
 }
 
 TEST_F(Descarga, SiNoSePuedeGuardarElDocumentoNoSeLeeElAnterior) {
     Arrancar(QDate(2026, 8, 10));
     // The previous "www.txt" holds draws that would be new.
-    servidor.Poner(kRuta, R(200, Documento()));
     const QByteArray sorteos = pruebas::LeerBytes(v.Ruta("numeros.dat"));
     pruebas::EscribirBytes(v.Ruta("www.txt"), ComoElementoEntrecomillado(Documento()));
     v.ventana->estado().Descarga.close();
@@ -351,13 +673,13 @@ TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
         const char* caso;
         int llegan, tics;  // characters that arrive; ticks up to the one that ends it
         bool acaba;        // whether the transfer ends just before that tick
-        const char* texto;
+        QString texto;
     } casos[] = {
-        {"nada", 0, 5, false, kNoConectado},
+        {"nada", 0, 5, false, TextoNoConectado()},
         // An answer has begun: only the 30-second rule ends it.
-        {"101 caracteres", 101, 30, false, kProblemas},
+        {"101 caracteres", 101, 30, false, TextoTardaEnResponder()},
         // One that ends just before the thirtieth second is read, not given up.
-        {"101 y acaba", 101, 30, true, "Todavía no hay sorteos nuevos."},
+        {"101 y acaba", 101, 30, true, TextoRespuestaIncompleta()},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -365,13 +687,13 @@ TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
         const int canceladas = t.canceladas;
         v.Bajar();
         ASSERT_TRUE(t.Ejecutando());
-        if (c.llegan) t.Llega(QByteArray(c.llegan, 'x'));
+        if (c.llegan) t.Llega(QByteArray(c.llegan, 'x').prepend('['));
         for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
         EXPECT_TRUE(v.dialogos.cajas.empty());
         EXPECT_TRUE(barra->Descargando());
         if (c.acaba) t.Acaba();
         barra->TicVigilante();
-        EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, c.acaba ? "Pruebe más tarde" : nullptr));
+        EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, "Error de conexión"));
         EXPECT_EQ(t.canceladas, canceladas + (c.acaba ? 0 : 1));
         EXPECT_FALSE(barra->Descargando());
     }
@@ -390,7 +712,7 @@ TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
     QTimer::singleShot(0, [&] { t.Acaba(QStringLiteral("Sin red")); });
     barra->TicVigilante();
     EXPECT_EQ(t.pedidas.size(), 5);
-    EXPECT_EQ(Fichero(), historia);
+    EXPECT_EQ(Fichero(), publicados);
     EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_TRUE(v.dialogos.cajas.empty());
 }

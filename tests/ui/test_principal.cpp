@@ -12,11 +12,13 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 #include "core/arranque.h"
 #include "statistics/base_informes.h"
 #include "support/penas_prueba.h"
 #include "ui/dialogos_qt.h"
+#include "ui/pagina_estadisticas.h"
 #include "ui/pagina_gestor.h"
 #include "ventana_prueba.h"
 
@@ -168,31 +170,178 @@ TEST_F(VentanaPrincipal, SinTablasSeNiegaAArrancar) {
 
 // A draws file that ends in a piece of a record is used as it is; one of the earlier format is
 // converted.
-TEST_F(VentanaPrincipal, FicherosDeSorteosRarosAlArrancar) {
+// Data files that are damaged, impossible or not this program's: the start says what it finds
+// and what it does, keeps every byte somewhere, and goes on with what can be used.
+TEST(Arranque, FicherosDanadosOImposibles) {
     const QByteArray a = pruebas::RegistroSorteoAMano({3, 11, 13, 15, 34, 35}, 27, 0, 31337, 0);
     const QByteArray b = pruebas::RegistroSorteoAMano({5, 16, 18, 29, 43, 44}, 2, 0, 31344, 0);
+    const QByteArray pena = CodificarPena(pruebas::PenaSencilla("Bar", {{3, 11, 13, 15, 1, 2}}));
+    const QByteArray cola(100, '\x07');
+    const QString apartado = QStringLiteral(
+        "\nSe ha apartado entero, sin cambiar nada, como %1, y el programa sigue como si no "
+        "existiera.");
+    // A file past the largest record number, made sparse: no gigabyte is written.
+    const auto enorme = [](const QString& ruta, qint64 registros, int longitud) {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, 31337, 0));
+        ASSERT_TRUE(f.resize(registros * longitud));
+    };
     const struct {
-        QByteArray fichero, queda;
-        const char *texto, *titulo;
+        const char* caso;
+        std::function<void(pruebas::VentanaPrueba&)> poner;
+        QStringList cajas;
+        std::function<void(pruebas::VentanaPrueba&)> comprobar;
     } casos[] = {
-        {a + b + QByteArray(10, '\x01'), a + b + QByteArray(10, '\x01'),
-         "El archivo numeros.dat termina con un registro incompleto (10 bytes). Se usarán los 2 "
-         "sorteos completos; el archivo no se ha modificado.",
-         nullptr},
-        {a.left(24) + b.left(24), a + b,
-         "Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del "
-         "programa y se va a convertir el fichero a la versión actual.",
-         "Actualización de datos"},
+        {"sorteos con la cola rota",
+         [&](auto& w) { pruebas::EscribirBytes(w.Ruta("numeros.dat"), a + b + cola.left(10)); },
+         {"El archivo numeros.dat termina con un registro incompleto (10 bytes). Se usarán los 2 "
+          "sorteos completos; esos bytes se han guardado aparte, en numeros.resto, porque el "
+          "archivo se escribirá sin ellos la próxima vez que cambie."},
+         [&](auto& w) {
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.dat")), a + b + cola.left(10));
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.resto")), cola.left(10));
+         }},
+        // The start's check writes the counters back: the torn bytes leave the file, not the
+        // disk.
+        {"peñas con la cola rota",
+         [&](auto& w) {
+             pruebas::EscribirBytes(w.Ruta("numeros.dat"), a + b);
+             pruebas::EscribirBytes(w.Ruta("apuestas.dat"), pena + cola);
+         },
+         {"El archivo apuestas.dat termina con un registro incompleto (100 bytes). Se usarán las "
+          "1 peñas completas; esos bytes se han guardado aparte, en apuestas.resto, porque el "
+          "archivo se escribirá sin ellos la próxima vez que cambie."},
+         [&](auto& w) {
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("apuestas.dat")).size(), pena.size());
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("apuestas.resto")), cola);
+         }},
+        // The earlier format is converted, and kept as it was first.
+        {"formato anterior",
+         [&](auto& w) { pruebas::EscribirBytes(w.Ruta("numeros.dat"), a.left(24) + b.left(24)); },
+         {"Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior del "
+          "programa y se va a convertir el fichero a la versión actual."},
+         [&](auto& w) {
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.dat")), a + b);
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.bak")), a.left(24) + b.left(24));
+         }},
+        // Garbage is no earlier format: it is not converted into nonsense but put aside, next to
+        // one put aside before.
+        {"no es de sorteos",
+         [&](auto& w) {
+             pruebas::EscribirBytes(w.Ruta("numeros.roto"), "de antes");
+             pruebas::EscribirBytes(w.Ruta("numeros.dat"), QByteArray(100, 'x'));
+         },
+         {QStringLiteral("El archivo numeros.dat no puede ser de Tombolin: su primer registro no "
+                         "tiene la fecha de ningún sorteo.") +
+          apartado.arg("numeros.2.roto")},
+         [&](auto& w) {
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.2.roto")), QByteArray(100, 'x'));
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.roto")), "de antes");
+             EXPECT_EQ(QFileInfo(w.Ruta("numeros.dat")).size(), 0);
+         }},
+        {"demasiados sorteos",
+         [&](auto& w) { enorme(w.Ruta("numeros.dat"), 32768, 32); },
+         {QStringLiteral("El archivo numeros.dat no puede ser de Tombolin: tiene más de 32767 "
+                         "sorteos, que es lo más que puede guardar.") +
+          apartado.arg("numeros.roto")},
+         [&](auto& w) {
+             EXPECT_EQ(QFileInfo(w.Ruta("numeros.roto")).size(), 32768 * 32);
+             EXPECT_EQ(QFileInfo(w.Ruta("numeros.dat")).size(), 0);
+         }},
+        {"demasiadas peñas",
+         [&](auto& w) { enorme(w.Ruta("apuestas.dat"), 32768, Pena::kLongitud); },
+         {QStringLiteral("El archivo apuestas.dat no puede ser de Tombolin: tiene más de 32767 "
+                         "peñas, que es lo más que puede guardar.") +
+          apartado.arg("apuestas.roto")},
+         [&](auto& w) {
+             EXPECT_EQ(QFileInfo(w.Ruta("apuestas.roto")).size(), qint64{32768} * Pena::kLongitud);
+             EXPECT_EQ(w.ventana->estado().Penas.Cuenta(), 0);
+         }},
+        // Records no real draw could be stay as they are, named, and out of what is counted.
+        {"sorteos imposibles",
+         [&](auto& w) {
+             pruebas::EscribirBytes(
+                 w.Ruta("numeros.dat"),
+                 a + b + pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 52}, 7, 0, 31351, 0) +
+                     pruebas::RegistroSorteoAMano({7, 7, 8, 9, 10, 11}, 1, 0, 31358, 0) +
+                     pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 0, 31341, 0) +
+                     pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 0, 31365, 0));
+         },
+         {"El archivo numeros.dat tiene 3 registros que ningún sorteo real podría ser; no se "
+          "usan en las comprobaciones ni en las estadísticas, y el archivo no se ha modificado:\n"
+          "- registro 3, 31/10/1985: el número 52 está fuera de 1..49\n"
+          "- registro 4, 07/11/1985: el número 7 está repetido\n"
+          "- registro 5, 21/10/1985: su fecha no es posterior a la del sorteo anterior"},
+         [&](auto& w) {
+             EXPECT_EQ(pruebas::LeerBytes(w.Ruta("numeros.dat")).size(), 6 * 32);
+             pruebas::Etiquetas(w.ventana.get(), {"totalSorteos=TOTAL: 3 sorteos."});
+             // The newest row is the sixth record: a click on it deletes that one.
+             EXPECT_EQ(w.template Pagina<PaginaEstadisticas>()->RegistroDeFila(1), 6);
+         }},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.fichero.size());
-        pruebas::EscribirBytes(v.Ruta("numeros.dat"), c.fichero);
-        v.dialogos.cajas.clear();
-        ASSERT_TRUE(v.Arrancar());
-        EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, c.titulo));
-        EXPECT_EQ(v.ventana->estado().Sorteos.Cuenta(), 2);
-        EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), c.queda);
+        SCOPED_TRACE(c.caso);
+        pruebas::VentanaPrueba w;
+        c.poner(w);
+        ASSERT_TRUE(w.Arrancar());
+        ASSERT_EQ(w.dialogos.cajas.size(), static_cast<size_t>(c.cajas.size()));
+        for (qsizetype i = 0; i < c.cajas.size(); ++i)
+            EXPECT_TRUE(w.dialogos.Muestra(static_cast<int>(i), c.cajas[i]));
+        c.comprobar(w);
     }
+}
+
+// A copy of the program whose folder can't be written keeps the user's files in the per-user
+// folder: the first start says so, and offers once to bring the user's own files along.
+TEST(Arranque, UnaCopiaQueNoSePuedeEscribirOfreceTraerLosDatos) {
+    const QString pregunta = QStringLiteral(
+        "La carpeta del programa (%1) no se puede escribir, así que Tombolin guarda sus datos en "
+        "%2.\nEn la carpeta del programa hay datos suyos: las peñas (apuestas.dat) y los sorteos "
+        "(numeros.dat). ¿Quiere copiarlos a la carpeta nueva para seguir usándolos? Los "
+        "originales se quedan donde están.");
+    for (const bool traer : {true, false}) {
+        SCOPED_TRACE(traer ? "Sí" : "No");
+        QTemporaryDir programa, usuario;
+        pruebas::PonerTablas(programa.path());
+        pruebas::EscribirPenas(programa.path(),
+                               {pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}})});
+        pruebas::EscribirSorteos(programa.path(), {pruebas::UnSorteo(QDate(2026, 12, 3))});
+        pruebas::VentanaPrueba d;  // only its scripted services
+        d.dialogos.respuestas = {traer ? Respuesta::Si : Respuesta::No};
+        for (int arranque = 1; arranque <= 2; ++arranque) {
+            d.dialogos.cajas.clear();
+            Principal p(usuario.path(),
+                        {d.dialogos, d.reloj, d.escritorio, d.impresora, &d.descarga, &d.noticias},
+                        QLatin1String(Principal::kServicioOperador), nullptr, programa.path());
+            p.PonerProgramaSinEscritura(programa.path());
+            ASSERT_TRUE(p.CargarPrincipal());
+            if (arranque == 1) {
+                EXPECT_TRUE(d.dialogos.SoloMuestra(pregunta.arg(programa.path(), usuario.path()),
+                                                   "Carpeta de datos", Icono::Pregunta));
+            } else {
+                EXPECT_TRUE(d.dialogos.cajas.empty()) << "sólo la primera vez";
+            }
+            EXPECT_EQ(p.estado().Penas.Cuenta(), traer ? 1 : 0);
+            EXPECT_EQ(p.estado().Sorteos.Cuenta(), traer ? 1 : 0);
+        }
+        // The originals stay where they were.
+        EXPECT_EQ(QFileInfo(programa.filePath("apuestas.dat")).size(), Pena::kLongitud);
+    }
+    // Without files of the user's there, it only says where the data are kept, once.
+    QTemporaryDir programa, usuario;
+    pruebas::PonerTablas(programa.path());
+    pruebas::VentanaPrueba d;
+    Principal p(usuario.path(),
+                {d.dialogos, d.reloj, d.escritorio, d.impresora, &d.descarga, &d.noticias},
+                QLatin1String(Principal::kServicioOperador), nullptr, programa.path());
+    p.PonerProgramaSinEscritura(programa.path());
+    ASSERT_TRUE(p.CargarPrincipal());
+    EXPECT_TRUE(d.dialogos.SoloMuestra(
+        QStringLiteral("La carpeta del programa (%1) no se puede escribir, así que Tombolin "
+                       "guarda sus datos en %2.")
+            .arg(programa.path(), usuario.path()),
+        "Carpeta de datos", Icono::Informacion));
 }
 
 TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
