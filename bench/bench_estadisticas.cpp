@@ -31,15 +31,18 @@ const QString kHistorico = QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/nu
 // Boxes answered at once: a benchmark waits on nobody.
 class DialogosMudos : public Dialogos {
   public:
-    Respuesta Mensaje(const QString&, Icono, Botones, const QString&) override {
-        return Respuesta::Aceptar;
-    }
     QString ElegirFichero(const QString&, const QString&, const QString&) override { return {}; }
     bool ElegirImpresora(Impresora&) override { return false; }
     bool VistaPrevia(const QString&, const std::function<void(Impresora&)>&) override {
         return false;
     }
     void VerInforme(const QString&, const QString&) override {}
+
+  protected:
+    Respuesta MostrarMensaje(const QString&, Icono, Botones, const QString&,
+                             std::optional<Respuesta>) override {
+        return Respuesta::Aceptar;
+    }
 };
 
 class EscritorioMudo : public Escritorio {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tombolin {
 
@@ -18,8 +19,12 @@ class Dialogos {
     virtual ~Dialogos() = default;
 
     // A message box; returns the button pressed (Cancelar or No when it was closed otherwise).
-    virtual Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
-                              const QString& titulo) = 0;
+    // `porDefecto` is the button that Enter presses, for a question whose careless answer would
+    // lose data; without it the box chooses as it always has.
+    Respuesta Mensaje(const QString& texto, Icono icono, Botones botones, const QString& titulo,
+                      std::optional<Respuesta> porDefecto = std::nullopt) {
+        return MostrarMensaje(texto, icono, botones, titulo, porDefecto);
+    }
 
     // The open-file dialog. `filtro` is a description and its patterns, as
     // "Archivos de sorteos (numeros.dat)". Returns the chosen file, or an empty text.
@@ -36,6 +41,11 @@ class Dialogos {
 
     // A report, as HTML, in a print preview from which it is printed or saved as a PDF.
     virtual void VerInforme(const QString& titulo, const QString& html) = 0;
+
+  protected:
+    virtual Respuesta MostrarMensaje(const QString& texto, Icono icono, Botones botones,
+                                     const QString& titulo,
+                                     std::optional<Respuesta> porDefecto) = 0;
 };
 
 }  // namespace tombolin

@@ -26,11 +26,24 @@ QSize TamanoDePagina(const QWidget* ventana) {
     return {std::min(820, alto * 820 / 960), std::min(960, alto)};
 }
 
+QMessageBox::StandardButton BotonDe(Respuesta respuesta) {
+    switch (respuesta) {
+        case Respuesta::Aceptar:
+            return QMessageBox::Ok;
+        case Respuesta::Cancelar:
+            return QMessageBox::Cancel;
+        case Respuesta::Si:
+            return QMessageBox::Yes;
+        case Respuesta::No:
+            return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
 }  // namespace
 
-Respuesta DialogosQt::Mensaje(const QString& texto, Icono icono, Botones botones,
-                              const QString& titulo) {
-    QMessageBox caja(ventana_);
+void PrepararCaja(QMessageBox& caja, const QString& texto, Icono icono, Botones botones,
+                  const QString& titulo, std::optional<Respuesta> porDefecto) {
     caja.setWindowTitle(titulo);
     caja.setText(texto);
     switch (icono) {
@@ -64,6 +77,13 @@ Respuesta DialogosQt::Mensaje(const QString& texto, Icono icono, Botones botones
             caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    if (porDefecto) caja.setDefaultButton(BotonDe(*porDefecto));
+}
+
+Respuesta DialogosQt::MostrarMensaje(const QString& texto, Icono icono, Botones botones,
+                                     const QString& titulo, std::optional<Respuesta> porDefecto) {
+    QMessageBox caja(ventana_);
+    PrepararCaja(caja, texto, icono, botones, titulo, porDefecto);
     switch (caja.exec()) {
         case QMessageBox::Ok:
             return Respuesta::Aceptar;

@@ -4,9 +4,10 @@
 
 namespace tombolin::pruebas {
 
-Respuesta DialogosGuion::Mensaje(const QString& texto, Icono icono, Botones botones,
-                                 const QString& titulo) {
-    cajas.push_back({texto, icono, botones, titulo});
+Respuesta DialogosGuion::MostrarMensaje(const QString& texto, Icono icono, Botones botones,
+                                        const QString& titulo,
+                                        std::optional<Respuesta> porDefecto) {
+    cajas.push_back({texto, icono, botones, titulo, porDefecto});
     if (botones == Botones::Aceptar) return Respuesta::Aceptar;
     if (respuestas.empty()) {
         ADD_FAILURE() << "Pregunta sin respuesta preparada: " << texto.toStdString();

@@ -25,6 +25,7 @@ class DialogosGuion : public Dialogos {
         Icono icono;
         Botones botones;
         QString titulo;
+        std::optional<Respuesta> porDefecto;
     };
     struct PeticionFichero {
         QString titulo;
@@ -39,8 +40,8 @@ class DialogosGuion : public Dialogos {
     int impresorasPedidas = 0;
     bool aceptarImpresora = true;  // the answer of the print dialog
 
-    Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
-                      const QString& titulo) override;
+    Respuesta MostrarMensaje(const QString& texto, Icono icono, Botones botones,
+                             const QString& titulo, std::optional<Respuesta> porDefecto) override;
     QString ElegirFichero(const QString& titulo, const QString& carpeta,
                           const QString& filtro) override;
     bool ElegirImpresora(Impresora&) override {

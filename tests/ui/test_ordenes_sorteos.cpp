@@ -196,10 +196,11 @@ TEST_F(FicheroSorteos, SinLeerLosSorteosActualesNoSeImporta) {
 TEST_F(FicheroSorteos, UnaLecturaCortaNoSeConvierte) {
     struct DialogosQueEsperan : pruebas::DialogosGuion {
         std::function<void()> mientras;
-        Respuesta Mensaje(const QString& texto, Icono icono, Botones botones,
-                          const QString& titulo) override {
+        Respuesta MostrarMensaje(const QString& texto, Icono icono, Botones botones,
+                                 const QString& titulo,
+                                 std::optional<Respuesta> porDefecto) override {
             if (mientras) std::exchange(mientras, nullptr)();
-            return DialogosGuion::Mensaje(texto, icono, botones, titulo);
+            return DialogosGuion::MostrarMensaje(texto, icono, botones, titulo, porDefecto);
         }
     } cajas;
     Abrir(Antiguos(CincoSorteos()));
