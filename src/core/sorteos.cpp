@@ -36,6 +36,22 @@ Error LeerEntero(const QString& ruta, QByteArray& contenido, qint64 bytes = -1) 
     return {};
 }
 
+// The draws held, for "numeros.bak". A draws file that isn't there has nothing to keep; one that
+// can't be read would leave the copy empty.
+Error LeerActuales(const Estado& estado, QByteArray& actuales) {
+    actuales.clear();
+    const QString ruta = estado.Sorteos.Ruta();
+    if (!QFileInfo::exists(ruta)) return {};
+    return LeerEntero(ruta, actuales);
+}
+
+// "numeros.bak" keeps one generation: the draws as they were before the last import or the last
+// deletion of them all.
+Error GuardarCopia(const Estado& estado, const QByteArray& actuales) {
+    const QString copia = estado.Fichero(kCopiaSorteos);
+    return EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), actuales);
+}
+
 }  // namespace
 
 bool LeerSorteo(const FicheroRegistros& canal, int n, Sorteo& sorteo) {
@@ -195,16 +211,9 @@ Importacion ImportarSorteos(Estado& estado, const QString& elegido) {
     if (contenido.size() > limite || !PrimerSorteoValido(contenido)) return {F::NoEsDeSorteos, {}};
 
     // The previous draws are kept in "numeros.bak" first; without that copy nothing is replaced.
-    // A draws file that isn't there has nothing to keep; one that can't be read would leave
-    // the copy empty.
     QByteArray anterior;
-    const QString actual = estado.Sorteos.Ruta();
-    if (QFileInfo::exists(actual)) {
-        if (const Error error = LeerEntero(actual, anterior))
-            return {F::NoSeLeenLosActuales, error};
-    }
-    const QString copia = estado.Fichero(kCopiaSorteos);
-    Error error = EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), anterior);
+    if (const Error error = LeerActuales(estado, anterior)) return {F::NoSeLeenLosActuales, error};
+    Error error = GuardarCopia(estado, anterior);
     if (!error) error = estado.Sorteos.Reemplazar(contenido, estado.Fichero(kTemporalSorteos));
     if (error) return {F::NoSeGuarda, error};
     return {};
@@ -221,8 +230,12 @@ Error BorrarSorteo(Estado& estado, int k) {
 }
 
 Error BorrarTodosLosSorteos(Estado& estado) {
-    const Error error = estado.Sorteos.Reemplazar({}, estado.Fichero(kTemporalSorteos));
-    return error;
+    QByteArray actuales;
+    if (const Error error = LeerActuales(estado, actuales)) return error;
+    // With no draws there is nothing to delete, and the copy of the ones deleted before stays.
+    if (actuales.isEmpty()) return {};
+    if (const Error error = GuardarCopia(estado, actuales)) return error;
+    return estado.Sorteos.Reemplazar({}, estado.Fichero(kTemporalSorteos));
 }
 
 }  // namespace tombolin

@@ -87,7 +87,8 @@ Importacion ImportarSorteos(Estado& estado, const QString& elegido);
 // Removes draw k, keeping every other draw in its order.
 [[nodiscard]] Error BorrarSorteo(Estado& estado, int k);
 
-// Leaves the draws file empty.
+// Leaves the draws file empty, keeping the draws in "numeros.bak" first, so that importing that
+// file brings them back. Nothing is deleted when the copy can't be made.
 [[nodiscard]] Error BorrarTodosLosSorteos(Estado& estado);
 
 }  // namespace tombolin

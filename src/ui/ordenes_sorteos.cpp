@@ -121,11 +121,15 @@ bool OrdenesSorteos::ConvertirSiAntiguo(bool importado) {
 
 OrdenesSorteos::Borrado OrdenesSorteos::BorrarTodo(const Reloj& reloj) {
     Borrado b;
+    // Enter alone must not delete every draw: No is the answer it gives.
     if (dialogos_.Mensaje(QStringLiteral("¿Seguro que quieres borrar todos los sorteos?"),
-                          Icono::Pregunta, Botones::SiNo,
-                          QStringLiteral("Borrar...")) == Respuesta::Si) {
-        InformarErrorFichero(dialogos_, BorrarTodosLosSorteos(estado_),
-                             QLatin1String(kFicheroSorteos));
+                          Icono::Pregunta, Botones::SiNo, QStringLiteral("Borrar..."),
+                          Respuesta::No) == Respuesta::Si) {
+        // Draws that are still there need no reset of the syndicates: the command ends here.
+        if (const Error error = BorrarTodosLosSorteos(estado_)) {
+            InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
+            return b;
+        }
         b.sorteos = true;
     }
     if (dialogos_.Mensaje(QStringLiteral("¿Quiere borrar también los aciertos de las peñas?. Si ha "

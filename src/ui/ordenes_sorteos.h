@@ -27,7 +27,8 @@ class OrdenesSorteos {
     // original, and "numeros.bak" keeps the draws before the import). True when it was of that
     // format.
     bool ConvertirSiAntiguo(bool importado = false);
-    // The two questions of the delete command: every draw, then every syndicate's counters.
+    // The two questions of the delete command: every draw (kept in "numeros.bak"), then every
+    // syndicate's counters. A deletion that fails is told and ends the command.
     struct Borrado {
         bool sorteos = false;
         bool aciertos = false;

@@ -309,6 +309,21 @@ TEST_F(BorrarSorteos, SiYSiVaciaLosSorteosYReiniciaLasPenas) {
     EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), 0);
 }
 
+// Enter alone keeps the draws; those deleted come back with "Importar sorteos" and "numeros.bak".
+TEST_F(BorrarSorteos, NoEsLaRespuestaPorDefectoYLaCopiaLosDevuelve) {
+    v.dialogos.respuestas = {Respuesta::Si, Respuesta::No};
+    PulsarBoton(v.Pagina<PaginaGestor>(), "botonBorrarSorteos");
+    ASSERT_EQ(v.dialogos.cajas.size(), 2u);
+    EXPECT_EQ(v.dialogos.cajas[0].porDefecto, Respuesta::No);
+    EXPECT_TRUE(Fichero().empty());
+
+    v.dialogos.ficheros.push_back(v.Ruta("numeros.bak"));
+    PulsarBoton(v.Pagina<PaginaGestor>(), "botonImportarSorteos");
+    EXPECT_TRUE(v.dialogos.Muestra(-1, "Archivo de sorteos importado con éxito"));
+    EXPECT_EQ(Fichero(), s);
+    EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), static_cast<int>(s.size()));
+}
+
 TEST_F(BorrarSorteos, NoYSiConservaLosSorteosYReiniciaLasPenas) {
     v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
     v.ventana->BorrarSorteos();

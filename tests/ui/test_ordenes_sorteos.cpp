@@ -263,6 +263,40 @@ TEST_F(FicheroSorteos, BorrarConservaLosDemasEnOrden) {
     EXPECT_EQ(estado.Sorteos.Cuenta(), 1);
 }
 
+// Deleting every draw keeps them in "numeros.bak", so that importing that file brings them back.
+// A deletion with no draws left keeps the copy of those deleted before.
+TEST_F(FicheroSorteos, BorrarTodosGuardaLosSorteosEnLaCopia) {
+    const QByteArray cinco = CincoSorteos();
+    Abrir(cinco);
+    EscribirBytes(Ruta("numeros.bak"), "copia vieja");
+    ASSERT_FALSE(BorrarTodosLosSorteos(estado));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), cinco);
+    ASSERT_FALSE(BorrarTodosLosSorteos(estado));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.bak")), cinco);
+    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), QByteArray());
+
+    EXPECT_TRUE(Ordenes().ImportarDesde(Ruta("numeros.bak")));
+    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), cinco);
+    EXPECT_EQ(estado.SorteoLibre(), 6);
+}
+
+// Without the copy nothing is deleted, and the command ends with its message: the question about
+// the syndicates' counters is for draws that are gone.
+TEST_F(FicheroSorteos, SinCopiaNoSeBorraNiSePreguntaMas) {
+    const QByteArray cinco = CincoSorteos();
+    Abrir(cinco);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("numeros.bak"));  // no file is renamed over a folder
+    dialogos.respuestas = {Respuesta::Si};
+    const pruebas::RelojFijo reloj(QDate(2026, 12, 6));
+    const OrdenesSorteos::Borrado b = Ordenes().BorrarTodo(reloj);
+    EXPECT_FALSE(b.sorteos);
+    EXPECT_FALSE(b.aciertos);
+    EXPECT_EQ(LeerBytes(Ruta("numeros.dat")), cinco);
+    EXPECT_EQ(estado.SorteoLibre(), 6);
+    ASSERT_EQ(dialogos.cajas.size(), 2u);
+    EXPECT_TRUE(dialogos.Muestra(1, QString::fromUtf8(pruebas::kTextoPermiso), "Error de permiso"));
+}
+
 // What a user reads after a data file could not be changed (an input/output error and a denied
 // access are seen through the commands).
 TEST(MensajesDeFichero, CadaErrorConSuCaja) {
