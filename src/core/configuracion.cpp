@@ -6,8 +6,9 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
-#include <limits>
+#include <iterator>
 
 namespace tombolin {
 
@@ -79,7 +80,9 @@ std::optional<double> LeerDecimal(const QString& texto) {
     const QString t = texto.trimmed();
     double v = espanol.toDouble(t, &ok);
     if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v) || std::abs(v) > std::numeric_limits<float>::max()) return {};
+    // From half the last step above the largest float, a value would be infinite as a float.
+    constexpr double kFueraDeFloat = 0x1.ffffffp+127;
+    if (!ok || !std::isfinite(v) || std::abs(v) >= kFueraDeFloat) return {};
     return v;
 }
 
@@ -94,6 +97,16 @@ void MarcarHistoricoOfrecido(Configuracion& c) {
 bool NumeroAMedias(const QString& texto) {
     static const QRegularExpression empezado(QStringLiteral("^\\s*[+-]?\\d*[.,]?\\d*\\s*$"));
     return empezado.match(texto).hasMatch() && !LeerDecimal(texto);
+}
+
+QString TextoEnCaja(float valor) {
+    // The library's shortest digits that give this float back, always in fixed notation.
+    char texto[64];
+    const std::to_chars_result fin =
+        std::to_chars(std::begin(texto), std::end(texto), valor, std::chars_format::fixed);
+    QString r = QString::fromLatin1(texto, fin.ptr - texto);
+    r.replace(QLatin1Char('.'), QLatin1Char(','));
+    return r;
 }
 
 QString TextoDecimal(double valor) {

@@ -24,11 +24,15 @@ bool HistoricoOfrecido(const Configuracion& c);
 void MarcarHistoricoOfrecido(Configuracion& c);
 
 // A number typed in a box: with the Spanish decimal comma ("1,5") or a point ("1.5"); nothing
-// when the text is not a number.
+// when the text is not a number or no float holds it.
 std::optional<double> LeerDecimal(const QString& texto);
 // A number still being typed: "-", "2,", ",". Not a number yet, and no mistake either.
 bool NumeroAMedias(const QString& texto);
-// A number as the boxes show it: "1,5", "2", "-0,75".
+// A stored value as its box shows it, for LeerDecimal to read back as the same float: the fewest
+// digits that do, the decimal comma, no thousands separators and no exponent ("12345,5", "0,01",
+// "1000000", "-0,75"), so whatever is shown can be typed again key by key.
+QString TextoEnCaja(float valor);
+// An amount as the pages show it: seven digits, which hide the widening of a float ("38,25").
 QString TextoDecimal(double valor);
 // The months typed for the statistics, as stored: a whole number, never below 2.
 std::optional<int16_t> LeerMeses(const QString& texto);

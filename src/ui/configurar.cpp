@@ -23,7 +23,7 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     titulo->setFont(grande);
 
-    precio_ = new QLineEdit(TextoDecimal(estado_.Config.PrecioApuesta), this);
+    precio_ = new QLineEdit(TextoEnCaja(estado_.Config.PrecioApuesta), this);
     precio_->setObjectName(QStringLiteral("precio"));
     meses_ = new QLineEdit(QString::number(estado_.Config.MesesMaximos), this);
     meses_->setObjectName(QStringLiteral("meses"));
@@ -60,7 +60,7 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
 
 void Configurar::PrecioEditado(const QString& texto) {
     const std::optional<double> precio = DecimalTecleado(
-        texto, [this] { precio_->setText(TextoDecimal(estado_.Config.PrecioApuesta)); });
+        texto, [this] { precio_->setText(TextoEnCaja(estado_.Config.PrecioApuesta)); });
     if (!precio) return;
     estado_.Config.PrecioApuesta = static_cast<float>(*precio);
     Guardar();

@@ -106,8 +106,8 @@ Imprimir::Imprimir(Estado& estado, Servicios servicios, QWidget* padre)
 }
 
 void Imprimir::MostrarAjustes() {
-    ajustes_[0]->setText(TextoDecimal(estado_.Config.AjusteX));
-    ajustes_[1]->setText(TextoDecimal(estado_.Config.AjusteY));
+    ajustes_[0]->setText(TextoEnCaja(estado_.Config.AjusteX));
+    ajustes_[1]->setText(TextoEnCaja(estado_.Config.AjusteY));
 }
 
 void Imprimir::AjusteEditado(int indice, const QString& texto) {

@@ -3,6 +3,10 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "core/configuracion.h"
 #include "core/estado.h"
@@ -87,6 +91,47 @@ TEST(Configuracion, UnDiscoLlenoDejaElRegistroAnterior) {
     estado.Config.PrecioApuesta = 2.5f;
     EXPECT_EQ(GuardarConfiguracion(estado).Numero, Error::kDiscoLleno);
     EXPECT_EQ(pruebas::LeerBytes(dir.filePath("nums.ini")), antes);
+}
+
+// What a box shows of a stored value is read back as that same value: the fewest digits, the
+// comma, nothing a user could not type again. Thousands separators would be refused or misread
+// ("12.345,5", "1000.000" as 1000).
+TEST(CajasDecimales, LoMostradoSeLeeIgual) {
+    const float mayor = std::numeric_limits<float>::max();
+    const std::pair<float, const char*> casos[] = {
+        {0.5f, "0,5"},
+        {1, "1"},
+        {12345.5f, "12345,5"},
+        {1000, "1000"},
+        {0.01f, "0,01"},
+        {0.1f, "0,1"},
+        {-0.75f, "-0,75"},
+        {1000000, "1000000"},
+        {12345.671f, "12345,671"},
+        {123456792, "123456792"},
+        {mayor, "340282346638528859811704183484516925440"},  // its exact value: as short as any
+    };
+    for (const auto& [valor, texto] : casos) {
+        EXPECT_EQ(TextoEnCaja(valor), QLatin1String(texto)) << texto;
+        const std::optional<double> leido = LeerDecimal(QLatin1String(texto));
+        ASSERT_TRUE(leido) << texto;
+        EXPECT_EQ(static_cast<float>(*leido), valor) << texto;
+    }
+    // Beyond the largest float nothing is read; the largest itself is.
+    EXPECT_FALSE(LeerDecimal(QStringLiteral("340282360000000000000000000000000000000")));
+    EXPECT_FALSE(LeerDecimal(QStringLiteral("1e39")));
+
+    // And so for every float: one in each 65521 bit patterns, both signs.
+    for (uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 65521) {
+        const float valor = std::bit_cast<float>(static_cast<uint32_t>(bits));
+        if (!std::isfinite(valor)) continue;
+        const QString texto = TextoEnCaja(valor);
+        const std::optional<double> leido = LeerDecimal(texto);
+        ASSERT_TRUE(leido && static_cast<float>(*leido) == valor)
+            << bits << " " << texto.toStdString();
+        ASSERT_FALSE(texto.contains(QLatin1Char('.')) || texto.contains(QLatin1Char('E')))
+            << texto.toStdString();
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The settings file "nums.ini", read at start: whatever its bytes, the settings read (with their
 // repairs) and what the windows make of them must not fault, and the repaired file reads back.
+#include <cmath>
+
 #include "comun.h"
 #include "core/configuracion.h"
 #include "core/estado.h"
@@ -12,6 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     tombolin::LeerConfiguracion(estado);
     const tombolin::Configuracion leida = estado.Config;
     tombolin::TextoDecimal(leida.PrecioApuesta);
+    // What the price box shows reads back as the price stored.
+    if (std::isfinite(leida.PrecioApuesta)) {
+        const auto vuelta = tombolin::LeerDecimal(tombolin::TextoEnCaja(leida.PrecioApuesta));
+        if (!vuelta || static_cast<float>(*vuelta) != leida.PrecioApuesta) __builtin_trap();
+    }
     leida.DireccionVisible();
     tombolin::HistoricoOfrecido(leida);
     estado.Ajustes.Cerrar();

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <limits>
 
 #include "core/configuracion.h"
 #include "core/sistema.h"
@@ -239,6 +240,56 @@ TEST_F(Ventanas, Configuracion) {
     // The card shows the weekly cost at the new price: 17 bets, three draws a week, 0,75 €.
     EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(),
               QStringLiteral("38,25 euros."));
+}
+
+// The decimal boxes read what they show: a value stored, shown in its box and typed there again
+// key by key, is stored the same. The price and the two corrections of the printing window.
+TEST_F(Ventanas, LasCajasDecimalesLeenLoQueMuestran) {
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
+    Configuracion& config = v.ventana->estado().Config;
+    const struct {
+        float valor;
+        const char* texto;
+    } casos[] = {
+        {0.5f, "0,5"},
+        {1, "1"},
+        {12345.5f, "12345,5"},
+        {1000, "1000"},
+        {0.01f, "0,01"},
+        {1000000, "1000000"},
+        {1234567.5f, "1234567,5"},
+        {std::numeric_limits<float>::max(), "340282346638528859811704183484516925440"},
+    };
+    for (const auto& c : casos) {
+        const QString texto = QLatin1String(c.texto);
+        config.PrecioApuesta = c.valor;
+        v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
+        Configurar* ajustes = v.Abierta<Configurar>();
+        ASSERT_NE(ajustes, nullptr);
+        QLineEdit* precio = Hijo<QLineEdit>(ajustes, "precio");
+        EXPECT_EQ(precio->text(), texto);
+        config.PrecioApuesta = 1;
+        Escribir(precio, precio->text());
+        EXPECT_EQ(Guardada().PrecioApuesta, c.valor) << c.texto;
+        ajustes->close();
+
+        config.AjusteX = c.valor;
+        config.AjusteY = -c.valor;
+        Imprimir* impresion = AbrirImpresion(1);
+        ASSERT_NE(impresion, nullptr);
+        QApplication::setActiveWindow(impresion);
+        QLineEdit* x = Hijo<QLineEdit>(impresion, "ajusteX");
+        QLineEdit* y = Hijo<QLineEdit>(impresion, "ajusteY");
+        EXPECT_EQ(x->text(), texto);
+        EXPECT_EQ(y->text(), QLatin1Char('-') + texto);
+        config.AjusteX = config.AjusteY = 0;
+        Escribir(x, x->text());
+        Escribir(y, y->text());
+        EXPECT_EQ(Guardada().AjusteX, c.valor) << c.texto;
+        EXPECT_EQ(Guardada().AjusteY, -c.valor) << c.texto;
+        impresion->close();
+    }
+    EXPECT_TRUE(v.dialogos.cajas.empty());
 }
 
 TEST(Sistema, NombresDeVersiones) {
