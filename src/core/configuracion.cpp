@@ -109,6 +109,10 @@ QString TextoEnCaja(float valor) {
     return r;
 }
 
+bool PrecioAdmitido(float precio) {
+    return precio > 0;
+}
+
 QString TextoDecimal(double valor) {
     return QLocale(QLocale::Spanish, QLocale::Spain).toString(valor, 'g', 7);
 }

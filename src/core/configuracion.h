@@ -34,6 +34,9 @@ bool NumeroAMedias(const QString& texto);
 QString TextoEnCaja(float valor);
 // An amount as the pages show it: seven digits, which hide the widening of a float ("38,25").
 QString TextoDecimal(double valor);
+// A price of a bet the settings keep: more than 0 as a float. The start takes a price of 0 for
+// settings never set and puts back a price of 1 and 24 months.
+bool PrecioAdmitido(float precio);
 // The months typed for the statistics, as stored: a whole number, never below 2.
 std::optional<int16_t> LeerMeses(const QString& texto);
 Error GuardarConfiguracion(Estado& estado);

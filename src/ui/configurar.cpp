@@ -13,6 +13,16 @@
 
 namespace tombolin {
 
+namespace {
+
+// Beside the price box while it holds a price that is not kept.
+QString MotivoPrecio(float guardado) {
+    return QStringLiteral("Ha de ser mayor que 0: se mantiene ") + TextoEnCaja(guardado) +
+           QStringLiteral(".");
+}
+
+}  // namespace
+
 Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     : VentanaSecundaria("Configurar", QStringLiteral("Configurar"), padre),
       estado_(estado),
@@ -25,6 +35,17 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
 
     precio_ = new QLineEdit(TextoEnCaja(estado_.Config.PrecioApuesta), this);
     precio_->setObjectName(QStringLiteral("precio"));
+    motivoPrecio_ = new QLabel(MotivoPrecio(estado_.Config.PrecioApuesta), this);
+    motivoPrecio_->setObjectName(QStringLiteral("motivoPrecio"));
+    QFont pequena = motivoPrecio_->font();
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.9);
+    motivoPrecio_->setFont(pequena);
+    motivoPrecio_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    // Its place is kept while hidden, so the window doesn't grow under the user's fingers.
+    QSizePolicy sitio = motivoPrecio_->sizePolicy();
+    sitio.setRetainSizeWhenHidden(true);
+    motivoPrecio_->setSizePolicy(sitio);
+    motivoPrecio_->hide();
     meses_ = new QLineEdit(QString::number(estado_.Config.MesesMaximos), this);
     meses_->setObjectName(QStringLiteral("meses"));
     for (QLineEdit* caja : {precio_, meses_}) caja->setMaximumWidth(80);
@@ -37,6 +58,7 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     rejilla->addWidget(etiquetaPrecio, 0, 0);
     rejilla->addWidget(precio_, 0, 1);
     rejilla->addWidget(new QLabel(QStringLiteral("euros."), this), 0, 2);
+    rejilla->addWidget(motivoPrecio_, 0, 3);
     rejilla->addWidget(etiquetaMeses, 1, 0);
     rejilla->addWidget(meses_, 1, 1);
     rejilla->addWidget(new QLabel(QStringLiteral("meses,"), this), 1, 2);
@@ -59,10 +81,15 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
 }
 
 void Configurar::PrecioEditado(const QString& texto) {
-    const std::optional<double> precio = DecimalTecleado(
+    const std::optional<double> leido = DecimalTecleado(
         texto, [this] { precio_->setText(TextoEnCaja(estado_.Config.PrecioApuesta)); });
-    if (!precio) return;
-    estado_.Config.PrecioApuesta = static_cast<float>(*precio);
+    // "0,5" passes through "0" as it is typed: the stored price waits, and the label says why,
+    // rather than a box at every key.
+    const bool admitido = !leido || PrecioAdmitido(static_cast<float>(*leido));
+    if (!admitido) motivoPrecio_->setText(MotivoPrecio(estado_.Config.PrecioApuesta));
+    motivoPrecio_->setVisible(!admitido);
+    if (!leido || !admitido) return;
+    estado_.Config.PrecioApuesta = static_cast<float>(*leido);
     Guardar();
 }
 

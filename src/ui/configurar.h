@@ -5,6 +5,7 @@
 #include "core/estado.h"
 #include "ui/servicios.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace tombolin {
@@ -25,6 +26,7 @@ class Configurar : public VentanaSecundaria {
     Estado& estado_;
     Servicios servicios_;
     QLineEdit* precio_;
+    QLabel* motivoPrecio_;  // why a price typed is not kept
     QLineEdit* meses_;
     bool errorAvisado_ = false;
 };

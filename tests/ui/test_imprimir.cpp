@@ -242,6 +242,58 @@ TEST_F(Ventanas, Configuracion) {
               QStringLiteral("38,25 euros."));
 }
 
+// "0,5" typed key by key passes through "0". A price of 0 is never stored: the next start would
+// take it for settings never set and put back a price of 1 and 24 months. The stored price waits
+// while the box holds no price, and the label beside the box says why.
+TEST_F(Ventanas, UnPrecioQueNoEsMayorQueCeroNoSeGuarda) {
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
+    v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
+    Configurar* w = v.Abierta<Configurar>();
+    ASSERT_NE(w, nullptr);
+    QLineEdit* precio = Hijo<QLineEdit>(w, "precio");
+    QLabel* motivo = Hijo<QLabel>(w, "motivoPrecio");
+    Escribir(Hijo<QLineEdit>(w, "meses"), QStringLiteral("36"));
+    Escribir(precio, QStringLiteral("1,5"));
+    EXPECT_FALSE(motivo->isVisible());
+
+    precio->selectAll();
+    QTest::keyClick(precio, Qt::Key_Backspace);
+    const struct {
+        const char* tecla;
+        float guardado;
+        bool motivo;
+    } teclas[] = {{"0", 1.5f, true}, {",", 1.5f, true}, {"5", 0.5f, false}};
+    for (const auto& t : teclas) {
+        QTest::keyClicks(precio, QLatin1String(t.tecla));
+        EXPECT_EQ(Guardada().PrecioApuesta, t.guardado) << precio->text().toStdString();
+        EXPECT_EQ(motivo->isVisible(), t.motivo) << precio->text().toStdString();
+        if (t.motivo) {
+            EXPECT_EQ(motivo->text(), QStringLiteral("Ha de ser mayor que 0: se mantiene 1,5."));
+        }
+    }
+    EXPECT_EQ(precio->text(), QStringLiteral("0,5"));
+
+    // Nor a negative price, nor one too small for the file, which would be stored as 0.
+    for (const char* escrito :
+         {"-2", "0,00", "0,00000000000000000000000000000000000000000000001"}) {
+        Escribir(precio, QLatin1String(escrito));
+        EXPECT_EQ(Guardada().PrecioApuesta, 0.5f) << escrito;
+        EXPECT_TRUE(motivo->isVisible()) << escrito;
+        EXPECT_EQ(precio->text(), QLatin1String(escrito));  // the box keeps what was typed
+    }
+    Escribir(precio, QStringLiteral("2"));
+    EXPECT_EQ(Guardada().PrecioApuesta, 2.0f);
+    EXPECT_FALSE(motivo->isVisible());
+
+    // Left at 0, the window closed: the next start keeps the price and the months.
+    Escribir(precio, QStringLiteral("0"));
+    PulsarBoton(w, "cerrar");
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    ASSERT_TRUE(v.Arrancar());
+    EXPECT_EQ(v.ventana->estado().Config.PrecioApuesta, 2.0f);
+    EXPECT_EQ(v.ventana->estado().Config.MesesMaximos, 36);
+}
+
 // The decimal boxes read what they show: a value stored, shown in its box and typed there again
 // key by key, is stored the same. The price and the two corrections of the printing window.
 TEST_F(Ventanas, LasCajasDecimalesLeenLoQueMuestran) {
