@@ -66,7 +66,7 @@ void BM_Recorrido(benchmark::State& state) {
     Filtro f;
     f.dias[kSabado] = false;
     for (auto _ : state) {
-        Recorrido r = RecorrerSeleccion(sorteos, f, QDate(2026, 12, 6));
+        Recorrido r = RecorrerSeleccion(sorteos, f, QDateTime(QDate(2026, 12, 6), QTime(12, 0)));
         benchmark::DoNotOptimize(r.veces);
     }
     state.counters["sorteos"] = static_cast<double>(sorteos.size());

@@ -27,13 +27,17 @@ int DiaDe(QDate d) {
 
 }  // namespace
 
-double InicioPeriodo(QDate hoy, int meses) {
-    return FechaAOle(hoy) - meses * 30.5;
+double InicioPeriodo(const QDateTime& ahora, int meses) {
+    // Day arithmetic on the OLE value, as the draws' dates are kept: a change of summer time
+    // in between moves nothing.
+    const double hora = ahora.time().msecsSinceStartOfDay() / 86400000.0;
+    return FechaAOle(ahora.date()) + hora - meses * 30.5;
 }
 
-Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro, QDate hoy) {
+Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro,
+                            const QDateTime& ahora) {
     Recorrido r;
-    const double desde = filtro.todos ? 0 : InicioPeriodo(hoy, filtro.meses);
+    const double desde = filtro.todos ? 0 : InicioPeriodo(ahora, filtro.meses);
     const int n = static_cast<int>(sorteos.size());
     r.hayUltimo = n > 0;
     r.filas.reserve(n);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <optional>
@@ -22,9 +23,10 @@ struct Filtro {
     int meses = 1;
 };
 
-// The first day of the last `meses` months: today less 30.5 days a month, in whole days, so that
-// a draw of the boundary day is in or out whatever the hour the slider moved.
-double InicioPeriodo(QDate hoy, int meses);
+// The start of the last `meses` months, as an OLE date: now less 30.5 days a month, the hour
+// included. Draws are stored at 00:00, so at 02:00 twelve months (366 days) leave out the draw of
+// the day 366 days back, which at 00:00 they let in.
+double InicioPeriodo(const QDateTime& ahora, int meses);
 
 struct Recorrido {
     std::vector<FilaHistorial> filas;  // the selected draws, newest first
@@ -37,7 +39,8 @@ struct Recorrido {
 };
 
 // One pass over the draws (oldest first, as the file holds them), newest first.
-Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro, QDate hoy);
+Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro,
+                            const QDateTime& ahora);
 
 // The numbers of a chart page: page 1 holds 1..25, page 2 holds 25..49 (25 is on both).
 int NumeroDePagina(int pagina, int fila);

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         filtro.todos = todos;
         filtro.meses = 3;
         const auto r = tombolin::RecorrerSeleccion(tombolin::LeerTodosLosSorteos(canal), filtro,
-                                                   QDate(2026, 12, 6));
+                                                   QDateTime(QDate(2026, 12, 6), QTime(12, 0)));
         tombolin::ClasificarNumeros(r);
     }
     canal.Cerrar();

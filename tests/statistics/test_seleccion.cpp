@@ -15,6 +15,10 @@
 namespace tombolin {
 namespace {
 
+QDateTime Mediodia(QDate dia) {
+    return QDateTime(dia, QTime(12, 0));
+}
+
 // The shipped history up to a day, as a draws file.
 class Seleccion : public ::testing::Test {
   protected:
@@ -35,8 +39,8 @@ class Seleccion : public ::testing::Test {
 TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
     // lottohoy.com, "The numbers that come out the most in La Primitiva", data up to 08/12/2018.
     Hasta(QDate(2018, 12, 8));
-    const Recorrido r =
-        RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{}, QDate(2018, 12, 9));
+    const Recorrido r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{},
+                                          Mediodia(QDate(2018, 12, 9)));
     const std::pair<int, int> publicadas[] = {{38, 422}, {39, 422}, {47, 417}, {3, 413},
                                               {45, 413}, {8, 361},  {20, 362}, {33, 369},
                                               {13, 369}, {18, 371}};
@@ -60,8 +64,8 @@ TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
 
     // suite101.net: on 6 November 2010 the most drawn were 39, 47, 38, 3, then 41 and 48 tied.
     Hasta(QDate(2010, 11, 6));
-    const Recorrido r2010 =
-        RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{}, QDate(2010, 11, 7));
+    const Recorrido r2010 = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{},
+                                              Mediodia(QDate(2010, 11, 7)));
     const std::array<int, 49> o2010 = ClasificarNumeros(r2010);
     EXPECT_EQ((std::vector<int>(o2010.begin(), o2010.begin() + 6)),
               (std::vector<int>{39, 47, 38, 3, 41, 48}));
@@ -81,7 +85,7 @@ TEST_F(Seleccion, DiasDeLaSemanaYFrase) {
         Filtro f;
         f.dias = c.dias;
         const Recorrido r =
-            RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, QDate(2026, 8, 18));
+            RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, Mediodia(QDate(2026, 8, 18)));
         EXPECT_EQ(!r.frase.isEmpty(), c.frase);
         for (const FilaHistorial& fila : r.filas) {
             const int dia = OleAFecha(fila.Datos.Fecha).dayOfWeek();
@@ -94,8 +98,8 @@ TEST_F(Seleccion, DiasDeLaSemanaYFrase) {
 // Which numbers each page of the chart shows is checked on the chart itself.
 TEST_F(Seleccion, UnSorteoDeJuevesEnSuDia) {
     Con({pruebas::UnSorteo(QDate(2026, 12, 3), {3, 12, 25, 30, 41, 49})});
-    const Recorrido r =
-        RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{}, QDate(2026, 12, 6));
+    const Recorrido r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{},
+                                          Mediodia(QDate(2026, 12, 6)));
     for (int n : {3, 12, 25, 30, 41, 49}) {
         EXPECT_EQ(r.veces[n][0], 1);
         EXPECT_EQ(r.veces[n][1 + kJueves], 1);
@@ -104,28 +108,68 @@ TEST_F(Seleccion, UnSorteoDeJuevesEnSuDia) {
     EXPECT_EQ(EtiquetaNumero(7), QStringLiteral(" 7"));
 }
 
-TEST_F(Seleccion, PeriodoEnDiasEnteros) {
-    // Saturday 05/12/2026 less 30.5 days falls at noon of Wednesday 04/11: the Thursday after it
-    // is in, whatever the hour; Monday 02/11 is out until the period is six months (183 days).
-    const QDate hoy(2026, 12, 5);
-    EXPECT_EQ(InicioPeriodo(hoy, 1), FechaAOle(QDate(2026, 11, 4)) + 0.5);
-    EXPECT_EQ(InicioPeriodo(hoy, 6), FechaAOle(QDate(2026, 6, 5)));
-    Con({pruebas::UnSorteo(QDate(2026, 11, 2)), pruebas::UnSorteo(QDate(2026, 11, 5)),
-         pruebas::UnSorteo(QDate(2026, 12, 5))});
+TEST(Periodo, DesdeAhoraConSuHora) {
+    // Now less 30.5 days a month, the hour included; a draw counts from its day's 00:00.
+    const struct {
+        QDateTime ahora;
+        int meses;
+        QDate sorteo;
+        bool dentro;
+    } casos[] = {
+        // Saturday 05/12/2026 12:00 less 30.5 days is Thursday 05/11 at 00:00: that day's draw
+        // is just in, and a minute later out.
+        {{{2026, 12, 5}, {12, 0}}, 1, {2026, 11, 5}, true},
+        {{{2026, 12, 5}, {12, 1}}, 1, {2026, 11, 5}, false},
+        {{{2026, 12, 5}, {12, 1}}, 1, {2026, 11, 7}, true},
+        {{{2026, 12, 5}, {2, 0}}, 1, {2026, 11, 5}, true},
+        // Twelve months are 366 days: from Monday 07/12/2026 at 02:00 the Saturday 366 days back
+        // is out; at 00:00 it is in.
+        {{{2026, 12, 7}, {2, 0}}, 12, {2025, 12, 6}, false},
+        {{{2026, 12, 7}, {0, 0}}, 12, {2025, 12, 6}, true},
+        {{{2026, 12, 7}, {2, 0}}, 12, {2025, 12, 8}, true},
+        // Six months are 183 days: the Saturday 06/06 is in at 00:00 and out at 23:59.
+        {{{2026, 12, 6}, {0, 0}}, 6, {2026, 6, 6}, true},
+        {{{2026, 12, 6}, {23, 59}}, 6, {2026, 6, 6}, false},
+        {{{2026, 12, 6}, {23, 59}}, 6, {2026, 6, 8}, true},
+    };
+    for (const auto& c : casos) {
+        const std::string caso =
+            c.ahora.toString(QStringLiteral("dd/MM/yyyy hh:mm")).toStdString() + ", " +
+            std::to_string(c.meses) + " meses";
+        Filtro f;
+        f.todos = false;
+        f.meses = c.meses;
+        const Recorrido r = RecorrerSeleccion({pruebas::UnSorteo(c.sorteo)}, f, c.ahora);
+        EXPECT_EQ(r.seleccionados, c.dentro ? 1 : 0) << caso;
+        // "Todos" lets every draw in, whatever the hour.
+        f.todos = true;
+        EXPECT_EQ(RecorrerSeleccion({pruebas::UnSorteo(c.sorteo)}, f, c.ahora).seleccionados, 1)
+            << caso;
+    }
+}
+
+TEST_F(Seleccion, PeriodoSobreSorteosReales) {
+    // The history up to Monday 17/08/2026. Twelve months back from that day are 366 days: the
+    // Saturday 16/08/2025, in at 00:00 and out at 02:00.
+    Hasta(QDate(2026, 8, 17));
+    const std::vector<Sorteo> sorteos = LeerTodosLosSorteos(estado.Sorteos);
     Filtro f;
     f.todos = false;
-    Recorrido r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, hoy);
-    EXPECT_EQ(r.seleccionados, 2);
-    EXPECT_EQ(r.desde, QDate(2026, 11, 5));
-    EXPECT_EQ(r.hasta, hoy);
-    f.meses = 6;
-    EXPECT_EQ(RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, hoy).seleccionados, 3);
+    f.meses = 12;
+    const Recorrido medianoche =
+        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2026, 8, 17), QTime(0, 0)));
+    const Recorrido dosDeLaManana =
+        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2026, 8, 17), QTime(2, 0)));
+    EXPECT_EQ(medianoche.desde, QDate(2025, 8, 16));
+    EXPECT_EQ(dosDeLaManana.desde, QDate(2025, 8, 18));
+    EXPECT_EQ(dosDeLaManana.seleccionados, medianoche.seleccionados - 1);
     // Nothing newer than the period: nothing selected, no dates.
-    r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), Filtro{{true, true, true}, false, 1},
-                          QDate(2027, 6, 1));
-    EXPECT_EQ(r.seleccionados, 0);
-    EXPECT_FALSE(r.desde.isValid());
-    EXPECT_TRUE(r.filas.empty());
+    f.meses = 1;
+    const Recorrido nada =
+        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2027, 6, 1), QTime(12, 0)));
+    EXPECT_EQ(nada.seleccionados, 0);
+    EXPECT_FALSE(nada.desde.isValid());
+    EXPECT_TRUE(nada.filas.empty());
 }
 
 TEST_F(Seleccion, Frases) {
@@ -157,8 +201,8 @@ TEST_F(Seleccion, Frases) {
          "¡¡Con 0 sorteos seleccionados no es posible continuar!!", nullptr},
     };
     for (const auto& c : casos) {
-        const Recorrido r =
-            RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), c.filtro, QDate(2026, 12, 6));
+        const Recorrido r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), c.filtro,
+                                              Mediodia(QDate(2026, 12, 6)));
         const DescripcionSeleccion d = DescribirSeleccion(r, c.filtro);
         EXPECT_EQ(d.primera, QString::fromUtf8(c.primera));
         EXPECT_EQ(d.segunda, QString::fromUtf8(c.segunda));

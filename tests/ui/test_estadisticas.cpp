@@ -161,7 +161,8 @@ TEST_F(Estadisticas, ElPeriodo) {
         EXPECT_FALSE(Hijo<QCheckBox>(w, "todos")->isChecked());
     }
     EXPECT_TRUE(Hijo<QSlider>(Pagina(), "meses")->isVisible());
-    // From 05/11/2026 12:00: the draws of 07/11 on (Friday 06/11 is not a draw day).
+    // The clock says 06/12/2026 12:00; less 30.5 days is Friday 06/11 at 00:00: the draws of
+    // 07/11 on.
     EXPECT_EQ(Lista()->model()->rowCount(), 13);
     EXPECT_TRUE(
         Texto(Asistente(), "frase1")
@@ -169,7 +170,7 @@ TEST_F(Estadisticas, ElPeriodo) {
     Hijo<QSlider>(Pagina(), "meses")->setValue(6);
     EXPECT_EQ(Hijo<QCheckBox>(Asistente(), "ultimoMes")->text(), QStringLiteral("Últimos 6 meses"));
     EXPECT_EQ(Hijo<QSlider>(Asistente(), "meses")->value(), 6);
-    EXPECT_EQ(Lista()->model()->rowCount(), 79);  // from 06/06
+    EXPECT_EQ(Lista()->model()->rowCount(), 78);  // from 06/06 12:00: Monday 08/06 on
     // The settings bound the sliders once their window closes. Typing "12" passes through "1"
     // (stored as 2 months), which must not cut the chosen 6 on the way; 3 then cuts them.
     const auto meses = [&](const char* escrito) {
@@ -187,7 +188,7 @@ TEST_F(Estadisticas, ElPeriodo) {
             EXPECT_EQ(Hijo<QSlider>(w, "meses")->value(), elegidos) << escrito;
         }
     }
-    EXPECT_EQ(Lista()->model()->rowCount(), 39);  // from 07/09
+    EXPECT_EQ(Lista()->model()->rowCount(), 39);  // from Sunday 06/09 00:00: Monday 07/09 on
 }
 
 TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
