@@ -1,5 +1,8 @@
 #include "ui/mensajes.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "core/configuracion.h"
 
 namespace tombolin {
@@ -30,6 +33,21 @@ void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString&
     if (error.Numero == Error::kDiscoLleno) texto += QStringLiteral(" El disco está lleno.");
     texto += QStringLiteral(" Error ") + QString::number(error.Numero);
     dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+}
+
+QString CausaEscritura(const Error& error, const QString& ruta) {
+    const QString fichero = QDir::toNativeSeparators(ruta);
+    if (error.EsDePermiso()) {
+        // Writing a file may need its folder too (the scratch file, the store's journal).
+        return QStringLiteral("No se puede escribir en el archivo ") + fichero +
+               QStringLiteral(" o en su carpeta ") +
+               QDir::toNativeSeparators(QFileInfo(ruta).absolutePath()) +
+               QStringLiteral(". Compruebe que su usuario tiene permiso para escribir en los dos.");
+    }
+    if (error.Numero == Error::kDiscoLleno)
+        return QStringLiteral("No se puede escribir en el archivo ") + fichero +
+               QStringLiteral(": el disco está lleno.");
+    return QStringLiteral("No se puede escribir en el archivo ") + fichero + QLatin1Char('.');
 }
 
 bool HayPenaElegida(const Estado& estado, Dialogos& dialogos) {

@@ -28,6 +28,10 @@ bool EmpezarImpresion(Dialogos& dialogos, Impresora& impresora, const QString& t
 // otherwise a box naming the file and the error number.
 void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString& fichero);
 
+// The line under a message about a file that could not be written: what was refused, naming the
+// file (`ruta`, its full path) and, when permission was refused, its folder.
+QString CausaEscritura(const Error& error, const QString& ruta);
+
 // The settings boxes are saved at every key. A box's value once it reads as a number; nothing
 // while it is empty or a number is half typed ("-", "2,"), and nothing, after `deshacer` puts the
 // stored value back, when it can be no number.

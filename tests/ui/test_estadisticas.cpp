@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -23,6 +24,8 @@
 #include "ui/configurar.h"
 #include "ui/crea.h"
 #include "ui/grafico_frecuencias.h"
+#include "ui/informes_programa.h"
+#include "ui/mensajes.h"
 #include "ui/pagina_crear_combinacion.h"
 #include "ui/pagina_estadisticas.h"
 #include "ui/rejilla_numeros.h"
@@ -372,6 +375,141 @@ TEST(AlmacenDeInformes, UnAlmacenDanadoSeRehaceYSeDice) {
         "nuevo. Sólo guarda datos que el programa rehace: no se ha perdido nada.",
         "Tombolin.mdb", Icono::Informacion));
     EXPECT_EQ(Tabla(v, "Informe").size(), 1u);
+}
+
+// The second line of the store's messages, for a store in `dir` that may not be written.
+QString CausaPermiso(const QTemporaryDir& dir) {
+    const QString carpeta = QDir::toNativeSeparators(dir.path());
+    return QStringLiteral("No se puede escribir en el archivo ") + carpeta +
+           QStringLiteral("/Tombolin.mdb o en su carpeta ") + carpeta +
+           QStringLiteral(". Compruebe que su usuario tiene permiso para escribir en los dos.");
+}
+
+// A store the program opened and now can't write: a folder stands where its journal goes (the
+// tests run as root, who may write anywhere; this refuses even root, as a permission error).
+void BloquearAlmacen(pruebas::VentanaPrueba& v, bool si) {
+    if (si) {
+        ASSERT_TRUE(QDir().mkdir(v.Ruta("Tombolin.mdb-journal")));
+    } else {
+        ASSERT_TRUE(QDir().rmdir(v.Ruta("Tombolin.mdb-journal")));
+    }
+}
+
+TEST(AlmacenDeInformes, CadaFalloSeDiceUnaVezPorOrdenYElInformeNoEnsenaDatosViejos) {
+    pruebas::VentanaPrueba v;
+    pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla("Amigo", {{1, 2, 3, 4, 5, 6}}),
+                                          pruebas::PenaSencilla("Bar", {{7, 8, 9, 10, 11, 12}})});
+    pruebas::EscribirSorteos(v.dir.path(), SorteosEscalonados());
+    ASSERT_TRUE(v.Arrancar());
+    v.Mostrar();
+    ASSERT_TRUE(v.ventana->findChild<InformesPrograma*>()->Listos());
+    v.ElegirPena(1);
+    ASSERT_TRUE(v.dialogos.cajas.empty());
+    const QString sistema = QStringLiteral(
+        "Sistema operativo no actualizado. El programa no funcionará correctamente. Error 75\n");
+
+    BloquearAlmacen(v, true);
+    // A filter click: the selection can't be stored.
+    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
+    PulsarCasilla(Hijo<QCheckBox>(v.Pagina<PaginaEstadisticas>(), "lunes"));
+    EXPECT_TRUE(
+        v.dialogos.SoloMuestra(sistema + CausaPermiso(v.dir), "¡Error!", Icono::Informacion));
+    QCoreApplication::processEvents();
+    // The next command is told again; the editor closing reads both files again, whose card and
+    // selection both fail: one box for the two.
+    v.dialogos.cajas.clear();
+    v.ventana->estado().PenasCambiadas = true;
+    v.ventana->ActivarPrincipal();
+    EXPECT_EQ(v.dialogos.cajas.size(), 1u);
+    QCoreApplication::processEvents();
+    // The other syndicate, whose card can't be stored.
+    v.dialogos.cajas.clear();
+    v.ElegirPena(2);
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        QStringLiteral("Un archivo necesario para el funcionamiento del programa ha sido "
+                       "modificado o eliminado. Reinstale el programa. Error 75\n") +
+            CausaPermiso(v.dir),
+        "¡Vaya hombre!", Icono::Exclamacion));
+    QCoreApplication::processEvents();
+    // Its report would show the first syndicate's card, still in the store: it says why instead.
+    v.dialogos.cajas.clear();
+    PulsarBoton(v.ventana.get(), "informePena");
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        QStringLiteral("Error 75. No es posible mostrar el informe. Si el error persiste, "
+                       "reinstalar el programa puede ser la solución.\n") +
+            CausaPermiso(v.dir),
+        "Error", Icono::Informacion));
+    EXPECT_TRUE(v.dialogos.informes.empty());
+    QCoreApplication::processEvents();
+
+    // Once the store can be written, the report holds what is on show.
+    BloquearAlmacen(v, false);
+    v.dialogos.cajas.clear();
+    PulsarBoton(v.ventana.get(), "informePena");
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    ASSERT_EQ(v.dialogos.informes.size(), 1u);
+    EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("Bar")));
+    EXPECT_FALSE(v.dialogos.informes[0].second.contains(QStringLiteral("Amigo")));
+}
+
+TEST_F(Estadisticas, ElInformeDeEstadisticasTrasUnFalloEnsenaLaSeleccionDeAhora) {
+    Arrancar(SorteosEscalonados());
+    ASSERT_TRUE(v.ventana->findChild<InformesPrograma*>()->Listos());
+    BloquearAlmacen(v, true);
+    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
+    PulsarCasilla(Hijo<QCheckBox>(Pagina(), "sabado"));
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        QStringLiteral("Sistema operativo no actualizado. El programa no funcionará "
+                       "correctamente. Error 75\n") +
+            CausaPermiso(v.dir),
+        "¡Error!", Icono::Informacion));
+    QCoreApplication::processEvents();
+    BloquearAlmacen(v, false);
+    v.Pestanas()->setCurrentIndex(Principal::kCrearCombinacion);
+    PulsarBoton(Asistente(), "automatica");
+    Hijo<QSlider>(Asistente(), "cuantos")->setValue(3);
+    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "verInforme"), Qt::LeftButton);
+    ASSERT_EQ(v.dialogos.informes.size(), 1u);
+    EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("Lunes y Jueves.")));
+}
+
+TEST(AlmacenDeInformes, UnAlmacenQueNoSePuedeAbrirSeDiceUnaVezAlArrancar) {
+    pruebas::VentanaPrueba v;
+    pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla("Amigo", {{1, 2, 3, 4, 5, 6}})});
+    // Neither opened nor made again: a folder has its name.
+    ASSERT_TRUE(QFile::remove(v.Ruta("Tombolin.mdb")));
+    ASSERT_TRUE(QDir().mkdir(v.Ruta("Tombolin.mdb")));
+    ASSERT_TRUE(v.Arrancar());
+    v.Mostrar();
+    v.ventana->findChild<InformesPrograma*>()->Listos();
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        QStringLiteral("Sistema operativo no actualizado. El programa no funcionará "
+                       "correctamente. Error 75\n") +
+            CausaPermiso(v.dir),
+        "¡Error!", Icono::Informacion));
+}
+
+TEST(AlmacenDeInformes, LaCausaNombraElArchivoYSuCarpeta) {
+    const struct {
+        int numero;
+        const char* causa;
+    } casos[] = {
+        {Error::kAcceso,
+         "No se puede escribir en el archivo /datos/tombolin/Tombolin.mdb o en su carpeta "
+         "/datos/tombolin. Compruebe que su usuario tiene permiso para escribir en los dos."},
+        {Error::kPermiso,
+         "No se puede escribir en el archivo /datos/tombolin/Tombolin.mdb o en su carpeta "
+         "/datos/tombolin. Compruebe que su usuario tiene permiso para escribir en los dos."},
+        {Error::kDiscoLleno,
+         "No se puede escribir en el archivo /datos/tombolin/Tombolin.mdb: el disco está lleno."},
+        {Error::kEntradaSalida, "No se puede escribir en el archivo /datos/tombolin/Tombolin.mdb."},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(
+            CausaEscritura(Error{c.numero, {}}, QStringLiteral("/datos/tombolin/Tombolin.mdb")),
+            QString::fromUtf8(c.causa))
+            << c.numero;
+    }
 }
 
 }  // namespace
