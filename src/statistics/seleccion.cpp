@@ -35,8 +35,10 @@ double InicioPeriodo(const QDateTime& ahora, int meses) {
 }
 
 Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro,
-                            const QDateTime& ahora) {
+                            const QDateTime& ahora, const Recorrido& anterior) {
     Recorrido r;
+    r.desde = anterior.desde;
+    r.hasta = anterior.hasta;
     const double desde = filtro.todos ? 0 : InicioPeriodo(ahora, filtro.meses);
     const int n = static_cast<int>(sorteos.size());
     r.hayUltimo = n > 0;
@@ -85,14 +87,9 @@ DescripcionSeleccion DescribirSeleccion(const Recorrido& r, const Filtro& f) {
                                       QStringLiteral(" meses de sorteos");
     const QString total = QStringLiteral(", en total, ") + QString::number(r.seleccionados) +
                           QStringLiteral(" sorteos en la base de datos.");
-    if (r.seleccionados > 0) {
-        d.primera = QStringLiteral("-Tiene seleccionados ") + periodo +
-                    (f.todos ? QStringLiteral(". Desde el ") : QStringLiteral(", desde el ")) +
-                    FechaCorta(r.desde) + QStringLiteral(" al ") + FechaCorta(r.hasta) + total;
-    } else {
-        // No draw, no dates: those of an earlier selection would name one that is gone.
-        d.primera = QStringLiteral("-Tiene seleccionados ") + periodo + total;
-    }
+    d.primera = QStringLiteral("-Tiene seleccionados ") + periodo +
+                (f.todos ? QStringLiteral(". Desde el ") : QStringLiteral(", desde el ")) +
+                FechaCorta(r.desde) + QStringLiteral(" al ") + FechaCorta(r.hasta) + total;
     static const struct {
         std::array<bool, 3> dias;
         const char* frase;

@@ -31,16 +31,19 @@ double InicioPeriodo(const QDateTime& ahora, int meses);
 struct Recorrido {
     std::vector<FilaHistorial> filas;  // the selected draws, newest first
     int seleccionados = 0;
-    QDate desde, hasta;  // oldest and newest selected draw; invalid when none
+    // Oldest and newest selected draw. A scan that selects none keeps those of the scan before it
+    // (day 0, 30/12/1899, before any): the sentences and the report store show them.
+    QDate desde{1899, 12, 30}, hasta{1899, 12, 30};
     // veces[n][0]: draws with number n (1..49); veces[n][1 + DiaEstadistica]: on that weekday.
     std::array<std::array<int, 4>, 50> veces{};
     bool hayUltimo = false;  // the file has draws
     QString frase;  // the newest stored draw as the list writes it; empty when not selected
 };
 
-// One pass over the draws (oldest first, as the file holds them), newest first.
+// One pass over the draws (oldest first, as the file holds them), newest first. `anterior` is the
+// scan this one replaces.
 Recorrido RecorrerSeleccion(const std::vector<Sorteo>& sorteos, const Filtro& filtro,
-                            const QDateTime& ahora);
+                            const QDateTime& ahora, const Recorrido& anterior = {});
 
 // The numbers of a chart page: page 1 holds 1..25, page 2 holds 25..49 (25 is on both).
 int NumeroDePagina(int pagina, int fila);

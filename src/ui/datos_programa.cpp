@@ -33,7 +33,7 @@ void DatosPrograma::ReleerContadores() {
 }
 
 void DatosPrograma::Recorrer() {
-    recorrido_ = RecorrerSeleccion(sorteos_, seleccion_.Actual(), reloj_.Ahora());
+    recorrido_ = RecorrerSeleccion(sorteos_, seleccion_.Actual(), reloj_.Ahora(), recorrido_);
     // A row acts on its own record, whatever records were left out before it.
     for (FilaHistorial& f : recorrido_.filas) f.Registro = registros_[f.Registro - 1];
     descripcion_ = DescribirSeleccion(recorrido_, seleccion_.Actual());

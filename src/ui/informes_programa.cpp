@@ -56,13 +56,10 @@ bool InformesPrograma::Listos() {
 
 void InformesPrograma::SeleccionCambiada() {
     const Recorrido& r = datos_.UltimoRecorrido();
-    // The newest draw's text and the selection. Without draws selected the dates stay those of
-    // the last selection that had some.
+    // The newest draw's text and the selection.
     if (r.hayUltimo) frase_ = r.frase;
-    if (r.seleccionados > 0) {
-        seleccionDesde_ = r.desde;
-        seleccionHasta_ = r.hasta;
-    }
+    seleccionDesde_ = r.desde;
+    seleccionHasta_ = r.hasta;
     seleccionTotal_ = r.seleccionados;
     if (datos_.Descripcion().diasajugar) seleccionDias_ = datos_.Descripcion().diasajugar;
     if (Listos()) Avisar(EscribirSeleccion(), Tablas::Estadisticas);

@@ -163,13 +163,19 @@ TEST_F(Seleccion, PeriodoSobreSorteosReales) {
     EXPECT_EQ(medianoche.desde, QDate(2025, 8, 16));
     EXPECT_EQ(dosDeLaManana.desde, QDate(2025, 8, 18));
     EXPECT_EQ(dosDeLaManana.seleccionados, medianoche.seleccionados - 1);
-    // Nothing newer than the period: nothing selected, no dates.
+    // Nothing newer than the period: nothing selected, and the dates of the scan before stay.
     f.meses = 1;
     const Recorrido nada =
-        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2027, 6, 1), QTime(12, 0)));
+        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2027, 6, 1), QTime(12, 0)), medianoche);
     EXPECT_EQ(nada.seleccionados, 0);
-    EXPECT_FALSE(nada.desde.isValid());
     EXPECT_TRUE(nada.filas.empty());
+    EXPECT_EQ(nada.desde, QDate(2025, 8, 16));
+    EXPECT_EQ(nada.hasta, QDate(2026, 8, 17));
+    // With no scan before, day 0.
+    const Recorrido primero =
+        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2027, 6, 1), QTime(12, 0)));
+    EXPECT_EQ(primero.desde, QDate(1899, 12, 30));
+    EXPECT_EQ(primero.hasta, QDate(1899, 12, 30));
 }
 
 TEST_F(Seleccion, Frases) {
@@ -195,14 +201,21 @@ TEST_F(Seleccion, Frases) {
          "-Tiene seleccionados los últimos 6 meses de sorteos, desde el 30/11/2026 al "
          "30/11/2026, en total, 1 sorteos en la base de datos.",
          "-Ha seleccionado sólo los números de los sorteos del LUNES.", "Lunes."},
-        // Nothing selected: no dates of an earlier selection, and the weekdays not stored.
+        // Nothing selected: the dates of the selection before, and the weekdays not stored.
         {Filtro{{false, false, false}, true, 1},
-         "-Tiene seleccionados todos los sorteos, en total, 0 sorteos en la base de datos.",
+         "-Tiene seleccionados todos los sorteos. Desde el 30/11/2026 al 30/11/2026, en total, 0 "
+         "sorteos en la base de datos.",
          "¡¡Con 0 sorteos seleccionados no es posible continuar!!", nullptr},
+        {Filtro{{false, true, false}, false, 3},
+         "-Tiene seleccionados los últimos 3 meses de sorteos, desde el 30/11/2026 al "
+         "30/11/2026, en total, 0 sorteos en la base de datos.",
+         "¡¡Con 0 sorteos seleccionados no es posible continuar!!", "Jueves."},
     };
+    // Each scan follows the one before, as the filter's clicks do.
+    Recorrido r;
     for (const auto& c : casos) {
-        const Recorrido r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), c.filtro,
-                                              Mediodia(QDate(2026, 12, 6)));
+        r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), c.filtro,
+                              Mediodia(QDate(2026, 12, 6)), r);
         const DescripcionSeleccion d = DescribirSeleccion(r, c.filtro);
         EXPECT_EQ(d.primera, QString::fromUtf8(c.primera));
         EXPECT_EQ(d.segunda, QString::fromUtf8(c.segunda));

@@ -306,6 +306,25 @@ std::vector<FilaInforme> Tabla(pruebas::VentanaPrueba& v, const char* nombre) {
     return b.Tablas()[QString::fromUtf8(nombre)];
 }
 
+TEST_F(Estadisticas, SinSorteosElegidos) {
+    Arrancar(SorteosEscalonados());
+    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
+    for (const char* d : {"lunes", "jueves", "sabado"}) PulsarCasilla(Hijo<QCheckBox>(Pagina(), d));
+    EXPECT_EQ(Lista()->model()->rowCount(), 0);
+    // The sentence keeps the dates of the last selection, as the report store does.
+    const QDate ultimo = OleAFecha(SorteosEscalonados().back().Fecha);
+    Etiquetas(Asistente(), {"frase2=¡¡Con 0 sorteos seleccionados no es posible continuar!!"});
+    EXPECT_EQ(Texto(Asistente(), "frase1"),
+              QStringLiteral("-Tiene seleccionados todos los sorteos. Desde el 02/01/2020 al ") +
+                  FechaCorta(ultimo) +
+                  QStringLiteral(", en total, 0 sorteos en la base de datos."));
+    const std::vector<FilaInforme> sorteos = Tabla(v, "Sorteos");
+    ASSERT_EQ(sorteos.size(), 1u);
+    EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia1")), QStringLiteral("2020-01-02"));
+    EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia2")), ultimo.toString(Qt::ISODate));
+    EXPECT_EQ(sorteos[0].at(QStringLiteral("Total")), QStringLiteral("0"));
+}
+
 TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     Pena ocho = pruebas::PenaMultiple("Amigo", 2, {3, 9, 14, 22, 27, 31, 38, 45},
                                       QStringLiteral("Jueves y Sábado"), QDate(2026, 11, 2));
