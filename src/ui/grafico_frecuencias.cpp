@@ -8,10 +8,32 @@
 #include <QLegend>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
+#include <utility>
 
 #include "statistics/seleccion.h"
 
 namespace tombolin {
+
+namespace {
+
+// The value axis up to the highest bar in whole steps of 1, 2, 5, 10, 20, 50..., at most five:
+// its "%d" labels would repeat at a step of 0.2 (0, 0, 0, 0, 0, 1 with no draws selected).
+// The top of the axis and its number of labels.
+std::pair<int, int> EscalaEntera(int maximo) {
+    const int alto = std::max(1, maximo);
+    int paso = 1;
+    for (int base = 1; paso * 5 < alto; base *= 10) {
+        for (const int m : {1, 2, 5}) {
+            paso = m * base;
+            if (paso * 5 >= alto) break;
+        }
+    }
+    const int tope = (alto + paso - 1) / paso * paso;
+    return {tope, tope / paso + 1};
+}
+
+}  // namespace
 
 GraficoFrecuencias::GraficoFrecuencias(QWidget* padre) : QWidget(padre) {
     auto* capa = new QVBoxLayout(this);
@@ -30,7 +52,6 @@ void GraficoFrecuencias::showEvent(QShowEvent* evento) {
     ejeX_ = new QBarCategoryAxis(grafico_);
     ejeY_ = new QValueAxis(grafico_);
     ejeY_->setLabelFormat(QStringLiteral("%d"));
-    ejeY_->setTickCount(6);
     grafico_->addAxis(ejeX_, Qt::AlignBottom);
     grafico_->addAxis(ejeY_, Qt::AlignLeft);
     serie_->attachAxis(ejeX_);
@@ -80,8 +101,9 @@ void GraficoFrecuencias::Aplicar() {
         }
     }
     if (ejeX_->categories() != categorias_) ejeX_->setCategories(categorias_);
-    ejeY_->setRange(0, std::max(1, maximo));
-    ejeY_->applyNiceNumbers();
+    const auto [tope, marcas] = EscalaEntera(maximo);
+    ejeY_->setRange(0, tope);
+    ejeY_->setTickCount(marcas);
     grafico_->legend()->setVisible(series_.size() > 1);
 }
 
@@ -98,6 +120,11 @@ std::vector<std::pair<QString, std::vector<int>>> GraficoFrecuencias::Series() c
 
 QStringList GraficoFrecuencias::Categorias() const {
     return ejeX_ ? ejeX_->categories() : QStringList();
+}
+
+GraficoFrecuencias::Escala GraficoFrecuencias::EscalaVertical() const {
+    if (!ejeY_) return {};
+    return {ejeY_->min(), ejeY_->max(), ejeY_->tickCount()};
 }
 
 bool GraficoFrecuencias::LeyendaVisible() const {

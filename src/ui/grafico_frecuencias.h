@@ -30,6 +30,13 @@ class GraficoFrecuencias : public QWidget {
     std::vector<std::pair<QString, std::vector<int>>> Series() const;
     QStringList Categorias() const;
     bool LeyendaVisible() const;
+    // The value axis as drawn: from `minimo` to `maximo` in `marcas` labels; zeros before the
+    // chart is first shown.
+    struct Escala {
+        double minimo = 0, maximo = 0;
+        int marcas = 0;
+    };
+    Escala EscalaVertical() const;
 
   protected:
     void showEvent(QShowEvent* evento) override;

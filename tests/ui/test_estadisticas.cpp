@@ -299,6 +299,26 @@ TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
     EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "jueves")->isEnabled());
 }
 
+TEST(Grafico, ElEjeVaEnPasosEnterosSinRepetirEtiquetas) {
+    GraficoFrecuencias g;
+    g.resize(800, 300);
+    g.show();
+    // The highest bar, and the top and labels of the axis it gets.
+    const struct {
+        int mayor, tope, marcas;
+    } casos[] = {{0, 1, 2}, {1, 1, 2},   {3, 3, 4},   {5, 5, 6},     {6, 6, 4},
+                 {7, 8, 5}, {10, 10, 6}, {49, 50, 6}, {437, 500, 6}, {1001, 1500, 4}};
+    for (const auto& c : casos) {
+        Recorrido r;
+        r.veces[7][0] = c.mayor;
+        g.Mostrar(r, 1, false);
+        const GraficoFrecuencias::Escala e = g.EscalaVertical();
+        EXPECT_EQ(e.minimo, 0) << c.mayor;
+        EXPECT_EQ(e.maximo, c.tope) << c.mayor;
+        EXPECT_EQ(e.marcas, c.marcas) << c.mayor;
+    }
+}
+
 // The report store as the program leaves it, read back through its own tables.
 std::vector<FilaInforme> Tabla(pruebas::VentanaPrueba& v, const char* nombre) {
     BaseInformes b;
@@ -323,6 +343,11 @@ TEST_F(Estadisticas, SinSorteosElegidos) {
     EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia1")), QStringLiteral("2020-01-02"));
     EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia2")), ultimo.toString(Qt::ISODate));
     EXPECT_EQ(sorteos[0].at(QStringLiteral("Total")), QStringLiteral("0"));
+    // No bar: the axis reads 0 and 1, no label repeated.
+    const GraficoFrecuencias::Escala escala = Grafico()->EscalaVertical();
+    EXPECT_EQ(escala.minimo, 0);
+    EXPECT_EQ(escala.maximo, 1);
+    EXPECT_EQ(escala.marcas, 2);
 }
 
 TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
