@@ -155,10 +155,17 @@ void BarraDescarga::PedirTramo() {
     PonerProgreso(kConectando);
     PonerEstado(kTextoConectando);
     bytes_->setText(QStringLiteral("0"));
-    tramoTexto_->setText(QStringLiteral("Petición %1 de %2: del %3 al %4")
-                             .arg(tramo_ + 1)
-                             .arg(tramos_.size())
-                             .arg(FechaCorta(t.desde), FechaCorta(t.hasta)));
+    // Beside the bar, short, so that the header keeps its width; the dates go to the status bar.
+    const QString cual = QStringLiteral("%1 de %2").arg(tramo_ + 1).arg(tramos_.size());
+    const QString dias =
+        t.desde == t.hasta
+            ? QStringLiteral("el %1").arg(FechaCorta(t.desde))
+            : QStringLiteral("del %1 al %2").arg(FechaCorta(t.desde), FechaCorta(t.hasta));
+    const QString texto = QStringLiteral("Petición %1: %2").arg(cual, dias);
+    tramoTexto_->setText(cual);
+    tramoTexto_->setToolTip(texto);
+    tramoTexto_->setAccessibleName(texto);
+    if (tramos_.size() > 1) emit tramoPedido(texto);
     tramoTexto_->setVisible(tramos_.size() > 1);
     fase_ = Fase::Conectando;
     vigilante_->start();

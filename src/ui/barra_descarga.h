@@ -52,6 +52,8 @@ class BarraDescarga : public QWidget {
   signals:
     // A download starts (true) or has ended, whichever way (false).
     void descargando(bool si);
+    // One request of several is asked for: "Petición 2 de 3: del 31/07/2026 al 28/08/2026".
+    void tramoPedido(const QString& texto);
     // A download starts: clear the new-draws label, stop the prize notice, close the news.
     void empieza();
     void nuevosSorteos(const QString& texto);

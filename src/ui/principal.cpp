@@ -129,6 +129,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(barra_, &BarraDescarga::analisisImposible, ultimo_,
             &PaginaUltimoSorteo::MostrarMensaje);
     connect(barra_, &BarraDescarga::descargando, this, [this](bool si) { PermitirCambios(!si); });
+    connect(barra_, &BarraDescarga::tramoPedido, this,
+            [this](const QString& tramo) { statusBar()->showMessage(TextoEsperan(tramo)); });
 }
 
 int Principal::SorteosJugados() const {
@@ -249,10 +251,18 @@ void Principal::PermitirCambios(bool si) {
     if (si) {
         statusBar()->clearMessage();
     } else {
-        statusBar()->showMessage(
-            QStringLiteral("Bajando sorteos nuevos: crear, modificar y borrar peñas, borrar e "
-                           "importar sorteos y leer las noticias esperan a que termine."));
+        statusBar()->showMessage(TextoEsperan({}));
     }
+}
+
+QString Principal::TextoEsperan(const QString& tramo) {
+    return QStringLiteral("Bajando sorteos nuevos") +
+           (tramo.isEmpty() ? QString()
+                            : QStringLiteral(" (") + tramo.front().toLower() + tramo.mid(1) +
+                                  QLatin1Char(')')) +
+           QStringLiteral(
+               ": crear, modificar y borrar peñas, borrar e importar sorteos y leer las "
+               "noticias esperan a que termine.");
 }
 
 void Principal::AbrirWeb() {

@@ -56,6 +56,14 @@ const std::map<QString, std::function<Error(Estado&)>> kOperaciones = {
                  pruebas::UnSorteo(QDate(2026, 8, 22), {1, 8, 15, 27, 33, 45}),
                  pruebas::UnSorteo(QDate(2026, 8, 20), {5, 6, 19, 23, 38, 49})});
      }},
+    // A draw the file lacks put in its place, then counted for the syndicates checked past it.
+    {"intercalar",
+     [](Estado& e) {
+         std::vector<double> puestos;
+         const Error error = IntercalarSorteos(
+             e, {pruebas::UnSorteo(QDate(2026, 7, 11), {2, 7, 19, 28, 36, 44})}, puestos);
+         return error ? error : ContarSorteosIntercalados(e, puestos);
+     }},
     {"grabar_pena",
      [](Estado& e) {
          return AnadirPena(

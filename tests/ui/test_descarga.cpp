@@ -415,10 +415,15 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
     auto* cancelar = Hijo<QPushButton>(v.ventana.get(), "cancelarDescarga");
     auto* tramo = Hijo<QLabel>(v.ventana.get(), "tramoDescarga");
     EXPECT_FALSE(cancelar->isHidden());
-    EXPECT_EQ(tramo->text(), QStringLiteral("Petición 1 de 6: del 31/12/2024 al 09/04/2025"));
+    EXPECT_EQ(tramo->text(), QStringLiteral("1 de 6"));
+    EXPECT_EQ(tramo->accessibleName(),
+              QStringLiteral("Petición 1 de 6: del 31/12/2024 al 09/04/2025"));
+    EXPECT_TRUE(v.ventana->statusBar()->currentMessage().startsWith(QStringLiteral(
+        "Bajando sorteos nuevos (Petición 1 de 6: del 31/12/2024 al 09/04/2025): ")));
     barra->TicVigilante();
     for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
-    EXPECT_EQ(tramo->text(), QStringLiteral("Petición 2 de 6: del 10/04/2025 al 18/07/2025"));
+    EXPECT_EQ(tramo->accessibleName(),
+              QStringLiteral("Petición 2 de 6: del 10/04/2025 al 18/07/2025"));
     QTest::mouseClick(cancelar, Qt::LeftButton);
     EXPECT_TRUE(v.dialogos.Muestra(-1,
                                    QStringLiteral("Descarga cancelada.\nFaltan los sorteos desde "
