@@ -419,7 +419,7 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
     EXPECT_EQ(tramo->accessibleName(),
               QStringLiteral("Petición 1 de 6: del 31/12/2024 al 09/04/2025"));
     EXPECT_TRUE(v.ventana->statusBar()->currentMessage().startsWith(QStringLiteral(
-        "Bajando sorteos nuevos (Petición 1 de 6: del 31/12/2024 al 09/04/2025): ")));
+        "Bajando sorteos nuevos (petición 1 de 6: del 31/12/2024 al 09/04/2025): ")));
     barra->TicVigilante();
     for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
     EXPECT_EQ(tramo->accessibleName(),
