@@ -24,6 +24,12 @@ QString TextoRespuestaIncompleta() {
         "intentarlo.");
 }
 
+QString TextoDatosCorruptos() {
+    return QStringLiteral(
+        "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este mismo error, "
+        "posiblemente se ha de actualizar el programa. Pruebe más tarde.");
+}
+
 QString TextoRespuestaExtrana() {
     return QStringLiteral(
         "ONLAE no ha respondido con la lista de sorteos, sino con otra cosa (quizá una página de "

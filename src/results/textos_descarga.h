@@ -17,6 +17,8 @@ QString TextoNoConectado();
 QString TextoTardaEnResponder();
 // An answer that came cut short, or that Qt's JSON parser finds spoilt.
 QString TextoRespuestaIncompleta();
+// An answer whose draws could not be read.
+QString TextoDatosCorruptos();
 // An answer that is no list of draws (a web page, an object).
 QString TextoRespuestaExtrana();
 

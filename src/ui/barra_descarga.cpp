@@ -225,17 +225,16 @@ QString BarraDescarga::ConFaltan(const QString& texto) const {
     return faltan.isEmpty() ? texto : texto + QLatin1Char('\n') + faltan;
 }
 
-void BarraDescarga::Fallar(const QString& texto) {
+void BarraDescarga::Detener() {
     // Stopped before the cancel: the transfer's end is no news any more.
     vigilante_->stop();
     fase_ = Fase::Leyendo;
     transferencia_.Cancelar();
-    QString mensaje = texto;
-    const QString causa = CausaDelFallo(transferencia_);
-    if (!causa.isEmpty()) mensaje += QLatin1Char('\n') + causa;
-    Avisar(ConFaltan(mensaje), Icono::Exclamacion, QStringLiteral("Error de conexión"));
+}
+
+void BarraDescarga::Acabar() {
     // What earlier requests brought is checked and shown as after any download.
-    if (guardados_ > 0 || intercalados_ > 0) {
+    if (AlgoGuardado()) {
         Finalizar(false);
         return;
     }
@@ -244,20 +243,21 @@ void BarraDescarga::Fallar(const QString& texto) {
     Parar();
 }
 
+void BarraDescarga::Fallar(const QString& texto) {
+    Detener();
+    QString mensaje = texto;
+    const QString causa = CausaDelFallo(transferencia_);
+    if (!causa.isEmpty()) mensaje += QLatin1Char('\n') + causa;
+    Avisar(ConFaltan(mensaje), Icono::Exclamacion, QStringLiteral("Error de conexión"));
+    Acabar();
+}
+
 void BarraDescarga::Cancelar() {
     if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
-    vigilante_->stop();
-    fase_ = Fase::Leyendo;
-    transferencia_.Cancelar();
+    Detener();
     Avisar(ConFaltan(QStringLiteral("Descarga cancelada.")), Icono::Informacion,
            QStringLiteral("Bajar sorteos nuevos"));
-    if (guardados_ > 0 || intercalados_ > 0) {
-        Finalizar(false);
-        return;
-    }
-    PonerProgreso(kAbortada);
-    PonerEstado({});
-    Parar();
+    Acabar();
 }
 
 void BarraDescarga::TicVigilante() {
@@ -292,12 +292,9 @@ void BarraDescarga::Leer() {
         case FormaRespuesta::Otra:
             // What the service never sends is no document to interpret: told as such, and
             // "www.txt" keeps the last one that was.
-            Avisar(ConFaltan(QStringLiteral("¡¡Datos corruptos o inválidos!! Si se repite en "
-                                            "otros momentos este mismo error, posiblemente se ha "
-                                            "de actualizar el programa. Pruebe más tarde.\n") +
-                             TextoRespuestaExtrana()),
+            Avisar(ConFaltan(TextoDatosCorruptos() + QLatin1Char('\n') + TextoRespuestaExtrana()),
                    Icono::Critico, QStringLiteral("Error crítico"));
-            analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+            analisisFallido_ = !AlgoGuardado();
             Finalizar(false);
             return;
     }
@@ -312,14 +309,8 @@ void BarraDescarga::Leer() {
         // Reading on would parse the previous document and might store its draws again.
         avisado_ = true;
         InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroDescarga));
-        if (guardados_ > 0 || intercalados_ > 0) {
-            Finalizar(false);
-            return;
-        }
-        analisisFallido_ = true;
-        PonerProgreso(kAbortada);
-        PonerEstado({});
-        Parar();
+        analisisFallido_ = !AlgoGuardado();
+        Acabar();
         return;
     }
     if (!AnalizarYFusionar()) {
@@ -337,7 +328,7 @@ void BarraDescarga::Leer() {
 void BarraDescarga::Finalizar(bool completa) {
     fase_ = Fase::Leyendo;
     cancelar_->hide();
-    if (guardados_ == 0 && intercalados_ == 0 && !avisado_) {
+    if (!AlgoGuardado() && !avisado_) {
         Avisar(QStringLiteral("Todavía no hay sorteos nuevos."), Icono::Informacion,
                QStringLiteral("Pruebe más tarde"));
     }
@@ -370,18 +361,15 @@ bool BarraDescarga::AnalizarYFusionar() {
 
     if (l.Fallo) {
         if (l.LeidosAntesDelFallo == 0) {
-            Avisar(ConFaltan(QStringLiteral(
-                       "¡¡Datos corruptos o inválidos!! Si se repite en otros momentos este "
-                       "mismo error, posiblemente se ha de actualizar el programa. Pruebe "
-                       "más tarde.")),
-                   Icono::Critico, QStringLiteral("Error crítico"));
+            Avisar(ConFaltan(TextoDatosCorruptos()), Icono::Critico,
+                   QStringLiteral("Error crítico"));
             emit analisisImposible(
                 QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde "
                                "se conecta y le vuelve a suceder envie un email "
                                "a: ") +
                 QLatin1String(kCorreoContacto));
             // Draws that earlier requests brought are still checked.
-            analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+            analisisFallido_ = !AlgoGuardado();
         } else {
             Avisar(ConFaltan(QStringLiteral("Aun no hay datos de sorteos del ") +
                              QString::number(servicios_.reloj.Hoy().year()) + QStringLiteral(".")),
@@ -395,7 +383,7 @@ bool BarraDescarga::AnalizarYFusionar() {
         // Nothing of this answer was stored: say why, and don't go on as if it had been.
         avisado_ = true;
         InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
-        analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+        analisisFallido_ = !AlgoGuardado();
         return false;
     }
     guardados_ += n;
@@ -448,7 +436,7 @@ bool BarraDescarga::IntercalarSueltos(const QByteArray& www) {
     if (const Error error = IntercalarSorteos(estado_, traidos, puestos)) {
         avisado_ = true;
         InformarErrorFichero(servicios_.dialogos, error, QLatin1String(kFicheroSorteos));
-        analisisFallido_ = guardados_ == 0 && intercalados_ == 0;
+        analisisFallido_ = !AlgoGuardado();
         return false;
     }
     intercalados_ += static_cast<int>(puestos.size());

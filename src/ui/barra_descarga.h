@@ -85,6 +85,11 @@ class BarraDescarga : public QWidget {
     // A request failed: `texto`, its cause and what is still missing are told, and the download
     // ends, checking what earlier requests brought.
     void Fallar(const QString& texto);
+    // The request in hand is given up.
+    void Detener();
+    // The end of a download that stopped: what came is checked, or the bar shows nothing.
+    void Acabar();
+    bool AlgoGuardado() const { return guardados_ > 0 || intercalados_ > 0; }
     void Parar();
     void Leer();
     // Reads the answer kept in "www.txt" and stores its draws; false when the chain stops here.
