@@ -239,6 +239,12 @@ TEST_F(Descarga, CadaSorteoQueFaltaLlegaPorAtrasadoQueEsteElFichero) {
          QDate(2026, 8, 18),
          {"01/07/2025-08/10/2025", "09/10/2025-16/01/2026", "17/01/2026-26/04/2026",
           "27/04/2026-09/05/2026", "10/05/2026-18/08/2026"}},
+        // Nothing new in three requests (the day the history lacks, which the service lacks
+        // too, and the days after the newest draw): one box says so, once.
+        {"nada nuevo",
+         QDate(2026, 8, 17),
+         QDate(2026, 12, 7),
+         {"11/07/2026-11/07/2026", "18/08/2026-28/08/2026", "29/08/2026-07/12/2026"}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -250,12 +256,17 @@ TEST_F(Descarga, CadaSorteoQueFaltaLlegaPorAtrasadoQueEsteElFichero) {
         EXPECT_EQ(Pedidos(), c.pedidos);
         EXPECT_EQ(Fichero(), HastaHoy(c.hoy));
         const int nuevos = static_cast<int>(HastaHoy(c.hoy).size() - HastaHoy(c.hasta).size());
-        EXPECT_EQ(barra->SorteosNuevos(), nuevos);
+        EXPECT_EQ(barra->SorteosNuevos(), std::max(nuevos, 1));
         EXPECT_EQ(v.Pagina<PaginaGeneral>()->NuevosSorteos(),
-                  QStringLiteral("%1 sorteos").arg(nuevos));
+                  nuevos ? QStringLiteral("%1 sorteos").arg(nuevos) : QString());
         EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-        // The question, when asked, is the only box: the chain ends once, quietly.
-        EXPECT_EQ(v.dialogos.cajas.size(), c.hasta.daysTo(c.hoy) > 365 ? 1u : 0u);
+        // The chain ends once: the question, when asked, is the only box, and "nothing new" is
+        // said once.
+        if (nuevos == 0) {
+            EXPECT_TRUE(v.dialogos.SoloMuestra("Todavía no hay sorteos nuevos."));
+        } else {
+            EXPECT_EQ(v.dialogos.cajas.size(), c.hasta.daysTo(c.hoy) > 365 ? 1u : 0u);
+        }
         v.ventana.reset();
     }
 }

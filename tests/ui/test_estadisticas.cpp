@@ -343,11 +343,6 @@ TEST_F(Estadisticas, SinSorteosElegidos) {
     EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia1")), QStringLiteral("2020-01-02"));
     EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia2")), ultimo.toString(Qt::ISODate));
     EXPECT_EQ(sorteos[0].at(QStringLiteral("Total")), QStringLiteral("0"));
-    // No bar: the axis reads 0 and 1, no label repeated.
-    const GraficoFrecuencias::Escala escala = Grafico()->EscalaVertical();
-    EXPECT_EQ(escala.minimo, 0);
-    EXPECT_EQ(escala.maximo, 1);
-    EXPECT_EQ(escala.marcas, 2);
 }
 
 TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
