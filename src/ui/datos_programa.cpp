@@ -4,14 +4,15 @@
 #include "core/penas.h"
 #include "core/reloj.h"
 #include "core/sorteos.h"
-#include "ui/seleccion_estadistica.h"
 
 namespace tombolin {
 
-DatosPrograma::DatosPrograma(Estado& estado, const Reloj& reloj,
-                             const SeleccionEstadistica& seleccion, QObject* padre)
-    : QObject(padre), estado_(estado), reloj_(reloj), seleccion_(seleccion) {
-    connect(&seleccion, &SeleccionEstadistica::cambiada, this, &DatosPrograma::Recorrer);
+DatosPrograma::DatosPrograma(Estado& estado, const Reloj& reloj, QObject* padre)
+    : QObject(padre), estado_(estado), reloj_(reloj) {}
+
+void DatosPrograma::PonerFiltro(const Filtro& filtro) {
+    filtro_ = filtro;
+    Recorrer();
 }
 
 void DatosPrograma::Releer() {
@@ -33,10 +34,10 @@ void DatosPrograma::ReleerContadores() {
 }
 
 void DatosPrograma::Recorrer() {
-    recorrido_ = RecorrerSeleccion(sorteos_, seleccion_.Actual(), reloj_.Ahora(), recorrido_);
+    recorrido_ = RecorrerSeleccion(sorteos_, filtro_, reloj_.Ahora(), recorrido_);
     // A row acts on its own record, whatever records were left out before it.
     for (FilaHistorial& f : recorrido_.filas) f.Registro = registros_[f.Registro - 1];
-    descripcion_ = DescribirSeleccion(recorrido_, seleccion_.Actual());
+    descripcion_ = DescribirSeleccion(recorrido_, filtro_);
     emit recorridoCambiado();
 }
 

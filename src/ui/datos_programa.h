@@ -12,7 +12,6 @@ namespace tombolin {
 
 struct Estado;
 class Reloj;
-class SeleccionEstadistica;
 
 // The draws and syndicates the pages show, read once after each change, and the statistics'
 // scan of the draws the selection picks. Whoever changes a data file says so here; the pages
@@ -21,8 +20,7 @@ class DatosPrograma : public QObject {
     Q_OBJECT
 
   public:
-    DatosPrograma(Estado& estado, const Reloj& reloj, const SeleccionEstadistica& seleccion,
-                  QObject* padre = nullptr);
+    DatosPrograma(Estado& estado, const Reloj& reloj, QObject* padre = nullptr);
 
     // Oldest first, as the file holds them, without the records no real draw could be.
     const std::vector<Sorteo>& Sorteos() const { return sorteos_; }
@@ -42,6 +40,8 @@ class DatosPrograma : public QObject {
     void ReleerContadores();
     // The settings window closed: the price and the months bound may have changed.
     void AjustesNuevos() { emit ajustesCambiados(); }
+    // The statistics' selection changed: the draws it picks are scanned again.
+    void PonerFiltro(const Filtro& filtro);
 
   signals:
     void releidos();
@@ -55,7 +55,7 @@ class DatosPrograma : public QObject {
 
     Estado& estado_;
     const Reloj& reloj_;
-    const SeleccionEstadistica& seleccion_;
+    Filtro filtro_;
     std::vector<Sorteo> sorteos_;
     std::vector<int> registros_;  // the record of each of sorteos_
     std::vector<SorteoImposible> imposibles_;

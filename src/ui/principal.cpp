@@ -52,7 +52,9 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     resize(1100, 720);
 
     seleccion_ = new SeleccionEstadistica(this);
-    datos_ = new DatosPrograma(estado_, servicios_.reloj, *seleccion_, this);
+    datos_ = new DatosPrograma(estado_, servicios_.reloj, this);
+    connect(seleccion_, &SeleccionEstadistica::cambiada, datos_,
+            [this] { datos_->PonerFiltro(seleccion_->Actual()); });
     informes_ = new InformesPrograma(estado_, servicios_.dialogos, *datos_, this);
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
