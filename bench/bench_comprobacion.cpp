@@ -21,7 +21,7 @@
 #include "core/juego.h"
 #include "core/sorteos.h"
 #include "core/tablas.h"
-#include "ui/modelo_resultados.h"
+#include "ui/resultados/modelo_resultados.h"
 
 namespace tombolin {
 namespace {

@@ -19,9 +19,9 @@
 #include "printing/impresora_qt.h"
 #include "results/transferencia_qt.h"
 #include "statistics/seleccion.h"
-#include "ui/grafico_frecuencias.h"
-#include "ui/pagina_estadisticas.h"
-#include "ui/principal.h"
+#include "ui/estadisticas/grafico_frecuencias.h"
+#include "ui/estadisticas/pagina_estadisticas.h"
+#include "ui/principal/principal.h"
 
 namespace tombolin {
 namespace {

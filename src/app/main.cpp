@@ -9,11 +9,11 @@
 #include "core/reloj.h"
 #include "printing/impresora_qt.h"
 #include "results/transferencia_qt.h"
-#include "ui/dialogos_qt.h"
-#include "ui/escritorio_qt.h"
-#include "ui/idioma.h"
-#include "ui/presentacion.h"
-#include "ui/principal.h"
+#include "ui/base/dialogos_qt.h"
+#include "ui/base/escritorio_qt.h"
+#include "ui/base/idioma.h"
+#include "ui/principal/principal.h"
+#include "ui/ventanas/presentacion.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

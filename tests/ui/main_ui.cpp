@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/idioma.h"
+#include "ui/base/idioma.h"
 
 int main(int argc, char** argv) {
     // Also when the test list is read at build time: no test ever opens a real window.

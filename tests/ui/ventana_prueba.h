@@ -18,8 +18,8 @@
 #include "support/dobles.h"
 #include "support/ficheros.h"
 #include "support/impresora_registro.h"
-#include "ui/pagina_gestor.h"
-#include "ui/principal.h"
+#include "ui/penas/pagina_gestor.h"
+#include "ui/principal/principal.h"
 
 namespace tombolin::pruebas {
 

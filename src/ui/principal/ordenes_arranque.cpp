@@ -1,0 +1,118 @@
+#include "ui/principal/ordenes_arranque.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "core/arranque.h"
+#include "core/fechas.h"
+#include "ui/base/mensajes.h"
+
+namespace tombolin {
+
+namespace {
+
+// What each file the user may have left behind holds, as the question names it.
+QString QueGuarda(const QString& fichero) {
+    if (fichero == QLatin1String(kFicheroPenas)) return QStringLiteral("las peñas (apuestas.dat)");
+    if (fichero == QLatin1String(kFicheroSorteos))
+        return QStringLiteral("los sorteos (numeros.dat)");
+    return QStringLiteral("la configuración (nums.ini)");
+}
+
+// "a, b y c".
+QString Enumerar(const QStringList& partes) {
+    if (partes.size() < 2) return partes.join(QString());
+    return partes.mid(0, partes.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" y ") +
+           partes.back();
+}
+
+}  // namespace
+
+void OrdenesArranque::Avisar(const QString& texto, Icono icono) {
+    dialogos_.Mensaje(texto, icono, Botones::Aceptar, TituloVayaHombre());
+}
+
+void OrdenesArranque::TraerDatosDe(const QString& programa) {
+    const QString datos = QDir(estado_.RutaPrograma).absolutePath();
+    // Only the first time: once the per-user folder holds data files, it is the user's home.
+    for (const char* f : {kFicheroPenas, kFicheroSorteos, kFicheroConfiguracion}) {
+        if (QFileInfo::exists(estado_.Fichero(f))) return;
+    }
+    const QString donde =
+        QStringLiteral(
+            "La carpeta del programa (%1) no se puede escribir, así que Tombolin guarda "
+            "sus datos en %2.")
+            .arg(QDir::toNativeSeparators(programa), QDir::toNativeSeparators(datos));
+    const QStringList atras = DatosQueQuedanAtras(programa, datos);
+    if (atras.isEmpty()) {
+        dialogos_.Mensaje(donde, Icono::Informacion, Botones::Aceptar,
+                          QStringLiteral("Carpeta de datos"));
+        return;
+    }
+    QStringList que;
+    for (const QString& f : atras) que << QueGuarda(f);
+    const QString pregunta =
+        donde + QStringLiteral("\nEn la carpeta del programa hay datos suyos: ") + Enumerar(que) +
+        QStringLiteral(
+            ". ¿Quiere copiarlos a la carpeta nueva para seguir usándolos? Los "
+            "originales se quedan donde están.");
+    if (dialogos_.Mensaje(pregunta, Icono::Pregunta, Botones::SiNo,
+                          QStringLiteral("Carpeta de datos")) != Respuesta::Si)
+        return;
+    if (const Error error = CopiarDatos(programa, datos, atras)) {
+        Avisar(QStringLiteral("No se han podido copiar sus datos a %1 (Error %2). Siguen en %3; "
+                              "puede copiarlos a mano con el programa cerrado.")
+                   .arg(QDir::toNativeSeparators(datos))
+                   .arg(error.Numero)
+                   .arg(QDir::toNativeSeparators(programa)));
+    }
+}
+
+bool OrdenesArranque::ApartarImposibles(QDate hoy) {
+    bool seguir = true;
+    for (const FicheroApartado& f : ApartarFicherosImposibles(estado_, hoy)) {
+        const QString porque =
+            QStringLiteral("El archivo %1 no puede ser de Tombolin: %2.").arg(f.nombre, f.motivo);
+        if (f.apartado.isEmpty()) {
+            Avisar(porque +
+                   QStringLiteral("\nNo se ha podido apartar, y el programa se cierra para no "
+                                  "escribir sobre él. Muévalo a otra carpeta (%1) y vuelva a "
+                                  "abrir el programa.")
+                       .arg(QDir::toNativeSeparators(estado_.RutaPrograma)));
+            seguir = false;
+            continue;
+        }
+        Avisar(porque +
+               QStringLiteral("\nSe ha apartado entero, sin cambiar nada, como %1, y el programa "
+                              "sigue como si no existiera.")
+                   .arg(f.apartado));
+    }
+    return seguir;
+}
+
+void OrdenesArranque::AvisarImposibles(const std::vector<SorteoImposible>& imposibles) {
+    if (imposibles.empty()) return;
+    // Enough to find them; a file full of them is named by its first ones.
+    constexpr size_t kNombrados = 10;
+    QStringList lineas;
+    for (size_t i = 0; i < imposibles.size() && i < kNombrados; ++i) {
+        const SorteoImposible& s = imposibles[i];
+        lineas << QStringLiteral("- registro %1, %2: %3")
+                      .arg(s.Registro)
+                      .arg(s.Fecha.isValid() ? FechaCorta(s.Fecha) : QStringLiteral("sin fecha"),
+                           s.Motivo);
+    }
+    if (imposibles.size() > kNombrados)
+        lineas << QStringLiteral("- y %1 más.").arg(imposibles.size() - kNombrados);
+    const bool uno = imposibles.size() == 1;
+    Avisar(QStringLiteral("El archivo numeros.dat tiene %1 que ningún sorteo real podría ser; "
+                          "no se usa%2 en las comprobaciones ni en las estadísticas, y el archivo "
+                          "no se ha modificado:\n")
+               .arg(uno ? QStringLiteral("un registro")
+                        : QStringLiteral("%1 registros").arg(imposibles.size()),
+                    uno ? QString() : QStringLiteral("n")) +
+           lineas.join(QLatin1Char('\n')));
+}
+
+}  // namespace tombolin

@@ -1,0 +1,130 @@
+#include "ui/resultados/vista_resultados.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace tombolin {
+
+VistaResultados::VistaResultados(QWidget* padre)
+    : QAbstractScrollArea(padre), cabecera_(new QHeaderView(Qt::Horizontal, this)) {
+    altoFila_ = fontMetrics().height() + 4;
+    cabecera_->setSectionsClickable(false);
+    cabecera_->setHighlightSections(false);
+    cabecera_->setStretchLastSection(true);
+    cabecera_->setDefaultSectionSize(30);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    verticalScrollBar()->setSingleStep(1);
+    connect(cabecera_, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
+}
+
+void VistaResultados::PonerModelo(QAbstractItemModel* modelo) {
+    modelo_ = modelo;
+    cabecera_->setModel(modelo);
+    cabecera_->resizeSection(0, 18);
+    for (int c = 1; c < modelo->columnCount() - 1; ++c) cabecera_->resizeSection(c, 30);
+    const auto rehacer = [this] {
+        Ajustar();
+        viewport()->update();
+    };
+    connect(modelo, &QAbstractItemModel::modelReset, this, rehacer);
+    connect(modelo, &QAbstractItemModel::rowsRemoved, this, rehacer);
+    connect(modelo, &QAbstractItemModel::rowsInserted, this, rehacer);
+    Ajustar();
+}
+
+int VistaResultados::FilaSuperior() const {
+    return verticalScrollBar()->value();
+}
+
+int VistaResultados::AnchoNecesario() const {
+    if (!modelo_) return 0;
+    int ancho = 0;
+    for (int c = 0; c < modelo_->columnCount() - 1; ++c) ancho += cabecera_->sectionSize(c);
+    // Room for the longest notice.
+    ancho += fontMetrics().horizontalAdvance(
+        QStringLiteral("¡¡ Premio !! Tienes 200 apuestas de 3 aciertos.  "));
+    return ancho + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+}
+
+void VistaResultados::Ajustar() {
+    const int alto = cabecera_->sizeHint().height();
+    setViewportMargins(0, alto, 0, 0);
+    const QRect r = viewport()->geometry();
+    cabecera_->setGeometry(r.left(), r.top() - alto, r.width(), alto);
+    const int filas = modelo_ ? modelo_->rowCount() : 0;
+    const int visibles = std::max(1, viewport()->height() / altoFila_);
+    verticalScrollBar()->setRange(0, std::max(0, filas - visibles));
+    verticalScrollBar()->setPageStep(visibles);
+    horizontalScrollBar()->setRange(0, std::max(0, cabecera_->length() - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+}
+
+void VistaResultados::resizeEvent(QResizeEvent* evento) {
+    QAbstractScrollArea::resizeEvent(evento);
+    Ajustar();
+}
+
+void VistaResultados::scrollContentsBy(int, int) {
+    cabecera_->setOffset(horizontalScrollBar()->value());
+    viewport()->update();
+}
+
+void VistaResultados::keyPressEvent(QKeyEvent* evento) {
+    QScrollBar* v = verticalScrollBar();
+    switch (evento->key()) {
+        case Qt::Key_Down:
+            v->setValue(v->value() + 1);
+            break;
+        case Qt::Key_Up:
+            v->setValue(v->value() - 1);
+            break;
+        case Qt::Key_PageDown:
+            v->setValue(v->value() + v->pageStep());
+            break;
+        case Qt::Key_PageUp:
+            v->setValue(v->value() - v->pageStep());
+            break;
+        case Qt::Key_Home:
+            v->setValue(0);
+            break;
+        case Qt::Key_End:
+            v->setValue(v->maximum());
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(evento);
+            return;
+    }
+}
+
+void VistaResultados::paintEvent(QPaintEvent*) {
+    if (!modelo_) return;
+    QPainter p(viewport());
+    const int filas = modelo_->rowCount();
+    const int columnas = modelo_->columnCount();
+    const int primera = FilaSuperior();
+    const int dx = -horizontalScrollBar()->value();
+    const QColor rejilla = palette().color(QPalette::Midlight);
+    const QColor normal = palette().color(QPalette::Text);
+    for (int f = primera, y = 0; f < filas && y < viewport()->height(); ++f, y += altoFila_) {
+        for (int c = 0; c < columnas; ++c) {
+            const QRect celda(cabecera_->sectionPosition(c) + dx, y, cabecera_->sectionSize(c),
+                              altoFila_);
+            p.setPen(rejilla);
+            p.drawLine(celda.topRight(), celda.bottomRight());
+            const QModelIndex i = modelo_->index(f, c);
+            const QString texto = i.data(Qt::DisplayRole).toString();
+            if (texto.isEmpty()) continue;
+            const QVariant color = i.data(Qt::ForegroundRole);
+            p.setPen(color.isValid() ? color.value<QBrush>().color() : normal);
+            const auto alineacion = i.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+            p.drawText(celda.adjusted(3, 0, -3, 0), static_cast<int>(alineacion), texto);
+        }
+    }
+}
+
+}  // namespace tombolin
