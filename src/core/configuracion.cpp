@@ -124,4 +124,17 @@ std::optional<int16_t> LeerMeses(const QString& texto) {
     return static_cast<int16_t>(std::max<short>(meses, 2));
 }
 
+Tecleado DecimalTecleado(const QString& texto) {
+    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return {};
+    const std::optional<double> valor = LeerDecimal(texto);
+    return valor ? Tecleado{Tecleado::Valor, *valor} : Tecleado{Tecleado::NoEsNumero, 0};
+}
+
+Tecleado MesesTecleados(const QString& texto) {
+    if (texto.trimmed().isEmpty() || texto.trimmed() == QLatin1String("-")) return {};
+    const std::optional<int16_t> meses = LeerMeses(texto);
+    return meses ? Tecleado{Tecleado::Valor, static_cast<double>(*meses)}
+                 : Tecleado{Tecleado::NoEsNumero, 0};
+}
+
 }  // namespace tombolin

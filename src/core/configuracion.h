@@ -39,6 +39,21 @@ QString TextoDecimal(double valor);
 bool PrecioAdmitido(float precio);
 // The months typed for the statistics, as stored: a whole number, never below 2.
 std::optional<int16_t> LeerMeses(const QString& texto);
+
+// What a settings box holds so far, as it is typed key by key (each key is saved).
+struct Tecleado {
+    enum Clase {
+        Valor,       // a value to keep
+        AMedias,     // empty, or a number half typed ("-", "2,"): nothing is kept yet
+        NoEsNumero,  // nothing it could become: the box shows the stored value again
+    };
+    Clase clase = AMedias;
+    double valor = 0;
+};
+// A decimal box: the price, the print corrections.
+Tecleado DecimalTecleado(const QString& texto);
+// The months box: a whole number, kept never below 2.
+Tecleado MesesTecleados(const QString& texto);
 Error GuardarConfiguracion(Estado& estado);
 
 }  // namespace tombolin

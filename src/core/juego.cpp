@@ -41,6 +41,27 @@ bool JuegaSorteo(const Pena& pena, const Sorteo& sorteo) {
     return ReglaJuego::De(pena).Juega(DiaDeSorteo(sorteo.Fecha));
 }
 
+int ApuestasPorSorteo(const Pena& pena) {
+    return TipoDePena(pena) == TipoPena::Danada ? 0 : cuantos(pena.NumApuestas + 6);
+}
+
+float CosteSorteo(const Pena& pena, float precio) {
+    return static_cast<float>(ApuestasPorSorteo(pena)) * precio;
+}
+
+int SorteosPorSemana(const Pena& pena) {
+    const QString dias = pena.DiasVisibles();
+    if (dias == QStringLiteral("Jueves") || dias == QStringLiteral("Sábado") ||
+        dias == QStringLiteral("Lunes"))
+        return 1;
+    return dias == QStringLiteral("Jueves y Sábado") ? 2 : 3;
+}
+
+float GastoSemanal(const Pena& pena, float precio) {
+    // precio × 2 and × 3 as the weekly cost has always been worked out, in single precision.
+    return CosteSorteo(pena, precio * static_cast<float>(SorteosPorSemana(pena)));
+}
+
 int cuantos(int codigo) {
     static constexpr int kNumeros[] = {7, 8, 5, 9, 10, 11};
     static constexpr int kApuestas[] = {7, 28, 44, 84, 210, 462};

@@ -45,6 +45,18 @@ bool JuegaSorteo(const Pena& pena, const Sorteo& sorteo);
 // less 6, so that cuantos(NumApuestas + 6) is the number of simple bets of any syndicate.
 int cuantos(int codigo);
 
+// The simple bets a syndicate plays in one draw: its lines, or the bets its multiple stands for
+// (cuantos); 0 for a damaged record.
+int ApuestasPorSorteo(const Pena& pena);
+// What one draw costs the syndicate at `precio` a bet: its bets times the price, in single
+// precision. The one cost rule: the weekly cost goes by it, and so will every money figure.
+float CosteSorteo(const Pena& pena, float precio);
+// The draws a week its play days count for the weekly cost: one for "Jueves", "Sábado" or "Lunes",
+// two for "Jueves y Sábado", three for any other choice.
+int SorteosPorSemana(const Pena& pena);
+// The weekly cost: the cost of one draw at `precio` times the draws a week.
+float GastoSemanal(const Pena& pena, float precio);
+
 // Numbers per bet line: 6, those of its multiple, or 0 for a damaged record.
 int NumerosPorLinea(const Pena& pena);
 // Bet lines in use: NumApuestas, 1 for a multiple, 0 for a damaged record.

@@ -98,7 +98,7 @@ ResumenTodas CalcularResumen(const std::vector<Pena>& penas, int sorteosJugados)
     return r;
 }
 
-FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos) {
+FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos, float precio) {
     FichaPena f;
     const TipoPena tipo = TipoDePena(pena);
     if (tipo == TipoPena::Danada) {
@@ -106,6 +106,7 @@ FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos) {
         f.ErrorLectura = kErrorIndiceFueraDeRango;
         return f;
     }
+    f.GastoSemanal = GastoSemanal(pena, precio);
     const int m = NumerosPorLinea(pena);
     for (int i = 0; i < LineasEnUso(pena); ++i) f.Lineas << TextoApuesta(pena.Apuestas[i], m);
 

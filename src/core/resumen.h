@@ -57,10 +57,11 @@ struct FichaPena {
     QString TextoJugados;      // the same as shown
     QString TextoEfectividad;  // "150 %", "100 %", "-"
     double SinPremio = 1, ConPremio = 0;
-    QStringList Lineas;   // bet-line texts
-    QString Descripcion;  // "-Apuestas sencillas.", "-Apuesta múltiple de 10 nºs.", …
-    QString Base;         // the base numbers of a reduced system joined by "-"
-    bool Danada = false;  // the record is no syndicate (TipoPena::Danada; see ErrorLectura)
+    QStringList Lineas;      // bet-line texts
+    QString Descripcion;     // "-Apuestas sencillas.", "-Apuesta múltiple de 10 nºs.", …
+    QString Base;            // the base numbers of a reduced system joined by "-"
+    float GastoSemanal = 0;  // at the price the card was worked out with
+    bool Danada = false;     // the record is no syndicate (TipoPena::Danada; see ErrorLectura)
     int ErrorLectura = 0;
 };
 
@@ -68,6 +69,7 @@ struct FichaPena {
 // holds (subscript out of range).
 inline constexpr int kErrorIndiceFueraDeRango = 9;
 
-FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos);
+// The card of a syndicate: its prizes, the draws it played and its weekly cost at `precio` a bet.
+FichaPena CalcularFicha(const Pena& pena, const std::vector<Sorteo>& sorteos, float precio = 0);
 
 }  // namespace tombolin

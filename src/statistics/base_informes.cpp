@@ -281,15 +281,4 @@ TablasInforme BaseInformes::Tablas() const {
     return r;
 }
 
-float GastoSemanal(const Pena& pena, float precio) {
-    const float apuestas = static_cast<float>(cuantos(pena.NumApuestas + 6));
-    const QString dias = pena.DiasVisibles();
-    if (dias == QStringLiteral("Jueves") || dias == QStringLiteral("Sábado") ||
-        dias == QStringLiteral("Lunes")) {
-        return apuestas * precio;
-    }
-    if (dias == QStringLiteral("Jueves y Sábado")) return apuestas * (precio + precio);
-    return apuestas * (precio * 3);
-}
-
 }  // namespace tombolin

@@ -52,7 +52,7 @@ class BaseInformes {
     struct FichaInforme {
         QString Nombre;  // as stored, trailing blanks included
         QString Diasajugar;
-        float Dinero = 0;  // weekly cost, GastoSemanal
+        float Dinero = 0;  // the weekly cost (GastoSemanal)
         QDate Dia1, Dia2;
         QString Aciertos;  // "12 %"
         double Sorteos = 0;
@@ -68,9 +68,5 @@ class BaseInformes {
   private:
     sqlite3* db_ = nullptr;
 };
-
-// The weekly cost of a syndicate at `precio` a bet: its simple bets times the price, twice that
-// for "Jueves y Sábado", three times for any other choice than one day. In single precision.
-float GastoSemanal(const Pena& pena, float precio);
 
 }  // namespace tombolin

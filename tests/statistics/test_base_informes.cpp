@@ -129,38 +129,6 @@ TEST(BaseInformesEsquema, UnAlmacenNuevoTieneSusTablasYFilasNeutras) {
     EXPECT_EQ(crudo.Leer("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), Filas{{I(5)}});
 }
 
-TEST(BaseInformesGasto, SencillasPorPrecioSegunLosDias) {
-    const Pena multiple2 =
-        pruebas::PenaMultiple(QStringLiteral("Amigo"), 2, {1, 2, 3, 4, 5, 6, 7, 8});
-    const Pena tres = pruebas::PenaSencilla(
-        QStringLiteral("Tres"), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {1, 3, 5, 7, 9, 11}});
-    const struct {
-        Pena pena;
-        const char* dias;
-        float precio;
-        float gasto;
-    } casos[] = {
-        // 28 bets (code 2 stands for 507 + 1) on two days.
-        {multiple2, "Jueves y Sábado", 1.0f, 56.0f},
-        {multiple2, "Jueves y Sábado", 0.5f, 28.0f},
-        {multiple2, "Jueves", 1.0f, 28.0f},
-        {tres, "Jueves", 1.0f, 3.0f},
-        {tres, "Sábado", 1.0f, 3.0f},
-        {tres, "Lunes", 1.0f, 3.0f},
-        {tres, "Lunes          ", 1.0f, 3.0f},  // as stored, blank-padded
-        {tres, "Jueves y Sábado", 1.0f, 6.0f},
-        {tres, "Todos (L+J+S)", 1.0f, 9.0f},
-        {tres, "Lunes y Jueves", 1.0f, 9.0f},  // any other choice counts three days
-        {tres, "Jueves", 0.1f, 3 * 0.1f},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.dias);
-        Pena p = c.pena;
-        p.DiasJuego = QString::fromUtf8(c.dias);
-        EXPECT_EQ(GastoSemanal(p, c.precio), c.gasto);
-    }
-}
-
 // The card as the main window fills it (checked there): the name padded to its 20 characters.
 TEST_F(AlmacenPrueba, LaFichaDeUnaPenaSeGuardaTalCual) {
     const QString nombre = QStringLiteral("Amigo") + QString(15, QLatin1Char(' '));

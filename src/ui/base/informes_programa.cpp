@@ -69,7 +69,7 @@ void InformesPrograma::GuardarFicha(const Pena& p, const FichaPena& ficha) {
     BaseInformes::FichaInforme f;
     f.Nombre = p.Nombre;
     f.Diasajugar = p.DiasVisibles();
-    f.Dinero = GastoSemanal(p, estado_.Config.PrecioApuesta);
+    f.Dinero = ficha.GastoSemanal;
     f.Dia1 = OleAFecha(p.FechaCreacion);
     f.Dia2 = p.FechaComprobado != 0 ? OleAFecha(p.FechaComprobado) : f.Dia1;
     f.Aciertos = ficha.TextoEfectividad;

@@ -66,13 +66,6 @@ bool EmpezarImpresion(Dialogos& dialogos, Impresora& impresora, const QString& t
     return false;
 }
 
-std::optional<double> DecimalTecleado(const QString& texto, const std::function<void()>& deshacer) {
-    if (texto.trimmed().isEmpty() || NumeroAMedias(texto)) return std::nullopt;
-    const std::optional<double> valor = LeerDecimal(texto);
-    if (!valor) deshacer();
-    return valor;
-}
-
 void GuardarAjustes(Estado& estado, Dialogos& dialogos, bool& avisado) {
     if (const Error error = GuardarConfiguracion(estado); error && !avisado) {
         avisado = true;

@@ -32,10 +32,6 @@ void InformarErrorFichero(Dialogos& dialogos, const Error& error, const QString&
 // file (`ruta`, its full path) and, when permission was refused, its folder.
 QString CausaEscritura(const Error& error, const QString& ruta);
 
-// The settings boxes are saved at every key. A box's value once it reads as a number; nothing
-// while it is empty or a number is half typed ("-", "2,"), and nothing, after `deshacer` puts the
-// stored value back, when it can be no number.
-std::optional<double> DecimalTecleado(const QString& texto, const std::function<void()>& deshacer);
 // Writes the settings file; a failure is told once a window (`avisado`): the next key would only
 // say it again.
 void GuardarAjustes(Estado& estado, Dialogos& dialogos, bool& avisado);

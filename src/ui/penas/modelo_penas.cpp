@@ -10,7 +10,7 @@ void ModeloPenas::Poner(const std::vector<Pena>& penas) {
     filas_.clear();
     for (const Pena& p : penas) {
         // A damaged record plays nothing.
-        const int apuestas = TipoDePena(p) == TipoPena::Danada ? 0 : cuantos(p.NumApuestas + 6);
+        const int apuestas = ApuestasPorSorteo(p);
         filas_.push_back({TextoVisible(p.Nombre), apuestas, FechaCorta(OleAFecha(p.FechaCreacion)),
                           TextoVisible(p.DiasJuego)});
     }

@@ -221,7 +221,7 @@ void PaginaGestor::MostrarPena(int n) {
     }
     Pena& p = estado_.PenaCargada;
     p = penas[n - 1];
-    const FichaPena ficha = CalcularFicha(p, datos_.Sorteos());
+    const FichaPena ficha = CalcularFicha(p, datos_.Sorteos(), estado_.Config.PrecioApuesta);
     if (ficha.Danada) {
         dialogos_.Mensaje(
             QStringLiteral("Posiblemente el fichero de apuestas está corrupto. Error ") +
@@ -230,8 +230,7 @@ void PaginaGestor::MostrarPena(int n) {
         return;
     }
     MostrarFicha(ficha);
-    gasto_->setText(TextoDecimal(GastoSemanal(p, estado_.Config.PrecioApuesta)) +
-                    QStringLiteral(" euros."));
+    gasto_->setText(TextoDecimal(ficha.GastoSemanal) + QStringLiteral(" euros."));
     emit fichaMostrada(p, ficha);
 }
 

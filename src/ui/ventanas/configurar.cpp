@@ -81,27 +81,26 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
 }
 
 void Configurar::PrecioEditado(const QString& texto) {
-    const std::optional<double> leido = DecimalTecleado(
-        texto, [this] { precio_->setText(TextoEnCaja(estado_.Config.PrecioApuesta)); });
+    const Tecleado t = DecimalTecleado(texto);
+    if (t.clase == Tecleado::NoEsNumero)
+        precio_->setText(TextoEnCaja(estado_.Config.PrecioApuesta));
     // "0,5" passes through "0" as it is typed: the stored price waits, and the label says why,
     // rather than a box at every key.
-    const bool admitido = !leido || PrecioAdmitido(static_cast<float>(*leido));
+    const bool admitido = t.clase != Tecleado::Valor || PrecioAdmitido(static_cast<float>(t.valor));
     if (!admitido) motivoPrecio_->setText(MotivoPrecio(estado_.Config.PrecioApuesta));
     motivoPrecio_->setVisible(!admitido);
-    if (!leido || !admitido) return;
-    estado_.Config.PrecioApuesta = static_cast<float>(*leido);
+    if (t.clase != Tecleado::Valor || !admitido) return;
+    estado_.Config.PrecioApuesta = static_cast<float>(t.valor);
     Guardar();
 }
 
 void Configurar::MesesEditados(const QString& texto) {
-    if (texto.trimmed().isEmpty() || texto.trimmed() == QLatin1String("-")) return;
-    const std::optional<int16_t> meses = LeerMeses(texto);
-    if (!meses) {
+    const Tecleado t = MesesTecleados(texto);
+    if (t.clase == Tecleado::NoEsNumero)
         meses_->setText(QString::number(estado_.Config.MesesMaximos));
-        return;
-    }
+    if (t.clase != Tecleado::Valor) return;
     // Below 2 is stored as 2; the box keeps what was typed.
-    estado_.Config.MesesMaximos = *meses;
+    estado_.Config.MesesMaximos = static_cast<int16_t>(t.valor);
     Guardar();
 }
 

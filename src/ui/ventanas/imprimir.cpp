@@ -44,7 +44,7 @@ Imprimir::Imprimir(Estado& estado, Servicios servicios, QWidget* padre)
     auto* datos = new QFormLayout;
     datos->addRow(QStringLiteral("Peña:"), Dato(pena_.NombreVisible(), "nombrePena", this));
     // A multiple counts the simple bets it stands for.
-    const int apuestas = cuantos(pena_.NumApuestas + 6);
+    const int apuestas = ApuestasPorSorteo(pena_);
     datos->addRow(QStringLiteral("Total de apuestas:"),
                   Dato(QString::number(apuestas), "totalApuestas", this));
     datos->addRow(QStringLiteral("Boletos oficiales necesarios:"),
@@ -112,9 +112,11 @@ void Imprimir::MostrarAjustes() {
 
 void Imprimir::AjusteEditado(int indice, const QString& texto) {
     // An empty box is told when it is left; the stored value stays meanwhile.
-    const std::optional<double> valor = DecimalTecleado(texto, [this] { MostrarAjustes(); });
-    if (!valor) return;
-    (indice == 0 ? estado_.Config.AjusteX : estado_.Config.AjusteY) = static_cast<float>(*valor);
+    const Tecleado t = DecimalTecleado(texto);
+    if (t.clase == Tecleado::NoEsNumero) MostrarAjustes();
+    if (t.clase != Tecleado::Valor) return;
+    const float valor = static_cast<float>(t.valor);
+    (indice == 0 ? estado_.Config.AjusteX : estado_.Config.AjusteY) = valor;
     GuardarAjustes(estado_, servicios_.dialogos, errorAvisado_);
 }
 
