@@ -5,9 +5,9 @@
 #include "core/estado.h"
 #include "core/fechas.h"
 #include "core/resumen.h"
+#include "programa/mensajes.h"
 #include "statistics/informes.h"
 #include "ui/base/datos_programa.h"
-#include "ui/base/mensajes.h"
 
 namespace tombolin {
 

@@ -13,10 +13,10 @@
 #include "core/fechas.h"
 #include "core/reemplazo.h"
 #include "core/sorteos.h"
+#include "programa/mensajes.h"
 #include "results/analisis.h"
 #include "results/fusion.h"
 #include "results/textos_descarga.h"
-#include "ui/base/mensajes.h"
 
 namespace tombolin {
 

@@ -18,7 +18,7 @@
 #include <tuple>
 
 #include "core/penas.h"
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 #include "ui/penas/rejilla_numeros.h"
 
 namespace tombolin {

@@ -1,7 +1,7 @@
 #include "ui/penas/ordenes_penas.h"
 
 #include "core/penas.h"
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 
 namespace tombolin {
 

@@ -15,11 +15,11 @@
 
 #include "core/configuracion.h"
 #include "core/estado.h"
+#include "programa/mensajes.h"
 #include "statistics/base_informes.h"
 #include "ui/base/datos_programa.h"
 #include "ui/base/iconos.h"
 #include "ui/base/lista_tabla.h"
-#include "ui/base/mensajes.h"
 #include "ui/penas/grafico_tarta.h"
 #include "ui/penas/modelo_penas.h"
 

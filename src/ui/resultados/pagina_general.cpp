@@ -17,8 +17,8 @@
 #include "core/penas.h"
 #include "core/sorteos.h"
 #include "printing/listado.h"
+#include "programa/mensajes.h"
 #include "ui/base/datos_programa.h"
-#include "ui/base/mensajes.h"
 #include "ui/resultados/modelo_resultados.h"
 #include "ui/resultados/vista_resultados.h"
 

@@ -15,8 +15,8 @@
 
 #include "core/fechas.h"
 #include "core/reemplazo.h"
+#include "programa/mensajes.h"
 #include "results/analisis.h"
-#include "ui/base/mensajes.h"
 
 namespace tombolin {
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/configuracion.h"
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 
 namespace tombolin {
 

@@ -13,7 +13,7 @@
 
 #include "core/configuracion.h"
 #include "core/juego.h"
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 
 namespace tombolin {
 

@@ -13,10 +13,10 @@
 #include "core/estado.h"
 #include "core/fechas.h"
 #include "core/sorteos.h"
+#include "programa/mensajes.h"
+#include "programa/ordenes_sorteos.h"
 #include "support/dobles.h"
 #include "support/ficheros.h"
-#include "ui/base/mensajes.h"
-#include "ui/principal/ordenes_sorteos.h"
 #include "ui/ventana_prueba.h"
 
 namespace tombolin {

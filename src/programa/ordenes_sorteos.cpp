@@ -1,4 +1,4 @@
-#include "ui/principal/ordenes_sorteos.h"
+#include "programa/ordenes_sorteos.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include "core/fechas.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 
 namespace tombolin {
 

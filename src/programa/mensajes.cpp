@@ -1,4 +1,4 @@
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/principal/ordenes_arranque.h"
+#include "programa/arranque.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 
 #include "core/arranque.h"
 #include "core/fechas.h"
-#include "ui/base/mensajes.h"
+#include "programa/mensajes.h"
 
 namespace tombolin {
 
