@@ -2,11 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 
 #include "core/arranque.h"
+#include "core/configuracion.h"
 #include "core/fechas.h"
+#include "core/sorteos.h"
 #include "programa/mensajes.h"
+#include "programa/ordenes_sorteos.h"
 
 namespace tombolin {
 
@@ -29,11 +33,63 @@ QString Enumerar(const QStringList& partes) {
 
 }  // namespace
 
-void OrdenesArranque::Avisar(const QString& texto, Icono icono) {
+Arranque::Arranque(Estado& estado, Dialogos& dialogos, const Reloj& reloj)
+    : estado_(estado), dialogos_(dialogos), reloj_(reloj) {}
+
+Arranque::~Arranque() = default;
+
+void Arranque::Avisar(const QString& texto, Icono icono) {
     dialogos_.Mensaje(texto, icono, Botones::Aceptar, TituloVayaHombre());
 }
 
-void OrdenesArranque::TraerDatosDe(const QString& programa) {
+bool Arranque::Preparar(const QString& programaSinEscritura) {
+    Estado& e = estado_;
+    QDir::setCurrent(e.RutaPrograma);
+    if (!Bloquear()) return false;
+    BorrarTemporales(e);
+    if (!programaSinEscritura.isEmpty()) TraerDatosDe(programaSinEscritura);
+    if (!ApartarImposibles()) return false;
+    const QString aviso = AbrirFicheros(e);
+    if (!aviso.isEmpty()) Avisar(aviso);
+    const QString faltan = FaltanTablas(e);
+    if (!faltan.isEmpty()) {
+        Avisar(faltan);
+        return false;
+    }
+    LeerConfiguracion(e);
+    // An old-format file is expected to have bytes over; once converted it has none.
+    if (!ConvertirSiAntiguo(e, dialogos_)) {
+        for (const QString& a : AvisosRegistrosIncompletos(e)) Avisar(a);
+    }
+    AvisarImposibles();
+    return true;
+}
+
+bool Arranque::Bloquear() {
+    // One program at a time on the same data: a second one would write over the first's changes.
+    // A lock left by a program that died is taken over (its process is gone).
+    bloqueo_ = std::make_unique<QLockFile>(estado_.Fichero(kFicheroBloqueo));
+    bloqueo_->setStaleLockTime(0);
+    if (bloqueo_->tryLock(0)) return true;
+    qint64 pid = 0;
+    QString maquina, programa;
+    bloqueo_->getLockInfo(&pid, &maquina, &programa);
+    Avisar(QStringLiteral("Tombolin ya está abierto con estos datos (proceso ") +
+           QString::number(pid) +
+           QStringLiteral("). Use esa ventana, o ciérrela antes de abrir el programa otra vez."));
+    bloqueo_.reset();
+    return false;
+}
+
+void Arranque::Terminar() {
+    estado_.Penas.Cerrar();
+    estado_.Sorteos.Cerrar();
+    estado_.Ajustes.Cerrar();
+    estado_.Descarga.close();
+    if (bloqueo_) bloqueo_->unlock();
+}
+
+void Arranque::TraerDatosDe(const QString& programa) {
     const QString datos = QDir(estado_.RutaPrograma).absolutePath();
     // Only the first time: once the per-user folder holds data files, it is the user's home.
     for (const char* f : {kFicheroPenas, kFicheroSorteos, kFicheroConfiguracion}) {
@@ -69,9 +125,9 @@ void OrdenesArranque::TraerDatosDe(const QString& programa) {
     }
 }
 
-bool OrdenesArranque::ApartarImposibles(QDate hoy) {
+bool Arranque::ApartarImposibles() {
     bool seguir = true;
-    for (const FicheroApartado& f : ApartarFicherosImposibles(estado_, hoy)) {
+    for (const FicheroApartado& f : ApartarFicherosImposibles(estado_, reloj_.Hoy())) {
         const QString porque =
             QStringLiteral("El archivo %1 no puede ser de Tombolin: %2.").arg(f.nombre, f.motivo);
         if (f.apartado.isEmpty()) {
@@ -91,7 +147,9 @@ bool OrdenesArranque::ApartarImposibles(QDate hoy) {
     return seguir;
 }
 
-void OrdenesArranque::AvisarImposibles(const std::vector<SorteoImposible>& imposibles) {
+void Arranque::AvisarImposibles() {
+    const std::vector<SorteoImposible> imposibles =
+        SorteosImposibles(LeerTodosLosSorteos(estado_.Sorteos));
     if (imposibles.empty()) return;
     // Enough to find them; a file full of them is named by its first ones.
     constexpr size_t kNombrados = 10;

@@ -1,38 +1,46 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
-#include <vector>
+#include <memory>
 
 #include "core/dialogos.h"
 #include "core/estado.h"
-#include "core/sorteos.h"
+#include "core/reloj.h"
+
+class QLockFile;
 
 namespace tombolin {
 
-// The conversations of the start-up around core's file work: the user's files left in a program
-// folder that can't be written, data files that can't be this program's, torn records and
-// draws no real draw could be. Nothing is lost or hidden without a word.
-class OrdenesArranque {
+// The start-up's steps before any window shows data, the same whichever face runs the program:
+// one program at a time on the data, scratch files removed, the user's files brought from a copy
+// of the program that can't write its folder, files that can't be this program's put aside, the
+// data files opened, the reduced tables, the settings, the earlier format converted, torn records
+// and draws no real draw could be told. It talks to the user through Dialogos; nothing is lost or
+// hidden without a word.
+class Arranque {
   public:
-    OrdenesArranque(Estado& estado, Dialogos& dialogos) : estado_(estado), dialogos_(dialogos) {}
+    Arranque(Estado& estado, Dialogos& dialogos, const Reloj& reloj);
+    ~Arranque();
 
-    // The copy of the program in `programa` can't write its own folder, so the user's files are
-    // kept in the per-user folder. The first time, says so, and offers to copy over the user's
-    // own files found in `programa`.
-    void TraerDatosDe(const QString& programa);
-    // Before the data files are opened: files that can't be this program's are moved aside and
-    // told. False when one could not be moved: the program ends rather than write over it.
-    bool ApartarImposibles(QDate hoy);
-    // Once the draws are read: the records no real draw could be, which the checks and the
-    // statistics leave out.
-    void AvisarImposibles(const std::vector<SorteoImposible>& imposibles);
+    // The files are read from here on. False when the program can't run, after saying why:
+    // another program has the data, the reduced tables are missing, or a file that can't be
+    // this program's could not be put aside. `programaSinEscritura`: the folder of a copy of the
+    // program that can't write it (its user's files are now kept elsewhere), or empty.
+    bool Preparar(const QString& programaSinEscritura = {});
+    // The data files are closed and left for another program.
+    void Terminar();
 
   private:
+    bool Bloquear();
+    void TraerDatosDe(const QString& programa);
+    bool ApartarImposibles();
+    void AvisarImposibles();
     void Avisar(const QString& texto, Icono icono = Icono::Exclamacion);
 
     Estado& estado_;
     Dialogos& dialogos_;
+    const Reloj& reloj_;
+    std::unique_ptr<QLockFile> bloqueo_;  // "tombolin.lock": this program has the data
 };
 
 }  // namespace tombolin

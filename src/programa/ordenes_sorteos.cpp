@@ -104,16 +104,16 @@ bool OrdenesSorteos::ImportarDesde(const QString& elegido) {
     return true;
 }
 
-bool OrdenesSorteos::ConvertirSiAntiguo(bool importado) {
-    if (!EsFormatoAntiguo(estado_.Sorteos)) return false;
-    dialogos_.Mensaje(
+bool ConvertirSiAntiguo(Estado& estado, Dialogos& dialogos, bool importado) {
+    if (!EsFormatoAntiguo(estado.Sorteos)) return false;
+    dialogos.Mensaje(
         QStringLiteral(
             "Se ha encontrado un archivo de Sorteos perteneciente a una versión anterior "
             "del programa y se va a convertir el fichero a la versión actual."),
         Icono::Informacion, Botones::Aceptar, QStringLiteral("Actualización de datos"));
     // Left in the old format the draws would read as nonsense: a failure must be told.
-    if (const Error error = ConvertirFormatoAntiguo(estado_, !importado)) {
-        InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
+    if (const Error error = ConvertirFormatoAntiguo(estado, !importado)) {
+        InformarErrorFichero(dialogos, error, QLatin1String(kFicheroSorteos));
         return false;
     }
     return true;

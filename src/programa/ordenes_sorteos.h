@@ -7,6 +7,10 @@
 
 namespace tombolin {
 
+// A draws file of the earlier format is converted, after telling the user (see
+// OrdenesSorteos::ConvertirSiAntiguo). True when it was of that format.
+bool ConvertirSiAntiguo(Estado& estado, Dialogos& dialogos, bool importado = false);
+
 // The conversations of the draws file's commands: what is asked and told around the work that
 // core/sorteos does.
 class OrdenesSorteos {
@@ -26,7 +30,9 @@ class OrdenesSorteos {
     // was is kept in "numeros.bak" first, unless it was just imported (the chosen file is the
     // original, and "numeros.bak" keeps the draws before the import). True when it was of that
     // format.
-    bool ConvertirSiAntiguo(bool importado = false);
+    bool ConvertirSiAntiguo(bool importado = false) {
+        return tombolin::ConvertirSiAntiguo(estado_, dialogos_, importado);
+    }
     // The two questions of the delete command: every draw (kept in "numeros.bak"), then every
     // syndicate's counters. A deletion that fails is told and ends the command.
     struct Borrado {

@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QLockFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -43,7 +41,7 @@ namespace tombolin {
 Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
                      const QString& servicioOperador, QWidget* padre,
                      const QString& carpetaCompartida)
-    : QMainWindow(padre), servicios_(servicios), carpetaPrograma_(carpetaPrograma) {
+    : QMainWindow(padre), servicios_(servicios) {
     Q_ASSERT(servicios_.descarga && servicios_.noticias);
     estado_.RutaPrograma = RutaConSeparador(carpetaPrograma);
     if (!carpetaCompartida.isEmpty()) estado_.RutaCompartida = RutaConSeparador(carpetaCompartida);
@@ -51,6 +49,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     setObjectName(QStringLiteral("Principal"));
     resize(1100, 720);
 
+    arranque_ = std::make_unique<Arranque>(estado_, servicios_.dialogos, servicios_.reloj);
     seleccion_ = new SeleccionEstadistica(this);
     datos_ = new DatosPrograma(estado_, servicios_.reloj, this);
     connect(seleccion_, &SeleccionEstadistica::cambiada, datos_,
@@ -141,10 +140,7 @@ int Principal::SorteosJugados() const {
 
 Principal::~Principal() {
     informes_->Cerrar();
-    estado_.Penas.Cerrar();
-    estado_.Sorteos.Cerrar();
-    estado_.Ajustes.Cerrar();
-    estado_.Descarga.close();
+    arranque_->Terminar();
 }
 
 void Principal::CrearMenus() {
@@ -310,10 +306,6 @@ void Principal::TrasDescargaRefrescar() {
     ultimo_->MostrarDesglose(0);
 }
 
-void Principal::Mensaje(const QString& texto) {
-    servicios_.dialogos.Mensaje(texto, Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
-}
-
 void Principal::paintEvent(QPaintEvent* evento) {
     QMainWindow::paintEvent(evento);
     // The store is waited for once the window is on the screen.
@@ -324,53 +316,14 @@ void Principal::paintEvent(QPaintEvent* evento) {
 }
 
 bool Principal::CargarPrincipal() {
-    Estado& e = estado_;
     informes_->PonerArrancando(true);
-    QDir::setCurrent(carpetaPrograma_);
-
-    // One program at a time on the same data: a second one would write over the first's changes.
-    // A lock left by a program that died is taken over (its process is gone).
-    bloqueo_ = std::make_unique<QLockFile>(e.Fichero(kFicheroBloqueo));
-    bloqueo_->setStaleLockTime(0);
-    if (!bloqueo_->tryLock(0)) {
-        qint64 pid = 0;
-        QString maquina, programa;
-        bloqueo_->getLockInfo(&pid, &maquina, &programa);
-        Mensaje(QStringLiteral("Tombolin ya está abierto con estos datos (proceso ") +
-                QString::number(pid) +
-                QStringLiteral("). Use esa ventana, o ciérrela antes de abrir el programa otra "
-                               "vez."));
-        bloqueo_.reset();
+    if (!arranque_->Preparar(programaSinEscritura_)) {
         salir();
         return false;
     }
-
-    BorrarTemporales(e);
-    OrdenesArranque arranque(e, servicios_.dialogos);
-    if (!programaSinEscritura_.isEmpty()) arranque.TraerDatosDe(programaSinEscritura_);
-    if (!arranque.ApartarImposibles(servicios_.reloj.Hoy())) {
-        salir();
-        return false;
-    }
-    const QString aviso = AbrirFicheros(e);
-    if (!aviso.isEmpty()) Mensaje(aviso);
-
-    const QString faltan = FaltanTablas(e);
-    if (!faltan.isEmpty()) {
-        Mensaje(faltan);
-        salir();
-        return false;
-    }
-
-    LeerConfiguracion(e);
-    seleccion_->PonerMesesMaximos(e.Config.MesesMaximos);
+    seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos);
     informes_->Abrir();
-    // An old-format file is expected to have bytes over; once converted it has none.
-    if (!OrdenesSorteos(e, servicios_.dialogos, servicios_.escritorio).ConvertirSiAntiguo()) {
-        for (const QString& a : AvisosRegistrosIncompletos(e)) Mensaje(a);
-    }
     datos_->Releer();
-    arranque.AvisarImposibles(datos_->Imposibles());
     RefrescarResultados();
     ultimo_->MostrarDesglose(1);
     general_->MostrarVista(false);
@@ -527,12 +480,8 @@ void Principal::salir() {
     if (terminado_) return;
     terminado_ = true;
     cabecera_->Parar();
-    estado_.Penas.Cerrar();
-    estado_.Sorteos.Cerrar();
-    estado_.Ajustes.Cerrar();
-    estado_.Descarga.close();
+    arranque_->Terminar();
     informes_->Cerrar();
-    if (bloqueo_) bloqueo_->unlock();
     close();
     QCoreApplication::quit();
 }

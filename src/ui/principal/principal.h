@@ -9,11 +9,11 @@
 #include "ui/base/servicios.h"
 
 class QAction;
-class QLockFile;
 class QTabWidget;
 
 namespace tombolin {
 
+class Arranque;
 class BarraDescarga;
 class DatosPrograma;
 class InformesPrograma;
@@ -102,11 +102,9 @@ class Principal : public QMainWindow {
     void LlevarResultadosAlPrimerSorteo();
     void CambioDePestana(int pestana);
     void TrasDescargaRefrescar();
-    void Mensaje(const QString& texto);
 
     Estado estado_;
     Servicios servicios_;
-    QString carpetaPrograma_;
     QString programaSinEscritura_;
     bool modoBorrado_ = false;  // set by the delete-draws command for the rest of the run
 
@@ -121,7 +119,7 @@ class Principal : public QMainWindow {
     SeleccionEstadistica* seleccion_ = nullptr;
     DatosPrograma* datos_ = nullptr;
     InformesPrograma* informes_ = nullptr;
-    std::unique_ptr<QLockFile> bloqueo_;  // "tombolin.lock": this program has the data
+    std::unique_ptr<Arranque> arranque_;
     bool pintada_ = false;
     QPointer<Creamenu> menuCreacion_;
     CabeceraSorteos* cabecera_ = nullptr;
