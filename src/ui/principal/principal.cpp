@@ -14,6 +14,7 @@
 #include "core/juego.h"
 #include "core/penas.h"
 #include "programa/arranque.h"
+#include "programa/cadena_descarga.h"
 #include "programa/mensajes.h"
 #include "programa/ordenes_sorteos.h"
 #include "results/noticias.h"
@@ -75,11 +76,13 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     crear_->setObjectName(QStringLiteral("paginaCrearCombinacion"));
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
-    barra_ = new BarraDescarga(estado_, servicios_, *servicios_.descarga, servicioOperador, this);
-    barra_->setObjectName(QStringLiteral("barraDescarga"));
+    descarga_ = new CadenaDescarga(estado_, servicios_.dialogos, servicios_.reloj,
+                                   *servicios_.descarga, servicioOperador, this);
+    auto* barra = new BarraDescarga(*descarga_, this);
+    barra->setObjectName(QStringLiteral("barraDescarga"));
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
-    cabecera_ = new CabeceraSorteos(*datos_, barra_, centro);
+    cabecera_ = new CabeceraSorteos(*datos_, barra, centro);
     capas->addWidget(cabecera_);
     capas->addWidget(pestanas_, 1);
     setCentralWidget(centro);
@@ -116,21 +119,24 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(general_, &PaginaGeneral::penasActualizadas, datos_, &DatosPrograma::ReleerContadores);
     connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
 
-    connect(barra_, &BarraDescarga::empieza, this, [this] {
+    connect(descarga_, &CadenaDescarga::empieza, this, [this] {
         general_->ReiniciarAvisoPremio();
         ultimo_->EmpiezaDescarga();
         if (noticias_) noticias_->close();
     });
-    connect(barra_, &BarraDescarga::nuevosSorteos, general_, &PaginaGeneral::PonerNuevosSorteos);
-    connect(barra_, &BarraDescarga::sorteosCambiados, datos_, &DatosPrograma::Releer);
-    connect(barra_, &BarraDescarga::comprobar, general_, &PaginaGeneral::ComprobarDescargados);
-    connect(barra_, &BarraDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
-    connect(barra_, &BarraDescarga::primeraPestana, this,
+    connect(descarga_, &CadenaDescarga::nuevosSorteos, general_,
+            &PaginaGeneral::PonerNuevosSorteos);
+    connect(descarga_, &CadenaDescarga::sorteosCambiados, datos_, &DatosPrograma::Releer);
+    // The results page's check counts the new draws and shows them.
+    descarga_->PonerComprobacion([this](int n) { general_->ComprobarDescargados(n); });
+    connect(descarga_, &CadenaDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
+    connect(descarga_, &CadenaDescarga::primeraPestana, this,
             [this] { pestanas_->setCurrentIndex(kGeneral); });
-    connect(barra_, &BarraDescarga::analisisImposible, ultimo_,
+    connect(descarga_, &CadenaDescarga::analisisImposible, ultimo_,
             &PaginaUltimoSorteo::MostrarMensaje);
-    connect(barra_, &BarraDescarga::descargando, this, [this](bool si) { PermitirCambios(!si); });
-    connect(barra_, &BarraDescarga::tramoPedido, this,
+    connect(descarga_, &CadenaDescarga::descargando, this,
+            [this](bool si) { PermitirCambios(!si); });
+    connect(descarga_, &CadenaDescarga::tramoPedido, this,
             [this](const QString& tramo) { statusBar()->showMessage(TextoEsperan(tramo)); });
 }
 
@@ -150,7 +156,7 @@ void Principal::CrearMenus() {
     const QString ayuda = QStringLiteral("A&yuda");
     std::vector<EntradaMenu> e = {
         {general, QStringLiteral("Baja"), QStringLiteral("Bajar &Sorteos nuevos"),
-         [this] { barra_->BajarSorteos(); }, QKeySequence(Qt::Key_F5)},
+         [this] { descarga_->BajarSorteos(); }, QKeySequence(Qt::Key_F5)},
         {general, QStringLiteral("Crearp"), QStringLiteral("Crear peña &nueva"),
          [this] { CrearPena(); }, QKeySequence::New, true},
         {general,

@@ -14,7 +14,7 @@ class QTabWidget;
 namespace tombolin {
 
 class Arranque;
-class BarraDescarga;
+class CadenaDescarga;
 class DatosPrograma;
 class InformesPrograma;
 class Crea;
@@ -113,7 +113,7 @@ class Principal : public QMainWindow {
     PaginaGestor* gestor_ = nullptr;
     PaginaEstadisticas* estadisticas_ = nullptr;
     PaginaUltimoSorteo* ultimo_ = nullptr;
-    BarraDescarga* barra_ = nullptr;
+    CadenaDescarga* descarga_ = nullptr;
     QPointer<Infor> noticias_;
     PaginaCrearCombinacion* crear_ = nullptr;
     SeleccionEstadistica* seleccion_ = nullptr;

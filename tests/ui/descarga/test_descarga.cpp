@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -21,13 +22,13 @@
 #include "core/fechas.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
+#include "programa/cadena_descarga.h"
 #include "results/analisis.h"
 #include "results/textos_descarga.h"
 #include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
 #include "support/transferencia_guion.h"
-#include "ui/descarga/barra_descarga.h"
 #include "ui/descarga/infor.h"
 #include "ui/estadisticas/pagina_crear_combinacion.h"
 #include "ui/penas/crea.h"
@@ -80,7 +81,7 @@ class Descarga : public ::testing::Test {
     ServidorHttp servidor;
     pruebas::VentanaPrueba v;
     const std::vector<Sorteo>& historia = pruebas::Historia();
-    BarraDescarga* barra = nullptr;
+    CadenaDescarga* cadena = nullptr;
     // What the service knows: it answers each request with the draws of the dates asked for.
     // The history's draw of 18/12/2025 came from a record without its Joker; the service has
     // one.
@@ -111,7 +112,7 @@ class Descarga : public ::testing::Test {
                                                   p.Fecha("fechaFinInclusiva"), opciones));
         });
         ASSERT_TRUE(v.Arrancar(servidor.Base(), otra));
-        barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
+        cadena = v.ventana->findChild<CadenaDescarga*>();
     }
     // The answer for the 100 days up to 18/08/2026, in the service's real shape, with its PDF.
     QByteArray Documento() {
@@ -119,13 +120,13 @@ class Descarga : public ::testing::Test {
     }
     void BajarYLeer() {
         v.Bajar();
-        barra->TicVigilante();
+        cadena->TicVigilante();
     }
     // A click, and every request of the chain answered and read, a tick after each.
     void BajarTodo() {
         v.Bajar();
-        for (int i = 0; i < 400 && barra->Descargando(); ++i) {
-            barra->TicVigilante();
+        for (int i = 0; i < 400 && cadena->Descargando(); ++i) {
+            cadena->TicVigilante();
             for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
         }
     }
@@ -167,10 +168,10 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     v.Pestanas()->setCurrentIndex(Principal::kGestor);
 
     v.Bajar();
-    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
-    EXPECT_EQ(barra->ProgresoActual(), 1);
+    EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("BUSCANDO SORTEOS"));
+    EXPECT_EQ(cadena->ProgresoActual(), 1);
     EXPECT_EQ(v.Pestanas()->currentIndex(), 0);
-    ASSERT_TRUE(barra->Descargando());
+    ASSERT_TRUE(cadena->Descargando());
     ASSERT_EQ(servidor.peticiones.size(), 1u);
     EXPECT_EQ(servidor.peticiones[0].consulta,
               QStringLiteral("game_id=LAPR&celebrados=true&fechaInicioInclusiva=20260510&"
@@ -185,15 +186,16 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
         botonDurante = pruebas::Hijo<QPushButton>(v.ventana.get(), "botonBajar")->isEnabled();
         borrarDurante = pruebas::Hijo<QAction>(v.ventana.get(), "borrpe")->isEnabled();
     });
-    barra->TicVigilante();
+    cadena->TicVigilante();
     EXPECT_FALSE(botonDurante);
     EXPECT_FALSE(borrarDurante);
     EXPECT_TRUE(v.dialogos.cajas.empty()) << v.dialogos.cajas[0].texto.toStdString();
-    EXPECT_FALSE(barra->Descargando());
+    EXPECT_FALSE(cadena->Descargando());
     // The PDF came through the same transfer: the count is still the document's.
     EXPECT_EQ(Etiqueta("bytesDescarga"), QString::number(doc.size()));
-    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-    EXPECT_EQ(barra->ProgresoActual(), 5);
+    // The bar shows the chain's end.
+    pruebas::Etiquetas(v.ventana.get(), {"estadoDescarga=TRANSFERENCIA FINALIZADA"});
+    EXPECT_EQ(Hijo<QProgressBar>(v.ventana.get(), "progresoDescarga")->value(), 5);
     // Whole records appended, oldest first: 13/08 to 17/08, the last three of the history.
     EXPECT_EQ(Fichero(), publicados);
     // "www.txt" holds the document as one quoted item.
@@ -203,7 +205,7 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_EQ(g->NuevosSorteos(), QStringLiteral("3 sorteos"));
     EXPECT_EQ(g->SorteosAComprobar(), 3);
     EXPECT_EQ(g->modeloSencilla()->Lista().Bloques().size(), 3u);
-    EXPECT_TRUE(g->AvisoPremioActivo());  // 4 hits on 17/08
+    EXPECT_TRUE(g->AvisoPremioActivo());  // 5 hits on 17/08
     EXPECT_EQ(Etiqueta("ultimoSorteo"), QStringLiteral("Lunes, 17 de agosto del 2026"));
     // The breakdown and the official PDF, fetched over the operator's host.
     PaginaUltimoSorteo* u = v.Pagina<PaginaUltimoSorteo>();
@@ -256,10 +258,10 @@ TEST_F(Descarga, CadaSorteoQueFaltaLlegaPorAtrasadoQueEsteElFichero) {
         EXPECT_EQ(Pedidos(), c.pedidos);
         EXPECT_EQ(Fichero(), HastaHoy(c.hoy));
         const int nuevos = static_cast<int>(HastaHoy(c.hoy).size() - HastaHoy(c.hasta).size());
-        EXPECT_EQ(barra->SorteosNuevos(), std::max(nuevos, 1));
+        EXPECT_EQ(cadena->SorteosNuevos(), std::max(nuevos, 1));
         EXPECT_EQ(v.Pagina<PaginaGeneral>()->NuevosSorteos(),
                   nuevos ? QStringLiteral("%1 sorteos").arg(nuevos) : QString());
-        EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+        EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
         // The chain ends once: the question, when asked, is the only box, and "nothing new" is
         // said once.
         if (nuevos == 0) {
@@ -310,7 +312,7 @@ TEST_F(Descarga, ElSorteoQueLeFaltaAlHistoricoVuelveASuSitioYCuenta) {
         return R(200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
                                               p.Fecha("fechaFinInclusiva")));
     });
-    barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
+    cadena = v.ventana->findChild<CadenaDescarga*>();
     BajarTodo();
     EXPECT_EQ(Pedidos(), QStringList({"11/07/2026-11/07/2026", "18/08/2026-28/08/2026",
                                       "29/08/2026-07/12/2026"}));
@@ -372,12 +374,12 @@ TEST_F(Descarga, UnaPeticionQueFallaGuardaLoAnteriorYDiceLoQueFalta) {
         };
         Arrancar(QDate(2026, 4, 20), true, nullptr, hoy);
         v.Bajar();
-        barra->TicVigilante();  // the first answer is read; the second is asked for
+        cadena->TicVigilante();  // the first answer is read; the second is asked for
         for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
-        for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
+        for (int i = 1; i < c.tics; ++i) cadena->TicVigilante();
         if (c.tics > 0) {
             EXPECT_TRUE(v.dialogos.cajas.empty());
-            barra->TicVigilante();
+            cadena->TicVigilante();
         }
         // The draws from 21/04 on, up to the failure, are stored, and checked: the results show
         // them.
@@ -386,10 +388,10 @@ TEST_F(Descarga, UnaPeticionQueFallaGuardaLoAnteriorYDiceLoQueFalta) {
             c.texto + QStringLiteral("\nFaltan los sorteos desde el %1; se bajarán en la próxima "
                                      "descarga.")
                           .arg(FechaCorta(SiguienteSorteo(c.hasta)))));
-        EXPECT_FALSE(barra->Descargando());
+        EXPECT_FALSE(cadena->Descargando());
         EXPECT_EQ(Fichero(), guardados);
-        EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-        EXPECT_EQ(barra->ProgresoActual(), 5);
+        EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+        EXPECT_EQ(cadena->ProgresoActual(), 5);
         const int nuevos = static_cast<int>(guardados.size() - HastaHoy(QDate(2026, 4, 20)).size());
         EXPECT_EQ(v.Pagina<PaginaGeneral>()->SorteosAComprobar(), std::min(8, nuevos));
 
@@ -418,7 +420,7 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
         "ya bajado se guarda.\n¿Quiere bajarlos todos ahora?",
         "Bajar sorteos nuevos", Icono::Pregunta));
     EXPECT_TRUE(servidor.peticiones.empty());
-    EXPECT_FALSE(barra->Descargando());
+    EXPECT_FALSE(cadena->Descargando());
 
     v.dialogos.cajas.clear();
     v.dialogos.respuestas.push_back(Respuesta::Si);
@@ -431,7 +433,7 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
               QStringLiteral("Petición 1 de 6: del 31/12/2024 al 09/04/2025"));
     EXPECT_TRUE(v.ventana->statusBar()->currentMessage().startsWith(QStringLiteral(
         "Bajando sorteos nuevos (petición 1 de 6: del 31/12/2024 al 09/04/2025): ")));
-    barra->TicVigilante();
+    cadena->TicVigilante();
     for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
     EXPECT_EQ(tramo->accessibleName(),
               QStringLiteral("Petición 2 de 6: del 10/04/2025 al 18/07/2025"));
@@ -441,10 +443,10 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
                                                   "el %1; se bajarán en la próxima descarga.")
                                        .arg(FechaCorta(SiguienteSorteo(QDate(2025, 4, 9)))),
                                    "Bajar sorteos nuevos"));
-    EXPECT_FALSE(barra->Descargando());
+    EXPECT_FALSE(cadena->Descargando());
     EXPECT_TRUE(cancelar->isHidden());
     EXPECT_EQ(Fichero(), HastaHoy(QDate(2025, 4, 9)));
-    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
 }
 
 TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
@@ -497,14 +499,14 @@ TEST_F(Descarga, FallosDeLaRedNoTocanLosSorteos) {
             return c.respuesta;
         };
         v.Bajar();
-        for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
+        for (int i = 1; i < c.tics; ++i) cadena->TicVigilante();
         if (c.tics > 0) {
             EXPECT_TRUE(v.dialogos.cajas.empty());
-            barra->TicVigilante();
+            cadena->TicVigilante();
         }
         EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, c.titulo));
-        EXPECT_EQ(barra->ProgresoActual(), c.progreso);
-        EXPECT_FALSE(barra->Descargando());
+        EXPECT_EQ(cadena->ProgresoActual(), c.progreso);
+        EXPECT_FALSE(cadena->Descargando());
         EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), antes);
         // Only a whole list of draws replaces the document kept.
         EXPECT_EQ(pruebas::LeerBytes(v.Ruta("www.txt")), www);
@@ -530,16 +532,16 @@ TEST_F(Descarga, DatosCorruptos) {
               QStringLiteral("\r\nERROR DE INTERPRETACIÓN DE DATOS:\r\nSi más tarde se "
                              "conecta y le vuelve a suceder envie un email a: "
                              "contacto@tombolin.example"));
-    EXPECT_TRUE(barra->AnalisisFallido());
-    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
-    EXPECT_EQ(barra->ProgresoActual(), 5);
+    EXPECT_TRUE(cadena->AnalisisFallido());
+    EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(cadena->ProgresoActual(), 5);
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), antes);
 }
 
 TEST_F(Descarga, MasDeOchoNuevosYFechaDelOrdenador) {
     Arrancar(QDate(2026, 7, 20));
     BajarYLeer();
-    EXPECT_EQ(barra->SorteosNuevos(), 12);
+    EXPECT_EQ(cadena->SorteosNuevos(), 12);
     EXPECT_EQ(v.Pagina<PaginaGeneral>()->NuevosSorteos(), QStringLiteral("12 sorteos"));
     EXPECT_EQ(v.Pagina<PaginaGeneral>()->SorteosAComprobar(), 8);
     // The same document again: equal dates are not new. Nor is there anything new when the
@@ -604,7 +606,7 @@ TEST_F(Descarga, MientrasDescargaNoSeRepiteNiSeAbrenOtrasCosas) {
     // The latest draw's tab can't be opened while the watchdog runs.
     v.Pestanas()->setCurrentIndex(Principal::kUltimoSorteo);
     EXPECT_EQ(v.Pestanas()->currentIndex(), 0);
-    barra->TicVigilante();
+    cadena->TicVigilante();
     v.Pestanas()->setCurrentIndex(Principal::kUltimoSorteo);
     EXPECT_EQ(v.Pestanas()->currentIndex(), 1);
     EXPECT_EQ(habilitados(), QStringLiteral("1 1 1 1 1 1 1"));
@@ -677,8 +679,8 @@ TEST_F(Descarga, SiNoSePuedeGuardarElDocumentoNoSeLeeElAnterior) {
     EXPECT_TRUE(
         v.dialogos.SoloMuestra(pruebas::kTextoPermiso, "Error de permiso", Icono::Exclamacion));
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), sorteos);
-    EXPECT_FALSE(barra->Descargando());
-    EXPECT_EQ(barra->ProgresoActual(), 0);
+    EXPECT_FALSE(cadena->Descargando());
+    EXPECT_EQ(cadena->ProgresoActual(), 0);
 }
 
 // The watchdog's rules, over a transfer the test drives by hand.
@@ -704,32 +706,32 @@ TEST_F(Descarga, ElVigilanteSobreUnaTransferenciaLenta) {
         v.Bajar();
         ASSERT_TRUE(t.Ejecutando());
         if (c.llegan) t.Llega(QByteArray(c.llegan, 'x').prepend('['));
-        for (int i = 1; i < c.tics; ++i) barra->TicVigilante();
+        for (int i = 1; i < c.tics; ++i) cadena->TicVigilante();
         EXPECT_TRUE(v.dialogos.cajas.empty());
-        EXPECT_TRUE(barra->Descargando());
+        EXPECT_TRUE(cadena->Descargando());
         if (c.acaba) t.Acaba();
-        barra->TicVigilante();
+        cadena->TicVigilante();
         EXPECT_TRUE(v.dialogos.SoloMuestra(c.texto, "Error de conexión"));
         EXPECT_EQ(t.canceladas, canceladas + (c.acaba ? 0 : 1));
-        EXPECT_FALSE(barra->Descargando());
+        EXPECT_FALSE(cadena->Descargando());
     }
     // A document that comes in pieces is read at the first tick after its end.
     const QByteArray doc = Documento();
     v.dialogos.cajas.clear();
     v.Bajar();
     t.Llega(doc.left(5000));
-    barra->TicVigilante();
+    cadena->TicVigilante();
     t.Llega(doc.mid(5000));
-    barra->TicVigilante();
+    cadena->TicVigilante();
     EXPECT_EQ(Etiqueta("bytesDescarga"), QString::number(doc.size()));
     EXPECT_EQ(Fichero().size(), historia.size() - 3);
     t.Acaba();
     // Then the official PDF is asked for: this time no answer comes.
     QTimer::singleShot(0, [&] { t.Acaba(QStringLiteral("Sin red")); });
-    barra->TicVigilante();
+    cadena->TicVigilante();
     EXPECT_EQ(t.pedidas.size(), 5);
     EXPECT_EQ(Fichero(), publicados);
-    EXPECT_EQ(barra->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
     EXPECT_TRUE(v.dialogos.cajas.empty());
 }
 

@@ -21,10 +21,10 @@
 #include "core/penas.h"
 #include "core/sorteos.h"
 #include "core/tablas.h"
+#include "programa/cadena_descarga.h"
 #include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
-#include "ui/descarga/barra_descarga.h"
 #include "ui/estadisticas/pagina_crear_combinacion.h"
 #include "ui/penas/crea.h"
 #include "ui/penas/creamenu.h"
@@ -410,8 +410,8 @@ TEST_F(Editor, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
                    pruebas::ServidorHttp::Respuesta(
                        200, pruebas::ListaReal(pruebas::CienDias(historia, QDate(2026, 8, 18)))));
     v.Bajar();
-    auto* barra = Hijo<BarraDescarga>(v.ventana.get(), "barraDescarga");
-    for (int i = 0; i < 30 && barra->Descargando(); ++i) barra->TicVigilante();
+    auto* cadena = v.ventana->findChild<CadenaDescarga*>();
+    for (int i = 0; i < 30 && cadena->Descargando(); ++i) cadena->TicVigilante();
 
     EXPECT_EQ(Guardadas().at(0).Aciertos[3], 1);
     EXPECT_EQ(v.ventana->findChild<QLabel*>(QStringLiteral("contador0"))->text(),
