@@ -11,6 +11,7 @@ namespace tombolin {
 
 BarraDescarga::BarraDescarga(CadenaDescarga& cadena, QWidget* padre)
     : QWidget(padre), cadena_(cadena) {
+    setObjectName(QStringLiteral("barraDescarga"));
     boton_ = new QPushButton(QStringLiteral("&Bajar sorteos nuevos"), this);
     boton_->setObjectName(QStringLiteral("botonBajar"));
     boton_->setToolTip(QStringLiteral(

@@ -46,6 +46,7 @@ PaginaCrearCombinacion::PaginaCrearCombinacion(SeleccionEstadistica& seleccion,
       datos_(datos),
       dialogos_(dialogos),
       ficheroTablas_(ficheroTablas) {
+    setObjectName(QStringLiteral("paginaCrearCombinacion"));
     connect(&datos, &DatosPrograma::recorridoCambiado, this, [this, &datos] {
         frase1_->setText(datos.Descripcion().primera);
         frase2_->setText(datos.Descripcion().segunda);

@@ -21,6 +21,7 @@ namespace tombolin {
 PaginaEstadisticas::PaginaEstadisticas(SeleccionEstadistica& seleccion, const DatosPrograma& datos,
                                        QWidget* padre)
     : QWidget(padre), seleccion_(seleccion), datos_(datos) {
+    setObjectName(QStringLiteral("paginaEstadisticas"));
     connect(&datos, &DatosPrograma::recorridoCambiado, this,
             [this, &datos] { MostrarRecorrido(datos.UltimoRecorrido()); });
     modelo_ = new ModeloHistorial(this);

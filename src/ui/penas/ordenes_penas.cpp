@@ -1,5 +1,6 @@
 #include "ui/penas/ordenes_penas.h"
 
+#include "core/juego.h"
 #include "core/penas.h"
 #include "programa/mensajes.h"
 
@@ -20,6 +21,35 @@ bool OrdenesPenas::Borrar() {
         return false;
     }
     return true;
+}
+
+bool OrdenesPenas::Editable(bool& danada) {
+    danada = false;
+    if (!HayPenaElegida(estado_, dialogos_)) return false;
+    Pena pena;
+    if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return false;
+    if (LineasEnUso(pena) == 0) {
+        danada = true;
+        return false;
+    }
+    if (pena.ReducidaNumeros != 0) {
+        dialogos_.Mensaje(
+            QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y "
+                           "pasará a ser de apuestas sencillas."),
+            Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
+    }
+    return true;
+}
+
+void OrdenesPenas::DarBienvenida() {
+    Pena primera;
+    if (LeerPena(estado_.Penas, 1, primera)) return;
+    dialogos_.Mensaje(
+        QStringLiteral("Bienvenido a Tombolin. Vaya a la pestaña 'Crear Combinación' y cree una "
+                       "peña. Podrás comprobar tus resultados a partir de hoy. Instrucciones "
+                       "disponibles en nuestra web, en la sección 'Tutorial' o en el programa, en "
+                       "el menú 'Ayuda'."),
+        Icono::Informacion, Botones::Aceptar, QStringLiteral("Fichero de peñas vacío"));
 }
 
 }  // namespace tombolin

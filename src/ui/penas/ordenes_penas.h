@@ -12,6 +12,12 @@ class OrdenesPenas {
 
     // Asks and removes the syndicate PenaActual. True when it was removed.
     bool Borrar();
+    // Whether the syndicate PenaActual opens in the editor: one is chosen (said when not) and it
+    // has lines. A damaged record does not (`danada`: its card says what it holds); a reduced one
+    // is told first that a changed number makes it a syndicate of simple bets.
+    bool Editable(bool& danada);
+    // A user without syndicates is welcomed, once the window is up.
+    void DarBienvenida();
 
   private:
     Estado& estado_;

@@ -53,6 +53,7 @@ QToolButton* Boton(const QIcon& icono, const QString& texto, const char* nombre,
 PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos& dialogos,
                            QWidget* padre)
     : QWidget(padre), estado_(estado), datos_(datos), dialogos_(dialogos) {
+    setObjectName(QStringLiteral("paginaGestor"));
     connect(&datos, &DatosPrograma::releidos, this, &PaginaGestor::MostrarPenas);
     connect(&datos, &DatosPrograma::contadoresCambiados, this, &PaginaGestor::MostrarPenas);
     // The weekly cost at the new price.

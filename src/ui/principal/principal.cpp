@@ -8,10 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/arranque.h"
-#include "core/configuracion.h"
 #include "core/edicion.h"
-#include "core/juego.h"
 #include "core/penas.h"
 #include "programa/arranque.h"
 #include "programa/cadena_descarga.h"
@@ -59,27 +56,21 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     pestanas_ = new QTabWidget(this);
     pestanas_->setObjectName(QStringLiteral("pestanas"));
     general_ = new PaginaGeneral(estado_, servicios_, *datos_, pestanas_);
-    general_->setObjectName(QStringLiteral("paginaGeneral"));
     gestor_ = new PaginaGestor(estado_, *datos_, servicios_.dialogos, pestanas_);
-    gestor_->setObjectName(QStringLiteral("paginaGestor"));
     estadisticas_ = new PaginaEstadisticas(*seleccion_, *datos_, pestanas_);
-    estadisticas_->setObjectName(QStringLiteral("paginaEstadisticas"));
     pestanas_->addTab(general_, QStringLiteral("General"));
     ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *servicios_.descarga, servicioOperador,
                                      pestanas_);
-    ultimo_->setObjectName(QStringLiteral("paginaUltimoSorteo"));
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));
     crear_ = new PaginaCrearCombinacion(*seleccion_, *datos_, servicios_.dialogos,
                                         estado_.FicheroCompartido(kFicheroTablas), pestanas_);
-    crear_->setObjectName(QStringLiteral("paginaCrearCombinacion"));
     pestanas_->addTab(crear_, QStringLiteral("Crear Combinación"));
 
     descarga_ = new CadenaDescarga(estado_, servicios_.dialogos, servicios_.reloj,
                                    *servicios_.descarga, servicioOperador, this);
     auto* barra = new BarraDescarga(*descarga_, this);
-    barra->setObjectName(QStringLiteral("barraDescarga"));
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
     cabecera_ = new CabeceraSorteos(*datos_, barra, centro);
@@ -115,7 +106,6 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
-    connect(general_, &PaginaGeneral::refrescoPedido, this, &Principal::RefrescarResultados);
     connect(general_, &PaginaGeneral::penasActualizadas, datos_, &DatosPrograma::ReleerContadores);
     connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
 
@@ -140,99 +130,35 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
             [this](const QString& tramo) { statusBar()->showMessage(TextoEsperan(tramo)); });
 }
 
-int Principal::SorteosJugados() const {
-    return datos_->Situacion().SorteosJugados;
-}
-
 Principal::~Principal() {
     informes_->Cerrar();
     arranque_->Terminar();
 }
 
 void Principal::CrearMenus() {
-    const QString general = QStringLiteral("&General");
-    const QString ver = QStringLiteral("&Ver");
-    const QString opciones = QStringLiteral("&Opciones");
-    const QString ayuda = QStringLiteral("A&yuda");
-    std::vector<EntradaMenu> e = {
-        {general, QStringLiteral("Baja"), QStringLiteral("Bajar &Sorteos nuevos"),
-         [this] { descarga_->BajarSorteos(); }, QKeySequence(Qt::Key_F5)},
-        {general, QStringLiteral("Crearp"), QStringLiteral("Crear peña &nueva"),
-         [this] { CrearPena(); }, QKeySequence::New, true},
-        {general,
-         QStringLiteral("borrpe"),
-         QStringLiteral("&Borrar sorteos almacenados/Reset aciertos peñas"),
-         [this] { BorrarSorteos(); },
-         {},
-         true},
+    OrdenesMenu o;
+    o.bajar = [this] { descarga_->BajarSorteos(); };
+    o.crearPena = [this] { CrearPena(); };
+    o.borrarSorteos = [this] { BorrarSorteos(); };
+    o.salir = [this] { salir(); };
+    o.configurar = [this] {
+        auto* c = new Configurar(estado_, servicios_, this);
+        // Shown once the window closes: a number typed key by key passes through values (the
+        // "1" of "12") that would cut the chosen months on the way.
+        connect(c, &VentanaSecundaria::cerrada, datos_, &DatosPrograma::AjustesNuevos);
+        AbrirVentana(c);
     };
-    // The results menus: each entry shows the results tab and the list, then sets the two
-    // options, prizes only and the draws before a syndicate's creation (-1 leaves one as it is).
-    const struct {
-        const char* sencilla;
-        const char* multiple;
-        const char* texto;
-        int soloPremios;
-        int historico;
-    } resultados[] = {
-        {"sencillas", "Multiples", "&Todos los resultados", -1, -1},
-        {"verpremio", "verpremiom", "&Sólo si hay premio", 1, 0},
-        {"verhisto", "verhistom",
-         "&Histórico (resultados sorteos anteriores a la fecha de creación de las peñas)", 0, 1},
-        {"verprehi", "verpreim", "Sólo si hay premios + &histórico", 1, 1},
+    o.instrucciones = [this] { AbrirInstrucciones(); };
+    o.leerMensaje = [this] { LeerMensaje(); };
+    o.web = [this] { AbrirWeb(); };
+    o.acerca = [this] { AbrirVentana(new Acercade(estado_, servicios_, this)); };
+    o.resultados = [this](bool multiple, int soloPremios, int historico) {
+        pestanas_->setCurrentIndex(kGeneral);
+        general_->MostrarVista(multiple);
+        if (soloPremios >= 0) general_->PonerOpciones(soloPremios == 1, historico == 1);
     };
-    for (bool multiple : {false, true}) {
-        const QString menu =
-            general + (multiple ? QStringLiteral("/&Múltiples") : QStringLiteral("/S&encillas"));
-        for (const auto& r : resultados) {
-            QString texto = QString::fromUtf8(r.texto);
-            // The multiples' entry has always read so.
-            if (multiple) texto.replace(QStringLiteral("creación"), QStringLiteral("creacón"));
-            const int soloPremios = r.soloPremios;
-            const int historico = r.historico;
-            e.push_back({menu, QLatin1String(multiple ? r.multiple : r.sencilla), texto,
-                         [this, multiple, soloPremios, historico] {
-                             pestanas_->setCurrentIndex(kGeneral);
-                             general_->MostrarVista(multiple);
-                             if (soloPremios >= 0)
-                                 general_->PonerOpciones(soloPremios == 1, historico == 1);
-                         }});
-        }
-    }
-    e.push_back({general, {}, {}, {}});
-    e.push_back({general, QStringLiteral("salir"), QStringLiteral("&Salir"), [this] { salir(); },
-                 QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    const char* const pestanas[][2] = {{"gene", "Pestaña &General"},
-                                       {"ultimo", "Pestaña &Último sorteo"},
-                                       {"Gestor", "Pestaña Gestor de &peñas"},
-                                       {"esta", "Pestaña &Estadísticas"},
-                                       {"comb", "Pestaña &Crear Combinación"}};
-    for (int i = 0; i < 5; ++i) {
-        e.push_back({ver, QLatin1String(pestanas[i][0]), QString::fromUtf8(pestanas[i][1]),
-                     [this, i] { pestanas_->setCurrentIndex(i); },
-                     QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i))});
-    }
-    e.push_back({opciones, QStringLiteral("confi"), QStringLiteral("&Configuración"), [this] {
-                     auto* c = new Configurar(estado_, servicios_, this);
-                     // Shown once the window closes: a number typed key by key passes through
-                     // values (the "1" of "12") that would cut the chosen months on the way.
-                     connect(c, &VentanaSecundaria::cerrada, datos_, &DatosPrograma::AjustesNuevos);
-                     AbrirVentana(c);
-                 }});
-    e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),
-                 [this] { AbrirInstrucciones(); }});
-    // The news window reads the file the news transfer writes.
-    e.push_back({ayuda,
-                 QStringLiteral("Leer"),
-                 QStringLiteral("&Leer mensaje del Jefe"),
-                 [this] { LeerMensaje(); },
-                 {},
-                 true});
-    e.push_back({ayuda, QStringLiteral("web"), QStringLiteral("&Web del programa"),
-                 [this] { AbrirWeb(); }});
-    e.push_back({ayuda, QStringLiteral("acerca"), QStringLiteral("&Acerca de..."),
-                 [this] { AbrirVentana(new Acercade(estado_, servicios_, this)); }});
-    accionesQueCambian_ = tombolin::CrearMenus(menuBar(), e);
+    o.pestana = [this](int i) { pestanas_->setCurrentIndex(i); };
+    accionesQueCambian_ = tombolin::CrearMenus(menuBar(), MenuPrincipal(o));
     // Printing the syndicate on show has its picture button and its keys, not a menu entry.
     auto* imprimir = new QAction(QStringLiteral("Imprimir peña"), this);
     imprimir->setObjectName(QStringLiteral("imprimirPena"));
@@ -330,24 +256,11 @@ bool Principal::CargarPrincipal() {
     seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos);
     informes_->Abrir();
     datos_->Releer();
-    RefrescarResultados();
+    general_->Refrescar();
     ultimo_->MostrarDesglose(1);
     general_->MostrarVista(false);
     informes_->PonerArrancando(false);
     return true;
-}
-
-void Principal::RefrescarResultados() {
-    general_->ComprobarSencillas(estado_.SorteoLibre() > 1 ? general_->SorteosAComprobar() : 0);
-}
-
-void Principal::LlevarResultadosAlPrimerSorteo() {
-    // Moving the selector runs the refresh; when it already stands at 1 the check runs here.
-    if (general_->SorteosAComprobar() == 1) {
-        general_->ComprobarSencillas(estado_.SorteoLibre() > 1 ? 1 : 0);
-    } else {
-        general_->PonerSorteosAComprobar(1);
-    }
 }
 
 void Principal::BorrarPena() {
@@ -355,7 +268,7 @@ void Principal::BorrarPena() {
     // The chosen syndicate is gone: no other one takes its place unasked.
     estado_.PenaActual = 0;
     datos_->Releer();
-    LlevarResultadosAlPrimerSorteo();
+    general_->LlevarAlPrimerSorteo();
 }
 
 void Principal::CrearPena() {
@@ -373,24 +286,15 @@ void Principal::CrearPena() {
 
 void Principal::EditarPena() {
     if (!cambiosPermitidos_) return;
-    if (!HayPenaElegida(estado_, servicios_.dialogos)) return;
-    Pena pena;
-    if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return;
-    // A damaged record, or one without lines, is not edited: its card says what it holds.
-    if (LineasEnUso(pena) == 0) {
-        gestor_->MostrarPena(estado_.PenaActual);
+    bool danada = false;
+    if (!OrdenesPenas(estado_, servicios_.dialogos).Editable(danada)) {
+        if (danada) gestor_->MostrarPena(estado_.PenaActual);
         return;
     }
     Crea* editor = Crea::Editar(estado_, servicios_, this);
     if (!editor) return;
     estado_.ModoEdicion = true;
     estado_.CerrarEditorAlGuardar = true;
-    if (pena.ReducidaNumeros != 0) {
-        servicios_.dialogos.Mensaje(
-            QStringLiteral("Si modifica algún número de esta peña, dejará de ser Reducida y "
-                           "pasará a ser de apuestas sencillas."),
-            Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
-    }
     AbrirVentana(editor);
 }
 
@@ -417,7 +321,7 @@ void Principal::BorrarSorteos() {
     const auto b = OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
                        .BorrarTodo(servicios_.reloj);
     if (b.sorteos || b.aciertos) datos_->Releer();
-    if (b.sorteos) RefrescarResultados();
+    if (b.sorteos) general_->Refrescar();
     if (b.aciertos) {
         general_->PonerSorteosAComprobar(1);
         general_->VaciarListas();
@@ -427,7 +331,7 @@ void Principal::BorrarSorteos() {
 void Principal::ImportarSorteos() {
     if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).Importar()) return;
     datos_->Releer();
-    RefrescarResultados();
+    general_->Refrescar();
 }
 
 void Principal::BorrarSorteoDeLista(int fila) {
@@ -437,26 +341,18 @@ void Principal::BorrarSorteoDeLista(int fila) {
     if (!OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio).BorrarUno(k)) return;
     datos_->Releer();
     // The results lists may show the draw that is gone.
-    RefrescarResultados();
+    general_->Refrescar();
 }
 
 void Principal::ActivarPrincipal() {
     if (terminado_) return;
     ++activaciones_;
     if (activaciones_ == 1) {
-        Pena primera;
-        if (!LeerPena(estado_.Penas, 1, primera)) {
-            servicios_.dialogos.Mensaje(
-                QStringLiteral("Bienvenido a Tombolin. Vaya a la pestaña 'Crear Combinación' y "
-                               "cree una peña. Podrás comprobar tus resultados a partir de hoy. "
-                               "Instrucciones disponibles en nuestra web, en la sección "
-                               "'Tutorial' o en el programa, en el menú 'Ayuda'."),
-                Icono::Informacion, Botones::Aceptar, QStringLiteral("Fichero de peñas vacío"));
-        }
+        OrdenesPenas(estado_, servicios_.dialogos).DarBienvenida();
         if (OrdenesSorteos(estado_, servicios_.dialogos, servicios_.escritorio)
                 .OfrecerHistorico()) {
             datos_->Releer();
-            RefrescarResultados();
+            general_->Refrescar();
         }
         // The news is fetched once the window is up: the fetch waits on the network.
         QTimer::singleShot(0, this, &Principal::ComprobarNoticias);
@@ -465,12 +361,12 @@ void Principal::ActivarPrincipal() {
     estado_.ModoEdicion = false;
     if (estado_.PenasCambiadas) {
         general_->QuitarSeleccionPenas();
-        LlevarResultadosAlPrimerSorteo();
+        general_->LlevarAlPrimerSorteo();
         datos_->Releer();
         estado_.PenasCambiadas = false;
     }
     estado_.CerrarEditorAlGuardar = false;
-    LlevarResultadosAlPrimerSorteo();
+    general_->LlevarAlPrimerSorteo();
 }
 
 void Principal::showEvent(QShowEvent* evento) {

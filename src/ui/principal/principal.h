@@ -56,19 +56,13 @@ class Principal : public QMainWindow {
     bool CargarPrincipal();
 
     Estado& estado() { return estado_; }
-    int Activaciones() const { return activaciones_; }
     bool Terminado() const { return terminado_; }
-    int SorteosJugados() const;
-    bool ModoBorrado() const { return modoBorrado_; }
 
   public slots:
     // Runs after the first display and each time the window comes back after another window of
     // the program closed (those windows call it when they close).
     void ActivarPrincipal();
     void salir();
-
-    // The check of the draws the selector asks for.
-    void RefrescarResultados();
 
     // Commands.
     void CrearPena();
@@ -99,7 +93,6 @@ class Principal : public QMainWindow {
     // The editor on a new syndicate of that kind.
     void NuevaPena(int modo, const TablaReducida* tabla);
     void AbrirVentana(VentanaSecundaria* ventana);
-    void LlevarResultadosAlPrimerSorteo();
     void CambioDePestana(int pestana);
     void TrasDescargaRefrescar();
 

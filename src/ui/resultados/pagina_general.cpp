@@ -34,6 +34,7 @@ const QString kPremio = QStringLiteral("P R E M I O");
 PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, const DatosPrograma& datos,
                              QWidget* padre)
     : QWidget(padre), servicios_(servicios), sesion_(estado) {
+    setObjectName(QStringLiteral("paginaGeneral"));
     connect(&datos, &DatosPrograma::releidos, this, [this, &datos] {
         PonerSorteosGuardados(datos.Situacion().SorteoLibre - 1);
         LlenarSelectorPenas(datos.Penas());
@@ -86,7 +87,7 @@ PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, const DatosPro
     connect(selector_, &QSlider::valueChanged, this, [this](int v) {
         valor_->setText(QString::number(v));
         valor_->repaint();
-        if (!comprobandoDescarga_) emit refrescoPedido();
+        if (!comprobandoDescarga_) Refrescar();
     });
     penas_ = new QComboBox(this);
     penas_->setObjectName(QStringLiteral("selectorPenas"));
@@ -170,6 +171,19 @@ void PaginaGeneral::ComprobarDescargados(int n) {
     ComprobarSencillas(n);
     if (n != 0) PonerSorteosAComprobar(std::min(n, 8));
     comprobandoDescarga_ = false;
+}
+
+void PaginaGeneral::Refrescar() {
+    ComprobarSencillas(selector_->isEnabled() ? selector_->value() : 0);
+}
+
+void PaginaGeneral::LlevarAlPrimerSorteo() {
+    // Moving the selector runs the refresh; when it already stands at 1 the check runs here.
+    if (selector_->value() == 1) {
+        ComprobarSencillas(selector_->isEnabled() ? 1 : 0);
+    } else {
+        PonerSorteosAComprobar(1);
+    }
 }
 
 void PaginaGeneral::ComprobarSencillas(int n) {
@@ -310,12 +324,12 @@ void PaginaGeneral::HistoricoPulsado() {
     historico_->repaint();
     // A refresh asked by the user is no news: it must not start the blinking notice.
     PonerNuevosSorteos({});
-    emit refrescoPedido();
+    Refrescar();
 }
 
 void PaginaGeneral::SoloPremiosPulsado() {
     soloPremios_->repaint();
-    emit refrescoPedido();
+    Refrescar();
 }
 
 void PaginaGeneral::PonerOpciones(bool soloPremios, bool historico) {
@@ -332,7 +346,7 @@ void PaginaGeneral::PonerOpciones(bool soloPremios, bool historico) {
 void PaginaGeneral::PenaElegida() {
     penas_->repaint();
     vistaPorPena_ = true;
-    ComprobarSencillas(selector_->isEnabled() ? selector_->value() : 0);
+    Refrescar();
 }
 
 void PaginaGeneral::PonerSorteosGuardados(int sorteos) {

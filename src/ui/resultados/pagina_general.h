@@ -38,6 +38,10 @@ class PaginaGeneral : public QWidget {
 
     // Checks the `n` most recent draws and shows the outcome.
     void ComprobarSencillas(int n);
+    // Checks the draws the selector asks for (none without draws).
+    void Refrescar();
+    // The selector back to the newest draw, checked (moving it runs the check).
+    void LlevarAlPrimerSorteo();
     void MostrarVista(bool multiple);
     void PararAvisoPremio();
     // A download starts: no notice blinks and the label of new draws is empty.
@@ -71,8 +75,6 @@ class PaginaGeneral : public QWidget {
     const ModeloResultados* modeloMultiple() const { return modeloMultiple_; }
 
   signals:
-    // The results and the draw history must be refreshed (an option or the selector changed).
-    void refrescoPedido();
     // A check changed the counters of syndicates on disk.
     void penasActualizadas();
 

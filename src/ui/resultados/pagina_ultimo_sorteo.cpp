@@ -44,6 +44,7 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
       servicios_(servicios),
       transferencia_(transferencia),
       servicio_(std::move(servicioOperador)) {
+    setObjectName(QStringLiteral("paginaUltimoSorteo"));
     titulo_ = new QLabel(this);
     titulo_->setObjectName(QStringLiteral("tituloDesglose"));
     QFont grande = titulo_->font();

@@ -115,7 +115,7 @@ TEST_P(ParpadeoPremio, HastaQueSeEligeVistaOPestana) {
     // As after a download: the new draws are named, then the results are refreshed.
     g->PonerParpadeoPremio(0);
     g->PonerNuevosSorteos(QStringLiteral("1 sorteo nuevo"));
-    v.ventana->RefrescarResultados();
+    v.Pagina<PaginaGeneral>()->Refrescar();
     EXPECT_EQ(g->ParpadeoPremio(), c.conPremio);
     ASSERT_TRUE(g->AvisoPremioActivo());
     const auto botones = [&] { return Boton(0)->text() + " | " + Boton(1)->text(); };
