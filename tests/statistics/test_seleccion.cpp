@@ -56,7 +56,6 @@ TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
     EXPECT_EQ(r.hasta, QDate(2018, 12, 8));
     EXPECT_EQ(r.desde, QDate(1985, 10, 17));
     EXPECT_EQ(OleAFecha(r.filas.front().Datos.Fecha), r.hasta);
-    EXPECT_FALSE(r.frase.isEmpty());
     // 38 and 39 tie at the top: ascending order among equals.
     const std::array<int, 49> orden = ClasificarNumeros(r);
     EXPECT_EQ((std::vector<int>(orden.begin(), orden.begin() + 3)), (std::vector<int>{38, 39, 47}));
@@ -70,29 +69,6 @@ TEST_F(Seleccion, FrecuenciasPublicadasYClasificacion) {
     EXPECT_EQ((std::vector<int>(o2010.begin(), o2010.begin() + 6)),
               (std::vector<int>{39, 47, 38, 3, 41, 48}));
     EXPECT_EQ(r2010.veces[41][0], r2010.veces[48][0]);
-}
-
-TEST_F(Seleccion, DiasDeLaSemanaYFrase) {
-    Hasta(QDate(2026, 8, 17));  // the newest stored draw is a Monday
-    const struct {
-        std::array<bool, 3> dias;
-        bool frase;
-    } casos[] = {{{true, true, true}, true},
-                 {{false, true, false}, false},
-                 {{true, false, false}, true},
-                 {{false, false, false}, false}};
-    for (const auto& c : casos) {
-        Filtro f;
-        f.dias = c.dias;
-        const Recorrido r =
-            RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), f, Mediodia(QDate(2026, 8, 18)));
-        EXPECT_EQ(!r.frase.isEmpty(), c.frase);
-        for (const FilaHistorial& fila : r.filas) {
-            const int dia = OleAFecha(fila.Datos.Fecha).dayOfWeek();
-            EXPECT_TRUE((dia == 1 && c.dias[0]) || (dia == 4 && c.dias[1]) ||
-                        (dia == 6 && c.dias[2]));
-        }
-    }
 }
 
 // Which numbers each page of the chart shows is checked on the chart itself.
@@ -141,6 +117,8 @@ TEST(Periodo, DesdeAhoraConSuHora) {
         f.meses = c.meses;
         const Recorrido r = RecorrerSeleccion({pruebas::UnSorteo(c.sorteo)}, f, c.ahora);
         EXPECT_EQ(r.seleccionados, c.dentro ? 1 : 0) << caso;
+        // Nothing selected and no scan before: day 0.
+        EXPECT_EQ(r.desde, c.dentro ? c.sorteo : QDate(1899, 12, 30)) << caso;
         // "Todos" lets every draw in, whatever the hour.
         f.todos = true;
         EXPECT_EQ(RecorrerSeleccion({pruebas::UnSorteo(c.sorteo)}, f, c.ahora).seleccionados, 1)
@@ -148,38 +126,9 @@ TEST(Periodo, DesdeAhoraConSuHora) {
     }
 }
 
-TEST_F(Seleccion, PeriodoSobreSorteosReales) {
-    // The history up to Monday 17/08/2026. Twelve months back from that day are 366 days: the
-    // Saturday 16/08/2025, in at 00:00 and out at 02:00.
-    Hasta(QDate(2026, 8, 17));
-    const std::vector<Sorteo> sorteos = LeerTodosLosSorteos(estado.Sorteos);
-    Filtro f;
-    f.todos = false;
-    f.meses = 12;
-    const Recorrido medianoche =
-        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2026, 8, 17), QTime(0, 0)));
-    const Recorrido dosDeLaManana =
-        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2026, 8, 17), QTime(2, 0)));
-    EXPECT_EQ(medianoche.desde, QDate(2025, 8, 16));
-    EXPECT_EQ(dosDeLaManana.desde, QDate(2025, 8, 18));
-    EXPECT_EQ(dosDeLaManana.seleccionados, medianoche.seleccionados - 1);
-    // Nothing newer than the period: nothing selected, and the dates of the scan before stay.
-    f.meses = 1;
-    const Recorrido nada =
-        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2027, 6, 1), QTime(12, 0)), medianoche);
-    EXPECT_EQ(nada.seleccionados, 0);
-    EXPECT_TRUE(nada.filas.empty());
-    EXPECT_EQ(nada.desde, QDate(2025, 8, 16));
-    EXPECT_EQ(nada.hasta, QDate(2026, 8, 17));
-    // With no scan before, day 0.
-    const Recorrido primero =
-        RecorrerSeleccion(sorteos, f, QDateTime(QDate(2027, 6, 1), QTime(12, 0)));
-    EXPECT_EQ(primero.desde, QDate(1899, 12, 30));
-    EXPECT_EQ(primero.hasta, QDate(1899, 12, 30));
-}
-
 TEST_F(Seleccion, Frases) {
-    Con({pruebas::UnSorteo(QDate(2026, 11, 30)), pruebas::UnSorteo(QDate(2026, 12, 5))});
+    const Sorteo sabado = pruebas::UnSorteo(QDate(2026, 12, 5));
+    Con({pruebas::UnSorteo(QDate(2026, 11, 30)), sabado});
     const struct {
         Filtro filtro;
         const char* primera;
@@ -216,6 +165,8 @@ TEST_F(Seleccion, Frases) {
     for (const auto& c : casos) {
         r = RecorrerSeleccion(LeerTodosLosSorteos(estado.Sorteos), c.filtro,
                               Mediodia(QDate(2026, 12, 6)), r);
+        // The report's sentence is the newest stored draw's, when it is selected.
+        EXPECT_EQ(r.frase, c.filtro.dias[kSabado] ? TextoSorteo(sabado) : QString());
         const DescripcionSeleccion d = DescribirSeleccion(r, c.filtro);
         EXPECT_EQ(d.primera, QString::fromUtf8(c.primera));
         EXPECT_EQ(d.segunda, QString::fromUtf8(c.segunda));
