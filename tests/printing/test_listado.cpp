@@ -89,29 +89,18 @@ TEST(Listado, LaSeccionMultipleEmpiezaEnPaginaNuevaConSuTitulo) {
     EXPECT_EQ((pagina + 1)->tipo, QStringLiteral("imagen"));
 }
 
-TEST(Listado, SoloPremiosYListadoVacio) {
+// Prizes only, and only the multiple has one: its section opens the listing, on page 1. (A
+// listing with nothing to print is said so and thrown away: Resultados.ImprimirConElBoton.)
+TEST(Listado, SinSencillasLaMultipleEmpiezaEnLaPrimeraPagina) {
     std::vector<Pena> penas = Penas();
     OpcionesComprobacion premios;
     premios.SoloPremios = true;
-    // Saturday: no line of either syndicate wins, nothing is printed.
-    const Comprobacion nada = ComprobarSencillas({kJueves, kSabado}, penas, 1, premios);
+    const Sorteo s = UnSorteo(QDate(2026, 12, 5), {9, 33, 41, 44, 45, 46});
+    const Comprobacion c = ComprobarSencillas({s}, penas, 1, premios);
     ImpresoraRegistro imp;
-    EXPECT_FALSE(ImprimirListado(imp, nada));
-    EXPECT_TRUE(imp.Lineas().empty());
-    // Thursday: only the winning line of the simple syndicate, and the multiple alone on page 1.
-    penas = {Penas()[0]};
-    const Comprobacion jueves = ComprobarSencillas({kJueves}, penas, 1, premios);
-    ImpresoraRegistro otra;
-    ASSERT_TRUE(ImprimirListado(otra, jueves));
-    const auto l = otra.Lineas();
-    ASSERT_EQ(l.size(), 4u);
-    EXPECT_TRUE(l[3].texto.endsWith(QStringLiteral("Has acertado 3 números.")));
-    penas = {Penas()[1]};
-    const Comprobacion multiple = ComprobarSencillas({kJueves}, penas, 1, premios);
-    ImpresoraRegistro tercera;
-    ASSERT_TRUE(ImprimirListado(tercera, multiple));
-    EXPECT_EQ(tercera.Lineas()[0].texto, QStringLiteral("PEÑAS MÚLTIPLES"));
-    EXPECT_EQ(tercera.Lineas()[0].pagina, 1);
+    ASSERT_TRUE(ImprimirListado(imp, c));
+    EXPECT_EQ(imp.Lineas()[0].texto, QStringLiteral("PEÑAS MÚLTIPLES"));
+    EXPECT_EQ(imp.Lineas()[0].pagina, 1);
 }
 
 }  // namespace
