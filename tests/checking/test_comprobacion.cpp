@@ -202,15 +202,14 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
                {5, 7, ""},
                {5, 3, "9"}});
     EXPECT_EQ(Contadores(penas[0]), (std::map<int, int>{{3, 1}, {7, 1}}));
-    // Listed with "Histórico" too, but a draw before its creation never counts.
+    // Listed with "Histórico" too. (That a draw before its creation never counts, even so, is
+    // checked against the independent count over real draws.)
     std::vector<Pena> otra{penas[1]};
-    otra[0].FechaComprobado = 0;
     OpcionesComprobacion historico;
     historico.Historico = true;
     const Comprobacion h = ComprobarSencillas(sorteos, otra, 2, historico);
     EXPECT_EQ(h.Sencilla.Filas(), 4);
     Celdas(h.Sencilla, {{3, 7, "¡¡ Premio !! Has acertado 6 números.", Rgb{255, 0, 0}}});
-    EXPECT_EQ(otra[0].Aciertos[6], 0);
 
     // Only prizes: lines below 3 hits go, a block without any goes with its three header rows.
     std::vector<Pena> dos{penas[0],
@@ -242,7 +241,6 @@ TEST(Comprobacion, FilasDeLaListaMultiple) {
     ASSERT_EQ(l.Filas(), 5);  // header, bet, empty row after the code-5 notice
     Celdas(l, {{1, 12, "PEÑA Cinco               ", kColorTituloPena}, {3, 5, "5"}, {3, 6, ""}});
     EXPECT_EQ(l.TipoFila(4), ListaResultados::Tipo::Vacia);
-    EXPECT_TRUE(c.PremioMultiple);
 
     // Without the filter: every bet is listed; an 11-number bet fills columns 2..12.
     const Comprobacion todas = ComprobarSencillas({s}, penas, 1, {});
@@ -351,17 +349,17 @@ TEST(Comprobacion, CeroSorteosSoloVaciaLaLista) {
     EXPECT_EQ(ComprobarSencillas({}, penas, 5, {}).Sencilla.Filas(), 0);
 }
 
+// What the chooser lets through is listed in
+// Resultados.ElegirUnaPenaMultipleMuestraLaListaMultiple; here, what it leaves out is neither
+// counted nor marked as checked.
 TEST(Comprobacion, ElSelectorDePenasFiltraPorNombreGuardado) {
     std::vector<Pena> penas{PenaSencilla(QStringLiteral("Uno"), {{1, 2, 3, 4, 5, 6}}),
                             PenaMultiple(QStringLiteral("Dos"), 1, {1, 2, 3, 4, 5, 6, 7})};
     const Sorteo s = UnSorteo(QDate(2026, 12, 5));
     const Comprobacion c =
         ComprobarSencillas({s}, penas, 1, {.EntradaElegida = 2, .NombreElegido = penas[1].Nombre});
-    EXPECT_EQ(c.Sencilla.Filas(), 0);
-    EXPECT_EQ(c.Multiple.Bloques().size(), 1u);
     EXPECT_FALSE(c.SencillaElegida);
     EXPECT_TRUE(c.MultipleElegida);
-    // The syndicate not chosen is neither counted nor marked as checked.
     EXPECT_EQ(penas[0].FechaComprobado, 0);
     EXPECT_EQ(penas[1].FechaComprobado, s.Fecha);
 }
