@@ -157,10 +157,9 @@ TEST(Registros, LecturaMasAllaDelFinalDejaElBufferComoEstaba) {
     // Two whole draws and a torn third.
     const QByteArray uno = pruebas::RegistroSorteoAMano({1, 2, 3, 4, 5, 6}, 7, 8, 31337.0, 0);
     pruebas::EscribirBytes(ruta, uno + uno + uno.left(20));
+    // (The start counts the whole ones and tells of the rest: Arranque.FicherosDanadosOImposibles.)
     FicheroRegistros canal(Sorteo::kLongitud);
     ASSERT_FALSE(canal.Abrir(ruta));
-    EXPECT_EQ(canal.Cuenta(), 2);
-    EXPECT_EQ(canal.BytesSobrantes(), 20);
     Sorteo s;
     s.Complementario = 99;
     for (int n : {0, 3, 4, -1}) {
