@@ -120,7 +120,8 @@ TEST(Analisis, DireccionDelPdf) {
         QByteArray en;
         const char* esperado;
     } casos[] = {
-        {ruta, "/f/loterias/documentos/La Primitiva/"},
+        // (A path on the operator's host as the service writes it is fetched by a download:
+        // Descarga.TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran.)
         {"https://www.loteriasyapuestas.es" + ruta, "/f/loterias/documentos/La Primitiva/"},
         {"https://otro.example" + ruta, ""},
         {"//otro.example" + ruta, ""},
