@@ -97,10 +97,11 @@ TEST(Gestor, SinPenas) {
     // Clicking the "VACÍO" row chooses nothing.
     Pulsar(ListaPenas(v), 0);
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
-    // Nor are there draws: the captions say so and the selector is off.
+    // Nor are there draws: the captions say so, and the results' selector and options are off.
     Etiquetas(v.ventana.get(), {"ultimoSorteo=Fichero de datos vacío.",
                                 "avisoActualizacion=No se ha actualizado nunca"});
-    EXPECT_FALSE(Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos")->isEnabled());
+    for (const char* c : {"selectorSorteos", "historico", "soloPremios"})
+        EXPECT_FALSE(Hijo<QWidget>(v.Pagina<PaginaGeneral>(), c)->isEnabled()) << c;
 }
 
 TEST(Gestor, ListaResumenYPenaElegida) {

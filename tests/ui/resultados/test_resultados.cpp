@@ -1,5 +1,6 @@
 // The results views: the check at start-up, the blinking prize notice, the syndicate chooser,
-// the menus and the printed listing, clicked through as a user would.
+// the menus and the printed listing, clicked through as a user would (the options are off without
+// draws: Gestor.SinPenas).
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -194,12 +195,6 @@ TEST_F(Resultados, LosMenusPonenLasOpciones) {
         EXPECT_EQ(Opcion("soloPremios")->isChecked(), c.soloPremios);
         EXPECT_EQ(Opcion("historico")->isChecked(), c.historico);
     }
-}
-
-TEST_F(Resultados, SinSorteosLasOpcionesNoSePuedenUsar) {
-    Arrancar({Sencilla({1, 2, 3, 4, 5, 6})}, {});
-    EXPECT_FALSE(Opcion("historico")->isEnabled());
-    EXPECT_FALSE(Opcion("soloPremios")->isEnabled());
 }
 
 TEST_F(Resultados, ImprimirConElBoton) {
