@@ -284,40 +284,43 @@ TEST_F(BorrarSorteos, TrasLaOrdenLaPulsacionBorraElSorteoDeEsaFila) {
     }
 }
 
-TEST_F(BorrarSorteos, SiYSiVaciaLosSorteosYReiniciaLasPenas) {
-    v.dialogos.respuestas = {Respuesta::Si, Respuesta::Si};
-    PulsarBoton(v.Pagina<PaginaGestor>(), "botonBorrarSorteos");
-    EXPECT_TRUE(Fichero().empty());
-    EXPECT_TRUE(v.dialogos.Muestra(1,
-                                   "¿Quiere borrar también los aciertos de las peñas?. Si ha "
-                                   "borrado los sorteos, se aconseja que se resetee también los "
-                                   "resultados de las peñas y la fecha de creación pasará a ser "
-                                   "la de hoy."));
-    Etiquetas(v.ventana.get(), {"ultimoSorteo=Fichero de datos vacío.", "totalAciertos=0"});
-    EXPECT_EQ(Celda(ListaPenas(v), 0, 2), QStringLiteral("06/12/2026"));
-    EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), 0);
-}
-
-// Enter alone keeps the draws; those deleted come back with "Importar sorteos" and "numeros.bak".
-TEST_F(BorrarSorteos, NoEsLaRespuestaPorDefectoYLaCopiaLosDevuelve) {
-    v.dialogos.respuestas = {Respuesta::Si, Respuesta::No};
-    PulsarBoton(v.Pagina<PaginaGestor>(), "botonBorrarSorteos");
-    ASSERT_EQ(v.dialogos.cajas.size(), 2u);
-    EXPECT_EQ(v.dialogos.cajas[0].porDefecto, Respuesta::No);
-    EXPECT_TRUE(Fichero().empty());
-
-    v.dialogos.ficheros.push_back(v.Ruta("numeros.bak"));
-    PulsarBoton(v.Pagina<PaginaGestor>(), "botonImportarSorteos");
-    EXPECT_TRUE(v.dialogos.Muestra(-1, "Archivo de sorteos importado con éxito"));
-    EXPECT_EQ(Fichero(), s);
-    EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), static_cast<int>(s.size()));
-}
-
-TEST_F(BorrarSorteos, NoYSiConservaLosSorteosYReiniciaLasPenas) {
-    v.dialogos.respuestas = {Respuesta::No, Respuesta::Si};
-    v.ventana->BorrarSorteos();
-    EXPECT_EQ(Fichero(), s);
-    Etiquetas(v.Pagina<PaginaGestor>(), {"totalAciertos=0", "jugadosTotal=en 0 sorteos"});
+// Deleting every draw asks about the draws, then about the syndicates' counters; each answer
+// does its own part, and Enter alone keeps the draws.
+TEST_F(BorrarSorteos, CadaRespuestaHaceLoSuyo) {
+    const struct {
+        Respuesta sorteos, aciertos;
+        const char* ultimo;  // the header's newest draw
+        const char* totalAciertos;
+        const char* creada;  // the first syndicate's creation date
+    } casos[] = {
+        {Respuesta::Si, Respuesta::Si, "Fichero de datos vacío.", "0", "06/12/2026"},
+        {Respuesta::No, Respuesta::Si, "Sábado, 5 de diciembre del 2026", "0", "06/12/2026"},
+        {Respuesta::Si, Respuesta::No, "Fichero de datos vacío.", "6", "01/11/2026"},
+    };
+    for (const auto& c : casos) {
+        const bool sorteos = c.sorteos == Respuesta::Si;
+        SCOPED_TRACE(std::string(c.ultimo) + ", " + c.totalAciertos);
+        v.ventana.reset();
+        v.dialogos.cajas.clear();
+        SetUp();
+        v.dialogos.respuestas = {c.sorteos, c.aciertos};
+        PulsarBoton(v.Pagina<PaginaGestor>(), "botonBorrarSorteos");
+        ASSERT_EQ(v.dialogos.cajas.size(), 2u);
+        EXPECT_EQ(v.dialogos.cajas[0].porDefecto, Respuesta::No);
+        EXPECT_TRUE(v.dialogos.Muestra(1,
+                                       "¿Quiere borrar también los aciertos de las peñas?. Si ha "
+                                       "borrado los sorteos, se aconseja que se resetee también "
+                                       "los resultados de las peñas y la fecha de creación "
+                                       "pasará a ser la de hoy."));
+        EXPECT_EQ(Fichero(), sorteos ? std::vector<Sorteo>{} : s);
+        EXPECT_EQ(ListaSorteos(v)->model()->rowCount(), sorteos ? 0 : static_cast<int>(s.size()));
+        EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "ultimoSorteo")->text(),
+                  QString::fromUtf8(c.ultimo));
+        EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "totalAciertos")->text(),
+                  QLatin1String(c.totalAciertos));
+        Etiquetas(v.ventana.get(), {"jugadosTotal=en 0 sorteos"});
+        EXPECT_EQ(Celda(ListaPenas(v), 0, 2), QLatin1String(c.creada));
+    }
 }
 
 TEST(Importar, ElBotonCargaElHistorico) {
