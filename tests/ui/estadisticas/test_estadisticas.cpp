@@ -241,6 +241,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     QTest::mouseClick(c->findChild<QPushButton*>(QStringLiteral("grabar")), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(c.isNull() || !c->isVisible());
+    EXPECT_FALSE(v.ventana->estado().CerrarEditorAlGuardar);  // the next editor stays open
     const std::vector<Pena> penas = LeerTodasLasPenas(v.ventana->estado().Penas);
     ASSERT_EQ(penas.size(), 1u);
     EXPECT_EQ(penas[0].ReducidaNumeros, 7);

@@ -25,7 +25,6 @@
 #include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "support/servidor_http.h"
-#include "ui/estadisticas/pagina_crear_combinacion.h"
 #include "ui/penas/crea.h"
 #include "ui/penas/creamenu.h"
 #include "ui/penas/pagina_gestor.h"
@@ -369,24 +368,6 @@ TEST_F(Editor, PenaNuevaSinGrabar) {
     Pulsar("cerrar");
     EXPECT_EQ(EditorAbierto(), nullptr);
     EXPECT_EQ(Guardadas().size(), 0u);
-}
-
-TEST_F(Editor, ConNumerosElegidosLosMarcaYSeCierraAlGrabar) {
-    Arrancar();
-    Estado& e = v.ventana->estado();
-    const std::array<int16_t, 9> ranking{40, 5, 12, 9, 33, 21, 2, 3, 48};
-    std::copy(ranking.begin(), ranking.end(), e.NumerosOrdenados.begin());
-    // The wizard asks for a multiple of eight of its ranked numbers.
-    emit v.Pagina<PaginaCrearCombinacion>()->crearPenaGuiada(2, nullptr);
-    ASSERT_NE(c = EditorAbierto(), nullptr);
-    EXPECT_EQ(Hijo<QLabel>(c, "contadorLineas")->text(), QStringLiteral("1"));
-    Grabar(QStringLiteral("ranking"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(EditorAbierto(), nullptr);
-    ASSERT_EQ(Guardadas().size(), 1u);
-    const std::array<int16_t, 20> linea{2, 3, 5, 9, 12, 21, 33, 40};  // the first eight
-    EXPECT_EQ(Guardadas()[0].Apuestas[0].Columnas, linea);
-    EXPECT_FALSE(e.CerrarEditorAlGuardar);  // the activation clears it
 }
 
 // A syndicate made in the editor is then checked against a downloaded draw: the prize is
