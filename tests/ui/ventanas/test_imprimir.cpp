@@ -204,6 +204,10 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
     }
 }
 
+// The settings window. "0,5" typed key by key passes through "0": a price of 0 is never stored,
+// or the next start would take it for settings never set and put back a price of 1 and 24
+// months. The stored price waits while the box holds no price, and the label beside the box says
+// why.
 TEST_F(Ventanas, Configuracion) {
     Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
     v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
@@ -212,6 +216,7 @@ TEST_F(Ventanas, Configuracion) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Configurar"));
     QLineEdit* precio = Hijo<QLineEdit>(w, "precio");
     QLineEdit* meses = Hijo<QLineEdit>(w, "meses");
+    QLabel* motivo = Hijo<QLabel>(w, "motivoPrecio");
     EXPECT_EQ(precio->text(), QStringLiteral("1"));
     EXPECT_EQ(meses->text(), QStringLiteral("24"));
     const struct {
@@ -225,37 +230,10 @@ TEST_F(Ventanas, Configuracion) {
     }
     Escribir(meses, QStringLiteral("1"));
     EXPECT_EQ(meses->text(), QStringLiteral("1"));  // the box keeps what was typed
-    Escribir(precio, QStringLiteral("1,5"));
-    EXPECT_EQ(Guardada().PrecioApuesta, 1.5f);
-    const QByteArray antes = pruebas::LeerBytes(v.Ruta("nums.ini"));
-    Escribir(precio, QString());
-    EXPECT_EQ(pruebas::LeerBytes(v.Ruta("nums.ini")), antes);
-    Escribir(precio, QStringLiteral("1,5e"));
-    EXPECT_EQ(precio->text(), QStringLiteral("1,5"));
-    Escribir(precio, QStringLiteral(",75"));
-    EXPECT_EQ(Guardada().PrecioApuesta, 0.75f);
-    EXPECT_TRUE(v.dialogos.cajas.empty());
-    PulsarBoton(w, "cerrar");
-    EXPECT_EQ(v.Abierta<Configurar>(), nullptr);
-    // The card shows the weekly cost at the new price: 17 bets, three draws a week, 0,75 €.
-    EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(),
-              QStringLiteral("38,25 euros."));
-}
+    Escribir(meses, QStringLiteral("36"));          // for the next start, below
 
-// "0,5" typed key by key passes through "0". A price of 0 is never stored: the next start would
-// take it for settings never set and put back a price of 1 and 24 months. The stored price waits
-// while the box holds no price, and the label beside the box says why.
-TEST_F(Ventanas, UnPrecioQueNoEsMayorQueCeroNoSeGuarda) {
-    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
-    v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
-    Configurar* w = v.Abierta<Configurar>();
-    ASSERT_NE(w, nullptr);
-    QLineEdit* precio = Hijo<QLineEdit>(w, "precio");
-    QLabel* motivo = Hijo<QLabel>(w, "motivoPrecio");
-    Escribir(Hijo<QLineEdit>(w, "meses"), QStringLiteral("36"));
     Escribir(precio, QStringLiteral("1,5"));
     EXPECT_FALSE(motivo->isVisible());
-
     precio->selectAll();
     QTest::keyClick(precio, Qt::Key_Backspace);
     const struct {
@@ -272,7 +250,6 @@ TEST_F(Ventanas, UnPrecioQueNoEsMayorQueCeroNoSeGuarda) {
         }
     }
     EXPECT_EQ(precio->text(), QStringLiteral("0,5"));
-
     // Nor a negative price, nor one too small for the file, which would be stored as 0.
     for (const char* escrito :
          {"-2", "0,00", "0,00000000000000000000000000000000000000000000001"}) {
@@ -281,16 +258,23 @@ TEST_F(Ventanas, UnPrecioQueNoEsMayorQueCeroNoSeGuarda) {
         EXPECT_TRUE(motivo->isVisible()) << escrito;
         EXPECT_EQ(precio->text(), QLatin1String(escrito));  // the box keeps what was typed
     }
-    Escribir(precio, QStringLiteral("2"));
-    EXPECT_EQ(Guardada().PrecioApuesta, 2.0f);
+    // What is no number shows the stored price again.
+    Escribir(precio, QStringLiteral("0,5e"));
+    EXPECT_EQ(precio->text(), QStringLiteral("0,5"));
+    Escribir(precio, QStringLiteral(",75"));
+    EXPECT_EQ(Guardada().PrecioApuesta, 0.75f);
     EXPECT_FALSE(motivo->isVisible());
 
-    // Left at 0, the window closed: the next start keeps the price and the months.
+    // Left at 0, the window closed: the card shows the weekly cost at the kept price (17 bets,
+    // three draws a week, 0,75 €), and the next start keeps the price and the months.
     Escribir(precio, QStringLiteral("0"));
     PulsarBoton(w, "cerrar");
+    EXPECT_EQ(v.Abierta<Configurar>(), nullptr);
     EXPECT_TRUE(v.dialogos.cajas.empty());
+    EXPECT_EQ(Hijo<QLabel>(v.ventana.get(), "gastoSemanal")->text(),
+              QStringLiteral("38,25 euros."));
     ASSERT_TRUE(v.Arrancar());
-    EXPECT_EQ(v.ventana->estado().Config.PrecioApuesta, 2.0f);
+    EXPECT_EQ(v.ventana->estado().Config.PrecioApuesta, 0.75f);
     EXPECT_EQ(v.ventana->estado().Config.MesesMaximos, 36);
 }
 
