@@ -279,7 +279,9 @@ TEST_F(Ventanas, Configuracion) {
 }
 
 // The decimal boxes read what they show: a value stored, shown in its box and typed there again
-// key by key, is stored the same. The price and the two corrections of the printing window.
+// key by key, is stored the same. The price and the two corrections of the printing window; the
+// values are those that a formatting other than the one CajasDecimales.LoMostradoSeLeeIgual
+// checks would show otherwise (a thousands separator, six digits, too many digits, an exponent).
 TEST_F(Ventanas, LasCajasDecimalesLeenLoQueMuestran) {
     Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
     Configuracion& config = v.ventana->estado().Config;
@@ -287,12 +289,8 @@ TEST_F(Ventanas, LasCajasDecimalesLeenLoQueMuestran) {
         float valor;
         const char* texto;
     } casos[] = {
-        {0.5f, "0,5"},
-        {1, "1"},
         {12345.5f, "12345,5"},
-        {1000, "1000"},
         {0.01f, "0,01"},
-        {1000000, "1000000"},
         {1234567.5f, "1234567,5"},
         {std::numeric_limits<float>::max(), "340282346638528859811704183484516925440"},
     };
