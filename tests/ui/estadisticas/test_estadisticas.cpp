@@ -27,7 +27,6 @@
 #include "ui/estadisticas/pagina_crear_combinacion.h"
 #include "ui/estadisticas/pagina_estadisticas.h"
 #include "ui/penas/crea.h"
-#include "ui/penas/rejilla_numeros.h"
 #include "ui/ventana_prueba.h"
 #include "ui/ventanas/configurar.h"
 
