@@ -251,10 +251,21 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
             EXPECT_EQ(penas[0].Apuestas[i].Columnas[col], de7[i][2 * col + 1] - '0');
 }
 
+// Numbers are chosen on some draws only; while they are, the selection stays still, and back at
+// step 1 (by its button or by leaving the page) it is free again.
 TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
     Automatica();
+    QSlider* cuantos = Hijo<QSlider>(Asistente(), "cuantos");
+    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
+    cuantos->setValue(5);
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        "No has seleccionado sorteos. Por favor, selecciona más sorteos en el paso anterior.",
+        "Mal, mal, mal...", Icono::Informacion));
+    EXPECT_EQ(cuantos->value(), 0);
+    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));
+
     PulsarCasilla(Hijo<QCheckBox>(Asistente(), "lunes"));
-    Hijo<QSlider>(Asistente(), "cuantos")->setValue(5);
+    cuantos->setValue(5);
     const QString frase = Texto(Asistente(), "frase2");
     const int filas = Lista()->model()->rowCount();
     // Every box of both pages is fixed; the comparison too, as it would add Monday.
@@ -268,23 +279,11 @@ TEST_F(Estadisticas, LaSeleccionQuedaQuietaMientrasHayNumerosElegidos) {
     EXPECT_FALSE(comparativa->isChecked());
     EXPECT_EQ(Texto(Asistente(), "frase2"), frase);
     EXPECT_EQ(Lista()->model()->rowCount(), filas);
-    // Back at step 1 it is free again.
     QTest::mouseClick(Hijo<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
     EXPECT_TRUE(comparativa->isEnabled());
     EXPECT_TRUE(Hijo<QCheckBox>(Asistente(), "lunes")->isEnabled());
-}
 
-TEST_F(Estadisticas, SinSorteosElegidosNoSeSigue) {
-    Automatica();
-    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));  // every draw is a Thursday
-    QSlider* cuantos = Hijo<QSlider>(Asistente(), "cuantos");
-    cuantos->setValue(5);
-    EXPECT_TRUE(v.dialogos.SoloMuestra(
-        "No has seleccionado sorteos. Por favor, selecciona más sorteos en el paso anterior.",
-        "Mal, mal, mal...", Icono::Informacion));
-    EXPECT_EQ(cuantos->value(), 0);
     // Leaving the page starts the wizard again.
-    PulsarCasilla(Hijo<QCheckBox>(Asistente(), "jueves"));
     cuantos->setValue(5);
     EXPECT_TRUE(Hijo<QPushButton>(Asistente(), "crearMultiple")->isEnabled());
     v.Pestanas()->setCurrentIndex(Principal::kGeneral);
