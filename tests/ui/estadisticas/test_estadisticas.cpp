@@ -319,21 +319,6 @@ std::vector<FilaInforme> Tabla(pruebas::VentanaPrueba& v, const char* nombre) {
     return b.Tablas()[QString::fromUtf8(nombre)];
 }
 
-TEST_F(Estadisticas, SinSorteosElegidos) {
-    Arrancar(SorteosEscalonados());
-    v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
-    for (const char* d : {"lunes", "jueves", "sabado"}) PulsarCasilla(Hijo<QCheckBox>(Pagina(), d));
-    EXPECT_EQ(Lista()->model()->rowCount(), 0);
-    // The report store keeps the dates of the last selection (as the sentence does: Frases).
-    const QDate ultimo = OleAFecha(SorteosEscalonados().back().Fecha);
-    Etiquetas(Asistente(), {"frase2=¡¡Con 0 sorteos seleccionados no es posible continuar!!"});
-    const std::vector<FilaInforme> sorteos = Tabla(v, "Sorteos");
-    ASSERT_EQ(sorteos.size(), 1u);
-    EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia1")), QStringLiteral("2020-01-02"));
-    EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia2")), ultimo.toString(Qt::ISODate));
-    EXPECT_EQ(sorteos[0].at(QStringLiteral("Total")), QStringLiteral("0"));
-}
-
 TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     Pena ocho = pruebas::PenaMultiple("Amigo", 2, {3, 9, 14, 22, 27, 31, 38, 45},
                                       QStringLiteral("Jueves y Sábado"), QDate(2026, 11, 2));
@@ -370,7 +355,9 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
                                "Error", Icono::Informacion));
 }
 
-TEST_F(Estadisticas, ElAlmacenGuardaLosNumerosElegidos) {
+// The statistics' rows of the report store: the numbers chosen with their counts, and a selection
+// of no draw, which keeps the dates of the one before (as the sentence does: Seleccion.Frases).
+TEST_F(Estadisticas, ElAlmacenGuardaLosNumerosElegidosYLaSeleccion) {
     Automatica();
     Hijo<QSlider>(Asistente(), "cuantos")->setValue(3);
     std::vector<FilaInforme> numeros = Tabla(v, "Numeros");
@@ -378,6 +365,18 @@ TEST_F(Estadisticas, ElAlmacenGuardaLosNumerosElegidos) {
     EXPECT_EQ(numeros[0]["Numero"], QStringLiteral("1"));
     EXPECT_EQ(numeros[0]["Veces"], QStringLiteral("49"));
     EXPECT_EQ(numeros[2]["Numero"], QStringLiteral("3"));
+
+    QTest::mouseClick(Hijo<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
+    for (const char* d : {"lunes", "jueves", "sabado"})
+        PulsarCasilla(Hijo<QCheckBox>(Asistente(), d));
+    EXPECT_EQ(Lista()->model()->rowCount(), 0);
+    Etiquetas(Asistente(), {"frase2=¡¡Con 0 sorteos seleccionados no es posible continuar!!"});
+    const std::vector<FilaInforme> sorteos = Tabla(v, "Sorteos");
+    ASSERT_EQ(sorteos.size(), 1u);
+    EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia1")), QStringLiteral("2020-01-02"));
+    EXPECT_EQ(sorteos[0].at(QStringLiteral("Dia2")),
+              OleAFecha(SorteosEscalonados().back().Fecha).toString(Qt::ISODate));
+    EXPECT_EQ(sorteos[0].at(QStringLiteral("Total")), QStringLiteral("0"));
 }
 
 TEST(AlmacenDeInformes, UnAlmacenDanadoSeRehaceYSeDice) {
