@@ -71,12 +71,37 @@ TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
     EXPECT_EQ(AbrirImpresion(0), nullptr);
     EXPECT_TRUE(
         v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
+    v.dialogos.cajas.clear();
 
     Imprimir* w = AbrirImpresion(1);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Imprimir boletos"));
     pruebas::Etiquetas(w, {"nombrePena=Los del bar", "totalApuestas=17", "boletosOficiales=3",
                            "diasJuego=Todos (L+J+S)"});
+
+    // The corrections are stored as they are typed.
+    QApplication::setActiveWindow(w);
+    QLineEdit* ajusteX = Hijo<QLineEdit>(w, "ajusteX");
+    QLineEdit* ajusteY = Hijo<QLineEdit>(w, "ajusteY");
+    Escribir(ajusteX, QStringLiteral("2,5"));
+    EXPECT_EQ(Guardada().AjusteX, 2.5f);
+    Escribir(ajusteY, QStringLiteral("-1.25"));  // a point is read as the comma
+    EXPECT_EQ(Guardada().AjusteY, -1.25f);
+    // Not a number: both boxes show what is stored again, and the record stays.
+    Escribir(ajusteX, QStringLiteral("2,5a"));
+    EXPECT_EQ(ajusteX->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(ajusteY->text(), QStringLiteral("-1,25"));
+    EXPECT_EQ(Guardada().AjusteX, 2.5f);
+    // Left empty: said when the box is left; the stored value stays.
+    Escribir(ajusteX, QString());
+    EXPECT_TRUE(v.dialogos.cajas.empty());
+    ajusteY->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        "Te has dejado una coordenada en blanco. Introduce un número válido.", "EHEHEHH",
+        Icono::Critico));
+    EXPECT_EQ(Guardada().AjusteX, 2.5f);
+    EXPECT_EQ(ajusteX->text(), QStringLiteral("2,5"));
 
     // On plain paper, through the print dialog.
     PulsarBoton(w, "imprimirNormal");
@@ -98,47 +123,17 @@ TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
     EXPECT_EQ(v.dialogos.vistasPrevias, 1);
     EXPECT_GT(std::ranges::count(v.dialogos.vista, true, &Orden::tenue), 0);
     EXPECT_EQ(v.dialogos.impresorasPedidas, 3);
-    EXPECT_EQ(std::ranges::count(v.impresora.ordenes, true, &Orden::tenue), 0);
-    // And the "-Jugar al" mark on each slip.
-    EXPECT_EQ(std::ranges::count(v.impresora.ordenes, x, &Orden::texto), 17 * 6 + 3);
-    w->close();
-}
-
-TEST_F(Ventanas, LasCorreccionesSeGuardanAlEscribirlas) {
-    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
-    Imprimir* w = AbrirImpresion(1);
-    ASSERT_NE(w, nullptr);
-    QApplication::setActiveWindow(w);
-    QLineEdit* x = Hijo<QLineEdit>(w, "ajusteX");
-    QLineEdit* y = Hijo<QLineEdit>(w, "ajusteY");
-    Escribir(x, QStringLiteral("2,5"));
-    EXPECT_EQ(Guardada().AjusteX, 2.5f);
-    Escribir(y, QStringLiteral("-1.25"));  // a point is read as the comma
-    EXPECT_EQ(Guardada().AjusteY, -1.25f);
-    // Not a number: both boxes show what is stored again, and the record stays.
-    Escribir(x, QStringLiteral("2,5a"));
-    EXPECT_EQ(x->text(), QStringLiteral("2,5"));
-    EXPECT_EQ(y->text(), QStringLiteral("-1,25"));
-    EXPECT_EQ(Guardada().AjusteX, 2.5f);
-    // Left empty: said when the box is left; the stored value stays.
-    Escribir(x, QString());
-    EXPECT_TRUE(v.dialogos.cajas.empty());
-    y->setFocus();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(v.dialogos.SoloMuestra(
-        "Te has dejado una coordenada en blanco. Introduce un número válido.", "EHEHEHH",
-        Icono::Critico));
-    EXPECT_EQ(Guardada().AjusteX, 2.5f);
-    EXPECT_EQ(x->text(), QStringLiteral("2,5"));
-    // The print uses them.
-    PulsarBoton(w, "imprimirOficial");
     const auto& o = v.impresora.ordenes;
+    EXPECT_EQ(std::ranges::count(o, true, &Orden::tenue), 0);
+    // And the "-Jugar al" mark on each slip; the corrections move the official slip.
+    EXPECT_EQ(std::ranges::count(o, x, &Orden::texto), 17 * 6 + 3);
     const auto cabecera = std::find_if(o.begin(), o.end(), [](const auto& e) {
         return e.texto.startsWith(QStringLiteral("PEÑA"));
     });
     ASSERT_NE(cabecera, o.end());
     EXPECT_NEAR(cabecera->x, 7.5, 1e-6);
     EXPECT_NEAR(cabecera->y, -8.25, 1e-6);
+    w->close();
 }
 
 // One real print of 17 bets to PDF on each paper, read back with pdftotext -bbox: every X within
