@@ -160,24 +160,19 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     ASSERT_EQ(elegir->count(), 4);
     EXPECT_EQ(elegir->currentText(), QStringLiteral("TODAS LAS PEÑAS"));
     EXPECT_EQ(elegir->itemText(3), QStringLiteral("Familia Núñez"));
-}
 
-TEST(Gestor, CabeceraConLosSorteosGuardados) {
-    pruebas::VentanaPrueba v;
-    const int n = static_cast<int>(Sorteos().size());
-    pruebas::EscribirSorteos(v.dir.path(), Sorteos());
-    ASSERT_TRUE(v.Arrancar());
+    // The header with the draws stored, the results' draw selector, and the history with every
+    // draw, newest first.
     Etiquetas(v.ventana.get(),
               {"ultimoSorteo=Sábado, 5 de diciembre del 2026",
                "proximoSorteo=Lunes, 7 de diciembre del 2026", "cuentaAtras=Faltan 1 días"});
     EXPECT_FALSE(Hijo<QLabel>(v.ventana.get(), "avisoActualizacion")->isVisible());
+    const int n = static_cast<int>(Sorteos().size());
     QSlider* selector = Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos");
     EXPECT_TRUE(selector->isEnabled());
     EXPECT_EQ(selector->maximum(), n);
     selector->setValue(7);
     Etiquetas(v.ventana.get(), {"valorSelector=7"});
-
-    // The history lists every draw, newest first, with its total.
     ASSERT_EQ(ListaSorteos(v)->model()->rowCount(), n);
     EXPECT_EQ(Celda(ListaSorteos(v), 0, 2), QStringLiteral("05/12/2026  Sábado"));
 }
