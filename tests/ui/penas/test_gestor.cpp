@@ -104,7 +104,7 @@ TEST(Gestor, SinPenas) {
         EXPECT_FALSE(Hijo<QWidget>(v.Pagina<PaginaGeneral>(), c)->isEnabled()) << c;
 }
 
-TEST(Gestor, ListaResumenYPenaElegida) {
+TEST(Gestor, ListaResumenPenaElegidaYBorrada) {
     pruebas::VentanaPrueba v;
     pruebas::EscribirPenas(v.dir.path(), TresPenas());
     pruebas::EscribirSorteos(v.dir.path(), Sorteos());
@@ -175,6 +175,16 @@ TEST(Gestor, ListaResumenYPenaElegida) {
     Etiquetas(v.ventana.get(), {"valorSelector=7"});
     ASSERT_EQ(ListaSorteos(v)->model()->rowCount(), n);
     EXPECT_EQ(Celda(ListaSorteos(v), 0, 2), QStringLiteral("05/12/2026  Sábado"));
+
+    // The chosen syndicate deleted: the list and the count follow, and nothing is chosen.
+    Pulsar(t, 0);
+    v.dialogos.respuestas.push_back(Respuesta::Si);
+    PulsarBoton(g, "botonBorrarPena");
+    EXPECT_TRUE(v.dialogos.Muestra(-1, "¿Seguro que quieres eliminar la Peña Los del bar?"));
+    ASSERT_EQ(t->model()->rowCount(), 2);
+    EXPECT_EQ(Celda(t, 0, 0), QStringLiteral("Oficina"));
+    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
+    Etiquetas(g, {"numeroPenas=2"});
 }
 
 TEST(Gestor, PenaDanadaDiceQueElFicheroEstaCorrupto) {
@@ -193,21 +203,6 @@ TEST(Gestor, PenaDanadaDiceQueElFicheroEstaCorrupto) {
     Pulsar(t, 1);
     Etiquetas(v.Pagina<PaginaGestor>(), {"descripcionPena=-Apuesta múltiple de 10 nºs."});
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("apuestas.dat")), antes);
-}
-
-TEST(Gestor, BorrarPenaElegida) {
-    pruebas::VentanaPrueba v;
-    pruebas::EscribirPenas(v.dir.path(), TresPenas());
-    ASSERT_TRUE(v.Arrancar());
-    PaginaGestor* g = v.Pagina<PaginaGestor>();
-    Pulsar(ListaPenas(v), 0);
-    v.dialogos.respuestas.push_back(Respuesta::Si);
-    PulsarBoton(g, "botonBorrarPena");
-    EXPECT_TRUE(v.dialogos.Muestra(-1, "¿Seguro que quieres eliminar la Peña Los del bar?"));
-    ASSERT_EQ(ListaPenas(v)->model()->rowCount(), 2);
-    EXPECT_EQ(Celda(ListaPenas(v), 0, 0), QStringLiteral("Oficina"));
-    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
-    Etiquetas(g, {"numeroPenas=2"});
 }
 
 class BorrarSorteos : public ::testing::Test {
