@@ -1,6 +1,6 @@
 // The settings file: created at first start, repaired when it holds what can't be used. (A
 // price and months that can be used are kept from one start to the next, in
-// Ventanas.UnPrecioQueNoEsMayorQueCeroNoSeGuarda.)
+// Ventanas.Configuracion.)
 #include <gtest/gtest.h>
 
 #include <QFile>

@@ -34,8 +34,8 @@ TEST(Juego, Cuantos) {
     for (auto [codigo, valor] : casos) EXPECT_EQ(cuantos(codigo), valor) << codigo;
 }
 
-// The text of bet lines is read on the card and in the editor (Gestor.ListaResumenYPenaElegida,
-// Editor.SencillaDeTresLineasPorClics).
+// The text of bet lines is read on the card and in the editor
+// (Gestor.ListaResumenPenaElegidaYBorrada, Editor.SencillaDeTresLineasPorClics).
 
 // Blanks and NULs at the end go; control characters, the C1 ones included, show as "?".
 TEST(Juego, TextoVisible) {

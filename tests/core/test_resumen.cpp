@@ -86,7 +86,8 @@ TEST(Actualizacion, SorteosJugadosSobreElHistoricoReal) {
     }
 }
 
-// Fewer prizes than draws played is read on the manager's page (Gestor.ListaResumenYPenaElegida).
+// Fewer prizes than draws played is read on the manager's page
+// (Gestor.ListaResumenPenaElegidaYBorrada).
 TEST(Resumen, LosTresCasosDeLaTarta) {
     Pena tres = PenaSencilla("a", {});
     tres.Aciertos[3] = 2;
@@ -112,7 +113,7 @@ TEST(Resumen, LosTresCasosDeLaTarta) {
 }
 
 // Draws played and the share with prizes over them are read on the manager's page
-// (Gestor.ListaResumenYPenaElegida); here, more prizes than draws, and no draws at all.
+// (Gestor.ListaResumenPenaElegidaYBorrada); here, more prizes than draws, and no draws at all.
 TEST(Ficha, EfectividadYTarta) {
     Pena p = PenaSencilla("a", {{1, 2, 3, 4, 5, 6}}, QStringLiteral("Jueves"));
     p.Aciertos[3] = 2;
