@@ -45,8 +45,8 @@ Error LeerActuales(const Estado& estado, QByteArray& actuales) {
     return LeerEntero(ruta, actuales);
 }
 
-// "numeros.bak" keeps one generation: the draws as they were before the last import or the last
-// deletion of them all.
+// "numeros.bak" keeps one generation: the draws as they were before the last import, the last
+// deletion of them all or the conversion of the earlier format.
 Error GuardarCopia(const Estado& estado, const QByteArray& actuales) {
     const QString copia = estado.Fichero(kCopiaSorteos);
     return EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), actuales);
@@ -105,10 +105,6 @@ bool NoEsDeSorteos(const QString& ruta, QDate hoy) {
     };
     if (posible(DecodificarSorteoAntiguo(primero.constData()))) return false;
     return primero.size() < Sorteo::kLongitud || !posible(DecodificarSorteo(primero.constData()));
-}
-
-std::vector<SorteoImposible> SorteosImposibles(const std::vector<Sorteo>& sorteos) {
-    return SepararImposibles(sorteos).Imposibles;
 }
 
 SorteosUtiles SepararImposibles(const std::vector<Sorteo>& sorteos) {
@@ -179,10 +175,8 @@ Error ConvertirFormatoAntiguo(Estado& estado, bool guardarCopia) {
     QByteArray antiguo;
     if (const Error error = LeerEntero(canal.Ruta(), antiguo, canal.Bytes())) return error;
     // Should the conversion read the file wrongly, the draws as they were are still there.
-    const QString copia = estado.Fichero(kCopiaSorteos);
     if (guardarCopia) {
-        if (const Error error = EscribirYRenombrar(copia, copia + QStringLiteral(".tmp"), antiguo))
-            return error;
+        if (const Error error = GuardarCopia(estado, antiguo)) return error;
     }
     const qint64 registros = antiguo.size() / Sorteo::kLongitudAntigua;
     QByteArray nuevo;

@@ -42,11 +42,10 @@ struct SorteoImposible {
     QDate Fecha;       // as the record holds it (invalid when it holds no date)
     QString Motivo;    // "el número 52 está fuera de 1..49", ...
 };
-// The records with a number outside 1..49 or repeated, or a date not later than the draw before
-// it (the last one that could be). They stay in the file as they are; the checks and the
+// The draws that could be, in file order, with the record number of each (from 1), and the
+// records that could not: a number outside 1..49 or repeated, or a date not later than the draw
+// before it (the last one that could be). Those stay in the file as they are; the checks and the
 // statistics leave them out.
-std::vector<SorteoImposible> SorteosImposibles(const std::vector<Sorteo>& sorteos);
-// The draws that could be, in file order, with the record number of each (from 1).
 struct SorteosUtiles {
     std::vector<Sorteo> Sorteos;
     std::vector<int> Registros;

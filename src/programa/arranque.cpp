@@ -149,7 +149,7 @@ bool Arranque::ApartarImposibles() {
 
 void Arranque::AvisarImposibles() {
     const std::vector<SorteoImposible> imposibles =
-        SorteosImposibles(LeerTodosLosSorteos(estado_.Sorteos));
+        SepararImposibles(LeerTodosLosSorteos(estado_.Sorteos)).Imposibles;
     if (imposibles.empty()) return;
     // Enough to find them; a file full of them is named by its first ones.
     constexpr size_t kNombrados = 10;

@@ -122,7 +122,7 @@ void CadenaDescarga::PedirTramo() {
 
 void CadenaDescarga::Recibido(qint64 bytes) {
     // The same transfer then brings the official PDF: its bytes are not the download's.
-    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
+    if (!Esperando()) return;
     bytes_ = QString::number(bytes);
     emit cambiado();
     // More than 100 characters are an answer: the watchdog no longer waits for the connection.
@@ -135,7 +135,7 @@ void CadenaDescarga::HayRespuesta() {
 }
 
 void CadenaDescarga::Terminada() {
-    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
+    if (!Esperando()) return;
     using F = Transferencia::Fallo;
     if (transferencia_.EstadoActual() == Transferencia::Estado::Hecha) {
         // The service's short answer for a period without draws is an answer all the same.
@@ -201,7 +201,7 @@ void CadenaDescarga::Fallar(const QString& texto) {
 }
 
 void CadenaDescarga::Cancelar() {
-    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
+    if (!Esperando()) return;
     Detener();
     Avisar(ConFaltan(QStringLiteral("Descarga cancelada.")), Icono::Informacion,
            QStringLiteral("Bajar sorteos nuevos"));
@@ -209,7 +209,7 @@ void CadenaDescarga::Cancelar() {
 }
 
 void CadenaDescarga::TicVigilante() {
-    if (fase_ != Fase::Conectando && fase_ != Fase::Buscando) return;
+    if (!Esperando()) return;
     ++segundos_;
     if (fase_ == Fase::Conectando && segundos_ == 5) {
         Fallar(TextoNoConectado());

@@ -22,7 +22,8 @@ Error IntercalarSorteos(Estado& estado, const std::vector<Sorteo>& sorteos,
     // The records held are moved as bytes, never decoded and written again.
     QByteArray contenido = estado.Sorteos.LeerEnteros();
     std::vector<double> fechas;
-    for (const Sorteo& s : LeerTodosLosSorteos(estado.Sorteos)) fechas.push_back(s.Fecha);
+    for (const Sorteo& s : FicheroRegistros::DecodificarTodos(contenido, DecodificarSorteo))
+        fechas.push_back(s.Fecha);
     for (const Sorteo& s : sorteos) {
         // Before the first draw held that is not older: the file's order stays ascending.
         const auto sitio =

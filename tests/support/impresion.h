@@ -14,13 +14,11 @@ inline void PrintTo(QDate d, std::ostream* os) {
 }
 
 // Draws as a user reads them: the date and the numbers.
+#include "core/fechas.h"
 #include "core/registros.h"
 namespace tombolin {
 inline void PrintTo(const Sorteo& s, std::ostream* os) {
-    *os << QDate(1899, 12, 30)
-               .addDays(static_cast<qint64>(s.Fecha))
-               .toString(Qt::ISODate)
-               .toStdString();
+    *os << OleAFecha(s.Fecha).toString(Qt::ISODate).toStdString();
     for (int16_t n : s.Numeros) *os << ' ' << n;
     *os << " C" << s.Complementario << " R" << s.Reintegro << " J" << static_cast<qint64>(s.Joker);
 }

@@ -35,6 +35,7 @@ BarraDescarga::BarraDescarga(CadenaDescarga& cadena, QWidget* padre)
     progreso_ = new QProgressBar(this);
     progreso_->setObjectName(QStringLiteral("progresoDescarga"));
     progreso_->setRange(0, CadenaDescarga::kTerminada);
+    progreso_->setValue(0);
     progreso_->setTextVisible(false);
     progreso_->setMaximumWidth(120);
     progreso_->setAccessibleName(QStringLiteral("Progreso de la descarga"));
@@ -60,13 +61,20 @@ void BarraDescarga::Mostrar() {
     tramoTexto_->setVisible(varios && cadena_.Descargando());
     tramoTexto_->setText(
         QStringLiteral("%1 de %2").arg(cadena_.TramoActual() + 1).arg(cadena_.Tramos().size()));
-    tramoTexto_->setToolTip(cadena_.TextoTramo());
-    tramoTexto_->setAccessibleName(cadena_.TextoTramo());
-    estadoTexto_->setText(cadena_.TextoEstado());
+    const QString tramo = cadena_.TextoTramo();
+    tramoTexto_->setToolTip(tramo);
+    tramoTexto_->setAccessibleName(tramo);
     bytes_->setText(cadena_.TextoBytes());
-    progreso_->setValue(cadena_.ProgresoActual());
-    estadoTexto_->repaint();
-    progreso_->repaint();
+    // The status and the progress are painted at once, between two events of a chain at work;
+    // the bytes, which change with every piece received, wait for the next paint.
+    if (estadoTexto_->text() != cadena_.TextoEstado()) {
+        estadoTexto_->setText(cadena_.TextoEstado());
+        estadoTexto_->repaint();
+    }
+    if (progreso_->value() != cadena_.ProgresoActual()) {
+        progreso_->setValue(cadena_.ProgresoActual());
+        progreso_->repaint();
+    }
 }
 
 }  // namespace tombolin
