@@ -30,8 +30,6 @@ BarraDescarga::BarraDescarga(CadenaDescarga& cadena, QWidget* padre)
         QStringLiteral("TRANSFERENCIA FINALIZADA  ")));
     bytes_ = new QLabel(this);
     bytes_->setObjectName(QStringLiteral("bytesDescarga"));
-    tramoTexto_ = new QLabel(this);
-    tramoTexto_->setObjectName(QStringLiteral("tramoDescarga"));
     progreso_ = new QProgressBar(this);
     progreso_->setObjectName(QStringLiteral("progresoDescarga"));
     progreso_->setRange(0, CadenaDescarga::kTerminada);
@@ -42,7 +40,6 @@ BarraDescarga::BarraDescarga(CadenaDescarga& cadena, QWidget* padre)
 
     auto* capas = new QHBoxLayout(this);
     capas->setContentsMargins(0, 0, 0, 0);
-    capas->addWidget(tramoTexto_);
     capas->addWidget(estadoTexto_);
     capas->addWidget(bytes_);
     capas->addWidget(progreso_);
@@ -53,17 +50,17 @@ BarraDescarga::BarraDescarga(CadenaDescarga& cadena, QWidget* padre)
 }
 
 void BarraDescarga::Mostrar() {
-    const bool varios = cadena_.Tramos().size() > 1;
-    boton_->setEnabled(!cadena_.Descargando());
+    // A chain of several requests takes no more width than one: the cancel stands where the
+    // download button was, and which request is in hand is written in the bar ("2 de 3"), the
+    // dates going to the status bar and a screen reader.
+    const bool varios = cadena_.Tramos().size() > 1 && cadena_.Descargando();
     cancelar_->setVisible(varios && cadena_.Esperando());
-    // Short, so that the header keeps its width; the dates go to the status bar and a screen
-    // reader.
-    tramoTexto_->setVisible(varios && cadena_.Descargando());
-    tramoTexto_->setText(
+    boton_->setVisible(cancelar_->isHidden());
+    boton_->setEnabled(!cadena_.Descargando());
+    progreso_->setTextVisible(varios);
+    progreso_->setFormat(
         QStringLiteral("%1 de %2").arg(cadena_.TramoActual() + 1).arg(cadena_.Tramos().size()));
-    const QString tramo = cadena_.TextoTramo();
-    tramoTexto_->setToolTip(tramo);
-    tramoTexto_->setAccessibleName(tramo);
+    progreso_->setAccessibleDescription(varios ? cadena_.TextoTramo() : QString());
     bytes_->setText(cadena_.TextoBytes());
     // The status and the progress are painted at once, between two events of a chain at work;
     // the bytes, which change with every piece received, wait for the next paint.

@@ -10,9 +10,9 @@ namespace tombolin {
 
 class CadenaDescarga;
 
-// The download as the main window shows it: the button, the cancel of a chain of several
-// requests, which request is in hand, the status and byte-count labels and the progress bar. It
-// shows what the chain does, and starts and cancels it.
+// The download as the main window shows it: the button (the cancel of a chain of several requests
+// in its place while one runs), the status and byte-count labels and the progress bar, which says
+// which request is in hand. It shows what the chain does, and starts and cancels it.
 class BarraDescarga : public QWidget {
     Q_OBJECT
 
@@ -29,7 +29,6 @@ class BarraDescarga : public QWidget {
     QPushButton* cancelar_;
     QLabel* estadoTexto_;
     QLabel* bytes_;
-    QLabel* tramoTexto_;
     QProgressBar* progreso_;
 };
 

@@ -177,7 +177,7 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
               QStringLiteral("game_id=LAPR&celebrados=true&fechaInicioInclusiva=20260510&"
                              "fechaFinInclusiva=20260818"));
     // One request alone: nothing says which of several it is.
-    EXPECT_FALSE(Hijo<QLabel>(v.ventana.get(), "tramoDescarga")->isVisible());
+    EXPECT_FALSE(Hijo<QProgressBar>(v.ventana.get(), "progresoDescarga")->isTextVisible());
 
     // While the official PDF comes, the download is not over: no second one starts, and the
     // commands that change files still wait.
@@ -418,16 +418,19 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
     v.dialogos.respuestas.push_back(Respuesta::Si);
     v.Bajar();
     auto* cancelar = Hijo<QPushButton>(v.ventana.get(), "cancelarDescarga");
-    auto* tramo = Hijo<QLabel>(v.ventana.get(), "tramoDescarga");
+    auto* bajar = Hijo<QPushButton>(v.ventana.get(), "botonBajar");
+    auto* tramo = Hijo<QProgressBar>(v.ventana.get(), "progresoDescarga");
+    // The cancel stands where the download button was: the header is no wider.
     EXPECT_FALSE(cancelar->isHidden());
+    EXPECT_TRUE(bajar->isHidden());
     EXPECT_EQ(tramo->text(), QStringLiteral("1 de 6"));
-    EXPECT_EQ(tramo->accessibleName(),
+    EXPECT_EQ(tramo->accessibleDescription(),
               QStringLiteral("Petición 1 de 6: del 31/12/2024 al 09/04/2025"));
     EXPECT_TRUE(v.ventana->statusBar()->currentMessage().startsWith(QStringLiteral(
         "Bajando sorteos nuevos (petición 1 de 6: del 31/12/2024 al 09/04/2025): ")));
     cadena->TicVigilante();
     for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
-    EXPECT_EQ(tramo->accessibleName(),
+    EXPECT_EQ(tramo->accessibleDescription(),
               QStringLiteral("Petición 2 de 6: del 10/04/2025 al 18/07/2025"));
     QTest::mouseClick(cancelar, Qt::LeftButton);
     EXPECT_TRUE(v.dialogos.Muestra(-1,
@@ -437,6 +440,7 @@ TEST_F(Descarga, MasDeUnAnoSePreguntaYSePuedeCancelar) {
                                    "Bajar sorteos nuevos"));
     EXPECT_FALSE(cadena->Descargando());
     EXPECT_TRUE(cancelar->isHidden());
+    EXPECT_FALSE(bajar->isHidden());
     EXPECT_EQ(Fichero(), HastaHoy(QDate(2025, 4, 9)));
     EXPECT_EQ(cadena->TextoEstado(), QStringLiteral("TRANSFERENCIA FINALIZADA"));
 }
