@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/configuracion.h"
 #include "core/estado.h"
@@ -207,9 +208,11 @@ void PaginaGestor::MostrarPenas() {
     efectividadTotal_->setText(resumen.TextoEfectividad);
     jugadosTotal_->setText(resumen.TextoJugados);
     tartaTotal_->Poner(resumen.SinPremio, resumen.ConPremio);
-    // The syndicate chosen stays on show; without a choice, the first.
+    // The highlighted row is the chosen syndicate, so every command acts on what is seen: the
+    // one chosen stays; without a choice, the first; past the end (after a removal), the last.
     const int n = static_cast<int>(penas.size());
-    const int fila = estado_.PenaActual >= 1 && estado_.PenaActual <= n ? estado_.PenaActual : 1;
+    const int fila = std::min(std::max(estado_.PenaActual, 1), n);
+    estado_.PenaActual = std::max(fila, 0);
     if (n > 0) SeleccionarFila(fila);
     MostrarPena(fila);
 }

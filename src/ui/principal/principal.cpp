@@ -265,8 +265,7 @@ bool Principal::CargarPrincipal() {
 
 void Principal::BorrarPena() {
     if (!OrdenesPenas(estado_, servicios_.dialogos).Borrar()) return;
-    // The chosen syndicate is gone: no other one takes its place unasked.
-    estado_.PenaActual = 0;
+    // The row that takes the removed one's place is highlighted, and so chosen.
     datos_->Releer();
     general_->LlevarAlPrimerSorteo();
 }

@@ -280,12 +280,6 @@ TEST_F(Editor, LoQueNoLlegaAlFicheroNoSePierde) {
 
 TEST_F(Editor, ElMenuDeCreacion) {
     Arrancar({pruebas::PenaSencilla("A", {{1, 2, 3, 4, 5, 6}})});
-    // With no syndicate chosen there is nothing to edit.
-    v.Pestanas()->setCurrentIndex(Principal::kGestor);
-    Pulsar(Hijo<QToolButton>(v.ventana.get(), "botonEditarPena"));
-    EXPECT_TRUE(
-        v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
-    EXPECT_EQ(EditorAbierto(), nullptr);
     QTest::keyClick(v.ventana.get(), Qt::Key_N, Qt::ControlModifier);
     Creamenu* m = v.Abierta<Creamenu>();
     ASSERT_NE(m, nullptr);

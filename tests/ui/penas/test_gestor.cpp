@@ -94,9 +94,12 @@ TEST(Gestor, SinPenas) {
     EXPECT_EQ(elegir->placeholderText(), QStringLiteral("TODAS LAS PEÑAS"));
     ASSERT_EQ(elegir->count(), 1);
     EXPECT_EQ(elegir->itemText(0), QStringLiteral("No hay Peñas creadas"));
-    // Clicking the "VACÍO" row chooses nothing.
+    // Clicking the "VACÍO" row chooses nothing: Ctrl+P says so.
+    v.Mostrar();
     Pulsar(ListaPenas(v), 0);
     EXPECT_EQ(v.ventana->estado().PenaActual, 0);
+    QTest::keyClick(v.ventana.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(v.dialogos.Muestra(-1, "Seleccione una peña primero..."));
     // Nor are there draws: the captions say so, and the results' selector and options are off.
     Etiquetas(v.ventana.get(), {"ultimoSorteo=Fichero de datos vacío.",
                                 "avisoActualizacion=No se ha actualizado nunca"});
@@ -134,10 +137,10 @@ TEST(Gestor, ListaResumenPenaElegidaYBorrada) {
     EXPECT_EQ(tarta->SinPremio(), 6);
     EXPECT_EQ(tarta->ConPremio(), 6);
 
-    // Syndicate 1 is shown, but nothing is chosen until the user clicks.
+    // Syndicate 1 is highlighted and shown, and so chosen.
     Etiquetas(g,
               {"descripcionPena=-Apuestas sencillas.", "jugadosPena=10", "efectividadPena=30 %"});
-    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
+    EXPECT_EQ(v.ventana->estado().PenaActual, 1);
 
     Pulsar(t, 1);
     EXPECT_EQ(v.ventana->estado().PenaActual, 2);
@@ -176,15 +179,21 @@ TEST(Gestor, ListaResumenPenaElegidaYBorrada) {
     ASSERT_EQ(ListaSorteos(v)->model()->rowCount(), n);
     EXPECT_EQ(Celda(ListaSorteos(v), 0, 2), QStringLiteral("05/12/2026  Sábado"));
 
-    // The chosen syndicate deleted: the list and the count follow, and nothing is chosen.
+    // The last syndicate deleted: the list and the count follow, and the row that is now last
+    // is highlighted, shown and chosen; then the first, and the one that takes its place.
+    v.dialogos.respuestas = {Respuesta::Si, Respuesta::Si};
+    PulsarBoton(g, "botonBorrarPena");
+    EXPECT_TRUE(v.dialogos.Muestra(-1, "¿Seguro que quieres eliminar la Peña Familia Núñez?"));
+    ASSERT_EQ(t->model()->rowCount(), 2);
+    EXPECT_EQ(v.ventana->estado().PenaActual, 2);
+    EXPECT_EQ(t->currentIndex().row(), 1);
+    Etiquetas(g, {"numeroPenas=2", "descripcionPena=-Apuesta múltiple de 10 nºs."});
     Pulsar(t, 0);
-    v.dialogos.respuestas.push_back(Respuesta::Si);
     PulsarBoton(g, "botonBorrarPena");
     EXPECT_TRUE(v.dialogos.Muestra(-1, "¿Seguro que quieres eliminar la Peña Los del bar?"));
-    ASSERT_EQ(t->model()->rowCount(), 2);
     EXPECT_EQ(Celda(t, 0, 0), QStringLiteral("Oficina"));
-    EXPECT_EQ(v.ventana->estado().PenaActual, 0);
-    Etiquetas(g, {"numeroPenas=2"});
+    EXPECT_EQ(v.ventana->estado().PenaActual, 1);
+    EXPECT_EQ(t->currentIndex().row(), 0);
 }
 
 TEST(Gestor, PenaDanadaDiceQueElFicheroEstaCorrupto) {

@@ -52,12 +52,9 @@ class Ventanas : public ::testing::Test {
         v.Mostrar();
         v.dialogos.cajas.clear();
     }
-    // The printing window of syndicate `fila` (0: none chosen).
+    // The printing window of syndicate `fila`.
     Imprimir* AbrirImpresion(int fila) {
-        if (fila > 0)
-            v.ElegirPena(fila);
-        else
-            v.Pestanas()->setCurrentIndex(Principal::kGestor);
+        v.ElegirPena(fila);
         PulsarBoton(v.ventana.get(), "botonImprimirPena");
         return v.Abierta<Imprimir>();
     }
@@ -66,15 +63,14 @@ class Ventanas : public ::testing::Test {
     }
 };
 
-TEST_F(Ventanas, ImprimirSinPenaElegidaYLaVentanaDeLaPena) {
-    Arrancar({pruebas::PenaDeLineas("Los del bar", 17)});
-    EXPECT_EQ(AbrirImpresion(0), nullptr);
-    EXPECT_TRUE(
-        v.dialogos.SoloMuestra("Seleccione una peña primero...", "¡Nooooo!", Icono::Informacion));
-    v.dialogos.cajas.clear();
-
-    Imprimir* w = AbrirImpresion(1);
+TEST_F(Ventanas, ImprimirLaPenaResaltadaYLaVentanaDeLaPena) {
+    // Nothing clicked: Ctrl+P prints the syndicate of the highlighted row, the first.
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 17), pruebas::PenaDeLineas("Oficina", 3)});
+    v.Pestanas()->setCurrentIndex(Principal::kGestor);
+    QTest::keyClick(v.ventana.get(), Qt::Key_P, Qt::ControlModifier);
+    Imprimir* w = v.Abierta<Imprimir>();
     ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(v.dialogos.cajas.empty());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Imprimir boletos"));
     pruebas::Etiquetas(w, {"nombrePena=Los del bar", "totalApuestas=17", "boletosOficiales=3",
                            "diasJuego=Todos (L+J+S)"});
