@@ -83,6 +83,12 @@ std::vector<Sorteo> LeerSorteosDe(const QString& ruta) {
     return FicheroRegistros::DecodificarTodos(f.readAll(), DecodificarSorteo);
 }
 
+QString TextoJoker(const Sorteo& s) {
+    if (s.Joker == -1) return QStringLiteral("-");
+    if (s.Joker <= 0) return {};
+    return QStringLiteral("%1").arg(static_cast<qint64>(s.Joker), 7, 10, QLatin1Char('0'));
+}
+
 QString TextoGeneral(double valor) {
     char texto[40];
     std::snprintf(texto, sizeof texto, "%.15G", valor);

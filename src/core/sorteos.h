@@ -27,6 +27,9 @@ std::vector<Sorteo> LeerSorteosDe(const QString& ruta);
 // A number as text in the general format of the earlier program: up to 15 significant digits,
 // no leading blank, exponent notation ("1E+15", "5.5E-309") for very large or small values.
 QString TextoGeneral(double valor);
+// A Joker as printed on the ticket, seven digits ("0559707"); "-" when the draw had none
+// (stored as -1) and nothing when it is unknown (0, as the earlier format left it).
+QString TextoJoker(const Sorteo& s);
 
 // The first draw of La Primitiva: no draws file holds an older one.
 QDate PrimerSorteo();

@@ -44,7 +44,9 @@ Rgb ColorAviso(int categoria) {
 QString ListaResultados::Cabecera(bool multiple, int columna) {
     const int ultima = multiple ? 12 : 7;
     if (columna == ultima) return QStringLiteral("Comentario");
-    return QString::number(columna + 1);
+    // The first column holds nothing; the others, the numbers of each line and of the draw.
+    if (columna == 0) return {};
+    return QStringLiteral("Nº ") + QString::number(columna);
 }
 
 QString ListaResultados::TituloPena(size_t b) const {
@@ -58,6 +60,13 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna, bool co
     const auto& p = Datos().penas[b.pena];
     const auto& s = Datos().preparados[b.sorteo];
     const int comentario = Columnas() - 1;
+    if (u.desplazamiento == 2 && columna >= 1 && columna <= 6) {
+        // The date row carries the draw's numbers, in ascending order, over the lines' numbers.
+        uint64_t resto = s.mascara;
+        for (int i = 1; i < columna; ++i) resto &= resto - 1;
+        const int numero = std::countr_zero(resto);
+        return {conTexto ? QString::number(numero) : QString(), kColorFecha};
+    }
     if (u.desplazamiento < 3) {
         if (columna != comentario || u.desplazamiento == 0) return {};
         if (!conTexto) return {{}, u.desplazamiento == 1 ? kColorTituloPena : kColorFecha};

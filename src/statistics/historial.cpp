@@ -19,11 +19,6 @@ QString TextoSorteo(const Sorteo& s) {
     return t;
 }
 
-QString TextoJoker(const Sorteo& s) {
-    if (s.Joker == -1) return QStringLiteral("-");
-    return QString::number(s.Joker, 'f', 0);
-}
-
 QString TextoFechaHistorial(const Sorteo& s) {
     const QDate fecha = OleAFecha(s.Fecha);
     const QString dia = diasemana(fecha);

@@ -17,8 +17,6 @@ struct FilaHistorial {
 
 // " 3-12-25-30-41-7   C: 5  R: 9": every number in two places, so that C and R line up.
 QString TextoSorteo(const Sorteo& s);
-// "-" when the draw had no Joker (stored as -1), otherwise the number.
-QString TextoJoker(const Sorteo& s);
 // "17/10/1985  Jueves"; "Lunes" takes one blank more, to line up with the six-letter names.
 QString TextoFechaHistorial(const Sorteo& s);
 

@@ -185,14 +185,17 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
     const Comprobacion c = ComprobarSencillas(sorteos, penas, 2, {});
     const ListaResultados& l = c.Sencilla;
     ASSERT_EQ(l.Columnas(), 8);
-    EXPECT_EQ(ListaResultados::Cabecera(false, 0), QStringLiteral("1"));
-    EXPECT_EQ(ListaResultados::Cabecera(false, 6), QStringLiteral("7"));
+    EXPECT_EQ(ListaResultados::Cabecera(false, 0), QString());
+    EXPECT_EQ(ListaResultados::Cabecera(false, 6), QStringLiteral("Nº 6"));
     EXPECT_EQ(ListaResultados::Cabecera(false, 7), QStringLiteral("Comentario"));
     // Only the Thursday is listed, and only for the first syndicate: 3 header rows + 3 lines.
     ASSERT_EQ(l.Filas(), 6);
     Celdas(l, {{0, 7, ""},
                {1, 7, "PEÑA Los del bar         ", kColorTituloPena},
                {2, 7, "03/12/2026 Jueves", kColorFecha},
+               {2, 0, ""},
+               {2, 1, "5", kColorFecha},  // the draw's numbers on its date row
+               {2, 6, "47", kColorFecha},
                {3, 0, ""},
                {3, 1, "5", kColorAcierto},
                {3, 4, "1"},
@@ -236,10 +239,15 @@ TEST(Comprobacion, FilasDeLaListaMultiple) {
     const Comprobacion c = ComprobarSencillas({s}, penas, 1, premios);
     const ListaResultados& l = c.Multiple;
     ASSERT_EQ(l.Columnas(), 13);
-    EXPECT_EQ(ListaResultados::Cabecera(true, 11), QStringLiteral("12"));
+    EXPECT_EQ(ListaResultados::Cabecera(true, 11), QStringLiteral("Nº 11"));
     EXPECT_EQ(ListaResultados::Cabecera(true, 12), QStringLiteral("Comentario"));
     ASSERT_EQ(l.Filas(), 5);  // header, bet, empty row after the code-5 notice
-    Celdas(l, {{1, 12, "PEÑA Cinco               ", kColorTituloPena}, {3, 5, "5"}, {3, 6, ""}});
+    Celdas(l, {{1, 12, "PEÑA Cinco               ", kColorTituloPena},
+               {2, 2, "2", kColorFecha},
+               {2, 6, "33", kColorFecha},
+               {2, 7, ""},
+               {3, 5, "5"},
+               {3, 6, ""}});
     EXPECT_EQ(l.TipoFila(4), ListaResultados::Tipo::Vacia);
 
     // Without the filter: every bet is listed; an 11-number bet fills columns 2..12.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/fechas.h"
+#include "core/sorteos.h"
 #include "statistics/historial.h"
 #include "support/penas_prueba.h"
 
@@ -24,7 +25,10 @@ TEST(Historial, TextosDeUnaFila) {
         {UnSorteo(QDate(2026, 11, 30), {1, 2, 3, 4, 5, 6}, 7, -1, -1),
          " 1- 2- 3- 4- 5-6   C: 7  R: -", "-", "30/11/2026  Lunes "},
         {UnSorteo(QDate(2026, 12, 5), {10, 20, 30, 40, 45, 49}, 44, 0, 559707),
-         "10-20-30-40-45-49  C: 44 R: 0", "559707", "05/12/2026  Sábado"},
+         "10-20-30-40-45-49  C: 44 R: 0", "0559707", "05/12/2026  Sábado"},
+        // Converted from the earlier format, which kept no Joker.
+        {UnSorteo(QDate(2026, 12, 7), {1, 2, 3, 4, 5, 6}, 7, 1, 0), " 1- 2- 3- 4- 5-6   C: 7  R: 1",
+         "", "07/12/2026  Lunes "},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(TextoSorteo(c.sorteo), QString::fromUtf8(c.numeros));

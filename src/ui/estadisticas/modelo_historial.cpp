@@ -1,5 +1,7 @@
 #include "ui/estadisticas/modelo_historial.h"
 
+#include "core/sorteos.h"
+
 namespace tombolin {
 
 ModeloHistorial::ModeloHistorial(QObject* padre)

@@ -17,6 +17,7 @@
 #include "core/reemplazo.h"
 #include "programa/mensajes.h"
 #include "results/analisis.h"
+#include "ui/resultados/bolas_sorteo.h"
 
 namespace tombolin {
 
@@ -51,6 +52,7 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
     grande.setBold(true);
     grande.setPointSizeF(grande.pointSizeF() * 1.3);
     titulo_->setFont(grande);
+    bolas_ = new BolasSorteo(this);
 
     auto* caja = new QGroupBox(QStringLiteral("Premios por categoría"), this);
     auto* forma = new QFormLayout(caja);
@@ -84,6 +86,7 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
     abajo->addWidget(documento_, 1);
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(titulo_);
+    todo->addWidget(bolas_);
     todo->addLayout(abajo, 1);
 }
 
@@ -116,6 +119,7 @@ void PaginaUltimoSorteo::MostrarDesglose(int modo) {
     titulo_->setText(estado_.SorteoActual.Fecha > 0 && fecha.isValid()
                          ? QStringLiteral("-Informe del ") + FechaLarga(fecha)
                          : QString());
+    bolas_->Poner(estado_.SorteoActual);
 
     QByteArray www;
     if (estado_.Descarga.isOpen() && estado_.Descarga.seek(0)) www = estado_.Descarga.readAll();

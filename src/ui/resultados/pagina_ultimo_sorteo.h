@@ -15,9 +15,11 @@ class QStackedWidget;
 
 namespace tombolin {
 
-// The "Último sorteo" page: the title of the most recent draw held, the six prize categories
-// read from the last results document, and the operator's official PDF of that draw — or, in
-// its place, a message that says why it can't be shown.
+class BolasSorteo;
+
+// The "Último sorteo" page: the title and the numbers of the most recent draw held, the six
+// prize categories read from the last results document, and the operator's official PDF of that
+// draw — or, in its place, a message that says why it can't be shown.
 class PaginaUltimoSorteo : public QWidget {
     Q_OBJECT
 
@@ -51,6 +53,7 @@ class PaginaUltimoSorteo : public QWidget {
     QString servicio_;
 
     QLabel* titulo_;
+    BolasSorteo* bolas_;
     std::array<QLabel*, 6> nombres_{};
     std::array<QLabel*, 6> categorias_{};
     QStackedWidget* documento_;

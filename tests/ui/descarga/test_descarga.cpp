@@ -220,6 +220,33 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_TRUE(pruebas::LeerBytes(v.Ruta("mavo.pdf")).startsWith("%PDF"));
 }
 
+// The real entry of 17/08/2017 as the service sent it: its numbers stand as balls on "Último
+// sorteo", each named for a screen reader, and on the draw's date row of the results list.
+TEST_F(Descarga, LosNumerosDeLaEntradaRealEnBolasYEnLaLista) {
+    estropear = [](size_t, const ServidorHttp::Peticion&) {
+        return std::optional<R>(R(200, "[" + pruebas::EntradaReal20170817() + "]"));
+    };
+    pruebas::EscribirPenas(v.dir.path(), {pruebas::PenaSencilla("Bar", {{8, 17, 20, 21, 22, 23}})});
+    Arrancar(QDate(2017, 8, 14), false, nullptr, QDate(2017, 8, 18));
+    BajarYLeer();
+    ASSERT_EQ(OleAFecha(Fichero().back().Fecha), QDate(2017, 8, 17));
+    PaginaUltimoSorteo* u = v.Pagina<PaginaUltimoSorteo>();
+    QStringList vistos, nombres;
+    for (const char* b :
+         {"bola0", "bola1", "bola2", "bola3", "bola4", "bola5", "bolaC", "bolaR", "joker"}) {
+        vistos << Hijo<QLabel>(u, b)->text();
+        nombres << Hijo<QLabel>(u, b)->accessibleName();
+    }
+    EXPECT_EQ(vistos.join(' '), QStringLiteral("08 17 19 45 48 49 43 2 Joker 8337021"));
+    EXPECT_EQ(nombres.join(", "), QStringLiteral("Número 8, Número 17, Número 19, Número 45, "
+                                                 "Número 48, Número 49, Complementario 43, "
+                                                 "Reintegro 2, Joker 8337021"));
+    const QAbstractItemModel* lista = v.Pagina<PaginaGeneral>()->modeloSencilla();
+    QStringList fila;
+    for (int c = 0; c < 8; ++c) fila << lista->index(2, c).data().toString();
+    EXPECT_EQ(fila.join('|'), QStringLiteral("|8|17|19|45|48|49|17/08/2017 Jueves"));
+}
+
 // However far behind the file is, every draw the service holds comes, each request of at most
 // 100 days, oldest first; short answers are read to their end.
 TEST_F(Descarga, CadaSorteoQueFaltaLlegaPorAtrasadoQueEsteElFichero) {
