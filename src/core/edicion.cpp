@@ -110,12 +110,20 @@ EdicionPena EdicionPena::Editar(const Pena& pena) {
     e.numerosPorApuesta_ = NumerosPorLinea(pena);
     e.maxApuestas_ = multiple ? 1 : kMaximoSencillas;
     e.MarcarLinea(1);
+    if (pena.FechaCreacion > 0) e.desde_ = OleAFecha(pena.FechaCreacion);
     return e;
 }
 
 QString EdicionPena::Encabezado() const {
     return QStringLiteral("INTRODUZCA EL NOMBRE Y ") + Numero(numerosPorApuesta_) +
            QStringLiteral(" NÚMEROS:");
+}
+
+QString EdicionPena::Detalle() const {
+    if (modo_ != kModoReducida || !tabla_) return {};
+    return QStringLiteral("Tabla elegida: ") + tabla_->Descripcion() +
+           QStringLiteral(" Se grabarán ") + QString::number(tabla_->CantidadApuestas) +
+           QStringLiteral(" apuestas de 6 números.");
 }
 
 int EdicionPena::NumerosMarcados() const {
@@ -305,6 +313,16 @@ EdicionPena::Resultado EdicionPena::PonerDias(const QString& dias) {
     return r;
 }
 
+EdicionPena::Resultado EdicionPena::PonerDesde(QDate desde) {
+    if (!desde.isValid() || desde == desde_) return {};
+    desde_ = desde;
+    Resultado r;
+    if (!editando_) return r;
+    pena_.FechaCreacion = FechaAOle(desde);
+    r.escribir = true;
+    return r;
+}
+
 EdicionPena::Grabacion EdicionPena::Grabar(const QString& nombre, const QString& dias, QDate hoy,
                                            const std::optional<Pena>& primera,
                                            const std::optional<Sorteo>& ultimo) {
@@ -352,7 +370,7 @@ EdicionPena::Grabacion EdicionPena::Grabar(const QString& nombre, const QString&
         p.NumApuestas = static_cast<int16_t>(500 + modo_);
     }
     p.FechaComprobado = 0;
-    p.FechaCreacion = diaHoy;
+    p.FechaCreacion = desde_.isValid() && desde_ < hoy ? FechaAOle(desde_) : diaHoy;
     // Padded to 20 letters, counted as the file counts them.
     QList<uint> letras = nombre.toUcs4();
     letras.resize(std::min<qsizetype>(letras.size(), kAnchoNombre));
@@ -364,7 +382,10 @@ EdicionPena::Grabacion EdicionPena::Grabar(const QString& nombre, const QString&
 }
 
 EdicionPena EdicionPena::Otra() const {
-    return Nueva(modo_, tabla_ ? &*tabla_ : nullptr);
+    // Several syndicates played for a while are entered one after another: the day stays.
+    EdicionPena e = Nueva(modo_, tabla_ ? &*tabla_ : nullptr);
+    e.desde_ = desde_;
+    return e;
 }
 
 std::optional<Aviso> EdicionPena::Cerrar() const {

@@ -73,6 +73,8 @@ class EdicionPena {
     int NumerosPorApuesta() const { return numerosPorApuesta_; }
     int MaxApuestas() const { return maxApuestas_; }
     QString Encabezado() const;
+    // A reduced system names its table and the lines it will save; other kinds, nothing.
+    QString Detalle() const;
     bool Marcado(int numero) const { return marcados_[numero - 1]; }
     int NumerosMarcados() const;
     // New mode: the lines completed so far. Edit mode: the lines of the syndicate, with a line
@@ -102,9 +104,16 @@ class EdicionPena {
     // Moves to line `linea`; refused while the line shown is not complete.
     Resultado IrALinea(int linea);
     Resultado PonerDias(const QString& dias);
+    // "Juega desde": the day the syndicate counts draws from. A new syndicate takes it when
+    // saved; a stored one changes at once (and the file's counters start again).
+    Resultado PonerDesde(QDate desde);
+    // The day chosen; a new syndicate without one plays from the day it is saved.
+    QDate Desde() const { return desde_; }
 
     // "Grabar": the record of the new syndicate, or why it can't be saved. `primera` is the
-    // first stored syndicate and `ultimo` the newest stored draw, when there are.
+    // first stored syndicate and `ultimo` the newest stored draw, when there are. Both refusals
+    // check the computer's clock (`hoy`), not the day chosen to play from, which is never later
+    // than `hoy`.
     struct Grabacion {
         std::optional<Aviso> aviso;
         Pena pena;
@@ -138,6 +147,7 @@ class EdicionPena {
     std::array<bool, 49> marcados_{};
     bool limiteAlcanzado_ = false;
     bool grabarRechazado_ = false;
+    QDate desde_;
     bool aleatorioUsado_ = false;
 };
 

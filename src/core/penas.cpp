@@ -25,6 +25,13 @@ Error GuardarCambiosPena(Estado& estado, int n, const Pena& editada) {
     pena.Apuestas = editada.Apuestas;
     pena.DiasJuego = editada.DiasJuego;
     pena.NumApuestas = editada.NumApuestas;
+    // Another day to play from: the counters start again, and the next check recounts them
+    // from that day.
+    if (editada.FechaCreacion != pena.FechaCreacion) {
+        pena.FechaCreacion = editada.FechaCreacion;
+        pena.FechaComprobado = 0;
+        for (int k = 3; k <= 7; ++k) pena.Aciertos[k] = 0;
+    }
     todas.replace(static_cast<qsizetype>(n - 1) * Pena::kLongitud, Pena::kLongitud,
                   CodificarPena(pena));
     return canal.Reemplazar(todas, estado.Fichero(kTemporalPenas));

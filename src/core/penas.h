@@ -19,8 +19,9 @@ std::vector<Pena> LeerTodasLasPenas(const FicheroRegistros& canal);
 [[nodiscard]] Error AnadirPena(Estado& estado, const Pena& pena);
 
 // Writes the bets of syndicate n as the editor left them: its lines, their kind, its reduced
-// system and its play days. Its name, dates and prize counters are kept as the file has them, so
-// a check that counted prizes while the editor was open is never undone.
+// system, its play days and the day it plays from. Its name and prize counters are kept as the
+// file has them, so a check that counted prizes while the editor was open is never undone; only
+// another day to play from starts the counters (and the day checked) again.
 [[nodiscard]] Error GuardarCambiosPena(Estado& estado, int n, const Pena& editada);
 
 // Removes syndicate n; the syndicates after it move down one place.

@@ -19,34 +19,11 @@
 namespace tombolin {
 namespace {
 
+using pruebas::ContarAMano;
 using pruebas::Historia;
 using pruebas::PenaMultiple;
 using pruebas::PenaSencilla;
 using pruebas::UnSorteo;
-
-// Independent count: a draw counts when it is on a play day on or after the creation date; the
-// line's hits are counted with sets.
-std::map<int, int> ContarAMano(const Pena& p, const std::vector<Sorteo>& sorteos) {
-    static const std::map<QString, std::set<int>> kDias = {{"Todos (L+J+S)", {1, 4, 6}},
-                                                           {"Jueves", {4}},
-                                                           {"Sábado", {6}},
-                                                           {"Lunes", {1}},
-                                                           {"Jueves y Sábado", {4, 6}}};
-    std::map<int, int> cuenta;
-    for (const Sorteo& s : sorteos) {
-        const QDate f = OleAFecha(s.Fecha);
-        if (!kDias.at(p.DiasVisibles()).count(f.dayOfWeek()) || f < OleAFecha(p.FechaCreacion))
-            continue;
-        const std::set<int> seis(s.Numeros.begin(), s.Numeros.end());
-        for (int l = 0; l < p.NumApuestas; ++l) {
-            std::set<int> linea(p.Apuestas[l].Columnas.begin(), p.Apuestas[l].Columnas.begin() + 6);
-            int k = 0;
-            for (int x : linea) k += seis.count(x);
-            if (k >= 3) ++cuenta[k == 5 && linea.count(s.Complementario) ? 7 : k];
-        }
-    }
-    return cuenta;
-}
 
 std::map<int, int> Contadores(const Pena& p) {
     std::map<int, int> r;

@@ -20,7 +20,7 @@ TEST(Historial, TextosDeUnaFila) {
         const char* fecha;
     } casos[] = {
         {UnSorteo(QDate(2026, 12, 3), {3, 12, 25, 30, 41, 7}, 5, 9, 91862),
-         " 3-12-25-30-41-7   C: 5  R: 9", "91862", "03/12/2026  Jueves"},
+         " 3-12-25-30-41-7   C: 5  R: 9", "0091862", "03/12/2026  Jueves"},
         // A Monday draw without reintegro nor Joker.
         {UnSorteo(QDate(2026, 11, 30), {1, 2, 3, 4, 5, 6}, 7, -1, -1),
          " 1- 2- 3- 4- 5-6   C: 7  R: -", "-", "30/11/2026  Lunes "},

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <initializer_list>
+#include <map>
 #include <vector>
 
 #include "core/registros.h"
@@ -28,6 +29,10 @@ Pena PenaReducida(const QString& nombre, std::vector<int> base, int garantia,
 // A draw on a day with the given numbers.
 Sorteo UnSorteo(QDate fecha, std::array<int, 6> numeros = {1, 2, 3, 4, 5, 6}, int c = 7, int r = 8,
                 double joker = 1234567);
+
+// Independent count of a syndicate's prizes by category (3..6; 7 = 5 + complementario): a draw
+// counts when it is on a play day on or after the creation date; hits are counted with sets.
+std::map<int, int> ContarAMano(const Pena& p, const std::vector<Sorteo>& sorteos);
 
 // Writes the syndicates as "apuestas.dat" and the draws as "numeros.dat" in `carpeta`.
 void EscribirPenas(const QString& carpeta, const std::vector<Pena>& penas);

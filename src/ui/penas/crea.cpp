@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +18,9 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "core/fechas.h"
 #include "core/penas.h"
+#include "core/sorteos.h"
 #include "programa/mensajes.h"
 #include "ui/penas/rejilla_numeros.h"
 
@@ -51,6 +54,11 @@ Crea* Crea::Editar(Estado& estado, Servicios servicios, QWidget* padre) {
     auto* c = new Crea(estado, servicios, EdicionPena::Editar(pena), estado.PenaActual, padre);
     c->nombre_->setText(pena.NombreVisible());
     c->nombre_->setReadOnly(true);
+    // A box that can't be typed in looks so.
+    QPalette fija = c->nombre_->palette();
+    fija.setColor(QPalette::Base, fija.color(QPalette::Window));
+    c->nombre_->setPalette(fija);
+    c->nombre_->setToolTip(QStringLiteral("El nombre de una peña grabada no se cambia"));
     c->dias_->button(OpcionDeDias(pena.DiasJuego))->setChecked(true);
     c->Mostrar();
     return c;
@@ -80,6 +88,22 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     auto* etiquetaNombre = new QLabel(QStringLiteral("&Nombre:"), this);
     etiquetaNombre->setBuddy(nombre_);
 
+    // The day the syndicate counts draws from: a syndicate already played is dated back, and
+    // its first check counts what it has won since.
+    desde_ = new QDateEdit(this);
+    desde_->setObjectName(QStringLiteral("juegaDesde"));
+    desde_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    desde_->setCalendarPopup(true);
+    const QDate hoy = servicios_.reloj.Hoy();
+    Sorteo primero;
+    desde_->setDateRange(LeerSorteo(estado_.Sorteos, 1, primero) && primero.Fecha > 0
+                             ? std::min(OleAFecha(primero.Fecha), hoy)
+                             : hoy,
+                         hoy);
+    desde_->setDate(edicion_.Desde().isValid() ? edicion_.Desde() : hoy);
+    auto* etiquetaDesde = new QLabel(QStringLiteral("Juega &desde:"), this);
+    etiquetaDesde->setBuddy(desde_);
+
     auto* cajaDias = new QGroupBox(QStringLiteral("Sorteos que juega"), this);
     auto* capaDias = new QHBoxLayout(cajaDias);
     dias_ = new QButtonGroup(this);
@@ -93,6 +117,12 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
 
     rejilla_ = new RejillaNumeros(this);
     rejilla_->setObjectName(QStringLiteral("rejilla"));
+    detalle_ = new QLabel(edicion_.Detalle(), this);
+    detalle_->setObjectName(QStringLiteral("detalleTabla"));
+    detalle_->setWordWrap(true);
+    detalle_->setVisible(!detalle_->text().isEmpty());
+    hecho_ = new QLabel(this);
+    hecho_->setObjectName(QStringLiteral("penaGrabada"));
 
     lineas_ = new QStringListModel(this);
     listaLineas_ = new QListView(this);
@@ -113,7 +143,7 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     selector_ = new QSpinBox(this);
     selector_->setObjectName(QStringLiteral("selectorLinea"));
     selector_->setKeyboardTracking(false);
-    auto* etiquetaSelector = new QLabel(QStringLiteral("Apuesta &nº:"), this);
+    auto* etiquetaSelector = new QLabel(QStringLiteral("Apues&ta nº:"), this);
     etiquetaSelector->setBuddy(selector_);
     cerrar_ = Boton(QStringLiteral("&Cerrar"), "cerrar", this);
     borrar_->setToolTip(QStringLiteral("Quita la última apuesta"));
@@ -124,6 +154,9 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     arriba->addWidget(etiquetaNombre, 0, 0);
     arriba->addWidget(nombre_, 0, 1);
     arriba->addWidget(avisoNombre_, 1, 1);
+    arriba->addWidget(etiquetaDesde, 0, 2);
+    arriba->addWidget(desde_, 0, 3);
+    arriba->setColumnStretch(1, 1);
     auto* derecha = new QVBoxLayout;
     auto* cuenta = new QHBoxLayout;
     cuenta->addWidget(new QLabel(QStringLiteral("Apuestas:"), this));
@@ -138,8 +171,12 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     derecha->addLayout(linea);
     derecha->addWidget(anadir_);
     derecha->addWidget(eliminar_);
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(rejilla_, 1);
+    izquierda->addWidget(detalle_);
+    izquierda->addWidget(hecho_);
     auto* centro = new QHBoxLayout;
-    centro->addWidget(rejilla_, 3);
+    centro->addLayout(izquierda, 3);
     centro->addLayout(derecha, 2);
     auto* botones = new QHBoxLayout;
     botones->addWidget(grabar_);
@@ -161,7 +198,8 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
          std::initializer_list<QWidget*>{anadir_, eliminar_, selector_, etiquetaSelector}) {
         w->setVisible(editando);
     }
-    setTabOrder(nombre_, dias_->button(0));
+    setTabOrder(nombre_, desde_);
+    setTabOrder(desde_, dias_->button(0));
     for (int i = 1; i < static_cast<int>(kOpcionesDias.size()); ++i)
         setTabOrder(dias_->button(i - 1), dias_->button(i));
     setTabOrder(dias_->button(kOpcionTodos), rejilla_);
@@ -170,6 +208,7 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     connect(rejilla_, &RejillaNumeros::pulsado, this, &Crea::NumeroPulsado);
     connect(nombre_, &QLineEdit::textEdited, this, &Crea::NombreEditado);
     connect(dias_, &QButtonGroup::idClicked, this, &Crea::DiasElegidos);
+    connect(desde_, &QDateEdit::editingFinished, this, &Crea::DesdeElegido);
     connect(grabar_, &QPushButton::clicked, this, &Crea::Grabar);
     connect(borrar_, &QPushButton::clicked, this, &Crea::BorrarUltima);
     connect(aleatorio_, &QPushButton::clicked, this, &Crea::Aleatorio);
@@ -233,6 +272,8 @@ void Crea::Recargar() {
     edicion_ = EdicionPena::Editar(pena);
     if (linea <= edicion_.Lineas()) std::ignore = edicion_.IrALinea(linea);
     dias_->button(OpcionDeDias(pena.DiasJuego))->setChecked(true);
+    const QSignalBlocker quieto(desde_);
+    desde_->setDate(edicion_.Desde());
 }
 
 void Crea::NumeroPulsado(int numero) {
@@ -254,11 +295,29 @@ void Crea::DiasElegidos(int opcion) {
     Atender(edicion_.PonerDias(DiasDeOpcion(opcion)));
 }
 
+void Crea::DesdeElegido() {
+    const QDate d = desde_->date();
+    if (!edicion_.Editando() || d == edicion_.Desde()) return;
+    // A stored syndicate's counters are recounted: said, and asked, before it is done.
+    if (servicios_.dialogos.Mensaje(
+            QStringLiteral("Los aciertos de la peña volverán a cero y se contarán de nuevo desde "
+                           "el ") +
+                FechaCorta(d) +
+                QStringLiteral(" en la próxima comprobación. ¿Cambiar la fecha de la peña?"),
+            Icono::Pregunta, Botones::SiNo, QStringLiteral("Juega desde")) != Respuesta::Si) {
+        const QSignalBlocker quieto(desde_);
+        desde_->setDate(edicion_.Desde());
+        return;
+    }
+    Atender(edicion_.PonerDesde(d));
+}
+
 void Crea::Grabar() {
     std::optional<Pena> primera;
     if (Pena p; LeerPena(estado_.Penas, 1, p)) primera = p;
     std::optional<Sorteo> ultimo;
     if (estado_.SorteoActual.Fecha != 0) ultimo = estado_.SorteoActual;
+    std::ignore = edicion_.PonerDesde(desde_->date());
     const EdicionPena::Grabacion g = edicion_.Grabar(
         nombre_->text(), DiasDeOpcion(dias_->checkedId()), servicios_.reloj.Hoy(), primera, ultimo);
     if (g.aviso) {
@@ -278,10 +337,13 @@ void Crea::Grabar() {
         close();
         return;
     }
+    hecho_->setText(QStringLiteral("Peña «") + g.pena.NombreVisible() +
+                    QStringLiteral("» grabada."));
     nombre_->clear();
     avisoNombre_->hide();
     edicion_ = edicion_.Otra();
     Mostrar();
+    nombre_->setFocus();
 }
 
 void Crea::BorrarUltima() {

@@ -9,6 +9,7 @@
 #include "ui/base/servicios.h"
 
 class QButtonGroup;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -53,6 +54,7 @@ class Crea : public VentanaSecundaria {
     void NumeroPulsado(int numero);
     void NombreEditado(const QString& texto);
     void DiasElegidos(int opcion);
+    void DesdeElegido();
     void Grabar();
     void BorrarUltima();
     void Aleatorio();
@@ -70,6 +72,9 @@ class Crea : public VentanaSecundaria {
     QLabel* encabezado_;
     QLineEdit* nombre_;
     QLabel* avisoNombre_;
+    QDateEdit* desde_;
+    QLabel* detalle_;
+    QLabel* hecho_;  // what the last save did
     QButtonGroup* dias_;
     RejillaNumeros* rejilla_;
     QStringListModel* lineas_;

@@ -48,7 +48,10 @@ void OrdenesPenas::DarBienvenida() {
         QStringLiteral("Bienvenido a Tombolin. Vaya a la pestaña 'Crear Combinación' y cree una "
                        "peña. Podrás comprobar tus resultados a partir de hoy. Instrucciones "
                        "disponibles en nuestra web, en la sección 'Tutorial' o en el programa, en "
-                       "el menú 'Ayuda'."),
+                       "el menú 'Ayuda'.") +
+            QStringLiteral(
+                "\n\nSi la peña ya se jugaba antes, ponga en «Juega desde» el día en que "
+                "empezó: se contarán los premios de los sorteos desde ese día."),
         Icono::Informacion, Botones::Aceptar, QStringLiteral("Fichero de peñas vacío"));
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -12,12 +13,14 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <functional>
 
+#include "core/fechas.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
 #include "core/tablas.h"
@@ -29,6 +32,8 @@
 #include "ui/penas/creamenu.h"
 #include "ui/penas/pagina_gestor.h"
 #include "ui/penas/rejilla_numeros.h"
+#include "ui/resultados/modelo_resultados.h"
+#include "ui/resultados/pagina_general.h"
 #include "ui/ventana_prueba.h"
 
 namespace tombolin {
@@ -363,6 +368,79 @@ TEST_F(Editor, PenaNuevaSinGrabar) {
 
 // A syndicate made in the editor is then checked against a downloaded draw: the prize is
 // counted on its card.
+// A syndicate played since 01/08/2026, entered on 18/08 over the shipped history, counts at
+// once what it won since that day; dated again in edit mode, it is recounted from the new day.
+TEST_F(Editor, JuegaDesdeCuentaDesdeEseDiaYSeRecuentaAlCambiarlo) {
+    const std::vector<Sorteo>& historia = pruebas::Historia();
+    pruebas::EscribirSorteos(v.dir.path(), historia);
+    v.reloj.Poner(QDate(2026, 8, 18));
+    ASSERT_NO_FATAL_FAILURE(Arrancar());
+    ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kSencilla));
+    auto* desde = Hijo<QDateEdit>(c, "juegaDesde");
+    EXPECT_EQ(desde->date(), QDate(2026, 8, 18));
+    EXPECT_EQ(desde->maximumDate(), QDate(2026, 8, 18));
+    EXPECT_EQ(desde->minimumDate(), OleAFecha(historia.front().Fecha));
+    // From the name box, Tab, the day's digits, Enter.
+    const auto fechar = [&](const char* digitos) {
+        QApplication::setActiveWindow(c);
+        Hijo<QLineEdit>(c, "nombre")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(digitos));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    fechar("01082026");
+    // Four numbers of 01/08 and three of 13/08 on two lines.
+    Marcar({3, 7, 15, 42, 1, 2});
+    Marcar({21, 27, 33, 1, 5, 6});
+    Grabar(QStringLiteral("bar"));
+    pruebas::Etiquetas(c, {"penaGrabada=Peña «BAR» grabada."});
+    EXPECT_TRUE(Hijo<QLineEdit>(c, "nombre")->hasFocus());
+    Pulsar("cerrar");
+    const auto contadores = [&] {
+        std::map<int, int> r;
+        for (int k = 0; k < 5; ++k)
+            if (const int n = Hijo<QLabel>(v.Pagina<PaginaGestor>(),
+                                           QStringLiteral("contador%1").arg(k).toLatin1())
+                                  ->text()
+                                  .toInt())
+                r[k == 3 ? 7 : (k == 4 ? 6 : k + 3)] = n;
+        return r;
+    };
+    ASSERT_EQ(Guardadas().size(), 1u);
+    Pena p = Guardadas()[0];
+    EXPECT_EQ(OleAFecha(p.FechaCreacion), QDate(2026, 8, 1));
+    const std::map<int, int> esperado = pruebas::ContarAMano(p, historia);
+    EXPECT_EQ(esperado, (std::map<int, int>{{3, 1}, {4, 1}}));
+    EXPECT_EQ(contadores(), esperado);
+    // The results list shows the eight draws since then, with "Histórico" untouched.
+    v.Pestanas()->setCurrentIndex(Principal::kGeneral);
+    Hijo<QSlider>(v.Pagina<PaginaGeneral>(), "selectorSorteos")->setValue(12);
+    EXPECT_EQ(v.Pagina<PaginaGeneral>()->modeloSencilla()->Lista().Bloques().size(), 8u);
+
+    // In edit mode: asked first; "No" leaves the day and the counters.
+    Editar(0);
+    ASSERT_NE(c = EditorAbierto(), nullptr);
+    desde = Hijo<QDateEdit>(c, "juegaDesde");
+    EXPECT_EQ(desde->date(), QDate(2026, 8, 1));
+    v.dialogos.respuestas = {Respuesta::No};
+    fechar("13082026");
+    EXPECT_TRUE(v.dialogos.Muestra(-1,
+                                   "Los aciertos de la peña volverán a cero y se contarán de "
+                                   "nuevo desde el 13/08/2026 en la próxima comprobación. "
+                                   "¿Cambiar la fecha de la peña?"));
+    EXPECT_EQ(desde->date(), QDate(2026, 8, 1));
+    EXPECT_EQ(Guardadas()[0], p);
+    v.dialogos.respuestas = {Respuesta::Si};
+    fechar("13082026");
+    p = Guardadas()[0];
+    EXPECT_EQ(OleAFecha(p.FechaCreacion), QDate(2026, 8, 13));
+    EXPECT_EQ(p.FechaComprobado, 0);
+    Pulsar("cerrar");
+    EXPECT_EQ(Guardadas()[0].Aciertos[3], 1);
+    EXPECT_EQ(contadores(), pruebas::ContarAMano(p, historia));
+    EXPECT_EQ(contadores(), (std::map<int, int>{{3, 1}}));
+}
+
 TEST_F(Editor, LaPenaCreadaCuentaElPremioDelSorteoBajado) {
     pruebas::ServidorHttp servidor;
     const std::vector<Sorteo>& historia = pruebas::Historia();

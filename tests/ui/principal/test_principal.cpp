@@ -28,7 +28,9 @@ namespace {
 const QString kBienvenida = QStringLiteral(
     "Bienvenido a Tombolin. Vaya a la pestaña 'Crear Combinación' y cree una peña. Podrás "
     "comprobar tus resultados a partir de hoy. Instrucciones disponibles en nuestra web, en la "
-    "sección 'Tutorial' o en el programa, en el menú 'Ayuda'.");
+    "sección 'Tutorial' o en el programa, en el menú 'Ayuda'.\n\nSi la peña ya se jugaba antes, "
+    "ponga en «Juega desde» el día en que empezó: se contarán los premios de los sorteos desde "
+    "ese día.");
 
 class VentanaPrincipal : public ::testing::Test {
   protected:
