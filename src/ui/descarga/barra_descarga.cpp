@@ -1,5 +1,6 @@
 #include "ui/descarga/barra_descarga.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -35,16 +36,24 @@ BarraDescarga::BarraDescarga(CadenaDescarga& cadena, QWidget* padre)
     progreso_->setRange(0, CadenaDescarga::kTerminada);
     progreso_->setValue(0);
     progreso_->setTextVisible(false);
-    progreso_->setMaximumWidth(120);
+    progreso_->setMinimumWidth(100);
     progreso_->setAccessibleName(QStringLiteral("Progreso de la descarga"));
 
-    auto* capas = new QHBoxLayout(this);
+    // Two rows, as the header beside it has: what the transfer is doing over the bar and the
+    // button, so the header fits a small screen.
+    auto* capas = new QGridLayout(this);
     capas->setContentsMargins(0, 0, 0, 0);
-    capas->addWidget(estadoTexto_);
-    capas->addWidget(bytes_);
-    capas->addWidget(progreso_);
-    capas->addWidget(cancelar_);
-    capas->addWidget(boton_);
+    capas->setVerticalSpacing(2);
+    auto* arriba = new QHBoxLayout;
+    arriba->addWidget(estadoTexto_);
+    arriba->addStretch();
+    arriba->addWidget(bytes_);
+    auto* abajo = new QHBoxLayout;
+    abajo->addWidget(progreso_, 1);
+    abajo->addWidget(cancelar_);
+    abajo->addWidget(boton_);
+    capas->addLayout(arriba, 0, 0);
+    capas->addLayout(abajo, 1, 0);
     connect(&cadena_, &CadenaDescarga::cambiado, this, &BarraDescarga::Mostrar);
     Mostrar();
 }

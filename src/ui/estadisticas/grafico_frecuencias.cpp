@@ -50,6 +50,8 @@ void GraficoFrecuencias::showEvent(QShowEvent* evento) {
     serie_ = new QBarSeries(grafico_);
     grafico_->addSeries(serie_);
     ejeX_ = new QBarCategoryAxis(grafico_);
+    // Two-digit numbers fit their bar even on a small window: they are never cut to "...".
+    ejeX_->setTruncateLabels(false);
     ejeY_ = new QValueAxis(grafico_);
     ejeY_->setLabelFormat(QStringLiteral("%d"));
     grafico_->addAxis(ejeX_, Qt::AlignBottom);

@@ -11,7 +11,7 @@ namespace tombolin {
 GraficoTarta::GraficoTarta(QWidget* padre) : QWidget(padre) {
     auto* capa = new QVBoxLayout(this);
     capa->setContentsMargins(0, 0, 0, 0);
-    setMinimumSize(200, 150);
+    setMinimumSize(160, 110);
     setMaximumHeight(190);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/penas/pagina_gestor.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -78,7 +79,7 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
         FilaElegida(i.row());
     });
 
-    botonBorrarPena_ = Boton(IconoBorrarPena(), QStringLiteral("&Borrar peña"), "botonBorrarPena",
+    botonBorrarPena_ = Boton(IconoBorrarPena(), QStringLiteral("Bo&rrar peña"), "botonBorrarPena",
                              QStringLiteral("Elimina la peña seleccionada"), this);
     botonEditarPena_ =
         Boton(IconoEditarPena(), QStringLiteral("&Modificar peña"), "botonEditarPena",
@@ -100,13 +101,15 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     connect(botonBorrarSorteos_, &QToolButton::clicked, this, &PaginaGestor::borrarSorteos);
     connect(botonImportar_, &QToolButton::clicked, this, &PaginaGestor::importarSorteos);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(botonBorrarPena_);
-    botones->addWidget(botonEditarPena_);
-    botones->addWidget(botonImprimirPena_);
-    botones->addStretch();
-    botones->addWidget(botonBorrarSorteos_);
-    botones->addWidget(botonImportar_);
+    // The syndicate's commands, then the draws' commands, a row each: the page fits a small
+    // screen.
+    auto* botones = new QGridLayout;
+    botones->addWidget(botonBorrarPena_, 0, 0);
+    botones->addWidget(botonEditarPena_, 0, 1);
+    botones->addWidget(botonImprimirPena_, 0, 2);
+    botones->addWidget(botonBorrarSorteos_, 1, 0);
+    botones->addWidget(botonImportar_, 1, 1);
+    botones->setColumnStretch(3, 1);
 
     auto* cajaLista = new QGroupBox(QStringLiteral("Peñas"), this);
     auto* izquierda = new QVBoxLayout(cajaLista);
@@ -163,6 +166,13 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     tartaPena_ = new GraficoTarta(this);
     tartaPena_->setObjectName(QStringLiteral("tartaPena"));
 
+    // The syndicate report, of the syndicate on show.
+    informe_ =
+        new QPushButton(IconoImprimir(), QStringLiteral("Ver o imprimir el in&forme"), cajaPena);
+    informe_->setObjectName(QStringLiteral("informePena"));
+    informe_->setToolTip(QStringLiteral("El informe de la peña seleccionada"));
+    connect(informe_, &QPushButton::clicked, this, &PaginaGestor::verInforme);
+
     auto* pena = new QHBoxLayout(cajaPena);
     auto* textosPena = new QVBoxLayout;
     textosPena->addLayout(formaPena);
@@ -171,23 +181,13 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     apuestas->addWidget(descripcion_);
     apuestas->addWidget(base_);
     apuestas->addWidget(listaLineas_, 1);
+    apuestas->addWidget(informe_, 0, Qt::AlignLeft);
     pena->addLayout(textosPena, 1);
     pena->addLayout(apuestas, 1);
-
-    // The syndicate report, of the syndicate on show.
-    auto* cajaInforme = new QGroupBox(QStringLiteral("Informe"), this);
-    auto* capaInforme = new QHBoxLayout(cajaInforme);
-    informe_ = new QPushButton(
-        IconoImprimir(), QStringLiteral("Ver o imprimir el in&forme de la peña"), cajaInforme);
-    informe_->setObjectName(QStringLiteral("informePena"));
-    connect(informe_, &QPushButton::clicked, this, &PaginaGestor::verInforme);
-    capaInforme->addWidget(informe_);
-    capaInforme->addStretch();
 
     auto* derecha = new QVBoxLayout;
     derecha->addWidget(cajaTotal);
     derecha->addWidget(cajaPena, 1);
-    derecha->addWidget(cajaInforme);
     auto* todo = new QHBoxLayout(this);
     todo->addWidget(cajaLista, 5);
     todo->addLayout(derecha, 4);

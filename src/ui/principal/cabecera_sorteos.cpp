@@ -30,9 +30,6 @@ CabeceraSorteos::CabeceraSorteos(const DatosPrograma& datos, QWidget* barraDesca
     QFont negrita = ultimoSorteo_->font();
     negrita.setBold(true);
     for (QLabel* l : {ultimoSorteo_, proximoSorteo_, cuentaAtras_}) l->setFont(negrita);
-    actualizando_ = etiqueta("actualizando");
-    actualizando_->setText(QStringLiteral("Un momento. Actualizando información..."));
-    actualizando_->hide();
 
     auto* rejilla = new QGridLayout(this);
     rejilla->setContentsMargins(4, 2, 4, 2);
@@ -42,9 +39,9 @@ CabeceraSorteos::CabeceraSorteos(const DatosPrograma& datos, QWidget* barraDesca
     rejilla->addWidget(new QLabel(QStringLiteral("Próximo sorteo:"), this), 1, 0);
     rejilla->addWidget(proximoSorteo_, 1, 1);
     rejilla->addWidget(cuentaAtras_, 1, 2, Qt::AlignRight);
-    rejilla->addWidget(actualizando_, 0, 3, Qt::AlignRight);
-    rejilla->addWidget(barraDescarga, 1, 3, Qt::AlignRight);
+    rejilla->addWidget(barraDescarga, 0, 3, 2, 1);
     rejilla->setColumnStretch(1, 1);
+    rejilla->setHorizontalSpacing(12);
 
     parpadeo_ = new QTimer(this);
     parpadeo_->setInterval(500);
@@ -64,11 +61,6 @@ void CabeceraSorteos::Mostrar(const Actualizacion& a) {
         aviso_->show();
         parpadeo_->start();
     }
-}
-
-void CabeceraSorteos::Actualizando(bool si) {
-    actualizando_->setVisible(si);
-    if (si) actualizando_->repaint();
 }
 
 void CabeceraSorteos::Parar() {

@@ -19,8 +19,6 @@ class CabeceraSorteos : public QWidget {
     // It follows the draws as `datos` reads them.
     CabeceraSorteos(const DatosPrograma& datos, QWidget* barraDescarga, QWidget* padre = nullptr);
 
-    // "Un momento. Actualizando información..." while the breakdown is read.
-    void Actualizando(bool si);
     // The program ends: nothing blinks any more.
     void Parar();
 
@@ -31,7 +29,6 @@ class CabeceraSorteos : public QWidget {
     QLabel* proximoSorteo_;
     QLabel* cuentaAtras_;
     QLabel* aviso_;
-    QLabel* actualizando_;
     QTimer* parpadeo_;
 };
 

@@ -227,9 +227,11 @@ void Principal::CambioDePestana(int pestana) {
     if (pestana == kCrearCombinacion) crear_->Preparar();
     pestanaAnterior_ = pestana;
     if (pestana == kUltimoSorteo) {
-        cabecera_->Actualizando(true);
+        // Said where it takes no room from the header, which must fit a small screen.
+        statusBar()->showMessage(QStringLiteral("Un momento. Actualizando información..."));
+        statusBar()->repaint();
         ultimo_->MostrarDesglose(1);
-        cabecera_->Actualizando(false);
+        statusBar()->clearMessage();
     }
 }
 

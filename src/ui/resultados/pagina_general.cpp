@@ -125,8 +125,6 @@ PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, const DatosPro
     capas->addWidget(progreso_);
     apertura_ = new QVariantAnimation(this);
     apertura_->setDuration(220);
-    connect(apertura_, &QVariantAnimation::valueChanged, marco,
-            [marco](const QVariant& v) { marco->setFixedWidth(v.toInt()); });
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(vistas_[0]);
@@ -148,6 +146,17 @@ PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, const DatosPro
     todo->addLayout(botones);
     todo->addLayout(eleccion);
     todo->addWidget(marco, 1, Qt::AlignHCenter);
+    // The list opens centred from nothing to the width it needs; once open it takes the width
+    // the window gives it, never less than it needs.
+    connect(apertura_, &QVariantAnimation::valueChanged, marco, [marco, todo](const QVariant& v) {
+        todo->setAlignment(marco, Qt::AlignHCenter);
+        marco->setFixedWidth(v.toInt());
+    });
+    connect(apertura_, &QVariantAnimation::finished, marco, [this, marco, todo] {
+        marco->setMinimumWidth(apertura_->endValue().toInt());
+        marco->setMaximumWidth(QWIDGETSIZE_MAX);
+        todo->setAlignment(marco, {});
+    });
 
     parpadeo_ = new QTimer(this);
     parpadeo_->setObjectName(QStringLiteral("parpadeoPremio"));

@@ -16,6 +16,13 @@ VistaResultados::VistaResultados(QWidget* padre)
     cabecera_->setStretchLastSection(true);
     cabecera_->setDefaultSectionSize(30);
     setFocusPolicy(Qt::StrongFocus);
+    // The list's colours are fixed on white, so under a dark desktop theme the lists keep the
+    // light paper they were drawn for.
+    QPalette papel = viewport()->palette();
+    papel.setColor(QPalette::Base, Qt::white);
+    papel.setColor(QPalette::Text, Qt::black);
+    papel.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    viewport()->setPalette(papel);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);
@@ -26,7 +33,7 @@ void VistaResultados::PonerModelo(QAbstractItemModel* modelo) {
     modelo_ = modelo;
     cabecera_->setModel(modelo);
     cabecera_->resizeSection(0, 18);
-    for (int c = 1; c < modelo->columnCount() - 1; ++c) cabecera_->resizeSection(c, 30);
+    for (int c = 1; c < modelo->columnCount() - 1; ++c) cabecera_->resizeSection(c, 36);
     const auto rehacer = [this] {
         Ajustar();
         viewport()->update();
@@ -108,8 +115,8 @@ void VistaResultados::paintEvent(QPaintEvent*) {
     const int columnas = modelo_->columnCount();
     const int primera = FilaSuperior();
     const int dx = -horizontalScrollBar()->value();
-    const QColor rejilla = palette().color(QPalette::Midlight);
-    const QColor normal = palette().color(QPalette::Text);
+    const QColor rejilla = viewport()->palette().color(QPalette::Midlight);
+    const QColor normal = viewport()->palette().color(QPalette::Text);
     for (int f = primera, y = 0; f < filas && y < viewport()->height(); ++f, y += altoFila_) {
         for (int c = 0; c < columnas; ++c) {
             const QRect celda(cabecera_->sectionPosition(c) + dx, y, cabecera_->sectionSize(c),
