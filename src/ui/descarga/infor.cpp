@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,7 +43,8 @@ Infor::Infor(const QString& ficheroNoticias, Servicios servicios, QWidget* padre
     if (f.open(QIODevice::ReadOnly) && f.size() > 10) {
         navegador_->setHtml(QString::fromUtf8(f.readAll()));
     } else {
-        navegador_->hide();
+        // Opened by hand with nothing fetched: said, rather than an empty window.
+        navegador_->setPlainText(QStringLiteral("No hay mensajes."));
     }
 
     // The contact label runs along its rail between 16 and 254 pixels.
@@ -63,6 +65,7 @@ Infor::Infor(const QString& ficheroNoticias, Servicios servicios, QWidget* padre
     cerrar_->setObjectName(QStringLiteral("cerrarNoticias"));
     cerrar_->setFlat(true);
     connect(cerrar_, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* abajo = new QHBoxLayout;
     abajo->addWidget(carril_, 1);

@@ -96,7 +96,7 @@ std::vector<EntradaMenu> MenuPrincipal(const OrdenesMenu& o) {
     e.push_back(
         {opciones, QStringLiteral("confi"), QStringLiteral("&Configuración"), o.configurar});
     e.push_back({ayuda, QStringLiteral("instrucciones"), QStringLiteral("&Instrucciones"),
-                 o.instrucciones});
+                 o.instrucciones, QKeySequence::HelpContents});
     // The news window reads the file the news transfer writes.
     e.push_back({ayuda,
                  QStringLiteral("Leer"),

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -45,7 +46,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     if (!carpetaCompartida.isEmpty()) estado_.RutaCompartida = RutaConSeparador(carpetaCompartida);
     setWindowTitle(QStringLiteral("Tombolin"));
     setObjectName(QStringLiteral("Principal"));
-    resize(1100, 720);
+    // As large as it was drawn for, never larger than the screen.
+    resize(QSize(1100, 720).boundedTo(screen()->availableSize()));
 
     arranque_ = std::make_unique<Arranque>(estado_, servicios_.dialogos, servicios_.reloj);
     seleccion_ = new SeleccionEstadistica(this);

@@ -132,6 +132,13 @@ void PaginaUltimoSorteo::MostrarDesglose(int modo) {
                                                     : c.Nombre + QLatin1Char(':'));
         }
     }
+    if (www.isEmpty()) {
+        // Nothing was ever fetched: the way to get the breakdown is said.
+        MostrarMensaje(QStringLiteral(
+            "\r\nTodavía no se ha bajado ningún sorteo.\r\nPulse «Bajar sorteos nuevos» para "
+            "ver los premios y el PDF oficial del último sorteo."));
+        return;
+    }
     if (d.RutaPdf.isEmpty()) {
         MostrarMensaje(SinDatos());
         return;

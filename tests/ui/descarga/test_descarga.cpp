@@ -165,6 +165,10 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     Arrancar(QDate(2026, 8, 10));
     const QByteArray doc = Documento();
     servidor.Poner(kPdf, R(200, UnPdf()).Tipo("application/pdf").Retraso(300));
+    // Before any download the breakdown's page says how to get it.
+    EXPECT_EQ(v.Pagina<PaginaUltimoSorteo>()->Mensaje(),
+              QStringLiteral("\r\nTodavía no se ha bajado ningún sorteo.\r\nPulse «Bajar sorteos "
+                             "nuevos» para ver los premios y el PDF oficial del último sorteo."));
     v.Pestanas()->setCurrentIndex(Principal::kGestor);
 
     v.Bajar();
@@ -832,6 +836,17 @@ TEST(VentanaNoticias, EtiquetaQueVaYVieneYContacto) {
     QTest::mouseClick(contacto, Qt::LeftButton);
     ASSERT_EQ(v.escritorio.correos.size(), 1u);
     EXPECT_EQ(v.escritorio.correos[0], QStringLiteral("contacto@tombolin.example"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(vivo.isNull());
+
+    // Opened with nothing fetched, it says so; Esc closes it.
+    vivo =
+        new Infor(v.Ruta("ninguno.dat"), Servicios{v.dialogos, v.reloj, v.escritorio, v.impresora});
+    vivo->show();
+    QApplication::setActiveWindow(vivo);
+    EXPECT_EQ(Hijo<NavegadorNoticias>(vivo, "noticias")->toPlainText(),
+              QStringLiteral("No hay mensajes."));
+    QTest::keyClick(vivo, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(vivo.isNull());
 }

@@ -355,6 +355,12 @@ TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {
         accion->trigger();
         EXPECT_EQ(t->currentIndex(), i);
     }
+    // F1 opens the instructions.
+    v.Mostrar();
+    QTest::keyClick(v.ventana.get(), Qt::Key_F1);
+    ASSERT_EQ(v.escritorio.urls.size(), 1u);
+    EXPECT_TRUE(
+        v.escritorio.urls[0].endsWith(QStringLiteral("Instrucciones%20Tombolin%203.2.pdf")));
 }
 
 TEST_F(VentanaPrincipal, SalirCierraLosFicherosYLaVentana) {
