@@ -27,6 +27,9 @@ void GraficoTarta::showEvent(QShowEvent* evento) {
     grafico->addSeries(serie_);
     grafico->legend()->setAlignment(Qt::AlignBottom);
     grafico->setBackgroundVisible(false);
+    // The chart has no background of its own: its legend is written in the window's text colour,
+    // so it reads under a light or a dark theme.
+    grafico->legend()->setLabelColor(palette().color(QPalette::WindowText));
     grafico->setMargins(QMargins(0, 0, 0, 0));
     auto* vista = new QChartView(grafico, this);
     vista->setRenderHint(QPainter::Antialiasing);
