@@ -128,6 +128,7 @@ Crea::Crea(Estado& estado, Servicios servicios, EdicionPena edicion, int pena, Q
     listaLineas_ = new QListView(this);
     listaLineas_->setObjectName(QStringLiteral("lineas"));
     listaLineas_->setModel(lineas_);
+    listaLineas_->setAccessibleName(QStringLiteral("Apuestas"));
     listaLineas_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QFont fija(QStringLiteral("Liberation Mono"));
     fija.setStyleHint(QFont::TypeWriter);

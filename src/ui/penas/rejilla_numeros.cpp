@@ -1,8 +1,12 @@
 #include "ui/penas/rejilla_numeros.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTimer>
 #include <algorithm>
 
 namespace tombolin {
@@ -10,9 +14,135 @@ namespace tombolin {
 namespace {
 constexpr int kLado = 7;
 constexpr int kCeldaMinima = 34;  // pixels: big enough to hit and to read
+
+// A cell as a screen reader sees it: a checkable button named by its number, checked when marked,
+// that can be pressed. Its role is the check box's, as for Qt's own checkable buttons: Qt has no
+// toggle-button role. It has no object of its own, so the grid's interface keeps it.
+class CeldaAccesible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    CeldaAccesible(RejillaNumeros* rejilla, int numero) : rejilla_(rejilla), numero_(numero) {}
+
+    bool isValid() const override { return !rejilla_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        const QAccessibleInterface* p = parent();
+        return p ? p->window() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(rejilla_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString::number(numero_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!rejilla_) return {};
+        const QRect c = rejilla_->Celda(numero_);
+        return {rejilla_->mapToGlobal(c.topLeft()), c.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!rejilla_) {
+            s.invalid = true;
+            return s;
+        }
+        s.checkable = true;
+        s.checked = rejilla_->Marcado(numero_);
+        s.focusable = true;
+        s.focused = rejilla_->hasFocus() && rejilla_->Enfocado() == numero_;
+        s.invisible = !rejilla_->isVisible();
+        s.disabled = !rejilla_->isEnabled();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType tipo) override {
+        if (tipo == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString& accion) override {
+        if (!rejilla_ || !rejilla_->isEnabled()) return;
+        if (accion == pressAction() || accion == toggleAction()) rejilla_->Pulsar(numero_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QPointer<RejillaNumeros> rejilla_;
+    const int numero_;
+};
+
+// The grid as a group of its 49 cells. The cells' interfaces are made when first asked for and
+// live as long as the grid's.
+class RejillaAccesible : public QAccessibleWidget {
+  public:
+    explicit RejillaAccesible(RejillaNumeros* rejilla)
+        : QAccessibleWidget(rejilla, QAccessible::Grouping) {}
+    ~RejillaAccesible() override {
+        for (const QAccessible::Id id : celdas_) {
+            if (id) QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    int childCount() const override { return 49; }
+    QAccessibleInterface* child(int indice) const override {
+        if (indice < 0 || indice >= 49) return nullptr;
+        if (!celdas_[indice]) {
+            auto* celda = new CeldaAccesible(Rejilla(), indice + 1);
+            celdas_[indice] = QAccessible::registerAccessibleInterface(celda);
+        }
+        return QAccessible::accessibleInterface(celdas_[indice]);
+    }
+    int indexOfChild(const QAccessibleInterface* hijo) const override {
+        for (int i = 0; i < 49; ++i) {
+            if (celdas_[i] && QAccessible::accessibleInterface(celdas_[i]) == hijo) return i;
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint punto = widget()->mapFromGlobal(QPoint(x, y));
+        for (int n = 1; n <= 49; ++n) {
+            if (Rejilla()->Celda(n).contains(punto)) return child(n - 1);
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return widget()->hasFocus() ? child(Rejilla()->Enfocado() - 1) : nullptr;
+    }
+
+  private:
+    RejillaNumeros* Rejilla() const { return static_cast<RejillaNumeros*>(widget()); }
+
+    mutable std::array<QAccessible::Id, 49> celdas_{};
+};
+
+QAccessibleInterface* FabricaAccesible(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String(RejillaNumeros::staticMetaObject.className()))
+        return new RejillaAccesible(static_cast<RejillaNumeros*>(objeto));
+    return nullptr;
+}
+
+// Tells a screen reader what happened to cell `numero`.
+template <class Evento, class... Datos>
+void Avisar(RejillaNumeros* rejilla, int numero, Datos... datos) {
+    QAccessibleInterface* r = QAccessible::queryAccessibleInterface(rejilla);
+    QAccessibleInterface* celda = r ? r->child(numero - 1) : nullptr;
+    if (!celda) return;
+    Evento e(celda, datos...);
+    QAccessible::updateAccessibility(&e);
+}
+
 }  // namespace
 
 RejillaNumeros::RejillaNumeros(QWidget* padre) : QWidget(padre) {
+    // Before the name is set: telling a screen reader of it makes the grid's interface. Qt keeps
+    // one copy of a factory, however many grids install it.
+    QAccessible::installFactory(FabricaAccesible);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(QStringLiteral("Números"));
@@ -28,8 +158,21 @@ QSize RejillaNumeros::minimumSizeHint() const {
 
 void RejillaNumeros::PonerMarcados(const std::array<bool, 49>& marcados) {
     if (marcados == marcados_) return;
+    const std::array<bool, 49> antes = marcados_;
     marcados_ = marcados;
     update();
+    // A screen reader is told of each cell whose mark changed.
+    if (!QAccessible::isActive()) return;
+    QAccessible::State marca;
+    marca.checked = true;
+    for (int n = 1; n <= 49; ++n) {
+        if (antes[n - 1] != marcados_[n - 1]) Avisar<QAccessibleStateChangeEvent>(this, n, marca);
+    }
+}
+
+void RejillaNumeros::Pulsar(int numero) {
+    Enfocar(numero);
+    emit pulsado(numero);
 }
 
 QRect RejillaNumeros::Celda(int numero) const {
@@ -49,8 +192,12 @@ int RejillaNumeros::NumeroEn(QPoint punto) const {
 }
 
 void RejillaNumeros::Enfocar(int numero) {
+    const int antes = enfocado_;
     enfocado_ = std::clamp(numero, 1, 49);
     update();
+    // The grid has the focus, but what a screen reader should read is the cell.
+    if (enfocado_ != antes && hasFocus() && QAccessible::isActive())
+        Avisar<QAccessibleEvent>(this, enfocado_, QAccessible::Focus);
 }
 
 void RejillaNumeros::paintEvent(QPaintEvent*) {
@@ -89,9 +236,17 @@ void RejillaNumeros::paintEvent(QPaintEvent*) {
 void RejillaNumeros::mousePressEvent(QMouseEvent* evento) {
     if (evento->button() != Qt::LeftButton) return;
     const int n = NumeroEn(evento->position().toPoint());
-    if (n == 0) return;
-    Enfocar(n);
-    emit pulsado(n);
+    if (n != 0) Pulsar(n);
+}
+
+void RejillaNumeros::focusInEvent(QFocusEvent* evento) {
+    QWidget::focusInEvent(evento);
+    // Qt tells a screen reader of the grid once this returns; the cell follows, so that coming in
+    // with Tab reads the number too. A click tells of the cell clicked itself (Pulsar).
+    if (evento->reason() == Qt::MouseFocusReason || !QAccessible::isActive()) return;
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) Avisar<QAccessibleEvent>(this, enfocado_, QAccessible::Focus);
+    });
 }
 
 void RejillaNumeros::keyPressEvent(QKeyEvent* evento) {

@@ -2,7 +2,11 @@
 // the records read back from "apuestas.dat".
 #include <gtest/gtest.h>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
@@ -44,6 +48,16 @@ using pruebas::PulsarCasilla;
 using pruebas::Teclear;
 
 const double kHoyOle = 46362.0;  // 06/12/2026, the test clock's today
+
+// What a screen reader is told of marks and focus: "7 marcado", "7 desmarcado", "foco 7".
+QStringList oido;
+void Oir(QAccessibleEvent* e) {
+    const QAccessibleInterface* i = e->accessibleInterface();
+    if (e->type() == QAccessible::Focus) oido << "foco " + i->text(QAccessible::Name);
+    if (e->type() == QAccessible::StateChanged &&
+        static_cast<QAccessibleStateChangeEvent*>(e)->changedStates().checked)
+        oido << i->text(QAccessible::Name) + (i->state().checked ? " marcado" : " desmarcado");
+}
 
 class Editor : public ::testing::Test {
   protected:
@@ -364,6 +378,45 @@ TEST_F(Editor, PenaNuevaSinGrabar) {
     Pulsar("cerrar");
     EXPECT_EQ(EditorAbierto(), nullptr);
     EXPECT_EQ(Guardadas().size(), 0u);
+}
+
+// A screen reader sees the grid as 49 check buttons named by their numbers, where they are drawn;
+// it is told of each mark and of the cell the keys move to, and its press asks as a click does.
+TEST_F(Editor, LaRejillaParaUnLectorDePantalla) {
+    ASSERT_NO_FATAL_FAILURE(Arrancar());
+    ASSERT_NO_FATAL_FAILURE(Elegir(Creamenu::kSencilla));
+    RejillaNumeros* r = Rejilla();
+    QAccessibleInterface* rejilla = QAccessible::queryAccessibleInterface(r);
+    ASSERT_EQ(rejilla->childCount(), 49);
+    // Accessibility on, as a screen reader turns it on.
+    QPlatformAccessibility* plataforma =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    const QAccessible::UpdateHandler anterior = QAccessible::installUpdateHandler(Oir);
+    plataforma->setActive(true);
+    Marcar({12, 30, 12});
+    rejilla->child(6)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::keyClick(r, Qt::Key_Right);
+    QTest::keyClick(r, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCoreApplication::processEvents();
+    plataforma->setActive(false);
+    QAccessible::installUpdateHandler(anterior);
+    // The first click gives the grid the focus; the press leaves it on 7, as a click does. Back
+    // with Shift+Tab, the cell is read after the grid.
+    EXPECT_EQ(oido, (QStringList{"foco Números", "foco 12", "12 marcado", "foco 30", "30 marcado",
+                                 "foco 12", "12 desmarcado", "foco 7", "7 marcado", "foco 8",
+                                 "foco Apuestas", "foco Números", "foco 8"}));
+    EXPECT_EQ(c->Edicion().NumerosMarcados(), 2);
+    EXPECT_EQ(rejilla->focusChild(), rejilla->child(7));
+    for (int n = 1; n <= 49; ++n) {
+        const QPoint centro = r->mapToGlobal(r->Celda(n).center());
+        const QAccessibleInterface* celda = rejilla->childAt(centro.x(), centro.y());
+        ASSERT_NE(celda, nullptr) << n;
+        EXPECT_EQ(celda->text(QAccessible::Name), QString::number(n));
+        EXPECT_EQ(celda->rect().center(), centro);
+        EXPECT_TRUE(celda->role() == QAccessible::CheckBox && celda->state().checkable) << n;
+        EXPECT_EQ(celda->state().checked, n == 7 || n == 30) << n;
+    }
 }
 
 // A syndicate made in the editor is then checked against a downloaded draw: the prize is
