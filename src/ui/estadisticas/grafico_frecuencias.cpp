@@ -39,6 +39,7 @@ GraficoFrecuencias::GraficoFrecuencias(QWidget* padre) : QWidget(padre) {
     auto* capa = new QVBoxLayout(this);
     capa->setContentsMargins(0, 0, 0, 0);
     setMinimumHeight(220);
+    setAccessibleName(QStringLiteral("Veces que salió cada número"));
 }
 
 void GraficoFrecuencias::showEvent(QShowEvent* evento) {
@@ -77,6 +78,17 @@ void GraficoFrecuencias::Mostrar(const Recorrido& r, int pagina, bool comparativ
         series_.push_back(
             {comparativa ? QString::fromUtf8(dias[s]) : QStringLiteral("Veces"), valores});
     }
+    // "Veces (1: 12, 2: 9, …)", one such sentence a series.
+    QStringList frases;
+    for (const auto& [nombre, valores] : series_) {
+        QStringList barras;
+        for (size_t i = 0; i < valores.size(); ++i)
+            barras << categorias_[static_cast<int>(i)].trimmed() + QStringLiteral(": ") +
+                          QString::number(valores[i]);
+        frases << nombre + QStringLiteral(" (") + barras.join(QStringLiteral(", ")) +
+                      QStringLiteral(")");
+    }
+    setAccessibleDescription(frases.join(QStringLiteral(". ")) + QStringLiteral("."));
     Aplicar();
 }
 

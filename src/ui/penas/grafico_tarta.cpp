@@ -13,6 +13,8 @@ GraficoTarta::GraficoTarta(QWidget* padre) : QWidget(padre) {
     capa->setContentsMargins(0, 0, 0, 0);
     setMinimumSize(160, 110);
     setMaximumHeight(190);
+    setAccessibleName(QStringLiteral("Sorteos con y sin premio"));
+    Describir();
 }
 
 void GraficoTarta::showEvent(QShowEvent* evento) {
@@ -39,9 +41,23 @@ void GraficoTarta::showEvent(QShowEvent* evento) {
 void GraficoTarta::Poner(double sinPremio, double conPremio) {
     sinPremio_ = sinPremio;
     conPremio_ = conPremio;
+    Describir();
     if (!serie_) return;
     serie_->slices().at(0)->setValue(sinPremio);
     serie_->slices().at(1)->setValue(conPremio);
+}
+
+void GraficoTarta::Describir() {
+    const double total = sinPremio_ + conPremio_;
+    if (total <= 0) {
+        setAccessibleDescription(QStringLiteral("Sin datos"));
+        return;
+    }
+    const auto porcentaje = [total](double v) {
+        return QString::number(qRound(100 * v / total)) + QStringLiteral(" %");
+    };
+    setAccessibleDescription(QStringLiteral("Sin premio: ") + porcentaje(sinPremio_) +
+                             QStringLiteral("; Premios: ") + porcentaje(conPremio_));
 }
 
 double GraficoTarta::SinPremio() const {

@@ -9,6 +9,7 @@ namespace tombolin {
 
 // A two-slice pie: draws without a prize and prizes. The chart itself is built when first shown:
 // the pages that hold pies are not on show at start, and a chart costs milliseconds to build.
+// Its accessible description reads the two slices as percentages.
 class GraficoTarta : public QWidget {
     Q_OBJECT
 
@@ -23,6 +24,8 @@ class GraficoTarta : public QWidget {
     void showEvent(QShowEvent* evento) override;
 
   private:
+    void Describir();
+
     double sinPremio_ = 1, conPremio_ = 0;
     QPieSeries* serie_ = nullptr;
 };

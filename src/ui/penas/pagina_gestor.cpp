@@ -123,6 +123,7 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     jugadosTotal_ = Etiqueta("jugadosTotal", this);
     tartaTotal_ = new GraficoTarta(this);
     tartaTotal_->setObjectName(QStringLiteral("tartaTotal"));
+    tartaTotal_->setAccessibleName(QStringLiteral("Premios de todas las peñas"));
     auto* cajaTotal = new QGroupBox(QStringLiteral("TODAS LAS PEÑAS"), this);
     auto* formaTotal = new QFormLayout;
     formaTotal->addRow(QStringLiteral("Peñas:"), numeroPenas_);
@@ -165,6 +166,7 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     listaLineas_->setFont(fija);
     tartaPena_ = new GraficoTarta(this);
     tartaPena_->setObjectName(QStringLiteral("tartaPena"));
+    tartaPena_->setAccessibleName(QStringLiteral("Premios de la peña seleccionada"));
 
     // The syndicate report, of the syndicate on show.
     informe_ =

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
 namespace tombolin {
 
@@ -30,6 +31,9 @@ std::vector<QAction*> CrearMenus(QMenuBar* barra, const std::vector<EntradaMenu>
         QObject::connect(a, &QAction::triggered, a, e.orden);
         if (e.cambiaFicheros) cambian.push_back(a);
     }
+    // The "»" Qt shows for the menus a narrow window has no room for: only a picture.
+    if (auto* mas = barra->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        mas->setAccessibleName(QStringLiteral("Más menús"));
     return cambian;
 }
 

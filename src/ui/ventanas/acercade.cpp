@@ -40,6 +40,7 @@ Acercade::Acercade(const Estado& estado, Servicios servicios, QWidget* padre)
     auto* imagen = new QLabel(this);
     imagen->setPixmap(FotogramaPresentacion(8, devicePixelRatioF()));
     imagen->setAlignment(Qt::AlignCenter);
+    imagen->setAccessibleName(QStringLiteral("Bombo de la lotería con una bola fuera"));
     auto* programa = Etiqueta(QStringLiteral("Tombolin " TOMBOLIN_VERSION), "programa", this);
     QFont grande = programa->font();
     grande.setBold(true);

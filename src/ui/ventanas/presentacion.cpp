@@ -51,6 +51,7 @@ Presentacion::Presentacion(QWidget* padre)
     imagen_ = new QLabel(this);
     imagen_->setObjectName(QStringLiteral("imagen"));
     imagen_->setPixmap(fotogramas_[0]);
+    imagen_->setAccessibleName(QStringLiteral("Bombo de la lotería girando"));
     entrar_ = new QPushButton(QStringLiteral("&Entrar"), this);
     entrar_->setObjectName(QStringLiteral("entrar"));
     entrar_->setDefault(true);

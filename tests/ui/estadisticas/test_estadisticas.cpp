@@ -310,6 +310,12 @@ TEST(Grafico, ElEjeVaEnPasosEnterosSinRepetirEtiquetas) {
         EXPECT_EQ(e.maximo, c.tope) << c.mayor;
         EXPECT_EQ(e.marcas, c.marcas) << c.mayor;
     }
+    // The bars read out for a screen reader: each day's count of each number of the page.
+    Recorrido r;
+    r.veces[30][2] = 4;
+    g.Mostrar(r, 2, true);
+    EXPECT_TRUE(g.accessibleDescription().contains(
+        ". Jueves (25: 0, 26: 0, 27: 0, 28: 0, 29: 0, 30: 4, 31: 0,"));
 }
 
 // The report store as the program leaves it, read back through its own tables.

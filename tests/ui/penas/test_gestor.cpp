@@ -136,6 +136,7 @@ TEST(Gestor, ListaResumenPenaElegidaYBorrada) {
     auto* tarta = g->findChild<GraficoTarta*>(QStringLiteral("tartaTotal"));
     EXPECT_EQ(tarta->SinPremio(), 6);
     EXPECT_EQ(tarta->ConPremio(), 6);
+    EXPECT_EQ(tarta->accessibleDescription(), QStringLiteral("Sin premio: 50 %; Premios: 50 %"));
 
     // Syndicate 1 is highlighted and shown, and so chosen.
     Etiquetas(g,
