@@ -117,6 +117,18 @@ QString TextoDecimal(double valor) {
     return QLocale(QLocale::Spanish, QLocale::Spain).toString(valor, 'g', 7);
 }
 
+QString Miles(qint64 n) {
+    QString t = QString::number(n);
+    for (qsizetype i = t.size() - 3; i > 0; i -= 3) t.insert(i, QLatin1Char('.'));
+    return t;
+}
+
+QString TextoEuros(double euros) {
+    const qint64 centimos = qRound64(euros * 100);
+    return Miles(centimos / 100) + QLatin1Char(',') +
+           QStringLiteral("%1").arg(centimos % 100, 2, 10, QLatin1Char('0')) + QStringLiteral(" €");
+}
+
 std::optional<int16_t> LeerMeses(const QString& texto) {
     bool ok = false;
     const short meses = QLocale::c().toShort(texto.trimmed(), &ok);

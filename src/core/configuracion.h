@@ -34,6 +34,10 @@ bool NumeroAMedias(const QString& texto);
 QString TextoEnCaja(float valor);
 // An amount as the pages show it: seven digits, which hide the widening of a float ("38,25").
 QString TextoDecimal(double valor);
+// A whole number with a point between thousands: 184746 as "184.746".
+QString Miles(qint64 n);
+// An amount of money to the cent: 34554.98 as "34.554,98 €".
+QString TextoEuros(double euros);
 // A price of a bet the settings keep: more than 0 as a float. The start takes a price of 0 for
 // settings never set and puts back a price of 1 and 24 months.
 bool PrecioAdmitido(float precio);

@@ -95,12 +95,14 @@ int LineasEnUso(const Pena& pena) {
     return 0;
 }
 
-QString TextoApuesta(const Apuesta& apuesta, int numeros) {
+QString TextoApuesta(const Apuesta& apuesta, int numeros, FormaApuesta forma) {
+    const bool columnas = forma == FormaApuesta::Columnas;
     QStringList partes;
     for (int c = 0; c < numeros && c < Apuesta::kColumnas; ++c) {
-        partes << QString::number(apuesta.Columnas[c]).rightJustified(2, QLatin1Char(' '));
+        const QString n = QString::number(apuesta.Columnas[c]);
+        partes << (columnas ? n.rightJustified(2, QLatin1Char(' ')) : n);
     }
-    return partes.join(QLatin1Char('-'));
+    return partes.join(columnas ? QStringLiteral("-") : QStringLiteral(" - "));
 }
 
 }  // namespace tombolin

@@ -62,8 +62,12 @@ int NumerosPorLinea(const Pena& pena);
 // Bet lines in use: NumApuestas, 1 for a multiple, 0 for a damaged record.
 int LineasEnUso(const Pena& pena);
 
-// The numbers of a bet line in column order, each in two places (a blank before one digit),
-// joined by "-": " 3-12-25-33-41-49".
-QString TextoApuesta(const Apuesta& apuesta, int numeros);
+// How the numbers of a bet line are written: in columns, as the card and the editor list them,
+// each in two places (a blank before one digit) joined by "-" (" 3-12-25-33-41-49"); or to be
+// read on paper, as they are with " - " between them ("3 - 12 - 25 - 33 - 41 - 49").
+enum class FormaApuesta { Columnas, Lectura };
+// The first `numeros` numbers of a bet line in column order.
+QString TextoApuesta(const Apuesta& apuesta, int numeros,
+                     FormaApuesta forma = FormaApuesta::Columnas);
 
 }  // namespace tombolin

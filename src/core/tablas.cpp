@@ -29,9 +29,12 @@ int TablaReducida::GarantiaNumero() const {
 }
 
 QString TablaReducida::Descripcion() const {
-    return QString::number(CantidadNumeros) + QStringLiteral(" números al ") +
-           QString::number(GarantiaNumero()) + QStringLiteral(", ") +
-           QString::number(CantidadApuestas) + QStringLiteral(" apuestas.");
+    return TextoReducida(CantidadNumeros, GarantiaNumero(), CantidadApuestas) + QLatin1Char('.');
+}
+
+QString TextoReducida(int numeros, int garantia, int apuestas) {
+    return QString::number(numeros) + QStringLiteral(" números al ") + QString::number(garantia) +
+           QStringLiteral(", ") + QString::number(apuestas) + QStringLiteral(" apuestas");
 }
 
 std::array<int, 6> AplicarLinea(const TablaReducida::Linea& linea,

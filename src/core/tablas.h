@@ -29,6 +29,9 @@ struct TablaReducida {
     QString Descripcion() const;
 };
 
+// What a reduced system is: "10 números al 5, 14 apuestas", for a table or a syndicate made of one.
+QString TextoReducida(int numeros, int garantia, int apuestas);
+
 // The leading decimal number of a line, as the earlier program read its header lines: blanks,
 // an optional sign, digits; anything after them is ignored. 0 when there is none.
 int NumeroInicial(const QByteArray& linea);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <set>
 
+#include "core/configuracion.h"
 #include "core/fechas.h"
 #include "core/registros.h"
 #include "core/texto1252.h"
@@ -236,13 +237,6 @@ QString Campo(const QByteArray& objeto, const char* clave) {
     return QString::fromUtf8(objeto.mid(j, fin - j)).trimmed();
 }
 
-// 184746 as "184.746".
-QString Miles(qint64 n) {
-    QString t = QString::number(n);
-    for (qsizetype i = t.size() - 3; i > 0; i -= 3) t.insert(i, QLatin1Char('.'));
-    return t;
-}
-
 // "34554,98" as "34.554,98 €".
 QString Euros(const QString& premio) {
     bool bien = false;
@@ -250,10 +244,7 @@ QString Euros(const QString& premio) {
                          .remove(QLatin1Char('.'))
                          .replace(QLatin1Char(','), QLatin1Char('.'))
                          .toDouble(&bien);
-    if (!bien) return premio.trimmed();
-    const qint64 centimos = qRound64(v * 100);
-    return Miles(centimos / 100) + QLatin1Char(',') +
-           QStringLiteral("%1").arg(centimos % 100, 2, 10, QLatin1Char('0')) + QStringLiteral(" €");
+    return bien ? TextoEuros(v) : premio.trimmed();
 }
 
 // A category of the operator's answers: {"tipo":"2\u00aa (5 Aciertos + C) ","categoria":3,
