@@ -21,6 +21,8 @@ class Impresora {
     virtual void PonerX(double mm) = 0;
     virtual void PonerY(double mm) = 0;
     virtual double Y() const = 0;
+    // How wide a text prints in the current font, in millimetres.
+    virtual double AnchoTexto(const QString& texto) const = 0;
 
     // Prints a line at the current position; the position moves to the start of the next line
     // (a new page when the page is full). An empty text leaves an empty line.

@@ -4,8 +4,9 @@
 #include "core/registros.h"
 
 // The bets of a syndicate printed on the operator's slips (an "X" in the box of each number) or
-// on plain paper as participation tickets laid out like them. Everything is in millimetres from
-// the paper's edge.
+// on plain paper as participation tickets laid out like them, which also say in words what the
+// member holds: the numbers, the draws, the price of one and when prizes lapse. Everything is in
+// millimetres from the paper's edge.
 namespace tombolin {
 
 enum class Papel { Oficial = 0, Normal = 1 };
@@ -16,6 +17,8 @@ struct OpcionesBoletos {
     double ajusteX = 0;
     double ajusteY = 0;
     bool jugarAl = false;  // the "-Jugar al" box of the slip
+    // The price of a bet (Configuracion::PrecioApuesta), for what a draw costs on plain paper.
+    float precioApuesta = 0;
     // On screen only: the slip's number boxes, faint, under the marks.
     bool guia = false;
 };

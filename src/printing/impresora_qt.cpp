@@ -79,6 +79,10 @@ void ImpresoraQt::Tenue(bool tenue) {
     painter_.setPen(color);
 }
 
+double ImpresoraQt::AnchoTexto(const QString& texto) const {
+    return QFontMetricsF(fuente_, &P()).horizontalAdvance(texto) * 25.4 / P().resolution();
+}
+
 void ImpresoraQt::ImprimirLinea(const QString& texto) {
     if (!painter_.isActive()) return;
     const double alto = AltoLinea();

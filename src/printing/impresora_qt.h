@@ -29,6 +29,7 @@ class ImpresoraQt : public Impresora {
     void PonerX(double mm) override { x_ = mm; }
     void PonerY(double mm) override { y_ = mm; }
     double Y() const override { return y_; }
+    double AnchoTexto(const QString& texto) const override;
     void ImprimirLinea(const QString& texto) override;
     void Texto(double x, double y, const QString& texto) override;
     void Linea(double x1, double y1, double x2, double y2) override;

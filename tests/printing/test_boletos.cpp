@@ -47,13 +47,14 @@ TEST(Boletos, DiecisieteApuestasEnTresBoletosOficiales) {
                                     "PEÑA Bar (3/3)     TOMBOLIN"}));
 }
 
-// The texts of each plain-paper ticket; the corrections are for the official slips only.
+// The bold texts of each plain-paper ticket; the corrections are for the official slips only.
 TEST(Boletos, PapelNormalDosPorHoja) {
     const std::vector<Orden> ordenes = Imprimir(
         pruebas::PenaDeLineas("Bar", 17), {.papel = Papel::Normal, .ajusteX = 9, .ajusteY = 9});
     std::vector<std::pair<QString, double>> textos;
     for (const Orden& e : ordenes) {
-        if (e.tipo == QLatin1String("texto") && e.texto != QLatin1String("X") && e.pagina == 1)
+        if (e.tipo == QLatin1String("texto") && e.texto != QLatin1String("X") && e.pagina == 1 &&
+            e.negrita)
             textos.push_back({e.texto, e.y});
     }
     const std::vector<std::pair<QString, double>> esperados = {

@@ -143,6 +143,7 @@ OpcionesBoletos Imprimir::Opciones(Papel papel) const {
     o.ajusteX = estado_.Config.AjusteX;
     o.ajusteY = estado_.Config.AjusteY;
     o.jugarAl = jugarAl_->isChecked();
+    o.precioApuesta = estado_.Config.PrecioApuesta;
     return o;
 }
 

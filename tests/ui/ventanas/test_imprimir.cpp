@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "core/configuracion.h"
+#include "core/juego.h"
 #include "core/sistema.h"
 #include "printing/boletos.h"
 #include "printing/impresora_qt.h"
@@ -105,6 +106,8 @@ TEST_F(Ventanas, ImprimirLaPenaResaltadaYLaVentanaDeLaPena) {
     EXPECT_TRUE(v.impresora.terminado);
     const QString x = QStringLiteral("X");
     EXPECT_EQ(std::ranges::count(v.impresora.ordenes, x, &Orden::texto), 17 * 6);
+    const QString precio = QStringLiteral("Precio por sorteo: 17,00 €");           // at 1 € a bet
+    EXPECT_EQ(std::ranges::count(v.impresora.ordenes, precio, &Orden::texto), 3);  // one a ticket
     // The dialog cancelled: nothing printed.
     v.impresora.ordenes.clear();
     v.dialogos.aceptarImpresora = false;
@@ -132,20 +135,34 @@ TEST_F(Ventanas, ImprimirLaPenaResaltadaYLaVentanaDeLaPena) {
     w->close();
 }
 
-// One real print of 17 bets to PDF on each paper, read back with pdftotext -bbox: every X within
-// 0.3 mm of where the slip's grid puts it.
+// One real print to PDF, read back with pdftotext -bbox: of 17 bets on each paper, every X within
+// 0.3 mm of where the slip's grid puts it. On plain paper, of those, a multiple and a reduced
+// system: each word inside its ticket and clear of every other, and what the member reads.
 TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
     QTemporaryDir dir;
     const Pena p = pruebas::PenaDeLineas("Los del bar", 17);
-    for (const Papel papel : {Papel::Oficial, Papel::Normal}) {
+    const Pena multiple = pruebas::PenaMultiple("M", 6, {1, 5, 9, 12, 20, 25, 30, 33, 40, 45, 49});
+    const Pena reducida = pruebas::PenaReducida("R", {3, 9, 14, 19, 22, 26, 31, 40, 47}, 5,
+                                                {{3, 9, 14, 31, 40, 47}, {3, 9, 19, 22, 26, 47}});
+    const std::tuple<const Pena&, Papel, const char*> casos[] = {
+        {p, Papel::Oficial, ""},
+        {p, Papel::Normal,
+         "Sorteos: Todos (L+J+S), desde el 01/01/2000 Precio por sorteo: 42,50 € Los premios "
+         "caducan a los tres meses del sorteo."},
+        {multiple, Papel::Normal,
+         "Múltiple de 11 números: 1 - 5 - 9 - 12 - 20 - 25 - 30 - 33 - 40 - 45 - 49"},
+        {reducida, Papel::Normal,
+         "Reducida de 9 números al 5, 2 apuestas: 3 - 9 - 14 - 19 - 22 - 26 - 31 - 40 - 47"}};
+    for (const auto& [pena, papel, leido] : casos) {
         SCOPED_TRACE(papel == Papel::Oficial ? "oficial" : "normal");
         const QString pdf = dir.filePath(QStringLiteral("boletos%1.pdf").arg(int(papel)));
-        const OpcionesBoletos o{.papel = papel, .ajusteX = 2.5, .ajusteY = 12};
+        const OpcionesBoletos o{
+            .papel = papel, .ajusteX = 2.5, .ajusteY = 12, .precioApuesta = 2.5};
         {
             ImpresoraQt imp;
             imp.SalidaPdf(pdf);
             ASSERT_TRUE(imp.Empezar(QStringLiteral("Tombolin")));
-            ImprimirBoletos(imp, p, o);
+            ImprimirBoletos(imp, pena, o);
             imp.Terminar();
         }
         QProcess pdftotext;
@@ -153,18 +170,32 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
                         {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
         ASSERT_TRUE(pdftotext.waitForFinished(20000));
         const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        // The X's of each page, in millimetres.
-        std::vector<std::vector<std::pair<double, double>>> paginas;
+        // The words of each page, in millimetres, and the text they make.
+        std::vector<std::vector<std::pair<QRectF, QString>>> paginas;
+        QString texto;
         for (const QString& pagina : html.split(QStringLiteral("<page ")).mid(1)) {
             paginas.emplace_back();
             static const QRegularExpression re(
-                QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>X</word>"));
+                QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                               "yMax=\"([0-9.]+)\">([^<]*)</word>"));
             for (auto it = re.globalMatch(pagina); it.hasNext();) {
                 const auto m = it.next();
+                const auto mm = [&](int i) { return m.captured(i).toDouble() * 25.4 / 72; };
                 paginas.back().push_back(
-                    {m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72});
+                    {QRectF(QPointF(mm(1), mm(2)), QPointF(mm(3), mm(4))), m.captured(5)});
+                texto += m.captured(5) + QLatin1Char(' ');
             }
         }
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(leido))) << qPrintable(texto);
+        for (const auto& en : paginas) {
+            for (size_t i = 0; papel == Papel::Normal && i < en.size(); ++i) {
+                const QRectF& c = en[i].first;  // inside its ticket, clear of every other word
+                EXPECT_TRUE(QRectF(20, c.top() < 124 ? 20 : 124, 160.5, 104).contains(c));
+                for (size_t j = i + 1; j < en.size(); ++j)
+                    EXPECT_FALSE(c.intersects(en[j].first)) << qPrintable(en[i].second);
+            }
+        }
+        if (&pena != &p) continue;
         ASSERT_EQ(paginas.size(), papel == Papel::Oficial ? 3u : 2u);
         // Where each line's numbers go: slip k = line / 8, block = line % 8.
         for (int linea = 0; linea < 17; ++linea) {
@@ -178,15 +209,17 @@ TEST(ImpresionRealBoletos, CadaXEnSuSitio) {
                 const double y = oy + 5.0 * (n % 10);
                 const auto& en = paginas[pagina];
                 const bool esta = std::any_of(en.begin(), en.end(), [&](const auto& e) {
-                    return std::abs(e.first - x) <= 0.3 && std::abs(e.second - y) <= 0.3;
+                    return e.second == QLatin1String("X") && std::abs(e.first.left() - x) <= 0.3 &&
+                           std::abs(e.first.top() - y) <= 0.3;
                 });
                 EXPECT_TRUE(esta) << "línea " << linea + 1 << " número " << n << " en (" << x
                                   << ", " << y << ")";
             }
+            const QString leida = QStringLiteral("%1: ").arg(linea + 1) +
+                                  TextoApuesta(p.Apuestas[linea], 6, FormaApuesta::Lectura);
+            EXPECT_EQ(texto.count(leida), papel == Papel::Normal ? 1 : 0) << qPrintable(leida);
         }
-        size_t impresas = 0;
-        for (const auto& pg : paginas) impresas += pg.size();
-        EXPECT_EQ(impresas, 17u * 6);  // and no other
+        EXPECT_EQ(texto.split(QLatin1Char(' ')).count(QStringLiteral("X")), 17 * 6);  // no other
     }
 }
 
