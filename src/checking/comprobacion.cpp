@@ -91,27 +91,59 @@ class Comprobador {
         std::vector<uint8_t> premiadas;
         for (const auto& s : datos_->preparados) {
             if (!cuenta(s) || !p.regla.Juega(s.dia)) continue;
-            if (p.tipo == TipoPena::Multiple) {
-                const int k = std::popcount(p.mascaras[0] & s.mascara);
-                const bool c = (p.mascaras[0] & s.complementario) != 0;
-                for (const AvisoMultiple& a : AvisosMultiple(p.codigo, k, c)) {
-                    const int16_t antes = pena.Aciertos[a.Categoria];
-                    SumarContador(pena.Aciertos[a.Categoria], a.Apuestas);
-                    cambia |= antes != pena.Aciertos[a.Categoria];
-                }
-                continue;
-            }
-            premiadas.clear();
-            LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, premiadas);
-            for (uint8_t l : premiadas) {
-                const int k = std::popcount(p.mascaras[l] & s.mascara);
-                const int cat = CategoriaSencilla(k, (p.mascaras[l] & s.complementario) != 0);
-                const int16_t antes = pena.Aciertos[cat];
-                SumarContador(pena.Aciertos[cat], 1);
-                cambia |= antes != pena.Aciertos[cat];
-            }
+            PremiosDelSorteo(p, s, premiadas, [&](int categoria, int apuestas) {
+                const int16_t antes = pena.Aciertos[categoria];
+                SumarContador(pena.Aciertos[categoria], apuestas);
+                cambia |= antes != pena.Aciertos[categoria];
+            });
         }
         return cambia;
+    }
+
+    // What a draw won the syndicate: `premio(categoria, apuestas)` for each category won (3..6,
+    // 7 = 5 + complementario), a multiple's from the prize table of multiples, the others line
+    // by line. The counters and the money both go by it.
+    template <class Premio>
+    static void PremiosDelSorteo(const DatosComprobacion::PenaPreparada& p,
+                                 const DatosComprobacion::SorteoPreparado& s,
+                                 std::vector<uint8_t>& premiadas, Premio premio) {
+        if (p.tipo == TipoPena::Multiple) {
+            const int k = std::popcount(p.mascaras[0] & s.mascara);
+            const bool c = (p.mascaras[0] & s.complementario) != 0;
+            for (const AvisoMultiple& a : AvisosMultiple(p.codigo, k, c))
+                premio(a.Categoria, a.Apuestas);
+            return;
+        }
+        premiadas.clear();
+        LineasConPremio(p.mascaras.data(), p.lineas, s.mascara, premiadas);
+        for (uint8_t l : premiadas) {
+            const int k = std::popcount(p.mascaras[l] & s.mascara);
+            premio(CategoriaSencilla(k, (p.mascaras[l] & s.complementario) != 0), 1);
+        }
+    }
+
+    // The money of syndicate i over the draws it played since its start day.
+    ImportesPena Importes(size_t i, const PremiosGuardados& premios, int64_t costeSorteo) const {
+        ImportesPena r;
+        const auto& p = datos_->penas[i];
+        if (p.tipo == TipoPena::Danada) return r;
+        std::vector<uint8_t> premiadas;
+        for (const auto& s : datos_->preparados) {
+            if (!p.regla.Juega(s.dia)) continue;
+            ++r.Sorteos;
+            PremiosDelSorteo(p, s, premiadas, [&](int categoria, int apuestas) {
+                const std::optional<int64_t> importe =
+                    ImportePremio(premios, OleAFecha(s.fecha), categoria);
+                if (!importe) {
+                    r.Pendientes += apuestas;
+                    return;
+                }
+                r.Ganado += *importe * apuestas;
+                r.GanadoNeto += ImporteNeto(*importe) * apuestas;
+            });
+        }
+        r.Gastado = costeSorteo * r.Sorteos;
+        return r;
     }
 
     void ListarSencillas(BloquesResultados& lista, int desde, int hasta, Comprobacion& r,
@@ -214,6 +246,17 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
     }
     c.ListarSencillas(r.Sencilla, total - n, total - 1, r, progreso);
     if (r.MultipleElegida) c.ListarMultiples(r.Multiple, total - n, total - 1, r);
+    return r;
+}
+
+std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,
+                                           const std::vector<Pena>& penas,
+                                           const PremiosGuardados& premios, float precio) {
+    const Comprobador c(sorteos, penas, {});
+    std::vector<ImportesPena> r;
+    for (size_t i = 0; i < penas.size(); ++i)
+        r.push_back(
+            c.Importes(i, premios, std::llround(double(CosteSorteo(penas[i], precio)) * 100)));
     return r;
 }
 

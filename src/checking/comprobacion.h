@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/importes.h"
 #include "core/juego.h"
 #include "core/registros.h"
 
@@ -131,6 +132,23 @@ void SumarContador(int16_t& contador, int cuenta);
 Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<Pena>& penas, int n,
                                 const OpcionesComprobacion& opciones,
                                 const std::function<void(int)>& progreso = {});
+
+// The money of a syndicate over the draws it played since its start day (its creation date).
+struct ImportesPena {
+    int Sorteos = 0;         // draws played
+    int64_t Ganado = 0;      // gross, in cents, of the prizes whose amount is published
+    int64_t GanadoNeto = 0;  // the same after the tax on prizes
+    int Pendientes = 0;      // prizes whose amount is not published or not held yet
+    int64_t Gastado = 0;     // the cost of one draw at today's price times the draws played
+    int64_t Balance() const { return Ganado - Gastado; }
+};
+
+// The money of each of `penas` over `sorteos` (oldest first), with the amounts `premios` holds,
+// at `precio` a bet. The prize counters are not touched: these figures are worked out afresh,
+// so a deleted draw takes its amount with it.
+std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,
+                                           const std::vector<Pena>& penas,
+                                           const PremiosGuardados& premios, float precio);
 
 // Counts the draws of `fechas` (OLE dates of draws of `sorteos` that were put in their place among
 // older ones: a draw the file lacked that came later) once for every syndicate that plays them and

@@ -1,0 +1,20 @@
+#include "core/importes.h"
+
+namespace tombolin {
+
+std::optional<int64_t> ImportePremio(const PremiosGuardados& premios, QDate dia, int categoria) {
+    const auto s = premios.find(dia);
+    if (s == premios.end() || categoria < 3 || categoria > 7) return {};
+    const std::optional<PremioCategoria>& c = s->second[static_cast<size_t>(categoria - 3)];
+    if (!c || c->Ganadores <= 0) return {};
+    return c->Centimos;
+}
+
+int64_t ImporteNeto(int64_t bruto) {
+    constexpr int64_t kExento = 40000'00;
+    if (bruto <= kExento) return bruto;
+    // The tax is a whole number of cents, rounded to the nearest.
+    return bruto - ((bruto - kExento) * 20 + 50) / 100;
+}
+
+}  // namespace tombolin

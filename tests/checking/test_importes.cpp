@@ -1,0 +1,197 @@
+// The money of a syndicate: the amounts read from the operator's breakdowns, and what each
+// syndicate won, spent and still waits for, against the real entry of 17/08/2017 and against
+// brute force over real draws.
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <set>
+
+#include "checking/comprobacion.h"
+#include "core/fechas.h"
+#include "results/escrutinio.h"
+#include "support/documento_real.h"
+#include "support/ficheros.h"
+#include "support/penas_prueba.h"
+
+namespace tombolin {
+namespace {
+
+TEST(Importes, LaEntradaRealPagaSuSegundaYSuQuintaCategoria) {
+    const struct {
+        const char* texto;
+        int categoria;
+    } textos[] = {{"Especial (6 Aciertos + R) ", 0}, {"1ª (6 Aciertos) ", 6},
+                  {"2ª (5 Aciertos + C) ", 7},       {"3ª (5 ACIERTOS)", 5},
+                  {"5ª (3 Aciertos) ", 3},           {"Reintegro", 0}};
+    for (const auto& t : textos)
+        EXPECT_EQ(CategoriaDeTexto(QString::fromUtf8(t.texto)), t.categoria) << t.texto;
+
+    const std::vector<EscrutinioSorteo> e =
+        LeerEscrutinios("\"[" + pruebas::EntradaReal20170817() + "]\"\r\n");
+    ASSERT_EQ(e.size(), 1u);
+    const QDate dia(2017, 8, 17);
+    EXPECT_EQ(e[0].Fecha, dia);
+    PremiosGuardados premios;
+    QStringList leidas;
+    for (const CategoriaEscrutada& c : e[0].Categorias) {
+        premios[dia][static_cast<size_t>(c.Categoria - 3)] = c.Premio;
+        leidas << QStringLiteral("%1 %2 %3 %4×%5")
+                      .arg(c.Categoria)
+                      .arg(c.Numero)
+                      .arg(c.Texto)
+                      .arg(c.Premio.Centimos)
+                      .arg(c.Premio.Ganadores);
+    }
+    // The 2ª is the service's category 3: matched by its text, never by its number.
+    EXPECT_EQ(leidas,
+              QStringList({"6 2 1ª (6 Aciertos) 0×0", "7 3 2ª (5 Aciertos + C) 3455498×6",
+                           "5 4 3ª (5 Aciertos) 242819×185", "4 5 4ª (4 Aciertos) 7754×9358",
+                           "3 6 5ª (3 Aciertos) 800×184746"}));
+
+    // 08 17 19 45 48 49, C 43: a line of 5 + C wins the 2ª, one of 3 hits the 5ª; the 6 hits
+    // paid nobody, so a line of six would still wait for its amount.
+    const Pena pena = pruebas::PenaSencilla(
+        "Bar", {{8, 17, 19, 45, 48, 43}, {8, 17, 19, 1, 2, 3}, {8, 17, 19, 45, 48, 49}},
+        QStringLiteral("Jueves"), QDate(2017, 8, 1));
+    const std::vector<ImportesPena> r = CalcularImportes(
+        {pruebas::UnSorteo(dia, {8, 17, 19, 45, 48, 49}, 43, 2)}, {pena}, premios, 1.5f);
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].Ganado, 3455498 + 800);
+    EXPECT_EQ(r[0].GanadoNeto, r[0].Ganado);  // below 40.000 €, nothing withheld
+    EXPECT_EQ(r[0].Pendientes, 1);
+    EXPECT_EQ(r[0].Sorteos, 1);
+    EXPECT_EQ(r[0].Gastado, 450);
+    EXPECT_EQ(r[0].Balance(), 3455498 + 800 - 450);
+}
+
+// Every six-number bet a syndicate stands for: its lines, or every bet of its multiple.
+std::vector<std::set<int>> Expandir(const Pena& p) {
+    std::vector<std::set<int>> r;
+    if (p.NumApuestas < 500) {
+        for (int l = 0; l < p.NumApuestas; ++l)
+            r.push_back({p.Apuestas[l].Columnas.begin(), p.Apuestas[l].Columnas.begin() + 6});
+        return r;
+    }
+    static const std::map<int, int> kNumeros = {{501, 7}, {502, 8},  {503, 5},
+                                                {504, 9}, {505, 10}, {506, 11}};
+    const int n = kNumeros.at(p.NumApuestas);
+    const std::vector<int> numeros(p.Apuestas[0].Columnas.begin(),
+                                   p.Apuestas[0].Columnas.begin() + n);
+    if (n == 5) {  // the five and any other number
+        for (int x = 1; x <= 49; ++x) {
+            std::set<int> a(numeros.begin(), numeros.end());
+            if (a.insert(x).second) r.push_back(a);
+        }
+        return r;
+    }
+    std::vector<bool> elegir(6, true);
+    elegir.resize(static_cast<size_t>(n), false);
+    do {
+        std::set<int> a;
+        for (int i = 0; i < n; ++i)
+            if (elegir[static_cast<size_t>(i)]) a.insert(numeros[static_cast<size_t>(i)]);
+        r.push_back(a);
+    } while (std::prev_permutation(elegir.begin(), elegir.end()));
+    return r;
+}
+
+std::vector<int> Distintos(QRandomGenerator& azar, int n) {
+    std::set<int> s;
+    while (static_cast<int>(s.size()) < n) s.insert(azar.bounded(1, 50));
+    std::vector<int> v(s.begin(), s.end());
+    std::shuffle(v.begin(), v.end(), azar);
+    return v;
+}
+
+// Random simple, multiple and reduced syndicates over the last 300 real draws, whose categories
+// paid random amounts (some above 40.000 €), some of no winners and some draws with none held.
+TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
+    QRandomGenerator azar(20261207);
+    const std::vector<Sorteo>& historia = pruebas::Historia();
+    const std::vector<Sorteo> sorteos(historia.end() - 300, historia.end());
+    PremiosGuardados premios;
+    for (const Sorteo& s : sorteos) {
+        if (azar.bounded(10) == 0) continue;  // no breakdown held
+        PremiosSorteo& p = premios[OleAFecha(s.Fecha)];
+        for (auto& c : p)
+            if (azar.bounded(8) != 0)
+                c = PremioCategoria{azar.bounded(1, 9000000), azar.bounded(4) == 0 ? 0 : 3};
+    }
+    const char* const dias[] = {"Todos (L+J+S)", "Jueves", "Sábado", "Lunes", "Jueves y Sábado"};
+    std::vector<Pena> penas;
+    for (int i = 0; i < 30; ++i) {
+        Pena p = pruebas::PenaSencilla(
+            QStringLiteral("P%1").arg(i), {{1, 2, 3, 4, 5, 6}}, QString::fromUtf8(dias[i % 5]),
+            OleAFecha(sorteos[static_cast<size_t>(azar.bounded(300))].Fecha));
+        if (i % 3 == 1) {  // a multiple
+            p.NumApuestas = static_cast<int16_t>(501 + azar.bounded(6));
+            const std::vector<int> n = Distintos(azar, 11);
+            for (int c = 0; c < 11; ++c) p.Apuestas[0].Columnas[c] = static_cast<int16_t>(n[c]);
+        } else {  // simple lines, or a reduced system's lines out of its base numbers
+            const std::vector<int> base = Distintos(azar, i % 3 == 2 ? 9 : 49);
+            if (i % 3 == 2) {
+                p.ReducidaNumeros = 9;
+                p.ReducidaGarantia = 4;
+                for (int c = 0; c < 9; ++c) p.Base[c] = static_cast<int16_t>(base[c]);
+            }
+            p.NumApuestas = static_cast<int16_t>(azar.bounded(1, 40));
+            for (int l = 0; l < p.NumApuestas; ++l) {
+                std::vector<int> b = base;
+                std::shuffle(b.begin(), b.end(), azar);
+                for (int c = 0; c < 6; ++c) p.Apuestas[l].Columnas[c] = static_cast<int16_t>(b[c]);
+            }
+        }
+        penas.push_back(p);
+    }
+    const float precio = 1.25f;
+    const std::vector<ImportesPena> r = CalcularImportes(sorteos, penas, premios, precio);
+    ASSERT_EQ(r.size(), penas.size());
+    static const std::map<QString, std::set<int>> kDias = {{"Todos (L+J+S)", {1, 4, 6}},
+                                                           {"Jueves", {4}},
+                                                           {"Sábado", {6}},
+                                                           {"Lunes", {1}},
+                                                           {"Jueves y Sábado", {4, 6}}};
+    int conNeto = 0, conPendientes = 0;
+    for (size_t i = 0; i < penas.size(); ++i) {
+        const Pena& p = penas[i];
+        const std::vector<std::set<int>> apuestas = Expandir(p);
+        ImportesPena e;
+        for (const Sorteo& s : sorteos) {
+            const QDate f = OleAFecha(s.Fecha);
+            if (!kDias.at(p.DiasVisibles()).count(f.dayOfWeek()) || f < OleAFecha(p.FechaCreacion))
+                continue;
+            ++e.Sorteos;
+            const std::set<int> seis(s.Numeros.begin(), s.Numeros.end());
+            for (const std::set<int>& a : apuestas) {
+                int k = 0;
+                for (int x : a) k += static_cast<int>(seis.count(x));
+                if (k < 3) continue;
+                const int cat = k == 5 && a.count(s.Complementario) ? 7 : k;
+                const auto d = premios.find(f);
+                const auto& c = d == premios.end() ? std::nullopt : d->second[cat - 3];
+                if (!c || c->Ganadores == 0) {
+                    ++e.Pendientes;
+                } else {
+                    e.Ganado += c->Centimos;
+                    e.GanadoNeto +=
+                        c->Centimos - (std::max<int64_t>(c->Centimos - 4000000, 0) * 20 + 50) / 100;
+                }
+            }
+        }
+        e.Gastado = static_cast<int64_t>(apuestas.size()) * 125 * e.Sorteos;
+        SCOPED_TRACE(p.NumApuestas);
+        EXPECT_EQ(r[i].Sorteos, e.Sorteos);
+        EXPECT_EQ(r[i].Ganado, e.Ganado);
+        EXPECT_EQ(r[i].GanadoNeto, e.GanadoNeto);
+        EXPECT_EQ(r[i].Pendientes, e.Pendientes);
+        EXPECT_EQ(r[i].Gastado, e.Gastado);
+        conNeto += e.GanadoNeto < e.Ganado;
+        conPendientes += e.Pendientes > 0;
+    }
+    // The cases were met: prizes taxed, prizes waiting.
+    EXPECT_GT(conNeto, 0);
+    EXPECT_GT(conPendientes, 0);
+}
+
+}  // namespace
+}  // namespace tombolin
