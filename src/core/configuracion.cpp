@@ -118,15 +118,20 @@ QString TextoDecimal(double valor) {
 }
 
 QString Miles(qint64 n) {
-    QString t = QString::number(n);
+    QString t = QString::number(n < 0 ? -n : n);
     for (qsizetype i = t.size() - 3; i > 0; i -= 3) t.insert(i, QLatin1Char('.'));
-    return t;
+    return n < 0 ? QLatin1Char('-') + t : t;
 }
 
 QString TextoEuros(double euros) {
-    const qint64 centimos = qRound64(euros * 100);
-    return Miles(centimos / 100) + QLatin1Char(',') +
-           QStringLiteral("%1").arg(centimos % 100, 2, 10, QLatin1Char('0')) + QStringLiteral(" €");
+    return TextoCentimos(qRound64(euros * 100));
+}
+
+QString TextoCentimos(qint64 centimos) {
+    // A loss is written with its sign before the whole amount: "-0,50 €".
+    const qint64 a = centimos < 0 ? -centimos : centimos;
+    return (centimos < 0 ? QStringLiteral("-") : QString()) + Miles(a / 100) + QLatin1Char(',') +
+           QStringLiteral("%1").arg(a % 100, 2, 10, QLatin1Char('0')) + QStringLiteral(" €");
 }
 
 std::optional<int16_t> LeerMeses(const QString& texto) {

@@ -38,6 +38,8 @@ QString TextoDecimal(double valor);
 QString Miles(qint64 n);
 // An amount of money to the cent: 34554.98 as "34.554,98 €".
 QString TextoEuros(double euros);
+// The same of an amount in cents, which money figures keep exact: -1250 as "-12,50 €".
+QString TextoCentimos(qint64 centimos);
 // A price of a bet the settings keep: more than 0 as a float. The start takes a price of 0 for
 // settings never set and puts back a price of 1 and 24 months.
 bool PrecioAdmitido(float precio);

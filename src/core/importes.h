@@ -13,6 +13,7 @@ namespace tombolin {
 struct PremioCategoria {
     int64_t Centimos = 0;  // the prize per winner, in euro cents
     int Ganadores = 0;
+    friend bool operator==(const PremioCategoria&, const PremioCategoria&) = default;
 };
 
 // The categories of one draw by the prize counters' order: 3, 4, 5, 6 hits and 5 + complementario

@@ -62,7 +62,23 @@ bool Arranque::Preparar(const QString& programaSinEscritura) {
         for (const QString& a : AvisosRegistrosIncompletos(e)) Avisar(a);
     }
     AvisarImposibles();
+    AbrirPremios();
     return true;
+}
+
+void Arranque::AbrirPremios() {
+    const AlmacenPremios::Apertura a = premios_.Abrir(estado_);
+    const QString fichero = QLatin1String(AlmacenPremios::kFichero);
+    if (!a.apartado.isEmpty()) {
+        Avisar(QStringLiteral("El archivo de los importes de los premios, «") + fichero +
+               QStringLiteral("», estaba dañado: se ha apartado entero como «") + a.apartado +
+               QStringLiteral("» y se empieza otro. Los importes volverán con las descargas."));
+    } else if (a.error) {
+        // The prizes are still counted; only their amounts wait.
+        Avisar(CausaEscritura(a.error, estado_.Fichero(AlmacenPremios::kFichero)) +
+               QStringLiteral("\nLos premios se siguen contando, pero sus importes quedarán "
+                              "pendientes."));
+    }
 }
 
 bool Arranque::Bloquear() {
@@ -86,6 +102,7 @@ void Arranque::Terminar() {
     estado_.Sorteos.Cerrar();
     estado_.Ajustes.Cerrar();
     estado_.Descarga.close();
+    premios_.Cerrar();
     if (bloqueo_) bloqueo_->unlock();
 }
 

@@ -6,6 +6,7 @@
 #include "core/dialogos.h"
 #include "core/estado.h"
 #include "core/reloj.h"
+#include "results/almacen_premios.h"
 
 class QLockFile;
 
@@ -29,18 +30,23 @@ class Arranque {
     bool Preparar(const QString& programaSinEscritura = {});
     // The data files are closed and left for another program.
     void Terminar();
+    // The prize-breakdown store, open from Preparar on (closed, its amounts pending, when it
+    // could not be opened).
+    AlmacenPremios& Premios() { return premios_; }
 
   private:
     bool Bloquear();
     void TraerDatosDe(const QString& programa);
     bool ApartarImposibles();
     void AvisarImposibles();
+    void AbrirPremios();
     void Avisar(const QString& texto, Icono icono = Icono::Exclamacion);
 
     Estado& estado_;
     Dialogos& dialogos_;
     const Reloj& reloj_;
-    std::unique_ptr<QLockFile> bloqueo_;  // "tombolin.lock": this program has the data
+    std::unique_ptr<QLockFile> bloqueo_;
+    AlmacenPremios premios_;  // "tombolin.lock": this program has the data
 };
 
 }  // namespace tombolin

@@ -11,6 +11,7 @@
 #include "core/sorteos.h"
 #include "programa/mensajes.h"
 #include "results/analisis.h"
+#include "results/escrutinio.h"
 #include "results/fusion.h"
 #include "results/textos_descarga.h"
 
@@ -103,6 +104,7 @@ void CadenaDescarga::BajarSorteos() {
     guardados_ = 0;
     intercalados_ = 0;
     avisado_ = false;
+    premiosAvisados_ = false;
     fase_ = Fase::Conectando;
     emit primeraPestana();
     emit descargando(true);
@@ -297,10 +299,26 @@ void CadenaDescarga::Finalizar(bool completa) {
     Parar();
 }
 
+void CadenaDescarga::GuardarPremios(const QByteArray& www) {
+    // Every entry's breakdown, not only the new draws': a recent draw's amounts often come after
+    // its numbers, and a later answer mends a provisional one.
+    if (!almacen_ || !almacen_->Abierto()) return;
+    if (const Error e = almacen_->Guardar(LeerEscrutinios(www))) {
+        // Said once a download; the draws go on, and the amounts come with the next one.
+        if (premiosAvisados_) return;
+        premiosAvisados_ = true;
+        dialogos_.Mensaje(CausaEscritura(e, estado_.Fichero(AlmacenPremios::kFichero)) +
+                              QStringLiteral("\nLos sorteos se guardan; los importes de sus "
+                                             "premios quedan pendientes."),
+                          Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+    }
+}
+
 bool CadenaDescarga::AnalizarYFusionar() {
     PonerEstado(QStringLiteral("ANALIZANDO DATOS"));
     estado_.Descarga.seek(0);
     const QByteArray www = estado_.Descarga.readAll();
+    GuardarPremios(www);
     if (!IntercalarSueltos(www)) return false;
 
     const std::vector<Sorteo> guardados = SorteosGuardados();

@@ -8,6 +8,7 @@
 #include "core/dialogos.h"
 #include "core/estado.h"
 #include "core/reloj.h"
+#include "results/almacen_premios.h"
 #include "results/tramos.h"
 #include "results/transferencia.h"
 
@@ -39,6 +40,9 @@ class CadenaDescarga : public QObject {
     void PonerComprobacion(std::function<void(int)> comprobar) {
         comprobar_ = std::move(comprobar);
     }
+
+    // Where the prize breakdown of every entry of every answer is kept; none by default.
+    void PonerAlmacen(AlmacenPremios* almacen) { almacen_ = almacen; }
 
     // A download is running: from the start until the watchdog ends it.
     bool Descargando() const { return fase_ != Fase::Parada; }
@@ -111,6 +115,8 @@ class CadenaDescarga : public QObject {
     void Leer();
     // Reads the answer kept in "www.txt" and stores its draws; false when the chain stops here.
     bool AnalizarYFusionar();
+    // Keeps the breakdowns of the answer kept in "www.txt" (`www`).
+    void GuardarPremios(const QByteArray& www);
     // Puts in their place the draws of the days the file lacks in its middle that the answer
     // brings; false when the file can't be written.
     bool IntercalarSueltos(const QByteArray& www);
@@ -129,6 +135,7 @@ class CadenaDescarga : public QObject {
     Transferencia& transferencia_;
     QString servicio_;
     std::function<void(int)> comprobar_;
+    AlmacenPremios* almacen_ = nullptr;
     QTimer* vigilante_;
 
     Fase fase_ = Fase::Parada;
@@ -142,9 +149,10 @@ class CadenaDescarga : public QObject {
     std::vector<Tramo> tramos_;
     std::vector<QDate> sueltos_;  // days the file lacks in its middle (SorteosQueFaltan)
     size_t tramo_ = 0;
-    int guardados_ = 0;     // draws appended by this download
-    int intercalados_ = 0;  // draws put in their place among older ones
-    bool avisado_ = false;  // a box already said how this download went
+    int guardados_ = 0;             // draws appended by this download
+    int intercalados_ = 0;          // draws put in their place among older ones
+    bool avisado_ = false;          // a box already said how this download went
+    bool premiosAvisados_ = false;  // the store's failure was said in this download
 };
 
 }  // namespace tombolin

@@ -4,11 +4,13 @@
 #include "core/penas.h"
 #include "core/reloj.h"
 #include "core/sorteos.h"
+#include "results/almacen_premios.h"
 
 namespace tombolin {
 
-DatosPrograma::DatosPrograma(Estado& estado, const Reloj& reloj, QObject* padre)
-    : QObject(padre), estado_(estado), reloj_(reloj) {}
+DatosPrograma::DatosPrograma(Estado& estado, const Reloj& reloj, const AlmacenPremios* premios,
+                             QObject* padre)
+    : QObject(padre), estado_(estado), reloj_(reloj), almacen_(premios) {}
 
 void DatosPrograma::PonerFiltro(const Filtro& filtro) {
     filtro_ = filtro;
@@ -24,13 +26,34 @@ void DatosPrograma::Releer() {
     penas_ = LeerTodasLasPenas(estado_.Penas);
     situacion_ = CalcularActualizacion(sorteos_, penas_, reloj_.Hoy());
     estado_.SorteoActual = situacion_.Ultimo;
+    // A download brings amounts with its draws: both are read again together.
+    premios_ = almacen_ ? almacen_->Leer() : PremiosGuardados{};
+    CalcularDinero();
     emit releidos();
     Recorrer();
 }
 
 void DatosPrograma::ReleerContadores() {
     penas_ = LeerTodasLasPenas(estado_.Penas);
+    CalcularDinero();
     emit contadoresCambiados();
+}
+
+void DatosPrograma::ReleerPremios() {
+    PremiosGuardados premios = almacen_ ? almacen_->Leer() : PremiosGuardados{};
+    if (premios == premios_) return;
+    premios_ = std::move(premios);
+    CalcularDinero();
+    emit contadoresCambiados();
+}
+
+void DatosPrograma::AjustesNuevos() {
+    CalcularDinero();  // at the new price
+    emit ajustesCambiados();
+}
+
+void DatosPrograma::CalcularDinero() {
+    importes_ = CalcularImportes(sorteos_, penas_, premios_, estado_.Config.PrecioApuesta);
 }
 
 void DatosPrograma::Recorrer() {

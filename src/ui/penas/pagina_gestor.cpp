@@ -29,6 +29,19 @@ namespace tombolin {
 
 namespace {
 
+// Gross; the net after the tax on prizes when it differs; the prizes still waiting for their
+// amount.
+QString TextoGanado(const ImportesPena& d) {
+    QString t = TextoCentimos(d.Ganado);
+    if (d.GanadoNeto != d.Ganado)
+        t += QStringLiteral(" brutos (") + TextoCentimos(d.GanadoNeto) + QStringLiteral(" netos)");
+    if (d.Pendientes > 0)
+        t += QStringLiteral(" y ") + QString::number(d.Pendientes) +
+             (d.Pendientes == 1 ? QStringLiteral(" premio con importe pendiente")
+                                : QStringLiteral(" premios con importe pendiente"));
+    return t;
+}
+
 QLabel* Etiqueta(const char* nombre, QWidget* padre) {
     auto* l = new QLabel(padre);
     l->setObjectName(QLatin1String(nombre));
@@ -121,6 +134,8 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     totalAciertos_ = Etiqueta("totalAciertos", this);
     efectividadTotal_ = Etiqueta("efectividadTotal", this);
     jugadosTotal_ = Etiqueta("jugadosTotal", this);
+    dineroTotal_ = Etiqueta("dineroTotal", this);
+    dineroTotal_->setWordWrap(true);
     tartaTotal_ = new GraficoTarta(this);
     tartaTotal_->setObjectName(QStringLiteral("tartaTotal"));
     tartaTotal_->setAccessibleName(QStringLiteral("Premios de todas las peñas"));
@@ -133,6 +148,7 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     textosTotal->addLayout(formaTotal);
     textosTotal->addWidget(efectividadTotal_);
     textosTotal->addWidget(jugadosTotal_);
+    textosTotal->addWidget(dineroTotal_);
     textosTotal->addStretch();
     total->addLayout(textosTotal);
     total->addWidget(tartaTotal_, 1);
@@ -183,6 +199,16 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     apuestas->addWidget(descripcion_);
     apuestas->addWidget(base_);
     apuestas->addWidget(listaLineas_, 1);
+    // The money since the syndicate's start day.
+    auto* formaDinero = new QFormLayout;
+    ganado_ = Etiqueta("ganado", this);
+    gastado_ = Etiqueta("gastado", this);
+    balance_ = Etiqueta("balance", this);
+    for (QLabel* l : {ganado_, gastado_}) l->setWordWrap(true);
+    formaDinero->addRow(QStringLiteral("Ganado:"), ganado_);
+    formaDinero->addRow(QStringLiteral("Gastado:"), gastado_);
+    formaDinero->addRow(QStringLiteral("Balance:"), balance_);
+    apuestas->addLayout(formaDinero);
     apuestas->addWidget(informe_, 0, Qt::AlignLeft);
     pena->addLayout(textosPena, 1);
     pena->addLayout(apuestas, 1);
@@ -210,6 +236,17 @@ void PaginaGestor::MostrarPenas() {
     efectividadTotal_->setText(resumen.TextoEfectividad);
     jugadosTotal_->setText(resumen.TextoJugados);
     tartaTotal_->Poner(resumen.SinPremio, resumen.ConPremio);
+    ImportesPena total;
+    for (const ImportesPena& i : datos_.Importes()) {
+        total.Ganado += i.Ganado;
+        total.GanadoNeto += i.GanadoNeto;
+        total.Pendientes += i.Pendientes;
+        total.Gastado += i.Gastado;
+    }
+    dineroTotal_->setText(penas.empty() ? QString()
+                                        : QStringLiteral("Ganado %1, gastado %2: balance %3.")
+                                              .arg(TextoGanado(total), TextoCentimos(total.Gastado),
+                                                   TextoCentimos(total.Balance())));
     // The highlighted row is the chosen syndicate, so every command acts on what is seen: the
     // one chosen stays; without a choice, the first; past the end (after a removal), the last.
     const int n = static_cast<int>(penas.size());
@@ -237,6 +274,8 @@ void PaginaGestor::MostrarPena(int n) {
     }
     MostrarFicha(ficha);
     gasto_->setText(TextoDecimal(ficha.GastoSemanal) + QStringLiteral(" euros."));
+    const std::vector<ImportesPena>& importes = datos_.Importes();
+    if (n <= static_cast<int>(importes.size())) MostrarDinero(importes[n - 1]);
     emit fichaMostrada(p, ficha);
 }
 
@@ -251,7 +290,21 @@ void PaginaGestor::MostrarFicha(const FichaPena& f) {
     tartaPena_->Poner(f.SinPremio, f.ConPremio);
 }
 
+void PaginaGestor::MostrarDinero(const ImportesPena& d) {
+    ganado_->setText(TextoGanado(d));
+    // What the draws played cost at today's price: a price changed since is not known.
+    gastado_->setText(
+        d.Sorteos == 0
+            ? TextoCentimos(0)
+            : QStringLiteral("%1 (%2 %3 a %4, al precio de hoy)")
+                  .arg(TextoCentimos(d.Gastado), QString::number(d.Sorteos),
+                       d.Sorteos == 1 ? QStringLiteral("sorteo") : QStringLiteral("sorteos"),
+                       TextoCentimos(d.Gastado / d.Sorteos)));
+    balance_->setText(TextoCentimos(d.Balance()));
+}
+
 void PaginaGestor::MostrarVacia() {
+    for (QLabel* l : {ganado_, gastado_, balance_}) l->clear();
     gasto_->clear();
     for (QLabel* c : contadores_) c->setText(QStringLiteral("0"));
     jugadosPena_->setText(QStringLiteral("-"));

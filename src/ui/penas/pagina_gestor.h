@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "checking/comprobacion.h"
 #include "core/registros.h"
 #include "core/resumen.h"
 
@@ -51,6 +52,7 @@ class PaginaGestor : public QWidget {
     void MostrarPenas();
     void MostrarFicha(const FichaPena& ficha);
     void MostrarVacia();
+    void MostrarDinero(const ImportesPena& importes);
     // Highlights row n (from 1) without telling anybody.
     void SeleccionarFila(int n);
     void FilaElegida(int fila);
@@ -75,6 +77,7 @@ class PaginaGestor : public QWidget {
     QLabel* totalAciertos_;
     QLabel* efectividadTotal_;
     QLabel* jugadosTotal_;
+    QLabel* dineroTotal_;
     GraficoTarta* tartaTotal_;
 
     std::array<QLabel*, 5> contadores_{};
@@ -82,6 +85,9 @@ class PaginaGestor : public QWidget {
     QLabel* efectividadPena_;
     QLabel* descripcion_;
     QLabel* gasto_;
+    QLabel* ganado_;
+    QLabel* gastado_;
+    QLabel* balance_;
     QPushButton* informe_;
     QLabel* base_;
     QStringListModel* lineas_;

@@ -51,7 +51,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
 
     arranque_ = std::make_unique<Arranque>(estado_, servicios_.dialogos, servicios_.reloj);
     seleccion_ = new SeleccionEstadistica(this);
-    datos_ = new DatosPrograma(estado_, servicios_.reloj, this);
+    datos_ = new DatosPrograma(estado_, servicios_.reloj, &arranque_->Premios(), this);
     connect(seleccion_, &SeleccionEstadistica::cambiada, datos_,
             [this] { datos_->PonerFiltro(seleccion_->Actual()); });
     informes_ = new InformesPrograma(estado_, servicios_.dialogos, *datos_, this);
@@ -72,6 +72,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
 
     descarga_ = new CadenaDescarga(estado_, servicios_.dialogos, servicios_.reloj,
                                    *servicios_.descarga, servicioOperador, this);
+    descarga_->PonerAlmacen(&arranque_->Premios());
     auto* barra = new BarraDescarga(*descarga_, this);
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);
@@ -126,8 +127,10 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
             [this] { pestanas_->setCurrentIndex(kGeneral); });
     connect(descarga_, &CadenaDescarga::analisisImposible, ultimo_,
             &PaginaUltimoSorteo::MostrarMensaje);
-    connect(descarga_, &CadenaDescarga::descargando, this,
-            [this](bool si) { PermitirCambios(!si); });
+    connect(descarga_, &CadenaDescarga::descargando, this, [this](bool si) {
+        PermitirCambios(!si);
+        if (!si) datos_->ReleerPremios();
+    });
     connect(descarga_, &CadenaDescarga::tramoPedido, this,
             [this](const QString& tramo) { statusBar()->showMessage(TextoEsperan(tramo)); });
 }

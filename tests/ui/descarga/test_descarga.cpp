@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -32,6 +33,7 @@
 #include "ui/descarga/infor.h"
 #include "ui/estadisticas/pagina_crear_combinacion.h"
 #include "ui/penas/crea.h"
+#include "ui/penas/pagina_gestor.h"
 #include "ui/resultados/modelo_resultados.h"
 #include "ui/resultados/pagina_general.h"
 #include "ui/resultados/pagina_ultimo_sorteo.h"
@@ -249,6 +251,32 @@ TEST_F(Descarga, LosNumerosDeLaEntradaRealEnBolasYEnLaLista) {
     QStringList fila;
     for (int c = 0; c < 8; ++c) fila << lista->index(2, c).data().toString();
     EXPECT_EQ(fila.join('|'), QStringLiteral("|8|17|19|45|48|49|17/08/2017 Jueves"));
+}
+
+// A prize counted before its draw's breakdown is held waits for its amount; the next download,
+// whose last request covers the last 100 days again, brings it to the syndicate's card.
+TEST_F(Descarga, UnPremioSinDesgloseQuedaPendienteHastaLaSiguienteDescarga) {
+    estropear = [this](size_t n, const ServidorHttp::Peticion& p) -> std::optional<R> {
+        if (n != 1) return std::nullopt;
+        static const QRegularExpression escrutinio(QStringLiteral("\"escrutinio\":\\[[^\\]]*\\]"));
+        QString cuerpo = QString::fromUtf8(pruebas::RespuestaEntre(
+            publicados, p.Fecha("fechaInicioInclusiva"), p.Fecha("fechaFinInclusiva"), opciones));
+        return R(200, cuerpo.replace(escrutinio, QStringLiteral("\"escrutinio\":[]")).toUtf8());
+    };
+    // Played from 16/08: the five hits of 17/08 (2 4 19 28 46 48) are its only prize.
+    pruebas::EscribirPenas(
+        v.dir.path(), {pruebas::PenaSencilla("Bar", {{2, 4, 19, 28, 46, 1}},
+                                             QStringLiteral("Todos (L+J+S)"), QDate(2026, 8, 16))});
+    Arrancar(QDate(2026, 8, 15), false, nullptr, QDate(2026, 8, 17));
+    BajarYLeer();
+    ASSERT_EQ(OleAFecha(Fichero().back().Fecha), QDate(2026, 8, 17));
+    pruebas::Etiquetas(v.Pagina<PaginaGestor>(),
+                       {"ganado=0,00 € y 1 premio con importe pendiente",
+                        "gastado=1,00 € (1 sorteo a 1,00 €, al precio de hoy)", "balance=-1,00 €"});
+    v.reloj.Poner(QDate(2026, 8, 18));
+    BajarYLeer();
+    // Its category, "3ª (5 Aciertos)", paid 2.462,19 € a winner in the service's answer.
+    pruebas::Etiquetas(v.Pagina<PaginaGestor>(), {"ganado=2.462,19 €", "balance=2.461,19 €"});
 }
 
 // However far behind the file is, every draw the service holds comes, each request of at most
