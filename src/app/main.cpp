@@ -2,12 +2,14 @@
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdlib>
 
 #include "core/arranque.h"
 #include "core/reloj.h"
 #include "printing/impresora_qt.h"
+#include "programa/resumen_consola.h"
 #include "results/transferencia_qt.h"
 #include "ui/base/dialogos_qt.h"
 #include "ui/base/escritorio_qt.h"
@@ -15,7 +17,32 @@
 #include "ui/principal/principal.h"
 #include "ui/ventanas/presentacion.h"
 
+namespace {
+
+// Beside the executable when it may be written there (the build, a portable copy); once
+// installed, the user's files go to the per-user data folder and the shipped ones are read from
+// the share folder.
+tombolin::Carpetas CarpetasDelPrograma() {
+    const QString ejecutable = QCoreApplication::applicationDirPath();
+    return tombolin::ElegirCarpetas(
+        ejecutable, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        QDir(ejecutable + QStringLiteral("/../share/tombolin")).absolutePath());
+}
+
+// The faces without a window need no display: scripts and timers run them.
+int SinVentana(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tombolin"));
+    QTextStream salida(stdout);
+    QTextStream errores(stderr);
+    return tombolin::ImprimirResumen(CarpetasDelPrograma().datos, salida, errores);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--resumen") == 0) return SinVentana(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tombolin"));
     // The desktop entry's name: the window gets the installed entry's icon and name.
@@ -29,13 +56,7 @@ int main(int argc, char* argv[]) {
     tombolin::ImpresoraQt impresora;
     tombolin::TransferenciaQt descarga;
     tombolin::TransferenciaQt noticias;
-    // Beside the executable when it may be written there (the build, a portable copy); once
-    // installed, the user's files go to the per-user data folder and the shipped ones are read
-    // from the share folder.
-    const QString ejecutable = QApplication::applicationDirPath();
-    const tombolin::Carpetas carpetas = tombolin::ElegirCarpetas(
-        ejecutable, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-        QDir(ejecutable + QStringLiteral("/../share/tombolin")).absolutePath());
+    const tombolin::Carpetas carpetas = CarpetasDelPrograma();
     if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
         dialogos.Mensaje(
             QStringLiteral("No se puede crear la carpeta de los datos de Tombolin: ") +

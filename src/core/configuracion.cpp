@@ -31,19 +31,13 @@ Error GuardarConfiguracion(Estado& estado) {
                                      estado.Fichero(kTemporalConfiguracion));
 }
 
-void LeerConfiguracion(Estado& estado) {
-    // The repairs below are written when they can be: a folder that can't be written was named
-    // at start, and the settings read stand for the run all the same.
-    const QString ruta = estado.Fichero(kFicheroConfiguracion);
-    const bool existia = QFileInfo::exists(ruta);
-    std::ignore = estado.Ajustes.Abrir(ruta);
-    Configuracion& c = estado.Config;
+Configuracion AjustesLeidos(const QString& ruta, bool& reparados) {
+    Configuracion c;
     const QString porDefecto = QLatin1String(kDireccionWebActual);
-
-    if (!existia) {
-        c = Configuracion{};
+    reparados = false;
+    if (!QFileInfo::exists(ruta)) {
         c.DireccionWeb = porDefecto;
-        std::ignore = GuardarConfiguracion(estado);
+        reparados = true;
     } else {
         // A record cut short keeps what it holds: the fields that are there whole are used.
         QByteArray bytes;
@@ -61,15 +55,25 @@ void LeerConfiguracion(Estado& estado) {
             direccion.size() >= Configuracion::kAnchoDireccion ||
             direccion == QLatin1String(kDireccionWebAntigua)) {
             c.DireccionWeb = porDefecto;
-            std::ignore = GuardarConfiguracion(estado);
+            reparados = true;
         }
     }
-
     if (c.PrecioApuesta == 0) {
         c.PrecioApuesta = 1.0f;
         c.MesesMaximos = 24;
-        std::ignore = GuardarConfiguracion(estado);
+        reparados = true;
     }
+    return c;
+}
+
+void LeerConfiguracion(Estado& estado) {
+    // The repairs are written when they can be: a folder that can't be written was named at
+    // start, and the settings read stand for the run all the same.
+    const QString ruta = estado.Fichero(kFicheroConfiguracion);
+    bool reparados = false;
+    estado.Config = AjustesLeidos(ruta, reparados);
+    std::ignore = estado.Ajustes.Abrir(ruta);
+    if (reparados) std::ignore = GuardarConfiguracion(estado);
 }
 
 std::optional<double> LeerDecimal(const QString& texto) {

@@ -16,6 +16,10 @@ inline constexpr const char* kDireccionWebAntigua = "www.tombolin-loterias.examp
 // Where users write to the maker.
 inline constexpr const char* kCorreoContacto = "contacto@tombolin.example";
 
+// The settings file at `ruta` as the program takes it: a missing file, a cut or old address and a
+// price never set are put right (`reparados` says so); nothing is written.
+Configuracion AjustesLeidos(const QString& ruta, bool& reparados);
+// Opens the settings channel and reads them, writing back what had to be put right.
 void LeerConfiguracion(Estado& estado);
 
 // Whether the history shipped with the program was offered at a first start: a flag in a byte of

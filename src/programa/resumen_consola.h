@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+namespace tombolin {
+
+// "tombolin --resumen": each syndicate's money, for scripts and spreadsheets, from the data
+// folder `carpeta`, without a window, without the lock and without writing anything (not even
+// the repairs a start makes). A tab-separated table: the header "peña sorteos gastado ganado
+// balance pendientes", then one line a syndicate, its name trimmed and the gross amounts in euros
+// with a decimal point. Returns the exit status: 0, or 1 with the reason in `errores`.
+int ImprimirResumen(const QString& carpeta, QTextStream& salida, QTextStream& errores);
+
+}  // namespace tombolin
