@@ -6,6 +6,7 @@
 
 #include "checking/aciertos.h"
 #include "checking/tabla_premios.h"
+#include "core/configuracion.h"
 #include "core/fechas.h"
 #include "core/juego.h"
 
@@ -247,6 +248,17 @@ Comprobacion ComprobarSencillas(const std::vector<Sorteo>& sorteos, std::vector<
     c.ListarSencillas(r.Sencilla, total - n, total - 1, r, progreso);
     if (r.MultipleElegida) c.ListarMultiples(r.Multiple, total - n, total - 1, r);
     return r;
+}
+
+QString TextoGanado(const ImportesPena& d) {
+    QString t = TextoCentimos(d.Ganado);
+    if (d.GanadoNeto != d.Ganado)
+        t += QStringLiteral(" brutos (") + TextoCentimos(d.GanadoNeto) + QStringLiteral(" netos)");
+    if (d.Pendientes > 0)
+        t += QStringLiteral(" y ") + QString::number(d.Pendientes) +
+             (d.Pendientes == 1 ? QStringLiteral(" premio con importe pendiente")
+                                : QStringLiteral(" premios con importe pendiente"));
+    return t;
 }
 
 std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,

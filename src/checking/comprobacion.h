@@ -143,6 +143,10 @@ struct ImportesPena {
     int64_t Balance() const { return Ganado - Gastado; }
 };
 
+// "2.462,19 €", with " brutos (… netos)" when the tax on prizes takes part of it and " y 2
+// premios con importe pendiente" when some wait for their amount.
+QString TextoGanado(const ImportesPena& importes);
+
 // The money of each of `penas` over `sorteos` (oldest first), with the amounts `premios` holds,
 // at `precio` a bet. The prize counters are not touched: these figures are worked out afresh,
 // so a deleted draw takes its amount with it.

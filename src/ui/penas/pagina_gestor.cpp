@@ -29,19 +29,6 @@ namespace tombolin {
 
 namespace {
 
-// Gross; the net after the tax on prizes when it differs; the prizes still waiting for their
-// amount.
-QString TextoGanado(const ImportesPena& d) {
-    QString t = TextoCentimos(d.Ganado);
-    if (d.GanadoNeto != d.Ganado)
-        t += QStringLiteral(" brutos (") + TextoCentimos(d.GanadoNeto) + QStringLiteral(" netos)");
-    if (d.Pendientes > 0)
-        t += QStringLiteral(" y ") + QString::number(d.Pendientes) +
-             (d.Pendientes == 1 ? QStringLiteral(" premio con importe pendiente")
-                                : QStringLiteral(" premios con importe pendiente"));
-    return t;
-}
-
 QLabel* Etiqueta(const char* nombre, QWidget* padre) {
     auto* l = new QLabel(padre);
     l->setObjectName(QLatin1String(nombre));

@@ -62,7 +62,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     estadisticas_ = new PaginaEstadisticas(*seleccion_, *datos_, pestanas_);
     pestanas_->addTab(general_, QStringLiteral("General"));
     ultimo_ = new PaginaUltimoSorteo(estado_, servicios_, *servicios_.descarga, servicioOperador,
-                                     pestanas_);
+                                     *datos_, pestanas_);
     pestanas_->addTab(ultimo_, QStringLiteral("Último sorteo"));
     pestanas_->addTab(gestor_, QStringLiteral("Gestor de peñas"));
     pestanas_->addTab(estadisticas_, QStringLiteral("Estadísticas"));

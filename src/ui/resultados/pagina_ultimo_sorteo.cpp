@@ -16,7 +16,10 @@
 #include "core/fechas.h"
 #include "core/reemplazo.h"
 #include "programa/mensajes.h"
+#include "checking/comprobacion.h"
+#include "core/configuracion.h"
 #include "results/analisis.h"
+#include "ui/base/datos_programa.h"
 #include "ui/resultados/bolas_sorteo.h"
 
 namespace tombolin {
@@ -39,12 +42,13 @@ QString SinDatos() {
 
 PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
                                        Transferencia& transferencia, QString servicioOperador,
-                                       QWidget* padre)
+                                       const DatosPrograma& datos, QWidget* padre)
     : QWidget(padre),
       estado_(estado),
       servicios_(servicios),
       transferencia_(transferencia),
-      servicio_(std::move(servicioOperador)) {
+      servicio_(std::move(servicioOperador)),
+      datos_(datos) {
     setObjectName(QStringLiteral("paginaUltimoSorteo"));
     titulo_ = new QLabel(this);
     titulo_->setObjectName(QStringLiteral("tituloDesglose"));
@@ -78,8 +82,19 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
     documento_->addWidget(mensaje_);
     documento_->addWidget(vista_);
 
+    auto* cajaGanado = new QGroupBox(QStringLiteral("Lo que han ganado sus peñas"), this);
+    ganado_ = new QLabel(cajaGanado);
+    ganado_->setObjectName(QStringLiteral("ganadoSorteo"));
+    ganado_->setWordWrap(true);
+    ganado_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    (new QVBoxLayout(cajaGanado))->addWidget(ganado_);
+    connect(&datos, &DatosPrograma::releidos, this, &PaginaUltimoSorteo::MostrarGanado);
+    connect(&datos, &DatosPrograma::contadoresCambiados, this, &PaginaUltimoSorteo::MostrarGanado);
+    connect(&datos, &DatosPrograma::ajustesCambiados, this, &PaginaUltimoSorteo::MostrarGanado);
+
     auto* izquierda = new QVBoxLayout;
     izquierda->addWidget(caja);
+    izquierda->addWidget(cajaGanado);
     izquierda->addStretch();
     auto* abajo = new QHBoxLayout;
     abajo->addLayout(izquierda);
@@ -88,6 +103,26 @@ PaginaUltimoSorteo::PaginaUltimoSorteo(Estado& estado, Servicios servicios,
     todo->addWidget(titulo_);
     todo->addWidget(bolas_);
     todo->addLayout(abajo, 1);
+}
+
+void PaginaUltimoSorteo::MostrarGanado() {
+    const std::vector<Sorteo>& sorteos = datos_.Sorteos();
+    const std::vector<Pena>& penas = datos_.Penas();
+    if (sorteos.empty() || penas.empty()) {
+        ganado_->setText(penas.empty() ? QStringLiteral("No hay peñas.") : QString());
+        return;
+    }
+    // The prizes of the newest draw alone, by the same rule as every money figure.
+    const std::vector<ImportesPena> importes =
+        CalcularImportes({sorteos.back()}, penas, datos_.Premios(), estado_.Config.PrecioApuesta);
+    QStringList lineas;
+    for (size_t i = 0; i < penas.size(); ++i) {
+        const ImportesPena& d = importes[i];
+        if (d.Ganado == 0 && d.Pendientes == 0) continue;
+        lineas << penas[i].NombreVisible().trimmed() + QStringLiteral(": ") + TextoGanado(d);
+    }
+    ganado_->setText(lineas.isEmpty() ? QStringLiteral("Ninguna peña ha ganado en este sorteo.")
+                                      : lineas.join(QLatin1Char('\n')));
 }
 
 QString PaginaUltimoSorteo::Titulo() const {

@@ -16,6 +16,7 @@ class QStackedWidget;
 namespace tombolin {
 
 class BolasSorteo;
+class DatosPrograma;
 
 // The "Último sorteo" page: the title and the numbers of the most recent draw held, the six
 // prize categories read from the last results document, and the operator's official PDF of that
@@ -27,8 +28,10 @@ class PaginaUltimoSorteo : public QWidget {
     // File the official PDF is kept in.
     static constexpr const char* kFicheroPdf = "mavo.pdf";
 
+    // What the syndicates won in the draw shown follows `datos`.
     PaginaUltimoSorteo(Estado& estado, Servicios servicios, Transferencia& transferencia,
-                       QString servicioOperador, QWidget* padre = nullptr);
+                       QString servicioOperador, const DatosPrograma& datos,
+                       QWidget* padre = nullptr);
 
     // 0 after a download (fetches the PDF first); any other value to show what is held.
     void MostrarDesglose(int modo);
@@ -46,6 +49,8 @@ class PaginaUltimoSorteo : public QWidget {
 
   private:
     void MostrarPdf();
+    // Under the breakdown: what each syndicate won in the draw on show.
+    void MostrarGanado();
 
     Estado& estado_;
     Servicios servicios_;
@@ -54,6 +59,8 @@ class PaginaUltimoSorteo : public QWidget {
 
     QLabel* titulo_;
     BolasSorteo* bolas_;
+    const DatosPrograma& datos_;
+    QLabel* ganado_;
     std::array<QLabel*, 6> nombres_{};
     std::array<QLabel*, 6> categorias_{};
     QStackedWidget* documento_;

@@ -277,6 +277,7 @@ TEST_F(Descarga, UnPremioSinDesgloseQuedaPendienteHastaLaSiguienteDescarga) {
     BajarYLeer();
     // Its category, "3ª (5 Aciertos)", paid 2.462,19 € a winner in the service's answer.
     pruebas::Etiquetas(v.Pagina<PaginaGestor>(), {"ganado=2.462,19 €", "balance=2.461,19 €"});
+    pruebas::Etiquetas(v.Pagina<PaginaUltimoSorteo>(), {"ganadoSorteo=Bar: 2.462,19 €"});
 }
 
 // However far behind the file is, every draw the service holds comes, each request of at most
