@@ -4,6 +4,7 @@
 
 #include "checking/aciertos.h"
 #include "checking/tabla_premios.h"
+#include "core/configuracion.h"
 #include "core/fechas.h"
 
 namespace tombolin {
@@ -42,8 +43,9 @@ Rgb ColorAviso(int categoria) {
 }
 
 QString ListaResultados::Cabecera(bool multiple, int columna) {
-    const int ultima = multiple ? 12 : 7;
-    if (columna == ultima) return QStringLiteral("Comentario");
+    const int comentario = multiple ? 12 : 7;
+    if (columna == comentario) return QStringLiteral("Comentario");
+    if (columna == comentario + 1) return QStringLiteral("Importe");
     // The first column holds nothing; the others, the numbers of each line and of the draw.
     if (columna == 0) return {};
     return QStringLiteral("Nº ") + QString::number(columna);
@@ -59,7 +61,7 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna, bool co
     const Bloque& b = Bloques()[u.bloque];
     const auto& p = Datos().penas[b.pena];
     const auto& s = Datos().preparados[b.sorteo];
-    const int comentario = Columnas() - 1;
+    const int comentario = ColumnaComentario();
     if (u.desplazamiento == 2 && columna >= 1 && columna <= 6) {
         // The date row carries the draw's numbers, in ascending order, over the lines' numbers.
         uint64_t resto = s.mascara;
@@ -82,18 +84,30 @@ ListaResultados::Celda ListaResultados::LeerCelda(int fila, int columna, bool co
         return {conTexto ? QString::number(x) : QString(),
                 (BitNumero(x) & s.mascara) ? std::optional(kColorAcierto) : std::nullopt};
     }
-    if (columna != comentario) return {};
+    // A prize's notice, and its amount in the next cell.
+    const bool importe = columna == comentario + 1;
+    if (columna != comentario && !importe) return {};
     const int k = std::popcount(p.mascaras[l] & s.mascara);
     const bool c = (p.mascaras[l] & s.complementario) != 0;
     if (!Multiple()) {
         if (k < 3) return {};
-        return {conTexto ? TextoAvisoSencilla(k, c) : QString(),
-                ColorAviso(CategoriaSencilla(k, c))};
+        const int categoria = CategoriaSencilla(k, c);
+        if (!conTexto) return {{}, ColorAviso(categoria)};
+        return {importe ? TextoImporte(s.fecha, categoria, 1) : TextoAvisoSencilla(k, c),
+                ColorAviso(categoria)};
     }
     if (!ConPremio(b)) return {};
     const auto& avisos = AvisosMultiple(p.codigo, k, c);
     if (extra >= static_cast<int>(avisos.size())) return {};
-    return {avisos[extra].Texto, ColorAviso(avisos[extra].Categoria)};
+    const AvisoMultiple& a = avisos[extra];
+    return {importe ? TextoImporte(s.fecha, a.Categoria, a.Apuestas) : a.Texto,
+            ColorAviso(a.Categoria)};
+}
+
+QString ListaResultados::TextoImporte(double fecha, int categoria, int apuestas) const {
+    if (!premios_) return {};
+    const std::optional<int64_t> importe = ImportePremio(*premios_, OleAFecha(fecha), categoria);
+    return importe ? TextoCentimos(*importe * apuestas) : QStringLiteral("importe pendiente");
 }
 
 QString ListaResultados::Texto(int fila, int columna) const {
@@ -112,8 +126,10 @@ QString ListaResultados::TextoImpreso(int fila) const {
         if (x.toInt() < 10) t += QStringLiteral("  ");
         t += QStringLiteral("  ") + x;
     }
-    const QString aviso = Texto(fila, Columnas() - 1);
+    const QString aviso = Texto(fila, ColumnaComentario());
     if (!aviso.isEmpty()) t += QStringLiteral("  ") + aviso;
+    const QString importe = Texto(fila, ColumnaComentario() + 1);
+    if (!importe.isEmpty()) t += QStringLiteral("  ") + importe;
     return t;
 }
 
@@ -121,7 +137,9 @@ std::vector<QString> ListaResultados::AvisosSiguientes(int fila) const {
     std::vector<QString> r;
     if (!Multiple()) return r;
     for (int f = fila + 1; f < Filas() && TipoFila(f) == Tipo::Aviso; ++f) {
-        r.push_back(Texto(f, Columnas() - 1));
+        const QString importe = Texto(f, ColumnaComentario() + 1);
+        r.push_back(Texto(f, ColumnaComentario()) +
+                    (importe.isEmpty() ? QString() : QStringLiteral("  ") + importe));
     }
     return r;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "checking/comprobacion.h"
+#include "core/importes.h"
 
 // The results lists as the user reads them, on screen and printed: the text and colour of each
 // cell of a check's blocks, made when it is asked for.
@@ -21,14 +22,18 @@ inline constexpr Rgb kColorAcierto{255, 0, 0};
 // Of a prize notice by category (3, 4, 5, 6 hits; 7 = 5 + complementario).
 Rgb ColorAviso(int categoria);
 
-// One results list: row r and column c are produced on demand. The last column is the comment
-// (titles, dates, prize notices); the others hold the numbers of a line or bet.
+// One results list: row r and column c are produced on demand. The comment column holds titles,
+// dates and prize notices, the last one the amount of each prize; the others the numbers of a
+// line or bet (and of the draw, on its date row).
 class ListaResultados : public BloquesResultados {
   public:
     ListaResultados() = default;
     ListaResultados(BloquesResultados bloques) : BloquesResultados(std::move(bloques)) {}
 
-    int Columnas() const { return Multiple() ? 13 : 8; }
+    int Columnas() const { return Multiple() ? 14 : 9; }
+    int ColumnaComentario() const { return Multiple() ? 12 : 7; }
+    // The amounts the prize column reads; without them it stays empty.
+    void PonerPremios(const PremiosGuardados* premios) { premios_ = premios; }
     static QString Cabecera(bool multiple, int columna);
     QString Texto(int fila, int columna) const;
     std::optional<Rgb> Color(int fila, int columna) const;
@@ -47,6 +52,11 @@ class ListaResultados : public BloquesResultados {
     };
     // Without `conTexto` only the colour is worked out: the view asks for it apart.
     Celda LeerCelda(int fila, int columna, bool conTexto) const;
+    // "43,92 €" for `apuestas` prizes of `categoria` on the draw of `fecha`, or "importe
+    // pendiente".
+    QString TextoImporte(double fecha, int categoria, int apuestas) const;
+
+    const PremiosGuardados* premios_ = nullptr;
 };
 
 }  // namespace tombolin

@@ -101,10 +101,13 @@ void EmpezarListado(Impresora& impresora) {
     impresora.PonerY(40);
 }
 
-bool ImprimirListado(Impresora& impresora, const Comprobacion& c) {
+bool ImprimirListado(Impresora& impresora, const Comprobacion& c, const PremiosGuardados* premios) {
     Listado l(impresora, c.Sencilla.Sorteos());
-    l.Seccion(c.Sencilla);
-    l.Seccion(c.Multiple);
+    for (const BloquesResultados* bloques : {&c.Sencilla, &c.Multiple}) {
+        ListaResultados lista(*bloques);
+        lista.PonerPremios(premios);
+        l.Seccion(lista);
+    }
     return l.HayImpreso();
 }
 

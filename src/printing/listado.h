@@ -15,6 +15,8 @@ inline constexpr const char* kCabeceraListado = ":/tombolin/cabecera_listado.png
 void EmpezarListado(Impresora& impresora);
 
 // Prints the lines of a check; returns false when there was nothing to print.
-bool ImprimirListado(Impresora& impresora, const Comprobacion& comprobacion);
+// `premios`: the amounts each prize's line adds, when there are.
+bool ImprimirListado(Impresora& impresora, const Comprobacion& comprobacion,
+                     const PremiosGuardados* premios = nullptr);
 
 }  // namespace tombolin

@@ -160,11 +160,17 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
     };
     const std::vector<Sorteo> sorteos{lunes, jueves};
     const Comprobacion c = ComprobarSencillas(sorteos, penas, 2, {});
-    const ListaResultados& l = c.Sencilla;
-    ASSERT_EQ(l.Columnas(), 8);
+    ListaResultados l = c.Sencilla;
+    // The 5ª paid 8 € a winner; the 2ª had no winners yet: its amount is still to come.
+    PremiosGuardados importes;
+    importes[QDate(2026, 12, 3)][0] = PremioCategoria{800, 184746};
+    importes[QDate(2026, 12, 3)][4] = PremioCategoria{3455498, 0};
+    l.PonerPremios(&importes);
+    ASSERT_EQ(l.Columnas(), 9);
     EXPECT_EQ(ListaResultados::Cabecera(false, 0), QString());
     EXPECT_EQ(ListaResultados::Cabecera(false, 6), QStringLiteral("Nº 6"));
     EXPECT_EQ(ListaResultados::Cabecera(false, 7), QStringLiteral("Comentario"));
+    EXPECT_EQ(ListaResultados::Cabecera(false, 8), QStringLiteral("Importe"));
     // Only the Thursday is listed, and only for the first syndicate: 3 header rows + 3 lines.
     ASSERT_EQ(l.Filas(), 6);
     Celdas(l, {{0, 7, ""},
@@ -177,10 +183,16 @@ TEST(Comprobacion, FilasDeLaListaSencilla) {
                {3, 1, "5", kColorAcierto},
                {3, 4, "1"},
                {3, 7, "¡¡ Premio !! Has acertado 3 números.", Rgb{0, 192, 0}},
+               {3, 8, "8,00 €", Rgb{0, 192, 0}},
                {4, 7, "¡¡ Premio !! 5 + COMPLEMENTARIO", Rgb{192, 64, 0}},
+               {4, 8, "importe pendiente", Rgb{192, 64, 0}},
                {4, 6, "9"},  // the complementario is neither red nor a hit
                {5, 7, ""},
+               {5, 8, ""},
                {5, 3, "9"}});
+    // The printed listing carries the amount after the notice.
+    EXPECT_TRUE(l.TextoImpreso(3).endsWith(QStringLiteral("números.  8,00 €")))
+        << l.TextoImpreso(3).toStdString();
     EXPECT_EQ(Contadores(penas[0]), (std::map<int, int>{{3, 1}, {7, 1}}));
     // Listed with "Histórico" too. (That a draw before its creation never counts, even so, is
     // checked against the independent count over real draws.)
@@ -214,8 +226,14 @@ TEST(Comprobacion, FilasDeLaListaMultiple) {
     OpcionesComprobacion premios;
     premios.SoloPremios = true;
     const Comprobacion c = ComprobarSencillas({s}, penas, 1, premios);
-    const ListaResultados& l = c.Multiple;
-    ASSERT_EQ(l.Columnas(), 13);
+    ListaResultados l = c.Multiple;
+    ASSERT_EQ(l.Columnas(), 14);
+    // Its notice's four bets of 3 hits at 8 € each.
+    PremiosGuardados importes;
+    importes[QDate(2026, 12, 5)][0] = PremioCategoria{800, 184746};
+    l.PonerPremios(&importes);
+    EXPECT_EQ(l.Texto(3, 13), QStringLiteral("32,00 €"));
+    EXPECT_EQ(ListaResultados::Cabecera(true, 13), QStringLiteral("Importe"));
     EXPECT_EQ(ListaResultados::Cabecera(true, 11), QStringLiteral("Nº 11"));
     EXPECT_EQ(ListaResultados::Cabecera(true, 12), QStringLiteral("Comentario"));
     ASSERT_EQ(l.Filas(), 5);  // header, bet, empty row after the code-5 notice

@@ -23,7 +23,7 @@ int ModeloResultados::rowCount(const QModelIndex& padre) const {
 }
 
 int ModeloResultados::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : (multiple_ ? 13 : 8);
+    return padre.isValid() ? 0 : (multiple_ ? 14 : 9);
 }
 
 QVariant ModeloResultados::data(const QModelIndex& indice, int rol) const {
@@ -37,11 +37,16 @@ QVariant ModeloResultados::data(const QModelIndex& indice, int rol) const {
             const auto c = lista_.Color(indice.row(), indice.column());
             return c ? QVariant(QBrush(QColor(c->r, c->g, c->b))) : QVariant();
         }
-        case Qt::TextAlignmentRole:
-            if (indice.column() > 0 && indice.column() < columnCount() - 1) {
+        case Qt::TextAlignmentRole: {
+            // The numbers centred, the comment to the left, the amounts to the right.
+            const int comentario = columnCount() - 2;
+            if (indice.column() > 0 && indice.column() < comentario) {
                 return QVariant::fromValue(Qt::AlignCenter);
             }
+            if (indice.column() > comentario)
+                return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        }
     }
     return {};
 }

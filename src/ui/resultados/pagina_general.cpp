@@ -33,11 +33,15 @@ const QString kPremio = QStringLiteral("P R E M I O");
 
 PaginaGeneral::PaginaGeneral(Estado& estado, Servicios servicios, const DatosPrograma& datos,
                              QWidget* padre)
-    : QWidget(padre), servicios_(servicios), sesion_(estado) {
+    : QWidget(padre), servicios_(servicios), datos_(datos), sesion_(estado) {
     setObjectName(QStringLiteral("paginaGeneral"));
     connect(&datos, &DatosPrograma::releidos, this, [this, &datos] {
         PonerSorteosGuardados(datos.Situacion().SorteoLibre - 1);
         LlenarSelectorPenas(datos.Penas());
+    });
+    connect(&datos, &DatosPrograma::contadoresCambiados, this, [this] {
+        listaSencilla_->viewport()->update();
+        listaMultiple_->viewport()->update();
     });
     // The view buttons and the options.
     for (int i = 0; i < 2; ++i) {
@@ -220,8 +224,12 @@ void PaginaGeneral::Comprobar(int n, bool imprimir) {
     }
     if (sesion_.PenasCambiadas()) emit penasActualizadas();
 
-    modeloSencilla_->Poner(c.Sencilla);
-    modeloMultiple_->Poner(c.Multiple);
+    // Each prize's amount is read when its cell is drawn: amounts that come later show at once.
+    ListaResultados sencilla(c.Sencilla), multiple(c.Multiple);
+    sencilla.PonerPremios(&datos_.Premios());
+    multiple.PonerPremios(&datos_.Premios());
+    modeloSencilla_->Poner(std::move(sencilla));
+    modeloMultiple_->Poner(std::move(multiple));
 
     if (vistaPorPena_ && penas_->currentIndex() >= 1) {
         if (c.SencillaElegida && vistaMultiple_) MostrarVista(false);
@@ -246,7 +254,7 @@ void PaginaGeneral::Comprobar(int n, bool imprimir) {
 
     if (imprimir) {
         Impresora& imp = servicios_.impresora;
-        if (ImprimirListado(imp, c)) {
+        if (ImprimirListado(imp, c, &datos_.Premios())) {
             imp.Terminar();
         } else {
             servicios_.dialogos.Mensaje(

@@ -89,6 +89,7 @@ class PaginaGeneral : public QWidget {
     OpcionesComprobacion Opciones() const;
 
     Servicios servicios_;
+    const DatosPrograma& datos_;
     SesionComprobacion sesion_;
     bool vistaMultiple_ = false;
     bool vistaPorPena_ = false;

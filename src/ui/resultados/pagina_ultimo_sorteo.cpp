@@ -13,11 +13,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "checking/comprobacion.h"
+#include "core/configuracion.h"
 #include "core/fechas.h"
 #include "core/reemplazo.h"
 #include "programa/mensajes.h"
-#include "checking/comprobacion.h"
-#include "core/configuracion.h"
 #include "results/analisis.h"
 #include "ui/base/datos_programa.h"
 #include "ui/resultados/bolas_sorteo.h"

@@ -33,7 +33,11 @@ void VistaResultados::PonerModelo(QAbstractItemModel* modelo) {
     modelo_ = modelo;
     cabecera_->setModel(modelo);
     cabecera_->resizeSection(0, 18);
-    for (int c = 1; c < modelo->columnCount() - 1; ++c) cabecera_->resizeSection(c, 36);
+    // The numbers, then the comment as wide as the longest notice; the amount takes the rest.
+    const int comentario = modelo->columnCount() - 2;
+    for (int c = 1; c < comentario; ++c) cabecera_->resizeSection(c, 36);
+    cabecera_->resizeSection(comentario, fontMetrics().horizontalAdvance(QStringLiteral(
+                                             "¡¡ Premio !! Tienes 200 apuestas de 3 aciertos.  ")));
     const auto rehacer = [this] {
         Ajustar();
         viewport()->update();
@@ -52,9 +56,8 @@ int VistaResultados::AnchoNecesario() const {
     if (!modelo_) return 0;
     int ancho = 0;
     for (int c = 0; c < modelo_->columnCount() - 1; ++c) ancho += cabecera_->sectionSize(c);
-    // Room for the longest notice.
-    ancho += fontMetrics().horizontalAdvance(
-        QStringLiteral("¡¡ Premio !! Tienes 200 apuestas de 3 aciertos.  "));
+    // Room for the longest amount.
+    ancho += fontMetrics().horizontalAdvance(QStringLiteral("importe pendiente  "));
     return ancho + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
