@@ -130,15 +130,18 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     auto* formaTotal = new QFormLayout;
     formaTotal->addRow(QStringLiteral("Peñas:"), numeroPenas_);
     formaTotal->addRow(QStringLiteral("Premios:"), totalAciertos_);
-    auto* total = new QHBoxLayout(cajaTotal);
+    auto* total = new QHBoxLayout;
     auto* textosTotal = new QVBoxLayout;
     textosTotal->addLayout(formaTotal);
     textosTotal->addWidget(efectividadTotal_);
     textosTotal->addWidget(jugadosTotal_);
-    textosTotal->addWidget(dineroTotal_);
     textosTotal->addStretch();
     total->addLayout(textosTotal);
     total->addWidget(tartaTotal_, 1);
+    // The money of them all, under the counts and the pie, across the whole box.
+    auto* cajaTotalCapas = new QVBoxLayout(cajaTotal);
+    cajaTotalCapas->addLayout(total);
+    cajaTotalCapas->addWidget(dineroTotal_);
 
     // The selected syndicate.
     auto* cajaPena = new QGroupBox(QStringLiteral("Peña seleccionada"), this);

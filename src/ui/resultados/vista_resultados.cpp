@@ -13,7 +13,8 @@ VistaResultados::VistaResultados(QWidget* padre)
     altoFila_ = fontMetrics().height() + 4;
     cabecera_->setSectionsClickable(false);
     cabecera_->setHighlightSections(false);
-    cabecera_->setStretchLastSection(true);
+    // The amount stays beside its notice, however wide the list grows.
+    cabecera_->setStretchLastSection(false);
     cabecera_->setDefaultSectionSize(30);
     setFocusPolicy(Qt::StrongFocus);
     // The list's colours are fixed on white, so under a dark desktop theme the lists keep the
@@ -33,11 +34,13 @@ void VistaResultados::PonerModelo(QAbstractItemModel* modelo) {
     modelo_ = modelo;
     cabecera_->setModel(modelo);
     cabecera_->resizeSection(0, 18);
-    // The numbers, then the comment as wide as the longest notice; the amount takes the rest.
+    // The numbers, the comment as wide as the longest notice, then the amount.
     const int comentario = modelo->columnCount() - 2;
     for (int c = 1; c < comentario; ++c) cabecera_->resizeSection(c, 36);
     cabecera_->resizeSection(comentario, fontMetrics().horizontalAdvance(QStringLiteral(
                                              "¡¡ Premio !! Tienes 200 apuestas de 3 aciertos.  ")));
+    cabecera_->resizeSection(
+        comentario + 1, fontMetrics().horizontalAdvance(QStringLiteral("importe pendiente")) + 12);
     const auto rehacer = [this] {
         Ajustar();
         viewport()->update();
@@ -55,9 +58,7 @@ int VistaResultados::FilaSuperior() const {
 int VistaResultados::AnchoNecesario() const {
     if (!modelo_) return 0;
     int ancho = 0;
-    for (int c = 0; c < modelo_->columnCount() - 1; ++c) ancho += cabecera_->sectionSize(c);
-    // Room for the longest amount.
-    ancho += fontMetrics().horizontalAdvance(QStringLiteral("importe pendiente  "));
+    for (int c = 0; c < modelo_->columnCount(); ++c) ancho += cabecera_->sectionSize(c);
     return ancho + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
