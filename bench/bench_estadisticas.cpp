@@ -32,6 +32,7 @@ const QString kHistorico = QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/nu
 class DialogosMudos : public Dialogos {
   public:
     QString ElegirFichero(const QString&, const QString&, const QString&) override { return {}; }
+    QString GuardarFichero(const QString&, const QString&, const QString&) override { return {}; }
     bool ElegirImpresora(Impresora&) override { return false; }
     bool VistaPrevia(const QString&, const std::function<void(Impresora&)>&) override {
         return false;

@@ -123,18 +123,30 @@ class Comprobador {
         }
     }
 
+    // Each draw syndicate i played since its start day, with its prizes and what they paid:
+    // `jugado(d, categoria, apuestas, importe)` for each prize of draw d, after `sorteo(d)`.
+    template <class AlSorteo, class AlPremio>
+    void Jugados(size_t i, const PremiosGuardados& premios, AlSorteo sorteo,
+                 AlPremio premio) const {
+        const auto& p = datos_->penas[i];
+        if (p.tipo == TipoPena::Danada) return;
+        std::vector<uint8_t> premiadas;
+        for (size_t d = 0; d < datos_->preparados.size(); ++d) {
+            const auto& s = datos_->preparados[d];
+            if (!p.regla.Juega(s.dia)) continue;
+            sorteo(d);
+            PremiosDelSorteo(p, s, premiadas, [&](int categoria, int apuestas) {
+                premio(categoria, apuestas, ImportePremio(premios, OleAFecha(s.fecha), categoria));
+            });
+        }
+    }
+
     // The money of syndicate i over the draws it played since its start day.
     ImportesPena Importes(size_t i, const PremiosGuardados& premios, int64_t costeSorteo) const {
         ImportesPena r;
-        const auto& p = datos_->penas[i];
-        if (p.tipo == TipoPena::Danada) return r;
-        std::vector<uint8_t> premiadas;
-        for (const auto& s : datos_->preparados) {
-            if (!p.regla.Juega(s.dia)) continue;
-            ++r.Sorteos;
-            PremiosDelSorteo(p, s, premiadas, [&](int categoria, int apuestas) {
-                const std::optional<int64_t> importe =
-                    ImportePremio(premios, OleAFecha(s.fecha), categoria);
+        Jugados(
+            i, premios, [&](size_t) { ++r.Sorteos; },
+            [&](int, int apuestas, std::optional<int64_t> importe) {
                 if (!importe) {
                     r.Pendientes += apuestas;
                     return;
@@ -142,8 +154,22 @@ class Comprobador {
                 r.Ganado += *importe * apuestas;
                 r.GanadoNeto += ImporteNeto(*importe) * apuestas;
             });
-        }
         r.Gastado = costeSorteo * r.Sorteos;
+        return r;
+    }
+
+    std::vector<SorteoJugado> Jugados(size_t i, const PremiosGuardados& premios) const {
+        std::vector<SorteoJugado> r;
+        Jugados(
+            i, premios, [&](size_t d) { r.push_back({datos_->sorteos[d]}); },
+            [&](int categoria, int apuestas, std::optional<int64_t> importe) {
+                SorteoJugado& j = r.back();
+                j.Premios[static_cast<size_t>(categoria - 3)] += apuestas;
+                if (importe)
+                    j.Ganado += *importe * apuestas;
+                else
+                    j.Pendientes += apuestas;
+            });
         return r;
     }
 
@@ -259,6 +285,11 @@ QString TextoGanado(const ImportesPena& d) {
              (d.Pendientes == 1 ? QStringLiteral(" premio con importe pendiente")
                                 : QStringLiteral(" premios con importe pendiente"));
     return t;
+}
+
+std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, const Pena& pena,
+                                         const PremiosGuardados& premios) {
+    return Comprobador(sorteos, {pena}, {}).Jugados(0, premios);
 }
 
 std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,

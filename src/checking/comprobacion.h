@@ -143,6 +143,18 @@ struct ImportesPena {
     int64_t Balance() const { return Ganado - Gastado; }
 };
 
+// One draw a syndicate played: its prizes by category (3, 4, 5, 6 hits and 5 + complementario,
+// as the counters) and what they paid.
+struct SorteoJugado {
+    Sorteo sorteo;
+    std::array<int, 5> Premios{};
+    int64_t Ganado = 0;  // gross, in cents, of the prizes whose amount is published
+    int Pendientes = 0;
+};
+// The draws of `sorteos` (oldest first) that `pena` played since its start day, oldest first.
+std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, const Pena& pena,
+                                         const PremiosGuardados& premios);
+
 // "2.462,19 €", with " brutos (… netos)" when the tax on prizes takes part of it and " y 2
 // premios con importe pendiente" when some wait for their amount.
 QString TextoGanado(const ImportesPena& importes);

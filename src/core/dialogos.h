@@ -31,6 +31,11 @@ class Dialogos {
     virtual QString ElegirFichero(const QString& titulo, const QString& carpeta,
                                   const QString& filtro) = 0;
 
+    // The save-file dialog, opening on `sugerido` (a folder and a file name); it asks before
+    // writing over a file. Returns the chosen file, or an empty text.
+    virtual QString GuardarFichero(const QString& titulo, const QString& sugerido,
+                                   const QString& filtro) = 0;
+
     // The print dialog for `impresora`; false when the user cancels it.
     virtual bool ElegirImpresora(Impresora& impresora) = 0;
 

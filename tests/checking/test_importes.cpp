@@ -185,6 +185,17 @@ TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
         EXPECT_EQ(r[i].GanadoNeto, e.GanadoNeto);
         EXPECT_EQ(r[i].Pendientes, e.Pendientes);
         EXPECT_EQ(r[i].Gastado, e.Gastado);
+        // Draw by draw, the same money.
+        const std::vector<SorteoJugado> jugados = SorteosJugados(sorteos, p, premios);
+        EXPECT_EQ(static_cast<int>(jugados.size()), e.Sorteos);
+        int64_t ganado = 0;
+        int pendientes = 0;
+        for (const SorteoJugado& j : jugados) {
+            ganado += j.Ganado;
+            pendientes += j.Pendientes;
+        }
+        EXPECT_EQ(ganado, e.Ganado);
+        EXPECT_EQ(pendientes, e.Pendientes);
         conNeto += e.GanadoNeto < e.Ganado;
         conPendientes += e.Pendientes > 0;
     }

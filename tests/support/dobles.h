@@ -44,6 +44,11 @@ class DialogosGuion : public Dialogos {
                              const QString& titulo, std::optional<Respuesta> porDefecto) override;
     QString ElegirFichero(const QString& titulo, const QString& carpeta,
                           const QString& filtro) override;
+    // Answered from the same `ficheros`, recorded in the same `peticiones`.
+    QString GuardarFichero(const QString& titulo, const QString& sugerido,
+                           const QString& filtro) override {
+        return ElegirFichero(titulo, sugerido, filtro);
+    }
     bool ElegirImpresora(Impresora&) override {
         ++impresorasPedidas;
         return aceptarImpresora;

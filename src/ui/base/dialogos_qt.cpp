@@ -101,6 +101,11 @@ QString DialogosQt::ElegirFichero(const QString& titulo, const QString& carpeta,
     return QFileDialog::getOpenFileName(ventana_, titulo, carpeta, filtro);
 }
 
+QString DialogosQt::GuardarFichero(const QString& titulo, const QString& sugerido,
+                                   const QString& filtro) {
+    return QFileDialog::getSaveFileName(ventana_, titulo, sugerido, filtro);
+}
+
 }  // namespace tombolin
 
 namespace tombolin {

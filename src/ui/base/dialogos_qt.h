@@ -21,6 +21,8 @@ class DialogosQt : public Dialogos {
 
     QString ElegirFichero(const QString& titulo, const QString& carpeta,
                           const QString& filtro) override;
+    QString GuardarFichero(const QString& titulo, const QString& sugerido,
+                           const QString& filtro) override;
     bool ElegirImpresora(Impresora& impresora) override;
     bool VistaPrevia(const QString& titulo,
                      const std::function<void(Impresora&)>& dibujar) override;

@@ -1,7 +1,10 @@
 #include "ui/penas/ordenes_penas.h"
 
+#include <QDir>
+
 #include "core/juego.h"
 #include "core/penas.h"
+#include "programa/exportar.h"
 #include "programa/mensajes.h"
 
 namespace tombolin {
@@ -39,6 +42,22 @@ bool OrdenesPenas::Editable(bool& danada) {
             Icono::Informacion, Botones::Aceptar, QStringLiteral("Atención!"));
     }
     return true;
+}
+
+void OrdenesPenas::Exportar(const std::vector<Sorteo>& sorteos, const PremiosGuardados& premios) {
+    if (!HayPenaElegida(estado_, dialogos_)) return;
+    Pena pena;
+    if (!LeerPena(estado_.Penas, estado_.PenaActual, pena)) return;
+    const QString nombre = pena.NombreVisible().trimmed();
+    const QString ruta =
+        dialogos_.GuardarFichero(QStringLiteral("Exportar resultados"),
+                                 QDir::home().filePath(nombre + QStringLiteral(".csv")),
+                                 QStringLiteral("Hojas de cálculo CSV (*.csv)"));
+    if (ruta.isEmpty()) return;
+    if (const Error e =
+            GuardarCsv(ruta, CsvResultados(nombre, SorteosJugados(sorteos, pena, premios))))
+        dialogos_.Mensaje(CausaEscritura(e, ruta), Icono::Exclamacion, Botones::Aceptar,
+                          TituloVayaHombre());
 }
 
 void OrdenesPenas::DarBienvenida() {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <vector>
+
 #include "core/dialogos.h"
 #include "core/estado.h"
+#include "core/importes.h"
+#include "core/registros.h"
 
 namespace tombolin {
 
@@ -16,6 +20,9 @@ class OrdenesPenas {
     // has lines. A damaged record does not (`danada`: its card says what it holds); a reduced one
     // is told first that a changed number makes it a syndicate of simple bets.
     bool Editable(bool& danada);
+    // "Exportar resultados…": the draws the syndicate PenaActual played among `sorteos`, with
+    // what they paid by `premios`, to a CSV file the user names.
+    void Exportar(const std::vector<Sorteo>& sorteos, const PremiosGuardados& premios);
     // A user without syndicates is welcomed, once the window is up.
     void DarBienvenida();
 

@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -95,6 +96,12 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     botonImportar_ =
         Boton(IconoImportarSorteos(), QStringLiteral("&Importar sorteos"), "botonImportarSorteos",
               QStringLiteral("Sustituye los sorteos por los de un archivo NUMEROS.DAT"), this);
+    botonExportar_ = Boton(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                           QStringLiteral("&Exportar resultados…"), "botonExportarResultados",
+                           QStringLiteral("Guarda los sorteos jugados por la peña seleccionada, "
+                                          "sus premios y lo ganado, para una hoja de cálculo"),
+                           this);
+    connect(botonExportar_, &QToolButton::clicked, this, &PaginaGestor::exportarResultados);
     connect(botonBorrarPena_, &QToolButton::clicked, this, &PaginaGestor::borrarPena);
     connect(botonEditarPena_, &QToolButton::clicked, this, &PaginaGestor::editarPena);
     connect(botonImprimirPena_, &QToolButton::clicked, this, &PaginaGestor::imprimirPena);
@@ -109,6 +116,7 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
     botones->addWidget(botonImprimirPena_, 0, 2);
     botones->addWidget(botonBorrarSorteos_, 1, 0);
     botones->addWidget(botonImportar_, 1, 1);
+    botones->addWidget(botonExportar_, 1, 2);
     botones->setColumnStretch(3, 1);
 
     auto* cajaLista = new QGroupBox(QStringLiteral("Peñas"), this);
@@ -324,6 +332,7 @@ void PaginaGestor::PermitirCambios(bool si, const QString& porque) {
     for (QToolButton* b : {botonBorrarPena_, botonEditarPena_}) b->setEnabled(hayPenas_ && si);
     // Printing changes no file: it waits for nothing but a syndicate.
     botonImprimirPena_->setEnabled(hayPenas_);
+    botonExportar_->setEnabled(hayPenas_);
     informe_->setEnabled(hayPenas_);
     for (QToolButton* b : {botonBorrarSorteos_, botonImportar_}) b->setEnabled(si);
     for (QToolButton* b : {botonBorrarPena_, botonEditarPena_, botonBorrarSorteos_, botonImportar_})

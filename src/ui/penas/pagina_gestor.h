@@ -46,6 +46,7 @@ class PaginaGestor : public QWidget {
     void verInforme();
     void borrarSorteos();
     void importarSorteos();
+    void exportarResultados();
 
   private:
     // The list, the summary, and the card of the syndicate chosen (without a choice, the first).
@@ -68,6 +69,7 @@ class PaginaGestor : public QWidget {
     QToolButton* botonImprimirPena_;
     QToolButton* botonBorrarSorteos_;
     QToolButton* botonImportar_;
+    QToolButton* botonExportar_;
     bool seleccionando_ = false;
     bool hayPenas_ = false;
     bool cambiosPermitidos_ = true;

@@ -108,6 +108,9 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
             [this] { seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos); });
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
+    connect(gestor_, &PaginaGestor::exportarResultados, this, [this] {
+        OrdenesPenas(estado_, servicios_.dialogos).Exportar(datos_->Sorteos(), datos_->Premios());
+    });
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
     connect(general_, &PaginaGeneral::penasActualizadas, datos_, &DatosPrograma::ReleerContadores);
     connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
