@@ -21,6 +21,7 @@
 #include "core/juego.h"
 #include "core/sorteos.h"
 #include "core/tablas.h"
+#include "lists/lista_resultados.h"
 #include "ui/resultados/modelo_resultados.h"
 
 namespace tombolin {
@@ -107,14 +108,33 @@ const Datos& D() {
     return d;
 }
 
-// A check, then both lists handed to their models and read at both ends: ready to scroll.
-size_t Comprobar(int n, bool soloPremios, std::vector<Pena> penas) {
+// Every category of every draw paid somebody: each prize has its amount.
+const PremiosGuardados& Premios() {
+    static const PremiosGuardados p = [] {
+        PremiosGuardados r;
+        for (const Sorteo& s : D().sorteos) {
+            PremiosSorteo& c = r[OleAFecha(s.Fecha)];
+            for (size_t k = 0; k < c.size(); ++k)
+                c[k] = PremioCategoria{static_cast<int64_t>(800 * (k + 1)), 1000};
+        }
+        return r;
+    }();
+    return p;
+}
+
+// A check, then both lists handed to their models and read at both ends: ready to scroll. With
+// `premios`, the lists give each prize's amount.
+size_t Comprobar(int n, bool soloPremios, std::vector<Pena> penas,
+                 const PremiosGuardados* premios = nullptr) {
     OpcionesComprobacion o;
     o.SoloPremios = soloPremios;
     const Comprobacion c = ComprobarSencillas(D().sorteos, penas, n, o);
     ModeloResultados sencilla(false), multiple(true);
-    sencilla.Poner(c.Sencilla);
-    multiple.Poner(c.Multiple);
+    ListaResultados ls(c.Sencilla), lm(c.Multiple);
+    ls.PonerPremios(premios);
+    lm.PonerPremios(premios);
+    sencilla.Poner(std::move(ls));
+    multiple.Poner(std::move(lm));
     size_t leido = 0;
     for (const ModeloResultados* m : {&sencilla, &multiple}) {
         if (m->rowCount() == 0) continue;
@@ -166,6 +186,19 @@ void BM_ComprobacionCompleta(benchmark::State& estado) {
     estado.counters["sorteos"] = Parte(estado);
 }
 
+// The same check with the amounts: the lists read them, and every syndicate's money is worked
+// out over the whole history, as the window does after each download.
+void BM_ComprobacionConImportes(benchmark::State& estado) {
+    const std::vector<Pena> penas = D().Comprobadas();
+    for (auto _ : estado) {
+        size_t r = Comprobar(Parte(estado), false, penas, &Premios());
+        for (const ImportesPena& i : CalcularImportes(D().sorteos, penas, Premios(), 1.0f))
+            r += static_cast<size_t>(i.Ganado);
+        benchmark::DoNotOptimize(r);
+    }
+    estado.counters["sorteos"] = Parte(estado);
+}
+
 void BM_SoloPremios(benchmark::State& estado) {
     const std::vector<Pena> penas = D().Comprobadas();
     for (auto _ : estado) benchmark::DoNotOptimize(Comprobar(Parte(estado), true, penas));
@@ -185,6 +218,7 @@ void BM_PrimeraComprobacion(benchmark::State& estado) {
 
 // 1/4, 1/2 and all of the history.
 BENCHMARK(BM_ComprobacionCompleta)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComprobacionConImportes)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoloPremios)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Suelo)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrimeraComprobacion)->Arg(4)->Unit(benchmark::kMillisecond);

@@ -123,10 +123,20 @@ class Comprobador {
         }
     }
 
+    // Each draw's breakdown, or none, by the draw's place: looked up once for every syndicate.
+    std::vector<const PremiosSorteo*> PorSorteo(const PremiosGuardados& premios) const {
+        std::vector<const PremiosSorteo*> r;
+        for (const auto& s : datos_->preparados) {
+            const auto e = premios.find(OleAFecha(s.fecha));
+            r.push_back(e == premios.end() ? nullptr : &e->second);
+        }
+        return r;
+    }
+
     // Each draw syndicate i played since its start day, with its prizes and what they paid:
-    // `jugado(d, categoria, apuestas, importe)` for each prize of draw d, after `sorteo(d)`.
+    // `sorteo(d)` for each draw d, then `premio(categoria, apuestas, importe)` for each prize.
     template <class AlSorteo, class AlPremio>
-    void Jugados(size_t i, const PremiosGuardados& premios, AlSorteo sorteo,
+    void Jugados(size_t i, const std::vector<const PremiosSorteo*>& premios, AlSorteo sorteo,
                  AlPremio premio) const {
         const auto& p = datos_->penas[i];
         if (p.tipo == TipoPena::Danada) return;
@@ -136,13 +146,14 @@ class Comprobador {
             if (!p.regla.Juega(s.dia)) continue;
             sorteo(d);
             PremiosDelSorteo(p, s, premiadas, [&](int categoria, int apuestas) {
-                premio(categoria, apuestas, ImportePremio(premios, OleAFecha(s.fecha), categoria));
+                premio(categoria, apuestas, ImportePremio(premios[d], categoria));
             });
         }
     }
 
     // The money of syndicate i over the draws it played since its start day.
-    ImportesPena Importes(size_t i, const PremiosGuardados& premios, int64_t costeSorteo) const {
+    ImportesPena Importes(size_t i, const std::vector<const PremiosSorteo*>& premios,
+                          int64_t costeSorteo) const {
         ImportesPena r;
         Jugados(
             i, premios, [&](size_t) { ++r.Sorteos; },
@@ -161,7 +172,7 @@ class Comprobador {
     std::vector<SorteoJugado> Jugados(size_t i, const PremiosGuardados& premios) const {
         std::vector<SorteoJugado> r;
         Jugados(
-            i, premios, [&](size_t d) { r.push_back({datos_->sorteos[d]}); },
+            i, PorSorteo(premios), [&](size_t d) { r.push_back({datos_->sorteos[d]}); },
             [&](int categoria, int apuestas, std::optional<int64_t> importe) {
                 SorteoJugado& j = r.back();
                 j.Premios[static_cast<size_t>(categoria - 3)] += apuestas;
@@ -296,10 +307,11 @@ std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,
                                            const std::vector<Pena>& penas,
                                            const PremiosGuardados& premios, float precio) {
     const Comprobador c(sorteos, penas, {});
+    const std::vector<const PremiosSorteo*> porSorteo = c.PorSorteo(premios);
     std::vector<ImportesPena> r;
     for (size_t i = 0; i < penas.size(); ++i)
         r.push_back(
-            c.Importes(i, premios, std::llround(double(CosteSorteo(penas[i], precio)) * 100)));
+            c.Importes(i, porSorteo, std::llround(double(CosteSorteo(penas[i], precio)) * 100)));
     return r;
 }
 

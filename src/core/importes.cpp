@@ -4,8 +4,12 @@ namespace tombolin {
 
 std::optional<int64_t> ImportePremio(const PremiosGuardados& premios, QDate dia, int categoria) {
     const auto s = premios.find(dia);
-    if (s == premios.end() || categoria < 3 || categoria > 7) return {};
-    const std::optional<PremioCategoria>& c = s->second[static_cast<size_t>(categoria - 3)];
+    return ImportePremio(s == premios.end() ? nullptr : &s->second, categoria);
+}
+
+std::optional<int64_t> ImportePremio(const PremiosSorteo* sorteo, int categoria) {
+    if (!sorteo || categoria < 3 || categoria > 7) return {};
+    const std::optional<PremioCategoria>& c = (*sorteo)[static_cast<size_t>(categoria - 3)];
     if (!c || c->Ganadores <= 0) return {};
     return c->Centimos;
 }

@@ -25,6 +25,8 @@ using PremiosGuardados = std::map<QDate, PremiosSorteo>;
 // A prize's amount is known once its category paid somebody: a category of no winners, or
 // missing, is still to be published.
 std::optional<int64_t> ImportePremio(const PremiosGuardados& premios, QDate dia, int categoria);
+// The same of one draw's breakdown, when there is one.
+std::optional<int64_t> ImportePremio(const PremiosSorteo* sorteo, int categoria);
 
 // What a prize pays after the tax on lottery prizes: 20 % of the part above 40,000 €.
 int64_t ImporteNeto(int64_t bruto);

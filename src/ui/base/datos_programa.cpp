@@ -34,8 +34,8 @@ void DatosPrograma::Releer() {
 }
 
 void DatosPrograma::ReleerContadores() {
+    // Counters are no money: the same lines and days played give the same figures.
     penas_ = LeerTodasLasPenas(estado_.Penas);
-    CalcularDinero();
     emit contadoresCambiados();
 }
 
