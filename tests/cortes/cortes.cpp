@@ -25,8 +25,10 @@
 #include "core/configuracion.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
+#include "results/almacen_premios.h"
 #include "results/fusion.h"
 #include "support/dobles.h"
+#include "support/documento_real.h"
 #include "support/ficheros.h"
 #include "support/penas_prueba.h"
 
@@ -76,6 +78,14 @@ const std::map<QString, std::function<Error(Estado&)>> kOperaciones = {
          for (size_t i = 0; i < 6; ++i) p.Apuestas[0].Columnas[i] = static_cast<int16_t>(40 + i);
          return GuardarCambiosPena(e, 1, p);
      }},
+    // The breakdowns of an answer of 100 days, some of them new, some replacing what was held.
+    {"premios",
+     [](Estado& e) {
+         AlmacenPremios a;
+         if (const Error error = a.Abrir(e).error) return error;
+         return a.Guardar(LeerEscrutinios(
+             pruebas::RespuestaEntre(pruebas::Historia(), QDate(2026, 5, 10), QDate(2026, 8, 18))));
+     }},
     {"configuracion",
      [](Estado& e) {
          e.Config.AjusteX = 2.5f;
@@ -118,6 +128,22 @@ std::map<QString, QByteArray> Foto(const QString& carpeta) {
         QFile f(carpeta + QLatin1Char('/') + QLatin1String(nombre));
         foto[QLatin1String(nombre)] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<no existe>";
     }
+    // The prize store by what it holds once opened as the program opens it: a killed
+    // transaction is rolled back then, from its journal.
+    Estado e;
+    e.RutaPrograma = RutaConSeparador(carpeta);
+    AlmacenPremios a;
+    const AlmacenPremios::Apertura ap = a.Abrir(e);
+    QByteArray premios = ap.apartado.isEmpty() ? QByteArray() : "<apartado>";
+    for (const auto& [dia, categorias] : a.Leer()) {
+        premios += dia.toString(Qt::ISODate).toLatin1();
+        for (const auto& c : categorias)
+            premios +=
+                c ? ' ' + QByteArray::number(c->Centimos) + 'x' + QByteArray::number(c->Ganadores)
+                  : QByteArray(" -");
+        premios += '\n';
+    }
+    foto[QLatin1String(AlmacenPremios::kFichero)] = premios;
     return foto;
 }
 
@@ -187,6 +213,11 @@ void Preparar(const QString& carpeta) {
     Estado e;
     e.RutaPrograma = RutaConSeparador(carpeta);
     LeerConfiguracion(e);  // writes the default settings
+    // A prize store holding the breakdowns of an earlier answer.
+    AlmacenPremios a;
+    if (a.Abrir(e).error || a.Guardar(LeerEscrutinios(pruebas::RespuestaEntre(
+                                historia, QDate(2026, 4, 1), QDate(2026, 6, 30)))))
+        std::abort();
     QByteArray fuente;
     for (size_t i = 0; i + 50 < historia.size(); ++i) fuente += CodificarSorteo(historia[i]);
     pruebas::EscribirBytes(carpeta + QStringLiteral("/fuente.dat"), fuente);
