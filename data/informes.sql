@@ -42,7 +42,11 @@ CREATE TABLE "Peña" (
     "5" INTEGER NOT NULL DEFAULT 0 CHECK (typeof("5") = 'integer' AND "5" BETWEEN -32768 AND 32767),
     "5C" INTEGER NOT NULL DEFAULT 0
         CHECK (typeof("5C") = 'integer' AND "5C" BETWEEN -32768 AND 32767),
-    "6" INTEGER NOT NULL DEFAULT 0 CHECK (typeof("6") = 'integer' AND "6" BETWEEN -32768 AND 32767)
+    "6" INTEGER NOT NULL DEFAULT 0 CHECK (typeof("6") = 'integer' AND "6" BETWEEN -32768 AND 32767),
+    -- The money since its start day, as the card writes it ("2.462,19 €").
+    "Ganado" TEXT NOT NULL DEFAULT '',
+    "Gastado" TEXT NOT NULL DEFAULT '',
+    "Balance" TEXT NOT NULL DEFAULT ''
 );
 INSERT INTO "Peña" DEFAULT VALUES;
 

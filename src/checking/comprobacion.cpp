@@ -298,6 +298,15 @@ QString TextoGanado(const ImportesPena& d) {
     return t;
 }
 
+QString TextoGastado(const ImportesPena& d) {
+    // What the draws played cost at today's price: a price changed since is not known.
+    if (d.Sorteos == 0) return TextoCentimos(0);
+    return QStringLiteral("%1 (%2 %3 a %4, al precio de hoy)")
+        .arg(TextoCentimos(d.Gastado), QString::number(d.Sorteos),
+             d.Sorteos == 1 ? QStringLiteral("sorteo") : QStringLiteral("sorteos"),
+             TextoCentimos(d.Gastado / d.Sorteos));
+}
+
 std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, const Pena& pena,
                                          const PremiosGuardados& premios) {
     return Comprobador(sorteos, {pena}, {}).Jugados(0, premios);

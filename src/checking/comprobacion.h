@@ -158,6 +158,8 @@ std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, con
 // "2.462,19 €", with " brutos (… netos)" when the tax on prizes takes part of it and " y 2
 // premios con importe pendiente" when some wait for their amount.
 QString TextoGanado(const ImportesPena& importes);
+// "6.046,00 € (3023 sorteos a 2,00 €, al precio de hoy)".
+QString TextoGastado(const ImportesPena& importes);
 
 // The money of each of `penas` over `sorteos` (oldest first), with the amounts `premios` holds,
 // at `precio` a bet. The prize counters are not touched: these figures are worked out afresh,

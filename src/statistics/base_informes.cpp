@@ -247,10 +247,12 @@ Error BaseInformes::GuardarPena(const FichaInforme& f) {
                          Iso(f.Dia1), Iso(f.Dia2),  f.Aciertos,
                          f.Sorteos};
     for (int premios : f.Premios) v.emplace_back(qint64{premios});
+    for (const QString& dinero : {f.Ganado, f.Gastado, f.Balance}) v.emplace_back(dinero);
     return Escribir(db_,
                     "UPDATE \"Peña\" SET \"Nombre\" = ?1, \"Diasajugar\" = ?2, \"Dinero\" = ?3, "
                     "\"Dia1\" = ?4, \"Dia2\" = ?5, \"Aciertos\" = ?6, \"Sorteos\" = ?7, "
-                    "\"3\" = ?8, \"4\" = ?9, \"5\" = ?10, \"5C\" = ?11, \"6\" = ?12",
+                    "\"3\" = ?8, \"4\" = ?9, \"5\" = ?10, \"5C\" = ?11, \"6\" = ?12, "
+                    "\"Ganado\" = ?13, \"Gastado\" = ?14, \"Balance\" = ?15",
                     v, true);
 }
 

@@ -56,7 +56,8 @@ class BaseInformes {
         QDate Dia1, Dia2;
         QString Aciertos;  // "12 %"
         double Sorteos = 0;
-        std::array<int, 5> Premios{};  // prizes of "3", "4", "5", "5C", "6" hits
+        std::array<int, 5> Premios{};      // prizes of "3", "4", "5", "5C", "6" hits
+        QString Ganado, Gastado, Balance;  // the card's money, as it writes it
     };
     Error GuardarPena(const FichaInforme& f);  // "Peña"
     // "Peñanums": every row replaced, in one transaction.

@@ -74,7 +74,7 @@ void Cambiar(const QString& ruta, const char* sql) {
 
 const Filas kSorteosNuevo = {{T("1899-12-30"), T("1899-12-30"), I(0), T("")}};
 const Filas kPenaNueva = {{T(""), T(""), R(0), T("1899-12-30"), T("1899-12-30"), T(""), R(0), I(0),
-                           I(0), I(0), I(0), I(0)}};
+                           I(0), I(0), I(0), I(0), T(""), T(""), T("")}};
 
 class AlmacenPrueba : public ::testing::Test {
   protected:
@@ -113,8 +113,10 @@ TEST(BaseInformesEsquema, UnAlmacenNuevoTieneSusTablasYFilasNeutras) {
          kSorteosNuevo},
         {"Numeros", columnas("Numero INTEGER, Veces INTEGER"), {}},
         {"Peña",
-         columnas("Nombre TEXT, Diasajugar TEXT, Dinero REAL, Dia1 TEXT, Dia2 TEXT, Aciertos TEXT, "
-                  "Sorteos REAL, 3 INTEGER, 4 INTEGER, 5 INTEGER, 5C INTEGER, 6 INTEGER"),
+         columnas(
+             "Nombre TEXT, Diasajugar TEXT, Dinero REAL, Dia1 TEXT, Dia2 TEXT, Aciertos TEXT, "
+             "Sorteos REAL, 3 INTEGER, 4 INTEGER, 5 INTEGER, 5C INTEGER, 6 INTEGER, Ganado TEXT, "
+             "Gastado TEXT, Balance TEXT"),
          kPenaNueva},
         {"Peñanums", columnas("Numeros TEXT"), {}},
     };
@@ -132,14 +134,23 @@ TEST(BaseInformesEsquema, UnAlmacenNuevoTieneSusTablasYFilasNeutras) {
 // The card as the main window fills it (checked there): the name padded to its 20 characters.
 TEST_F(AlmacenPrueba, LaFichaDeUnaPenaSeGuardaTalCual) {
     const QString nombre = QStringLiteral("Amigo") + QString(15, QLatin1Char(' '));
-    BaseInformes::FichaInforme f{
-        nombre, "Jueves y Sábado", 56, QDate(2026, 2, 5), QDate(2026, 12, 3), "12 %",
-        25,     {7, 5, 3, 2, 1}};
+    BaseInformes::FichaInforme f{nombre,
+                                 "Jueves y Sábado",
+                                 56,
+                                 QDate(2026, 2, 5),
+                                 QDate(2026, 12, 3),
+                                 "12 %",
+                                 25,
+                                 {7, 5, 3, 2, 1},
+                                 "2.462,19 €",
+                                 "25,00 € (25 sorteos a 1,00 €, al precio de hoy)",
+                                 "2.437,19 €"};
     ASSERT_FALSE(base_.GuardarPena(f));
     Crudo crudo(ruta_);
     EXPECT_EQ(crudo.Tabla("Peña"),
               (Filas{{nombre, T("Jueves y Sábado"), R(56), T("2026-02-05"), T("2026-12-03"),
-                      T("12 %"), R(25), I(7), I(5), I(3), I(2), I(1)}}));
+                      T("12 %"), R(25), I(7), I(5), I(3), I(2), I(1), T("2.462,19 €"),
+                      T("25,00 € (25 sorteos a 1,00 €, al precio de hoy)"), T("2.437,19 €")}}));
 
     // The cost is stored as the float it is, not as the decimal it reads as.
     f.Dinero = 0.1f;

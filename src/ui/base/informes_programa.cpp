@@ -1,6 +1,7 @@
 #include "ui/base/informes_programa.h"
 
 #include "core/arranque.h"
+#include "core/configuracion.h"
 #include "core/dialogos.h"
 #include "core/estado.h"
 #include "core/fechas.h"
@@ -65,7 +66,8 @@ void InformesPrograma::SeleccionCambiada() {
     if (Listos()) Avisar(EscribirSeleccion(), Tablas::Estadisticas);
 }
 
-void InformesPrograma::GuardarFicha(const Pena& p, const FichaPena& ficha) {
+void InformesPrograma::GuardarFicha(const Pena& p, const FichaPena& ficha,
+                                    const ImportesPena& importes) {
     BaseInformes::FichaInforme f;
     f.Nombre = p.Nombre;
     f.Diasajugar = p.DiasVisibles();
@@ -75,6 +77,9 @@ void InformesPrograma::GuardarFicha(const Pena& p, const FichaPena& ficha) {
     f.Aciertos = ficha.TextoEfectividad;
     f.Sorteos = ficha.Jugados;
     f.Premios = ficha.Contadores;
+    f.Ganado = TextoGanado(importes);
+    f.Gastado = TextoGastado(importes);
+    f.Balance = TextoCentimos(importes.Balance());
     ficha_ = f;
     lineas_ = ficha.Lineas;
     if (Listos()) Avisar(EscribirFicha(), Tablas::Pena);

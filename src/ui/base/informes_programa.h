@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "checking/comprobacion.h"
 #include "statistics/base_informes.h"
 
 namespace tombolin {
@@ -43,7 +44,7 @@ class InformesPrograma : public QObject {
     void Cerrar();
 
     // The card on show.
-    void GuardarFicha(const Pena& pena, const FichaPena& ficha);
+    void GuardarFicha(const Pena& pena, const FichaPena& ficha, const ImportesPena& importes);
     // The wizard's ranking: its first `cuantos` numbers with how often each came out.
     void GuardarNumeros(const std::array<int, 49>& orden, int cuantos);
     // The statistics report (0) or the syndicate report (1).

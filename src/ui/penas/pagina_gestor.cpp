@@ -272,9 +272,11 @@ void PaginaGestor::MostrarPena(int n) {
     }
     MostrarFicha(ficha);
     gasto_->setText(TextoDecimal(ficha.GastoSemanal) + QStringLiteral(" euros."));
-    const std::vector<ImportesPena>& importes = datos_.Importes();
-    if (n <= static_cast<int>(importes.size())) MostrarDinero(importes[n - 1]);
-    emit fichaMostrada(p, ficha);
+    const std::vector<ImportesPena>& todos = datos_.Importes();
+    const ImportesPena importes =
+        n <= static_cast<int>(todos.size()) ? todos[n - 1] : ImportesPena{};
+    MostrarDinero(importes);
+    emit fichaMostrada(p, ficha, importes);
 }
 
 void PaginaGestor::MostrarFicha(const FichaPena& f) {
@@ -290,14 +292,7 @@ void PaginaGestor::MostrarFicha(const FichaPena& f) {
 
 void PaginaGestor::MostrarDinero(const ImportesPena& d) {
     ganado_->setText(TextoGanado(d));
-    // What the draws played cost at today's price: a price changed since is not known.
-    gastado_->setText(
-        d.Sorteos == 0
-            ? TextoCentimos(0)
-            : QStringLiteral("%1 (%2 %3 a %4, al precio de hoy)")
-                  .arg(TextoCentimos(d.Gastado), QString::number(d.Sorteos),
-                       d.Sorteos == 1 ? QStringLiteral("sorteo") : QStringLiteral("sorteos"),
-                       TextoCentimos(d.Gastado / d.Sorteos)));
+    gastado_->setText(TextoGastado(d));
     balance_->setText(TextoCentimos(d.Balance()));
 }
 

@@ -39,7 +39,8 @@ class PaginaGestor : public QWidget {
 
   signals:
     // A card was shown: the syndicate as read and what its card says.
-    void fichaMostrada(const tombolin::Pena& pena, const tombolin::FichaPena& ficha);
+    void fichaMostrada(const tombolin::Pena& pena, const tombolin::FichaPena& ficha,
+                       const tombolin::ImportesPena& importes);
     void borrarPena();
     void editarPena();
     void imprimirPena();

@@ -341,6 +341,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     // Never checked: both dates are the creation's.
     EXPECT_EQ(pena[0]["Dia1"], QStringLiteral("2026-11-02"));
     EXPECT_EQ(pena[0]["Dia2"], QStringLiteral("2026-11-02"));
+    EXPECT_EQ(pena[0]["Balance"], QStringLiteral("0,00 €"));  // nothing played yet
     ASSERT_EQ(Tabla(v, "Peñanums").size(), 1u);
     EXPECT_EQ(Tabla(v, "Peñanums")[0]["Numeros"], QStringLiteral(" 3- 9-14-22-27-31-38-45"));
     // Another syndicate: its lines only, its row over the other.
@@ -352,6 +353,7 @@ TEST_F(Estadisticas, LaPenaElegidaEnElAlmacenYSuInforme) {
     PulsarBoton(v.ventana.get(), "informePena");
     ASSERT_EQ(v.dialogos.informes.size(), 1u);
     EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral(" 7- 8- 9-10-11-12")));
+    EXPECT_TRUE(v.dialogos.informes[0].second.contains(QStringLiteral("<b>Balance</b>")));
     // A broken definition says so with its number.
     pruebas::EscribirBytes(v.Ruta("Tombolin1.net"), "{{#Peñanums}} sin cerrar");
     PulsarBoton(v.ventana.get(), "informePena");
