@@ -307,6 +307,23 @@ QString TextoGastado(const ImportesPena& d) {
              TextoCentimos(d.Gastado / d.Sorteos));
 }
 
+std::vector<QDate> DiasSinImporte(const std::vector<Sorteo>& sorteos,
+                                  const std::vector<Pena>& penas, const PremiosGuardados& premios) {
+    const Comprobador c(sorteos, penas, {});
+    const std::vector<const PremiosSorteo*> porSorteo = c.PorSorteo(premios);
+    std::vector<bool> falta(sorteos.size(), false);
+    for (size_t i = 0; i < penas.size(); ++i) {
+        size_t dia = 0;
+        c.Jugados(
+            i, porSorteo, [&](size_t d) { dia = d; },
+            [&](int, int, std::optional<int64_t> importe) { falta[dia] = falta[dia] || !importe; });
+    }
+    std::vector<QDate> r;
+    for (size_t d = 0; d < sorteos.size(); ++d)
+        if (falta[d]) r.push_back(OleAFecha(sorteos[d].Fecha));
+    return r;
+}
+
 std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, const Pena& pena,
                                          const PremiosGuardados& premios) {
     return Comprobador(sorteos, {pena}, {}).Jugados(0, premios);

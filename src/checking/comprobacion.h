@@ -155,6 +155,10 @@ struct SorteoJugado {
 std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, const Pena& pena,
                                          const PremiosGuardados& premios);
 
+// The days of the draws that any of `penas` played with a prize whose amount `premios` lacks.
+std::vector<QDate> DiasSinImporte(const std::vector<Sorteo>& sorteos,
+                                  const std::vector<Pena>& penas, const PremiosGuardados& premios);
+
 // "2.462,19 €", with " brutos (… netos)" when the tax on prizes takes part of it and " y 2
 // premios con importe pendiente" when some wait for their amount.
 QString TextoGanado(const ImportesPena& importes);

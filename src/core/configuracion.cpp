@@ -98,6 +98,14 @@ void MarcarHistoricoOfrecido(Configuracion& c) {
     c.Reservado78[0] = 1;
 }
 
+bool ImportesOfrecidos(const Configuracion& c) {
+    return c.Reservado78[1] == 1;
+}
+
+void MarcarImportesOfrecidos(Configuracion& c) {
+    c.Reservado78[1] = 1;
+}
+
 bool NumeroAMedias(const QString& texto) {
     static const QRegularExpression empezado(QStringLiteral("^\\s*[+-]?\\d*[.,]?\\d*\\s*$"));
     return empezado.match(texto).hasMatch() && !LeerDecimal(texto);

@@ -26,6 +26,9 @@ void LeerConfiguracion(Estado& estado);
 // the record that nothing else uses (the first of the eight after the web address).
 bool HistoricoOfrecido(const Configuracion& c);
 void MarcarHistoricoOfrecido(Configuracion& c);
+// Whether "Completar importes" was offered after a download (it is, once).
+bool ImportesOfrecidos(const Configuracion& c);
+void MarcarImportesOfrecidos(Configuracion& c);
 
 // A number typed in a box: with the Spanish decimal comma ("1,5") or a point ("1.5"); nothing
 // when the text is not a number or no float holds it.

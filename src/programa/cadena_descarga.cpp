@@ -7,6 +7,7 @@
 #include "checking/sesion_comprobacion.h"
 #include "core/configuracion.h"
 #include "core/fechas.h"
+#include "core/penas.h"
 #include "core/reemplazo.h"
 #include "core/sorteos.h"
 #include "programa/mensajes.h"
@@ -100,15 +101,88 @@ void CadenaDescarga::BajarSorteos() {
                               QStringLiteral("Bajar sorteos nuevos")) != Respuesta::Si)
             return;
     }
+    importes_ = false;
+    emit primeraPestana();
+    Empezar();
+}
+
+void CadenaDescarga::Empezar() {
     tramo_ = 0;
     guardados_ = 0;
     intercalados_ = 0;
+    conDesglose_ = 0;
     avisado_ = false;
     premiosAvisados_ = false;
     fase_ = Fase::Conectando;
-    emit primeraPestana();
     emit descargando(true);
     PedirTramo();
+}
+
+std::vector<QDate> CadenaDescarga::DiasSinImporte(QDate antesDe) const {
+    if (!almacen_ || !almacen_->Abierto()) return {};
+    std::vector<QDate> dias = tombolin::DiasSinImporte(
+        SorteosGuardados(), LeerTodasLasPenas(estado_.Penas), almacen_->Leer());
+    if (antesDe.isValid())
+        dias.erase(std::remove_if(dias.begin(), dias.end(), [&](QDate d) { return d >= antesDe; }),
+                   dias.end());
+    return dias;
+}
+
+void CadenaDescarga::OfrecerImportes() {
+    if (ImportesOfrecidos(estado_.Config)) return;
+    // The last request always spans the last 100 days: only older amounts are missing for good.
+    const std::vector<QDate> dias = DiasSinImporte(reloj_.Hoy().addDays(-kDiasUltimoTramo));
+    if (dias.empty()) return;
+    MarcarImportesOfrecidos(estado_.Config);
+    bool avisado = false;
+    GuardarAjustes(estado_, dialogos_, avisado);
+    const size_t peticiones = TramosDeDias(dias, reloj_.Hoy()).size();
+    const QString pregunta =
+        (dias.size() == 1 ? QStringLiteral("Hay 1 sorteo anterior con premios de sus peñas cuyo "
+                                           "importe no se tiene.")
+                          : QStringLiteral("Hay %1 sorteos anteriores con premios de sus peñas "
+                                           "cuyo importe no se tiene.")
+                                .arg(dias.size())) +
+        (peticiones == 1 ? QStringLiteral(" ¿Quiere pedir ahora a ONLAE su desglose (1 petición)?")
+                         : QStringLiteral(" ¿Quiere pedir ahora a ONLAE sus desgloses (%1 "
+                                          "peticiones)?")
+                               .arg(peticiones)) +
+        QStringLiteral(" Se puede hacer en cualquier momento con «General › Completar importes».");
+    if (dialogos_.Mensaje(pregunta, Icono::Pregunta, Botones::SiNo,
+                          QStringLiteral("Completar importes")) == Respuesta::Si)
+        QTimer::singleShot(0, this, &CadenaDescarga::CompletarImportes);
+}
+
+void CadenaDescarga::CompletarImportes() {
+    if (Descargando()) return;
+    const std::vector<QDate> dias = DiasSinImporte();
+    if (dias.empty()) {
+        dialogos_.Mensaje(QStringLiteral("No falta el importe de ningún premio."),
+                          Icono::Informacion, Botones::Aceptar,
+                          QStringLiteral("Completar importes"));
+        return;
+    }
+    analisisFallido_ = false;
+    importes_ = true;
+    diasImportes_ = dias;
+    std::sort(diasImportes_.begin(), diasImportes_.end());
+    tramos_ = TramosDeDias(dias, reloj_.Hoy());
+    Empezar();
+}
+
+void CadenaDescarga::TerminarImportes() {
+    PonerEstado(QStringLiteral("TRANSFERENCIA FINALIZADA"));
+    PonerProgreso(kTerminada);
+    const int total = static_cast<int>(diasImportes_.size());
+    Avisar(conDesglose_ == 0
+               ? QStringLiteral("ONLAE no ha enviado el desglose de ninguno de los %1 sorteos.")
+                     .arg(total)
+               : QStringLiteral("Desglose recibido de %1 de los %2 sorteos con premios sin "
+                                "importe.")
+                     .arg(conDesglose_)
+                     .arg(total),
+           Icono::Informacion, QStringLiteral("Completar importes"));
+    Parar();
 }
 
 void CadenaDescarga::PedirTramo() {
@@ -169,7 +243,8 @@ void CadenaDescarga::Avisar(const QString& texto, Icono icono, const QString& ti
 
 QString CadenaDescarga::ConFaltan(const QString& texto) const {
     // One request alone leaves nothing behind: the next download asks for the same 100 days.
-    if (tramos_.size() < 2) return texto;
+    // Completing amounts stores no draw: nothing of the draws is missing for it.
+    if (tramos_.size() < 2 || importes_) return texto;
     const QString faltan = TextoFaltan(SorteosGuardados(), reloj_.Hoy());
     return faltan.isEmpty() ? texto : texto + QLatin1Char('\n') + faltan;
 }
@@ -205,8 +280,9 @@ void CadenaDescarga::Fallar(const QString& texto) {
 void CadenaDescarga::Cancelar() {
     if (!Esperando()) return;
     Detener();
-    Avisar(ConFaltan(QStringLiteral("Descarga cancelada.")), Icono::Informacion,
-           QStringLiteral("Bajar sorteos nuevos"));
+    Avisar(
+        ConFaltan(QStringLiteral("Descarga cancelada.")), Icono::Informacion,
+        importes_ ? QStringLiteral("Completar importes") : QStringLiteral("Bajar sorteos nuevos"));
     Acabar();
 }
 
@@ -245,8 +321,24 @@ void CadenaDescarga::Leer() {
             Avisar(ConFaltan(TextoDatosCorruptos() + QLatin1Char('\n') + TextoRespuestaExtrana()),
                    Icono::Critico, QStringLiteral("Error crítico"));
             analisisFallido_ = !AlgoGuardado();
+            if (importes_) {
+                Acabar();
+                return;
+            }
             Finalizar(false);
             return;
+    }
+    if (importes_) {
+        // Only the breakdowns are kept: "www.txt" stays the newest answer.
+        for (const QDate& d : GuardarPremios(cuerpo))
+            conDesglose_ += std::binary_search(diasImportes_.begin(), diasImportes_.end(), d);
+        if (tramo_ + 1 < tramos_.size()) {
+            ++tramo_;
+            PedirTramo();
+        } else {
+            TerminarImportes();
+        }
+        return;
     }
     // "www.txt" keeps the document as one quoted item; the parser reads it from there.
     estado_.Descarga.close();
@@ -297,21 +389,27 @@ void CadenaDescarga::Finalizar(bool completa) {
     emit primeraPestana();
     PonerProgreso(kTerminada);
     Parar();
+    if (completa) OfrecerImportes();
 }
 
-void CadenaDescarga::GuardarPremios(const QByteArray& www) {
+std::vector<QDate> CadenaDescarga::GuardarPremios(const QByteArray& www) {
     // Every entry's breakdown, not only the new draws': a recent draw's amounts often come after
     // its numbers, and a later answer mends a provisional one.
-    if (!almacen_ || !almacen_->Abierto()) return;
-    if (const Error e = almacen_->Guardar(LeerEscrutinios(www))) {
+    std::vector<QDate> dias;
+    if (!almacen_ || !almacen_->Abierto()) return dias;
+    const std::vector<EscrutinioSorteo> escrutinios = LeerEscrutinios(www);
+    if (const Error e = almacen_->Guardar(escrutinios)) {
         // Said once a download; the draws go on, and the amounts come with the next one.
-        if (premiosAvisados_) return;
+        if (premiosAvisados_) return dias;
         premiosAvisados_ = true;
         dialogos_.Mensaje(CausaEscritura(e, estado_.Fichero(AlmacenPremios::kFichero)) +
                               QStringLiteral("\nLos sorteos se guardan; los importes de sus "
                                              "premios quedan pendientes."),
                           Icono::Exclamacion, Botones::Aceptar, TituloVayaHombre());
+        return dias;
     }
+    for (const EscrutinioSorteo& e : escrutinios) dias.push_back(e.Fecha);
+    return dias;
 }
 
 bool CadenaDescarga::AnalizarYFusionar() {

@@ -65,6 +65,11 @@ class CadenaDescarga : public QObject {
 
   public slots:
     void BajarSorteos();
+    // "Completar importes": the same chain of requests, over the days of the draws held whose
+    // prizes (of any syndicate, since its start day) lack their amount, keeping only each
+    // answer's breakdowns; no draw is stored and nothing is checked. Says at the end how many
+    // of those days now have their breakdown.
+    void CompletarImportes();
     // One tick of the watchdog (every second while it runs).
     void TicVigilante();
     // Stops a download after the request in hand; what came stays.
@@ -116,7 +121,14 @@ class CadenaDescarga : public QObject {
     // Reads the answer kept in "www.txt" and stores its draws; false when the chain stops here.
     bool AnalizarYFusionar();
     // Keeps the breakdowns of the answer kept in "www.txt" (`www`).
-    void GuardarPremios(const QByteArray& www);
+    // Keeps the breakdowns of the answer kept in "www.txt" (`www`); returns the days they are of.
+    std::vector<QDate> GuardarPremios(const QByteArray& www);
+    void Empezar();
+    void TerminarImportes();
+    // The days whose prize amounts are missing; before `antesDe` only, when it is given.
+    std::vector<QDate> DiasSinImporte(QDate antesDe = {}) const;
+    // After the first whole download, once: the amounts older than its requests are offered.
+    void OfrecerImportes();
     // Puts in their place the draws of the days the file lacks in its middle that the answer
     // brings; false when the file can't be written.
     bool IntercalarSueltos(const QByteArray& www);
@@ -153,6 +165,9 @@ class CadenaDescarga : public QObject {
     int intercalados_ = 0;          // draws put in their place among older ones
     bool avisado_ = false;          // a box already said how this download went
     bool premiosAvisados_ = false;  // the store's failure was said in this download
+    bool importes_ = false;         // the chain only completes prize amounts
+    std::vector<QDate> diasImportes_;
+    int conDesglose_ = 0;  // days of diasImportes_ whose breakdown came
 };
 
 }  // namespace tombolin

@@ -4,6 +4,16 @@
 
 namespace tombolin {
 
+std::vector<Tramo> TramosDeDias(std::vector<QDate> dias, QDate hoy) {
+    std::sort(dias.begin(), dias.end());
+    std::vector<Tramo> tramos;
+    for (const QDate& d : dias) {
+        if (!tramos.empty() && d <= tramos.back().hasta) continue;
+        tramos.push_back({d, std::min(d.addDays(kDiasUltimoTramo - 1), hoy)});
+    }
+    return tramos;
+}
+
 std::vector<Tramo> TramosDescarga(QDate ultimo, QDate hoy, const std::vector<QDate>& sueltos) {
     std::vector<Tramo> tramos;
     const QDate ultimoTramo = hoy.addDays(-kDiasUltimoTramo);

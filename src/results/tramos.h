@@ -26,6 +26,10 @@ inline constexpr int kDiasUltimoTramo = 100;
 // request spans comes first, a request of its own.
 std::vector<Tramo> TramosDescarga(QDate ultimo, QDate hoy, const std::vector<QDate>& sueltos = {});
 
+// The fewest requests of at most 100 days that span every day of `dias`, oldest first, none
+// reaching past `hoy`.
+std::vector<Tramo> TramosDeDias(std::vector<QDate> dias, QDate hoy);
+
 // The service's address for one request: `servicio` is "https://" and the operator's host.
 QString DireccionTramo(const QString& servicio, const Tramo& tramo);
 

@@ -2,6 +2,8 @@
 // reader takes whole, and the last window is always the last 100 days.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "results/tramos.h"
 
 namespace tombolin {
@@ -65,6 +67,32 @@ TEST(Tramos, LaDireccionLlevaLasDosFechas) {
               QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id="
                              "LAPR&celebrados=true&fechaInicioInclusiva=20260825&"
                              "fechaFinInclusiva=20261203"));
+}
+
+// The days whose amounts are missing: each in exactly one request of at most 100 days, none
+// past today, and no request that could have been spared (each starts on a missing day).
+TEST(Tramos, LosDiasSinImporteEnLasMenosPeticiones) {
+    const QDate hoy(2026, 12, 7);
+    std::vector<QDate> dias;
+    for (QDate d(2019, 3, 2); d < hoy; d = d.addDays(d.day() % 5 == 0 ? 97 : 3)) dias.push_back(d);
+    dias.push_back(hoy);
+    std::vector<QDate> desordenados(dias.rbegin(), dias.rend());
+    const std::vector<Tramo> t = TramosDeDias(desordenados, hoy);
+    ASSERT_FALSE(t.empty());
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_LE(t[i].desde.daysTo(t[i].hasta), 99);
+        EXPECT_LE(t[i].hasta, hoy);
+        EXPECT_TRUE(std::binary_search(dias.begin(), dias.end(), t[i].desde));
+        if (i) {
+            EXPECT_GT(t[i].desde, t[i - 1].hasta);
+        }
+    }
+    for (const QDate& d : dias) {
+        int veces = 0;
+        for (const Tramo& x : t) veces += x.desde <= d && d <= x.hasta;
+        EXPECT_EQ(veces, 1) << d.toString(Qt::ISODate).toStdString();
+    }
+    EXPECT_TRUE(TramosDeDias({}, hoy).empty());
 }
 
 }  // namespace

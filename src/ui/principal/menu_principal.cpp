@@ -45,6 +45,13 @@ std::vector<EntradaMenu> MenuPrincipal(const OrdenesMenu& o) {
     std::vector<EntradaMenu> e = {
         {general, QStringLiteral("Baja"), QStringLiteral("Bajar &Sorteos nuevos"), o.bajar,
          QKeySequence(Qt::Key_F5)},
+        // It waits for a download, with which it shares the transfer.
+        {general,
+         QStringLiteral("completarImportes"),
+         QStringLiteral("Completar &importes"),
+         o.completarImportes,
+         {},
+         true},
         {general, QStringLiteral("Crearp"), QStringLiteral("Crear peña &nueva"), o.crearPena,
          QKeySequence::New, true},
         {general,

@@ -28,8 +28,8 @@ std::vector<QAction*> CrearMenus(QMenuBar* barra, const std::vector<EntradaMenu>
 
 // What the main window's menu entries do.
 struct OrdenesMenu {
-    std::function<void()> bajar, crearPena, borrarSorteos, salir, configurar, instrucciones,
-        leerMensaje, web, acerca;
+    std::function<void()> bajar, completarImportes, crearPena, borrarSorteos, salir, configurar,
+        instrucciones, leerMensaje, web, acerca;
     // A results list (the multiples' or the others'), and its two options: prizes only and the
     // draws before a syndicate's creation, each 1 or 0, or -1 to leave it as it is.
     std::function<void(bool multiple, int soloPremios, int historico)> resultados;

@@ -146,6 +146,7 @@ Principal::~Principal() {
 void Principal::CrearMenus() {
     OrdenesMenu o;
     o.bajar = [this] { descarga_->BajarSorteos(); };
+    o.completarImportes = [this] { descarga_->CompletarImportes(); };
     o.crearPena = [this] { CrearPena(); };
     o.borrarSorteos = [this] { BorrarSorteos(); };
     o.salir = [this] { salir(); };

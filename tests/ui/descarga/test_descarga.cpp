@@ -20,6 +20,7 @@
 #include <optional>
 #include <set>
 
+#include "core/configuracion.h"
 #include "core/fechas.h"
 #include "core/penas.h"
 #include "core/sorteos.h"
@@ -94,6 +95,7 @@ class Descarga : public ::testing::Test {
         return r;
     }();
     pruebas::OpcionesReal opciones{.conPdf = true};
+    bool ofrecerImportes = false;
     // A request (numbered from 1) can be answered otherwise.
     std::function<std::optional<R>(size_t, const ServidorHttp::Peticion&)> estropear;
 
@@ -115,6 +117,8 @@ class Descarga : public ::testing::Test {
         });
         ASSERT_TRUE(v.Arrancar(servidor.Base(), otra));
         cadena = v.ventana->findChild<CadenaDescarga*>();
+        // The offer of older amounts after a download is its own test's.
+        if (!ofrecerImportes) MarcarImportesOfrecidos(v.ventana->estado().Config);
     }
     // The answer for the 100 days up to 18/08/2026, in the service's real shape, with its PDF.
     QByteArray Documento() {
@@ -280,6 +284,48 @@ TEST_F(Descarga, UnPremioSinDesgloseQuedaPendienteHastaLaSiguienteDescarga) {
     pruebas::Etiquetas(v.Pagina<PaginaUltimoSorteo>(), {"ganadoSorteo=Bar: 2.462,19 €"});
 }
 
+// "Completar importes": the amounts of prizes older than any download are asked for, in requests
+// of at most 100 days over the days that lack them; no draw is stored, and the card has them.
+TEST_F(Descarga, CompletarImportesTraeLosDeLosPremiosAntiguos) {
+    pruebas::EscribirPenas(
+        v.dir.path(), {pruebas::PenaSencilla("Bar", {{2, 4, 19, 28, 46, 1}},
+                                             QStringLiteral("Todos (L+J+S)"), QDate(2024, 1, 1))});
+    ofrecerImportes = true;
+    Arrancar(QDate(2026, 8, 17), false);
+    const std::vector<Sorteo> antes = Fichero();
+    const QString pendiente = Etiqueta("ganado");
+    ASSERT_TRUE(pendiente.startsWith(QStringLiteral("0,00 € y "))) << pendiente.toStdString();
+    // The first download brings the last 100 days' amounts, and offers the older ones, once.
+    v.dialogos.respuestas = {Respuesta::No};
+    BajarTodo();
+    ASSERT_EQ(v.dialogos.cajas.size(), 2u);  // nothing new, then the offer
+    EXPECT_TRUE(v.dialogos.cajas[1].texto.contains(QStringLiteral("Completar importes")));
+    EXPECT_TRUE(
+        ImportesOfrecidos(DecodificarConfiguracion(pruebas::LeerBytes(v.Ruta("nums.ini")))));
+    BajarTodo();
+    EXPECT_EQ(v.dialogos.cajas.size(), 3u);  // not offered again
+    v.dialogos.cajas.clear();
+    servidor.peticiones.clear();
+    Hijo<QAction>(v.ventana.get(), "completarImportes")->trigger();
+    for (int i = 0; i < 400 && cadena->Descargando(); ++i) {
+        cadena->TicVigilante();
+        for (int k = 0; k < 500 && v.descarga.Ejecutando(); ++k) QTest::qWait(5);
+    }
+    ASSERT_GE(servidor.peticiones.size(), 2u);
+    for (const auto& p : servidor.peticiones) {
+        EXPECT_LE(p.Fecha("fechaInicioInclusiva").daysTo(p.Fecha("fechaFinInclusiva")), 99);
+        EXPECT_GE(p.Fecha("fechaInicioInclusiva"), QDate(2024, 1, 1));
+    }
+    EXPECT_EQ(Fichero(), antes);
+    ASSERT_EQ(v.dialogos.cajas.size(), 1u);
+    EXPECT_TRUE(v.dialogos.cajas[0].texto.startsWith(QStringLiteral("Desglose recibido de ")))
+        << v.dialogos.cajas[0].texto.toStdString();
+    // Every prize of the year has its amount now.
+    EXPECT_FALSE(Etiqueta("ganado").contains(QStringLiteral("pendiente")))
+        << Etiqueta("ganado").toStdString();
+    EXPECT_FALSE(Etiqueta("ganado").startsWith(QStringLiteral("0,00 €")));
+}
+
 // However far behind the file is, every draw the service holds comes, each request of at most
 // 100 days, oldest first; short answers are read to their end.
 TEST_F(Descarga, CadaSorteoQueFaltaLlegaPorAtrasadoQueEsteElFichero) {
@@ -339,6 +385,7 @@ TEST_F(Descarga, ElSorteoQueLeFaltaAlHistoricoVuelveASuSitioYCuenta) {
     pruebas::EscribirPenas(v.dir.path(), {pena});
     pruebas::EscribirSorteos(v.dir.path(), guardados);
     ASSERT_TRUE(v.Arrancar(servidor.Base()));
+    MarcarImportesOfrecidos(v.ventana->estado().Config);
     // Independent count of its prizes: the hits of its line on each draw since 01/07/2026.
     const auto premios = [&](const std::vector<Sorteo>& sorteos) {
         std::array<int16_t, 8> r{};
