@@ -25,6 +25,7 @@
 #include "ui/base/lista_tabla.h"
 #include "ui/penas/grafico_tarta.h"
 #include "ui/penas/modelo_penas.h"
+#include "ui/penas/ordenes_penas.h"
 
 namespace tombolin {
 
@@ -101,7 +102,10 @@ PaginaGestor::PaginaGestor(Estado& estado, const DatosPrograma& datos, Dialogos&
                            QStringLiteral("Guarda los sorteos jugados por la peña seleccionada, "
                                           "sus premios y lo ganado, para una hoja de cálculo"),
                            this);
-    connect(botonExportar_, &QToolButton::clicked, this, &PaginaGestor::exportarResultados);
+    // It changes no data file and opens no window: the page runs it itself.
+    connect(botonExportar_, &QToolButton::clicked, this, [this] {
+        OrdenesPenas(estado_, dialogos_).Exportar(datos_.Sorteos(), datos_.Premios());
+    });
     connect(botonBorrarPena_, &QToolButton::clicked, this, &PaginaGestor::borrarPena);
     connect(botonEditarPena_, &QToolButton::clicked, this, &PaginaGestor::editarPena);
     connect(botonImprimirPena_, &QToolButton::clicked, this, &PaginaGestor::imprimirPena);

@@ -47,7 +47,6 @@ class PaginaGestor : public QWidget {
     void verInforme();
     void borrarSorteos();
     void importarSorteos();
-    void exportarResultados();
 
   private:
     // The list, the summary, and the card of the syndicate chosen (without a choice, the first).

@@ -108,9 +108,6 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
             [this] { seleccion_->PonerMesesMaximos(estado_.Config.MesesMaximos); });
     connect(gestor_, &PaginaGestor::borrarSorteos, this, &Principal::BorrarSorteos);
     connect(gestor_, &PaginaGestor::importarSorteos, this, &Principal::ImportarSorteos);
-    connect(gestor_, &PaginaGestor::exportarResultados, this, [this] {
-        OrdenesPenas(estado_, servicios_.dialogos).Exportar(datos_->Sorteos(), datos_->Premios());
-    });
     connect(estadisticas_, &PaginaEstadisticas::filaPulsada, this, &Principal::BorrarSorteoDeLista);
     connect(general_, &PaginaGeneral::penasActualizadas, datos_, &DatosPrograma::ReleerContadores);
     connect(pestanas_, &QTabWidget::currentChanged, this, &Principal::CambioDePestana);
@@ -125,7 +122,8 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     connect(descarga_, &CadenaDescarga::sorteosCambiados, datos_, &DatosPrograma::Releer);
     // The results page's check counts the new draws and shows them.
     descarga_->PonerComprobacion([this](int n) { general_->ComprobarDescargados(n); });
-    connect(descarga_, &CadenaDescarga::refrescar, this, &Principal::TrasDescargaRefrescar);
+    connect(descarga_, &CadenaDescarga::refrescar, ultimo_,
+            [this] { ultimo_->MostrarDesglose(0); });
     connect(descarga_, &CadenaDescarga::primeraPestana, this,
             [this] { pestanas_->setCurrentIndex(kGeneral); });
     connect(descarga_, &CadenaDescarga::analisisImposible, ultimo_,
@@ -242,11 +240,6 @@ void Principal::CambioDePestana(int pestana) {
         ultimo_->MostrarDesglose(1);
         statusBar()->clearMessage();
     }
-}
-
-void Principal::TrasDescargaRefrescar() {
-    // The draws were read again when the file changed (sorteosCambiados).
-    ultimo_->MostrarDesglose(0);
 }
 
 void Principal::paintEvent(QPaintEvent* evento) {

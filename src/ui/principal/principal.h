@@ -94,7 +94,6 @@ class Principal : public QMainWindow {
     void NuevaPena(int modo, const TablaReducida* tabla);
     void AbrirVentana(VentanaSecundaria* ventana);
     void CambioDePestana(int pestana);
-    void TrasDescargaRefrescar();
 
     Estado estado_;
     Servicios servicios_;
