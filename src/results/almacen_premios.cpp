@@ -1,11 +1,11 @@
 #include "results/almacen_premios.h"
 
-#include <sqlcipher/sqlite3.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
 #include "core/arranque.h"
+#include "core/sqlite_comun.h"
 
 namespace tombolin {
 
@@ -22,31 +22,9 @@ constexpr const char* kEsquema =
     " PRIMARY KEY (fecha, categoria));"
     "PRAGMA user_version = 1;";
 
-struct Sentencia {
-    sqlite3_stmt* s = nullptr;
-    Sentencia(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s, nullptr); }
-    ~Sentencia() { sqlite3_finalize(s); }
-    Sentencia(const Sentencia&) = delete;
-    Sentencia& operator=(const Sentencia&) = delete;
-};
-
-Error FalloDe(sqlite3* db) {
-    const int codigo = sqlite3_errcode(db) & 0xff;
-    Error e;
-    if (codigo == SQLITE_CANTOPEN || codigo == SQLITE_IOERR)
-        e = Error::DeErrno(sqlite3_system_errno(db));
-    if (!e) {
-        e.Numero = codigo == SQLITE_FULL                                ? Error::kDiscoLleno
-                   : codigo == SQLITE_READONLY || codigo == SQLITE_PERM ? Error::kAcceso
-                                                                        : Error::kEntradaSalida;
-    }
-    e.Detalle = QString::fromUtf8(sqlite3_errmsg(db));
-    return e;
-}
-
-Error Ejecutar(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? Error{} : FalloDe(db);
-}
+using sqlite::Ejecutar;
+using sqlite::FalloDe;
+using sqlite::Sentencia;
 
 int Entero(sqlite3* db, const char* sql) {
     Sentencia st(db, sql);

@@ -1,7 +1,5 @@
 #include "statistics/base_informes.h"
 
-#include <sqlcipher/sqlite3.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -10,6 +8,7 @@
 #include <variant>
 
 #include "core/juego.h"
+#include "core/sqlite_comun.h"
 
 namespace tombolin {
 
@@ -19,34 +18,9 @@ using Valor = std::variant<qint64, double, QString>;
 
 constexpr const char* kTablas[] = {"Informe", "Sorteos", "Numeros", "Peña", "Peñanums"};
 
-// Statements are finalized on every way out.
-struct Sentencia {
-    sqlite3_stmt* s = nullptr;
-    Sentencia(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s, nullptr); }
-    ~Sentencia() { sqlite3_finalize(s); }
-    Sentencia(const Sentencia&) = delete;
-    Sentencia& operator=(const Sentencia&) = delete;
-};
-
-Error FalloDe(sqlite3* db) {
-    if (db == nullptr) return {Error::kEntradaSalida, QStringLiteral("sin memoria")};
-    Error e;
-    const int codigo = sqlite3_errcode(db) & 0xff;
-    // Only a failed system call leaves an errno worth reporting.
-    if (codigo == SQLITE_CANTOPEN || codigo == SQLITE_IOERR)
-        e = Error::DeErrno(sqlite3_system_errno(db));
-    if (!e) {
-        e.Numero = codigo == SQLITE_FULL                                ? Error::kDiscoLleno
-                   : codigo == SQLITE_READONLY || codigo == SQLITE_PERM ? Error::kAcceso
-                                                                        : Error::kEntradaSalida;
-    }
-    e.Detalle = QString::fromUtf8(sqlite3_errmsg(db));
-    return e;
-}
-
-Error Ejecutar(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? Error{} : FalloDe(db);
-}
+using sqlite::Ejecutar;
+using sqlite::FalloDe;
+using sqlite::Sentencia;
 
 Error PonerClave(sqlite3* db) {
     // PRAGMA takes no bound parameters; the key is this program's own constant.
