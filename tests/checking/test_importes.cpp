@@ -62,6 +62,8 @@ TEST(Importes, LaEntradaRealPagaSuSegundaYSuQuintaCategoria) {
     EXPECT_EQ(r[0].Sorteos, 1);
     EXPECT_EQ(r[0].Gastado, 450);
     EXPECT_EQ(r[0].Balance(), 3455498 + 800 - 450);
+    // The draw deleted, its amounts go with it though the store keeps them.
+    EXPECT_EQ(CalcularImportes({}, {pena}, premios, 1.5f)[0].Ganado, 0);
 }
 
 // Every six-number bet a syndicate stands for: its lines, or every bet of its multiple.
