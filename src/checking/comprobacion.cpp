@@ -133,40 +133,35 @@ class Comprobador {
         return r;
     }
 
-    // Each draw syndicate i played since its start day, with its prizes and what they paid:
-    // `sorteo(d)` for each draw d, then `premio(categoria, apuestas, importe)` for each prize.
+    // Each draw from place `desde` on that syndicate i played since its start day, with its
+    // prizes: `sorteo(d)` for each draw d, then `premio(categoria, apuestas)` for each prize.
     template <class AlSorteo, class AlPremio>
-    void Jugados(size_t i, const std::vector<const PremiosSorteo*>& premios, AlSorteo sorteo,
-                 AlPremio premio) const {
+    void Jugados(size_t i, size_t desde, AlSorteo sorteo, AlPremio premio) const {
         const auto& p = datos_->penas[i];
         if (p.tipo == TipoPena::Danada) return;
         std::vector<uint8_t> premiadas;
-        for (size_t d = 0; d < datos_->preparados.size(); ++d) {
+        for (size_t d = desde; d < datos_->preparados.size(); ++d) {
             const auto& s = datos_->preparados[d];
             if (!p.regla.Juega(s.dia)) continue;
             sorteo(d);
-            PremiosDelSorteo(p, s, premiadas, [&](int categoria, int apuestas) {
-                premio(categoria, apuestas, ImportePremio(premios[d], categoria));
-            });
+            PremiosDelSorteo(p, s, premiadas, premio);
         }
     }
 
-    // The money of syndicate i over the draws it played since its start day.
-    ImportesPena Importes(size_t i, const std::vector<const PremiosSorteo*>& premios,
-                          int64_t costeSorteo) const {
-        ImportesPena r;
+    // The same over every draw, with what each prize paid: `premio(categoria, apuestas, importe)`.
+    template <class AlSorteo, class AlPremio>
+    void Jugados(size_t i, const std::vector<const PremiosSorteo*>& premios, AlSorteo sorteo,
+                 AlPremio premio) const {
+        size_t dia = 0;
         Jugados(
-            i, premios, [&](size_t) { ++r.Sorteos; },
-            [&](int, int apuestas, std::optional<int64_t> importe) {
-                if (!importe) {
-                    r.Pendientes += apuestas;
-                    return;
-                }
-                r.Ganado += *importe * apuestas;
-                r.GanadoNeto += ImporteNeto(*importe) * apuestas;
+            i, 0,
+            [&](size_t d) {
+                dia = d;
+                sorteo(d);
+            },
+            [&](int categoria, int apuestas) {
+                premio(categoria, apuestas, ImportePremio(premios[dia], categoria));
             });
-        r.Gastado = costeSorteo * r.Sorteos;
-        return r;
     }
 
     std::vector<SorteoJugado> Jugados(size_t i, const PremiosGuardados& premios) const {
@@ -332,12 +327,161 @@ std::vector<SorteoJugado> SorteosJugados(const std::vector<Sorteo>& sorteos, con
 std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,
                                            const std::vector<Pena>& penas,
                                            const PremiosGuardados& premios, float precio) {
-    const Comprobador c(sorteos, penas, {});
-    const std::vector<const PremiosSorteo*> porSorteo = c.PorSorteo(premios);
+    PremiosDeLasPenas p;
+    p.Poner(sorteos, penas);
+    return p.Importes(premios, precio);
+}
+
+namespace {
+
+// What decides the draws a syndicate plays and what each wins: all but its name and counters.
+bool MismoJuego(const Pena& a, const Pena& b) {
+    return a.NumApuestas == b.NumApuestas && a.FechaCreacion == b.FechaCreacion &&
+           a.ReducidaNumeros == b.ReducidaNumeros && a.ReducidaGarantia == b.ReducidaGarantia &&
+           a.DiasJuego == b.DiasJuego && a.Base == b.Base &&
+           std::equal(a.Apuestas.begin(), a.Apuestas.begin() + LineasEnUso(a), b.Apuestas.begin());
+}
+
+}  // namespace
+
+void PremiosDeLasPenas::Sumar(Libro& l, const Premio& p, const Importes5& importes, int signo) {
+    for (size_t k = 0; k < p.apuestas.size(); ++k) {
+        const int64_t apuestas = int64_t{signo} * p.apuestas[k];
+        if (apuestas == 0) continue;
+        if (!importes[k]) {
+            l.pendientes += static_cast<int>(apuestas);
+            continue;
+        }
+        l.ganado += *importes[k] * apuestas;
+        l.neto += ImporteNeto(*importes[k]) * apuestas;
+    }
+}
+
+void PremiosDeLasPenas::Poner(const std::vector<Sorteo>& sorteos, const std::vector<Pena>& penas) {
+    const size_t antes = sorteos_.size();
+    const size_t comunes = std::min(antes, sorteos.size());
+    const bool mismos = std::equal(sorteos.begin(), sorteos.begin() + comunes, sorteos_.begin());
+    // Without the newest draws: what they won goes, as do the draws they count.
+    if (mismos && sorteos.size() < antes) {
+        for (Libro& l : libros_) {
+            if (TipoDePena(*l.pena) == TipoPena::Danada) continue;  // it plays none
+            for (size_t d = comunes; d < antes; ++d) l.sorteos -= JuegaSorteo(*l.pena, sorteos_[d]);
+            const auto fuera =
+                std::lower_bound(l.premios.begin(), l.premios.end(), comunes,
+                                 [](const Premio& p, size_t d) { return p.sorteo < d; });
+            for (auto p = fuera; p != l.premios.end(); ++p)
+                if (l.sumado && p->sorteo < sumados_.size()) Sumar(l, *p, sumados_[p->sorteo], -1);
+            l.premios.erase(fuera, l.premios.end());
+        }
+    }
+    sumados_.resize(mismos ? std::min(comunes, sumados_.size()) : 0);
+    // Each syndicate walks from the first draw it has not walked yet.
+    std::vector<Libro> libros(penas.size());
+    std::vector<size_t> desde(penas.size(), 0);
+    for (size_t i = 0; i < penas.size(); ++i) {
+        // Mostly in the same place as before; else moved, as after a removal.
+        const auto igual = [&](const Libro& l) {
+            return !l.usado && MismoJuego(*l.pena, penas[i]);
+        };
+        auto viejo = !mismos ? libros_.end()
+                     : i < libros_.size() && igual(libros_[i])
+                         ? libros_.begin() + static_cast<std::ptrdiff_t>(i)
+                         : std::find_if(libros_.begin(), libros_.end(), igual);
+        if (viejo == libros_.end()) {
+            libros[i].pena = std::make_shared<const Pena>(penas[i]);
+            continue;
+        }
+        libros[i] = std::move(*viejo);
+        viejo->usado = true;
+        desde[i] = comunes;
+    }
+    for (Libro& l : libros) l.usado = false;
+    // Grown in place: a copy of the whole history at each download would cost more than the walk.
+    sorteos_.resize(mismos ? comunes : 0);
+    dias_.resize(sorteos_.size());
+    for (size_t d = sorteos_.size(); d < sorteos.size(); ++d) {
+        sorteos_.push_back(sorteos[d]);
+        dias_.push_back(OleAFecha(sorteos[d].Fecha));
+    }
+    // Only the draws some syndicate has not walked are prepared.
+    const size_t primero = libros.empty() ? 0 : *std::min_element(desde.begin(), desde.end());
+    if (primero < sorteos.size()) {
+        const Comprobador c({sorteos.begin() + static_cast<std::ptrdiff_t>(primero), sorteos.end()},
+                            penas, {});
+        for (size_t i = 0; i < penas.size(); ++i) {
+            Libro& l = libros[i];
+            uint32_t dia = 0;
+            c.Jugados(
+                i, desde[i] - primero,
+                [&](size_t d) {
+                    ++l.sorteos;
+                    dia = static_cast<uint32_t>(primero + d);
+                },
+                [&](int categoria, int apuestas) {
+                    if (l.premios.empty() || l.premios.back().sorteo != dia)
+                        l.premios.push_back({dia, {}});
+                    l.premios.back().apuestas[static_cast<size_t>(categoria - 3)] += apuestas;
+                });
+        }
+    }
+    libros_ = std::move(libros);
+}
+
+std::vector<ImportesPena> PremiosDeLasPenas::Importes(const PremiosGuardados& premios,
+                                                      float precio) {
+    // The amounts of every draw, walking the draws and the breakdowns (both by date) together;
+    // those that changed since they were summed are kept with the amounts they were summed with.
+    const size_t yaSumados = sumados_.size();
+    sumados_.resize(sorteos_.size());
+    std::vector<std::pair<uint32_t, Importes5>> cambiados;
+    auto e = premios.begin();
+    for (size_t d = 0; d < sorteos_.size(); ++d) {
+        const QDate dia = dias_[d];
+        if (e != premios.end() && dia < e->first) {
+            if (d > 0 && dia < dias_[d - 1]) e = premios.lower_bound(dia);
+        } else {
+            while (e != premios.end() && e->first < dia) ++e;
+        }
+        Importes5 importes{};
+        if (e != premios.end() && e->first == dia)
+            for (size_t k = 0; k < importes.size(); ++k)
+                importes[k] = ImportePremio(&e->second, static_cast<int>(k) + 3);
+        if (d < yaSumados && importes != sumados_[d])
+            cambiados.emplace_back(static_cast<uint32_t>(d), sumados_[d]);
+        sumados_[d] = importes;
+    }
+
     std::vector<ImportesPena> r;
-    for (size_t i = 0; i < penas.size(); ++i)
-        r.push_back(
-            c.Importes(i, porSorteo, std::llround(double(CosteSorteo(penas[i], precio)) * 100)));
+    r.reserve(libros_.size());
+    for (Libro& l : libros_) {
+        if (!l.sumado || cambiados.size() > l.premios.size()) {
+            l.ganado = l.neto = 0;
+            l.pendientes = 0;
+            for (const Premio& p : l.premios) Sumar(l, p, sumados_[p.sorteo], 1);
+        } else {
+            for (const auto& [d, antes] : cambiados) {
+                const auto p =
+                    std::lower_bound(l.premios.begin(), l.premios.end(), d,
+                                     [](const Premio& x, uint32_t y) { return x.sorteo < y; });
+                if (p == l.premios.end() || p->sorteo != d) continue;
+                Sumar(l, *p, antes, -1);
+                Sumar(l, *p, sumados_[d], 1);
+            }
+            // The draws walked since the last sum.
+            const auto nuevos =
+                std::lower_bound(l.premios.begin(), l.premios.end(), yaSumados,
+                                 [](const Premio& x, size_t y) { return x.sorteo < y; });
+            for (auto p = nuevos; p != l.premios.end(); ++p) Sumar(l, *p, sumados_[p->sorteo], 1);
+        }
+        l.sumado = true;
+        ImportesPena i;
+        i.Sorteos = l.sorteos;
+        i.Ganado = l.ganado;
+        i.GanadoNeto = l.neto;
+        i.Pendientes = l.pendientes;
+        i.Gastado = std::llround(double(CosteSorteo(*l.pena, precio)) * 100) * i.Sorteos;
+        r.push_back(i);
+    }
     return r;
 }
 

@@ -172,6 +172,48 @@ std::vector<ImportesPena> CalcularImportes(const std::vector<Sorteo>& sorteos,
                                            const std::vector<Pena>& penas,
                                            const PremiosGuardados& premios, float precio);
 
+// The prizes each syndicate won, draw by draw, kept from one reading of the files to the next.
+// Finding them is a walk over every draw a syndicate played, as long as a first check; pricing
+// them is a sum over the few that won something. So after a download only the new draws are
+// walked, and new amounts or a new price only sum again.
+class PremiosDeLasPenas {
+  public:
+    // Brings the record up to `sorteos` (oldest first) and `penas`. When the draws are the ones
+    // held with newer ones after them, or without their newest, only the difference is walked; a
+    // syndicate whose lines, days or start day changed is walked again whole, and so is every
+    // syndicate after any other change of the draws (one put in its place, one deleted inside).
+    void Poner(const std::vector<Sorteo>& sorteos, const std::vector<Pena>& penas);
+    // The money of each syndicate, in the order given to Poner, with the amounts `premios` holds
+    // at `precio` a bet. Only the draws whose amounts changed since the last call, and those
+    // walked since, are summed again.
+    std::vector<ImportesPena> Importes(const PremiosGuardados& premios, float precio);
+
+  private:
+    // A draw's amounts by category, as ImportePremio gives them.
+    using Importes5 = std::array<std::optional<int64_t>, 5>;
+    // The prizes of one draw that won something: bets by category, as ImportesPena counts them.
+    struct Premio {
+        uint32_t sorteo;  // the draw's place
+        std::array<int32_t, 5> apuestas;
+    };
+    struct Libro {
+        std::shared_ptr<const Pena> pena;  // 8 KB: shared, never copied
+        int sorteos = 0;
+        std::vector<Premio> premios;  // by draw
+        // The sums of the prizes of the draws before sumados_.size(), once summed.
+        bool sumado = false;
+        int64_t ganado = 0, neto = 0;
+        int pendientes = 0;
+        bool usado = false;  // taken over by a syndicate of the new list
+    };
+    static void Sumar(Libro& l, const Premio& p, const Importes5& importes, int signo);
+
+    std::vector<Sorteo> sorteos_;
+    std::vector<QDate> dias_;         // of sorteos_
+    std::vector<Importes5> sumados_;  // the amounts each draw was summed with
+    std::vector<Libro> libros_;
+};
+
 // Counts the draws of `fechas` (OLE dates of draws of `sorteos` that were put in their place among
 // older ones: a draw the file lacked that came later) once for every syndicate that plays them and
 // was already checked past their day; the others count them, as any draw, when next checked.

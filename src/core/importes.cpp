@@ -7,13 +7,6 @@ std::optional<int64_t> ImportePremio(const PremiosGuardados& premios, QDate dia,
     return ImportePremio(s == premios.end() ? nullptr : &s->second, categoria);
 }
 
-std::optional<int64_t> ImportePremio(const PremiosSorteo* sorteo, int categoria) {
-    if (!sorteo || categoria < 3 || categoria > 7) return {};
-    const std::optional<PremioCategoria>& c = (*sorteo)[static_cast<size_t>(categoria - 3)];
-    if (!c || c->Ganadores <= 0) return {};
-    return c->Centimos;
-}
-
 int64_t ImporteNeto(int64_t bruto) {
     constexpr int64_t kExento = 40000'00;
     if (bruto <= kExento) return bruto;

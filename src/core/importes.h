@@ -26,7 +26,12 @@ using PremiosGuardados = std::map<QDate, PremiosSorteo>;
 // missing, is still to be published.
 std::optional<int64_t> ImportePremio(const PremiosGuardados& premios, QDate dia, int categoria);
 // The same of one draw's breakdown, when there is one.
-std::optional<int64_t> ImportePremio(const PremiosSorteo* sorteo, int categoria);
+inline std::optional<int64_t> ImportePremio(const PremiosSorteo* sorteo, int categoria) {
+    if (!sorteo || categoria < 3 || categoria > 7) return {};
+    const std::optional<PremioCategoria>& c = (*sorteo)[static_cast<size_t>(categoria - 3)];
+    if (!c || c->Ganadores <= 0) return {};
+    return c->Centimos;
+}
 
 // What a prize pays after the tax on lottery prizes: 20 % of the part above 40,000 €.
 int64_t ImporteNeto(int64_t bruto);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <functional>
 #include <set>
 
 #include "checking/comprobacion.h"
@@ -105,12 +106,9 @@ std::vector<int> Distintos(QRandomGenerator& azar, int n) {
     return v;
 }
 
-// Random simple, multiple and reduced syndicates over the last 300 real draws, whose categories
-// paid random amounts (some above 40.000 €), some of no winners and some draws with none held.
-TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
-    QRandomGenerator azar(20261207);
-    const std::vector<Sorteo>& historia = pruebas::Historia();
-    const std::vector<Sorteo> sorteos(historia.end() - 300, historia.end());
+// Random breakdowns of `sorteos`: random amounts (some above 40.000 €), some categories of no
+// winners, some draws with none held.
+PremiosGuardados PremiosAlAzar(QRandomGenerator& azar, const std::vector<Sorteo>& sorteos) {
     PremiosGuardados premios;
     for (const Sorteo& s : sorteos) {
         if (azar.bounded(10) == 0) continue;  // no breakdown held
@@ -119,12 +117,19 @@ TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
             if (azar.bounded(8) != 0)
                 c = PremioCategoria{azar.bounded(1, 9000000), azar.bounded(4) == 0 ? 0 : 3};
     }
+    return premios;
+}
+
+// Random simple (i % 3 == 0), multiple (1) and reduced (2) syndicates, starting on a draw of
+// `sorteos`, on every choice of days.
+std::vector<Pena> PenasAlAzar(QRandomGenerator& azar, const std::vector<Sorteo>& sorteos, int n) {
     const char* const dias[] = {"Todos (L+J+S)", "Jueves", "Sábado", "Lunes", "Jueves y Sábado"};
     std::vector<Pena> penas;
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < n; ++i) {
         Pena p = pruebas::PenaSencilla(
             QStringLiteral("P%1").arg(i), {{1, 2, 3, 4, 5, 6}}, QString::fromUtf8(dias[i % 5]),
-            OleAFecha(sorteos[static_cast<size_t>(azar.bounded(300))].Fecha));
+            OleAFecha(sorteos[static_cast<size_t>(azar.bounded(static_cast<int>(sorteos.size())))]
+                          .Fecha));
         if (i % 3 == 1) {  // a multiple
             p.NumApuestas = static_cast<int16_t>(501 + azar.bounded(6));
             const std::vector<int> n = Distintos(azar, 11);
@@ -145,6 +150,17 @@ TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
         }
         penas.push_back(p);
     }
+    return penas;
+}
+
+// Random simple, multiple and reduced syndicates over the last 300 real draws, whose categories
+// paid random amounts.
+TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
+    QRandomGenerator azar(20261207);
+    const std::vector<Sorteo>& historia = pruebas::Historia();
+    const std::vector<Sorteo> sorteos(historia.end() - 300, historia.end());
+    const PremiosGuardados premios = PremiosAlAzar(azar, sorteos);
+    const std::vector<Pena> penas = PenasAlAzar(azar, sorteos, 30);
     const float precio = 1.25f;
     const std::vector<ImportesPena> r = CalcularImportes(sorteos, penas, premios, precio);
     ASSERT_EQ(r.size(), penas.size());
@@ -204,6 +220,81 @@ TEST(Importes, GanadoGastadoYPendientesPorFuerzaBruta) {
     // The cases were met: prizes taxed, prizes waiting.
     EXPECT_GT(conNeto, 0);
     EXPECT_GT(conPendientes, 0);
+}
+
+// The record kept between readings of the files, carried through what a user does over months
+// (downloads, amounts arriving, a new price, draws deleted, syndicates edited, renamed, removed,
+// added, dated back, a missing draw put in its place), gives at every step what a fresh count of
+// everything gives (itself checked by brute force above).
+TEST(Importes, LoGuardadoEntreLecturasDaLoMismoQueContarloTodoDeNuevo) {
+    QRandomGenerator azar(7122026);
+    const std::vector<Sorteo>& historia = pruebas::Historia();
+    const std::vector<Sorteo> todos(historia.end() - 400, historia.end());
+    PremiosGuardados premios = PremiosAlAzar(azar, todos);
+    std::vector<Pena> penas = PenasAlAzar(azar, todos, 24);
+    std::vector<Sorteo> sorteos(todos.begin(), todos.begin() + 200);
+    float precio = 1.0f;
+    PremiosDeLasPenas guardado;
+    const auto primeros = [&](size_t n) {
+        return std::vector<Sorteo>(todos.begin(), todos.begin() + static_cast<std::ptrdiff_t>(n));
+    };
+    const auto importe = [&](size_t d) -> PremiosSorteo& {
+        return premios[OleAFecha(todos[d].Fecha)];
+    };
+
+    const std::vector<std::pair<const char*, std::function<void()>>> pasos = {
+        {"la primera lectura", [] {}},
+        {"una descarga de 50 sorteos", [&] { sorteos = primeros(250); }},
+        {"una descarga de ninguno", [] {}},
+        {"llegan importes pendientes, cambia uno viejo y se pierde otro",
+         [&] {
+             for (size_t d = 230; d < 250; ++d)
+                 for (auto& c : importe(d)) c = PremioCategoria{azar.bounded(1, 9000000), 2};
+             importe(10)[0] = PremioCategoria{123, 4};
+             premios.erase(OleAFecha(todos[20].Fecha));
+         }},
+        {"un precio nuevo", [&] { precio = 1.5f; }},
+        {"se borran los 10 sorteos más nuevos", [&] { sorteos = primeros(240); }},
+        {"y se bajan otra vez con 60 más", [&] { sorteos = primeros(300); }},
+        {"una peña cambia una línea y otra de nombre y contadores",
+         [&] {
+             std::swap(penas[0].Apuestas[0].Columnas[0], penas[0].Apuestas[0].Columnas[6]);
+             penas[3].Nombre = QStringLiteral("Otra");
+             penas[3].Aciertos[3] = 99;
+             penas[3].FechaComprobado = todos[299].Fecha;
+         }},
+        {"se borra una peña y otra se mueve",
+         [&] {
+             penas.erase(penas.begin() + 5);
+             std::swap(penas[1], penas[10]);
+         }},
+        {"una peña nueva igual a otra, y una fechada más atrás",
+         [&] {
+             penas.push_back(penas[2]);
+             penas[4].FechaCreacion = todos[0].Fecha;
+         }},
+        {"se borra un sorteo de en medio", [&] { sorteos.erase(sorteos.begin() + 100); }},
+        {"y vuelve a su sitio", [&] { sorteos = primeros(300); }},
+        {"la última descarga", [&] { sorteos = primeros(400); }},
+        {"se borran todos los sorteos", [&] { sorteos.clear(); }},
+        {"y se cargan otra vez", [&] { sorteos = primeros(400); }},
+    };
+    for (const auto& [paso, hacer] : pasos) {
+        SCOPED_TRACE(paso);
+        hacer();
+        guardado.Poner(sorteos, penas);
+        const std::vector<ImportesPena> r = guardado.Importes(premios, precio);
+        const std::vector<ImportesPena> e = CalcularImportes(sorteos, penas, premios, precio);
+        ASSERT_EQ(r.size(), e.size());
+        for (size_t i = 0; i < r.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(r[i].Sorteos, e[i].Sorteos);
+            EXPECT_EQ(r[i].Ganado, e[i].Ganado);
+            EXPECT_EQ(r[i].GanadoNeto, e[i].GanadoNeto);
+            EXPECT_EQ(r[i].Pendientes, e[i].Pendientes);
+            EXPECT_EQ(r[i].Gastado, e[i].Gastado);
+        }
+    }
 }
 
 }  // namespace

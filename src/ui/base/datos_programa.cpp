@@ -28,6 +28,7 @@ void DatosPrograma::Releer() {
     estado_.SorteoActual = situacion_.Ultimo;
     // A download brings amounts with its draws: both are read again together.
     premios_ = almacen_ ? almacen_->Leer() : PremiosGuardados{};
+    ganado_.Poner(sorteos_, penas_);
     CalcularDinero();
     emit releidos();
     Recorrer();
@@ -53,7 +54,7 @@ void DatosPrograma::AjustesNuevos() {
 }
 
 void DatosPrograma::CalcularDinero() {
-    importes_ = CalcularImportes(sorteos_, penas_, premios_, estado_.Config.PrecioApuesta);
+    importes_ = ganado_.Importes(premios_, estado_.Config.PrecioApuesta);
 }
 
 void DatosPrograma::Recorrer() {

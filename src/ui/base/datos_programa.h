@@ -74,6 +74,7 @@ class DatosPrograma : public QObject {
     std::vector<Pena> penas_;
     const AlmacenPremios* almacen_;
     PremiosGuardados premios_;
+    PremiosDeLasPenas ganado_;  // kept, so a download walks only its new draws
     std::vector<ImportesPena> importes_;
     Actualizacion situacion_;
     tombolin::Recorrido recorrido_;
