@@ -9,6 +9,10 @@
 #include "core/arranque.h"
 #include "core/reloj.h"
 #include "printing/impresora_qt.h"
+#include "programa/arranque.h"
+#include "programa/cadena_descarga.h"
+#include "programa/comprobar_consola.h"
+#include "programa/notificador_dbus.h"
 #include "programa/resumen_consola.h"
 #include "results/transferencia_qt.h"
 #include "ui/base/dialogos_qt.h"
@@ -29,20 +33,41 @@ tombolin::Carpetas CarpetasDelPrograma() {
         QDir(ejecutable + QStringLiteral("/../share/tombolin")).absolutePath());
 }
 
+// The results service: the operator's, or the one TOMBOLIN_SERVICIO names (a test server).
+QString Servicio() {
+    const QString otro = qEnvironmentVariable("TOMBOLIN_SERVICIO");
+    return otro.isEmpty() ? QLatin1String(tombolin::CadenaDescarga::kServicioOperador) : otro;
+}
+
 // The faces without a window need no display: scripts and timers run them.
-int SinVentana(int argc, char* argv[]) {
+int SinVentana(int argc, char* argv[], bool comprobar) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tombolin"));
     QTextStream salida(stdout);
     QTextStream errores(stderr);
-    return tombolin::ImprimirResumen(CarpetasDelPrograma().datos, salida, errores);
+    const tombolin::Carpetas carpetas = CarpetasDelPrograma();
+    if (!comprobar) return tombolin::ImprimirResumen(carpetas.datos, salida, errores);
+    if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
+        errores << "No se puede crear la carpeta de los datos de Tombolin: "
+                << QDir::toNativeSeparators(carpetas.datos) << ".\n";
+        return tombolin::kError;
+    }
+    tombolin::RelojSistema reloj;
+    tombolin::TransferenciaQt transferencia;
+    tombolin::NotificadorDBus notificador;
+    const int codigo = tombolin::ComprobarSinVentana(carpetas.datos, reloj, transferencia,
+                                                     Servicio(), &notificador, salida, errores);
+    notificador.EsperarEnvios();
+    return codigo;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        if (qstrcmp(argv[i], "--resumen") == 0) return SinVentana(argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--resumen") == 0) return SinVentana(argc, argv, false);
+        if (qstrcmp(argv[i], "--comprobar") == 0) return SinVentana(argc, argv, true);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tombolin"));
     // The desktop entry's name: the window gets the installed entry's icon and name.
@@ -56,6 +81,7 @@ int main(int argc, char* argv[]) {
     tombolin::ImpresoraQt impresora;
     tombolin::TransferenciaQt descarga;
     tombolin::TransferenciaQt noticias;
+    tombolin::NotificadorDBus notificador;
     const tombolin::Carpetas carpetas = CarpetasDelPrograma();
     if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
         dialogos.Mensaje(
@@ -65,10 +91,10 @@ int main(int argc, char* argv[]) {
             tombolin::Icono::Critico, tombolin::Botones::Aceptar, QStringLiteral("¡Vaya hombre!"));
         return 1;
     }
-    tombolin::Principal principal(
-        carpetas.datos,
-        tombolin::Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias},
-        QLatin1String(tombolin::Principal::kServicioOperador), nullptr, carpetas.compartida);
+    tombolin::Principal principal(carpetas.datos,
+                                  tombolin::Servicios{dialogos, reloj, escritorio, impresora,
+                                                      &descarga, &noticias, &notificador},
+                                  Servicio(), nullptr, carpetas.compartida);
     dialogos.PonerVentana(&principal);
     principal.PonerProgramaSinEscritura(carpetas.programaSinEscritura);
 

@@ -1,6 +1,8 @@
 #include "programa/arranque.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
@@ -86,10 +88,28 @@ bool Arranque::Bloquear() {
     // A lock left by a program that died is taken over (its process is gone).
     bloqueo_ = std::make_unique<QLockFile>(estado_.Fichero(kFicheroBloqueo));
     bloqueo_->setStaleLockTime(0);
-    if (bloqueo_->tryLock(0)) return true;
+    QFile comprobando(estado_.Fichero(kFicheroComprobando));
+    if (bloqueo_->tryLock(0)) {
+        // Whoever had it before is gone; what it said of itself, too.
+        if (!comprobacion_) comprobando.remove();
+        if (comprobacion_ && comprobando.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            comprobando.write(QByteArray::number(QCoreApplication::applicationPid()));
+        return true;
+    }
     qint64 pid = 0;
     QString maquina, programa;
     bloqueo_->getLockInfo(&pid, &maquina, &programa);
+    // The check without a window ends by itself in a moment: worth waiting for.
+    const bool esComprobacion = comprobando.open(QIODevice::ReadOnly) &&
+                                comprobando.readAll().trimmed() == QByteArray::number(pid);
+    comprobando.close();
+    if (!comprobacion_ && esComprobacion &&
+        dialogos_.Esperar(
+            QStringLiteral("Comprobando… Tombolin está bajando los sorteos nuevos y comprobando "
+                           "las peñas por su cuenta. El programa se abrirá en cuanto termine."),
+            QStringLiteral("Comprobando…"), [this] { return bloqueo_->tryLock(0); }))
+        return true;
+    ocupado_ = true;
     Avisar(QStringLiteral("Tombolin ya está abierto con estos datos (proceso ") +
            QString::number(pid) +
            QStringLiteral("). Use esa ventana, o ciérrela antes de abrir el programa otra vez."));
@@ -103,6 +123,7 @@ void Arranque::Terminar() {
     estado_.Ajustes.Cerrar();
     estado_.Descarga.close();
     premios_.Cerrar();
+    if (comprobacion_) QFile::remove(estado_.Fichero(kFicheroComprobando));
     if (bloqueo_) bloqueo_->unlock();
 }
 

@@ -28,6 +28,12 @@ class Arranque {
     // this program's could not be put aside. `programaSinEscritura`: the folder of a copy of the
     // program that can't write it (its user's files are now kept elsewhere), or empty.
     bool Preparar(const QString& programaSinEscritura = {});
+    // Preparar failed because another program has the data.
+    bool Ocupado() const { return ocupado_; }
+    // The start-up of the check without a window: while it has the data, a file beside the lock
+    // says so, and a window started meanwhile waits for it instead of refusing.
+    void EsComprobacion() { comprobacion_ = true; }
+    static constexpr const char* kFicheroComprobando = "tombolin.comprobando";
     // The data files are closed and left for another program.
     void Terminar();
     // The prize-breakdown store, open from Preparar on (closed, its amounts pending, when it
@@ -46,6 +52,8 @@ class Arranque {
     Dialogos& dialogos_;
     const Reloj& reloj_;
     std::unique_ptr<QLockFile> bloqueo_;
+    bool ocupado_ = false;
+    bool comprobacion_ = false;
     AlmacenPremios premios_;  // "tombolin.lock": this program has the data
 };
 

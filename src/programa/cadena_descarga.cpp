@@ -37,8 +37,10 @@ CadenaDescarga::CadenaDescarga(Estado& estado, Dialogos& dialogos, const Reloj& 
       transferencia_(transferencia),
       servicio_(std::move(servicioOperador)) {
     comprobar_ = [this](int n) {
-        if (const Error e = SesionComprobacion(estado_).Comprobar(n, {}))
+        if (const Error e = SesionComprobacion(estado_).Comprobar(n, {})) {
+            fallida_ = true;
             InformarErrorFichero(dialogos_, e, QLatin1String(kFicheroPenas));
+        }
     };
     vigilante_ = new QTimer(this);
     vigilante_->setObjectName(QStringLiteral("vigilanteDescarga"));
@@ -76,8 +78,11 @@ void CadenaDescarga::BajarSorteos() {
     if (Descargando()) return;
     emit empieza();
     analisisFallido_ = false;
+    fallida_ = false;
+    premiosNuevos_.clear();
     const QDate hoy = reloj_.Hoy();
     if (hoy < OleAFecha(estado_.SorteoActual.Fecha)) {
+        fallida_ = true;
         dialogos_.Mensaje(
             QStringLiteral("La fecha de tu ordenador parece incorrecta. Existen sorteos en la base "
                            "de datos con fechas porsteriores a la actual. Comprueba la fecha de tu "
@@ -89,7 +94,7 @@ void CadenaDescarga::BajarSorteos() {
     const QDate ultimo = guardados.empty() ? QDate() : OleAFecha(guardados.back().Fecha);
     sueltos_ = SorteosQueFaltan(guardados);
     tramos_ = TramosDescarga(ultimo, hoy, sueltos_);
-    if (ultimo.isValid() && ultimo.daysTo(hoy) > kDiasSinPreguntar) {
+    if (ultimo.isValid() && ultimo.daysTo(hoy) > kDiasSinPreguntar && !desatendida_) {
         const QString pregunta =
             QStringLiteral(
                 "Los sorteos guardados terminan el %1. Para bajar todos los que faltan hay que "
@@ -129,7 +134,7 @@ std::vector<QDate> CadenaDescarga::DiasSinImporte(QDate antesDe) const {
 }
 
 void CadenaDescarga::OfrecerImportes() {
-    if (ImportesOfrecidos(estado_.Config)) return;
+    if (desatendida_ || ImportesOfrecidos(estado_.Config)) return;
     // The last request always spans the last 100 days: only older amounts are missing for good.
     const std::vector<QDate> dias = DiasSinImporte(reloj_.Hoy().addDays(-kDiasUltimoTramo));
     if (dias.empty()) return;
@@ -238,6 +243,7 @@ void CadenaDescarga::Parar() {
 
 void CadenaDescarga::Avisar(const QString& texto, Icono icono, const QString& titulo) {
     avisado_ = true;
+    fallida_ = fallida_ || icono == Icono::Exclamacion || icono == Icono::Critico;
     dialogos_.Mensaje(texto, icono, Botones::Aceptar, titulo);
 }
 
@@ -350,6 +356,7 @@ void CadenaDescarga::Leer() {
     if (error) {
         // Reading on would parse the previous document and might store its draws again.
         avisado_ = true;
+        fallida_ = true;
         InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroDescarga));
         analisisFallido_ = !AlgoGuardado();
         Acabar();
@@ -379,7 +386,9 @@ void CadenaDescarga::Finalizar(bool completa) {
     if (!analisisFallido_) {
         emit sorteosCambiados();
         PonerProgreso(kComprobando);
+        const std::vector<Pena> antes = LeerTodasLasPenas(estado_.Penas);
         comprobar_(sorteosNuevos_);
+        AvisarPremiosNuevos(antes);
         PonerProgreso(kRefrescando);
         // The breakdown is read from the last answer kept: only the newest one is sure to hold
         // the newest draw's.
@@ -390,6 +399,15 @@ void CadenaDescarga::Finalizar(bool completa) {
     PonerProgreso(kTerminada);
     Parar();
     if (completa) OfrecerImportes();
+}
+
+void CadenaDescarga::AvisarPremiosNuevos(const std::vector<Pena>& antes) {
+    premiosNuevos_ =
+        PremiosNuevos(SorteosGuardados(), antes, LeerTodasLasPenas(estado_.Penas),
+                      almacen_ && almacen_->Abierto() ? almacen_->Leer() : PremiosGuardados{});
+    if (!notificador_) return;
+    for (const PremioNuevo& p : premiosNuevos_)
+        notificador_->Notificar(QStringLiteral("Premio en La Primitiva"), TextoPremioNuevo(p));
 }
 
 std::vector<QDate> CadenaDescarga::GuardarPremios(const QByteArray& www) {
@@ -446,6 +464,7 @@ bool CadenaDescarga::AnalizarYFusionar() {
     if (const Error error = AnadirSorteosNuevos(estado_, l.Nuevos)) {
         // Nothing of this answer was stored: say why, and don't go on as if it had been.
         avisado_ = true;
+        fallida_ = true;
         InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
         analisisFallido_ = !AlgoGuardado();
         return false;
@@ -499,6 +518,7 @@ bool CadenaDescarga::IntercalarSueltos(const QByteArray& www) {
     std::vector<double> puestos;
     if (const Error error = IntercalarSorteos(estado_, traidos, puestos)) {
         avisado_ = true;
+        fallida_ = true;
         InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
         analisisFallido_ = !AlgoGuardado();
         return false;

@@ -5,8 +5,10 @@
 #include <functional>
 #include <vector>
 
+#include "checking/premios_nuevos.h"
 #include "core/dialogos.h"
 #include "core/estado.h"
+#include "core/notificador.h"
 #include "core/reloj.h"
 #include "results/almacen_premios.h"
 #include "results/tramos.h"
@@ -27,6 +29,9 @@ class CadenaDescarga : public QObject {
     Q_OBJECT
 
   public:
+    // The operator's results service, its real host.
+    static constexpr const char* kServicioOperador = "https://www.loteriasyapuestas.es";
+
     // Progress values.
     enum Progreso { kAbortada = 0, kConectando, kRecibido, kComprobando, kRefrescando, kTerminada };
 
@@ -43,6 +48,11 @@ class CadenaDescarga : public QObject {
 
     // Where the prize breakdown of every entry of every answer is kept; none by default.
     void PonerAlmacen(AlmacenPremios* almacen) { almacen_ = almacen; }
+    // Where each new prize the check finds is told; none by default.
+    void PonerNotificador(Notificador* notificador) { notificador_ = notificador; }
+    // With nobody to answer (a timer's run): every missing draw is fetched without asking, and
+    // fetching the missing amounts is not offered.
+    void PonerDesatendida(bool si) { desatendida_ = si; }
 
     // A download is running: from the start until the watchdog ends it.
     bool Descargando() const { return fase_ != Fase::Parada; }
@@ -57,6 +67,11 @@ class CadenaDescarga : public QObject {
     // Draws appended by the last download (1 when none: one recent draw is shown afterwards).
     int SorteosNuevos() const { return sorteosNuevos_; }
     bool AnalisisFallido() const { return analisisFallido_; }
+    // The last download stopped on an error (said through Dialogos): no connection, an answer
+    // refused, a file that could not be written, the computer's clock behind the draws held.
+    bool Fallida() const { return fallida_; }
+    // The prizes the check of the last download counted: the new draws', once.
+    const std::vector<PremioNuevo>& PremiosNuevosDeLaDescarga() const { return premiosNuevos_; }
     // The requests of the download in hand, or of the last one, and which one is asked for.
     const std::vector<Tramo>& Tramos() const { return tramos_; }
     size_t TramoActual() const { return tramo_; }
@@ -135,6 +150,8 @@ class CadenaDescarga : public QObject {
     // The end of every download that stored something or read every answer: the check of the
     // new draws and the refreshes, once. `completa`: every request was read.
     void Finalizar(bool completa);
+    // The prizes the check counted, from the syndicates as they were before it: kept and told.
+    void AvisarPremiosNuevos(const std::vector<Pena>& antes);
     void Avisar(const QString& texto, Icono icono, const QString& titulo);
     // The draws held that could be, read from the file as it is now.
     std::vector<Sorteo> SorteosGuardados() const;
@@ -148,6 +165,10 @@ class CadenaDescarga : public QObject {
     QString servicio_;
     std::function<void(int)> comprobar_;
     AlmacenPremios* almacen_ = nullptr;
+    Notificador* notificador_ = nullptr;
+    bool desatendida_ = false;
+    bool fallida_ = false;
+    std::vector<PremioNuevo> premiosNuevos_;
     QTimer* vigilante_;
 
     Fase fase_ = Fase::Parada;

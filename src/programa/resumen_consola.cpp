@@ -12,16 +12,11 @@
 
 namespace tombolin {
 
-namespace {
-
-// Euros with a decimal point and two decimals, as scripts read them: "-12.50".
-QString Euros(int64_t centimos) {
+QString EurosConPunto(int64_t centimos) {
     const int64_t a = centimos < 0 ? -centimos : centimos;
     return (centimos < 0 ? QStringLiteral("-") : QString()) + QString::number(a / 100) +
            QLatin1Char('.') + QStringLiteral("%1").arg(a % 100, 2, 10, QLatin1Char('0'));
 }
-
-}  // namespace
 
 int ImprimirResumen(const QString& carpeta, QTextStream& salida, QTextStream& errores) {
     Estado estado;
@@ -46,8 +41,8 @@ int ImprimirResumen(const QString& carpeta, QTextStream& salida, QTextStream& er
     for (size_t i = 0; i < todas.size(); ++i) {
         const ImportesPena& d = importes[i];
         salida << todas[i].NombreVisible().trimmed() << '\t' << d.Sorteos << '\t'
-               << Euros(d.Gastado) << '\t' << Euros(d.Ganado) << '\t' << Euros(d.Balance()) << '\t'
-               << d.Pendientes << '\n';
+               << EurosConPunto(d.Gastado) << '\t' << EurosConPunto(d.Ganado) << '\t'
+               << EurosConPunto(d.Balance()) << '\t' << d.Pendientes << '\n';
     }
     salida.flush();
     return 0;

@@ -2,8 +2,12 @@
 
 #include <QString>
 #include <QTextStream>
+#include <cstdint>
 
 namespace tombolin {
+
+// Euros with a decimal point and two decimals, as scripts read them: "-12.50".
+QString EurosConPunto(int64_t centimos);
 
 // "tombolin --resumen": each syndicate's money, for scripts and spreadsheets, from the data
 // folder `carpeta`, without a window, without the lock and without writing anything (not even

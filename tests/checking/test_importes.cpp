@@ -8,6 +8,7 @@
 #include <set>
 
 #include "checking/comprobacion.h"
+#include "checking/premios_nuevos.h"
 #include "core/fechas.h"
 #include "results/escrutinio.h"
 #include "support/documento_real.h"
@@ -294,6 +295,43 @@ TEST(Importes, LoGuardadoEntreLecturasDaLoMismoQueContarloTodoDeNuevo) {
             EXPECT_EQ(r[i].Pendientes, e[i].Pendientes);
             EXPECT_EQ(r[i].Gastado, e[i].Gastado);
         }
+    }
+}
+
+// What the desktop's notification says of a new prize: the euros when all are known, the
+// categories while some amount is pending.
+TEST(Importes, ElAvisoDeUnPremioNuevo) {
+    const Sorteo s = pruebas::UnSorteo(QDate(2026, 12, 5));
+    const struct {
+        std::array<int, 5> premios;
+        int64_t ganado;
+        int pendientes;
+        const char* texto;
+    } casos[] = {
+        {{1, 0, 0, 0, 0},
+         800,
+         0,
+         "La peña «Bar» ha ganado 8,00 € en el sorteo del sábado 5 de diciembre"},
+        {{2, 1, 0, 0, 0},
+         1600,
+         1,
+         "La peña «Bar» ha ganado 2 premios de 3 aciertos y 1 de 4 aciertos en el sorteo del "
+         "sábado 5 de diciembre"},
+        {{0, 1, 0, 0, 1},
+         0,
+         2,
+         "La peña «Bar» ha ganado 1 premio de 4 aciertos y 1 de 5 aciertos + complementario en "
+         "el sorteo del sábado 5 de diciembre"},
+        {{3, 1, 1, 1, 1},
+         0,
+         7,
+         "La peña «Bar» ha ganado 3 premios de 3 aciertos, 1 de 4 aciertos, 1 de 5 aciertos, 1 "
+         "de 5 aciertos + complementario y 1 de 6 aciertos en el sorteo del sábado 5 de "
+         "diciembre"},
+    };
+    for (const auto& c : casos) {
+        PremioNuevo p{QStringLiteral("Bar"), SorteoJugado{s, c.premios, c.ganado, c.pendientes}};
+        EXPECT_EQ(TextoPremioNuevo(p), QString::fromUtf8(c.texto));
     }
 }
 

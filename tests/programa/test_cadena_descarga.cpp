@@ -50,11 +50,17 @@ TEST(CadenaDescarga, SinVentanaBajaLoQueFaltaYCuentaLosPremios) {
     estado.SorteoActual = guardados.back();
     TransferenciaQt transferencia;
     CadenaDescarga cadena(estado, dialogos, reloj, transferencia, servidor.Base());
-    cadena.BajarSorteos();
-    for (int i = 0; i < 10 && cadena.Descargando(); ++i) {
-        for (int k = 0; k < 500 && transferencia.Ejecutando(); ++k) QTest::qWait(5);
-        cadena.TicVigilante();
-    }
+    cadena.PonerAlmacen(&arranque.Premios());
+    pruebas::NotificadorGuion notificador;
+    cadena.PonerNotificador(&notificador);
+    const auto bajar = [&] {
+        cadena.BajarSorteos();
+        for (int i = 0; i < 10 && cadena.Descargando(); ++i) {
+            for (int k = 0; k < 500 && transferencia.Ejecutando(); ++k) QTest::qWait(5);
+            cadena.TicVigilante();
+        }
+    };
+    bajar();
     EXPECT_FALSE(cadena.Descargando());
     EXPECT_EQ(servidor.peticiones.size(), 2u);
     EXPECT_EQ(LeerTodosLosSorteos(estado.Sorteos), historia);
@@ -64,6 +70,17 @@ TEST(CadenaDescarga, SinVentanaBajaLoQueFaltaYCuentaLosPremios) {
     EXPECT_EQ(pena.Aciertos[5], 1);
     EXPECT_EQ(OleAFecha(pena.FechaComprobado), QDate(2026, 8, 17));
     EXPECT_TRUE(dialogos.cajas.empty());
+    // The prize is told once, with the amount the same answer brought.
+    EXPECT_FALSE(cadena.Fallida());
+    EXPECT_EQ(notificador.avisos,
+              QStringList({QStringLiteral("Premio en La Primitiva | La peña «Bar» ha ganado "
+                                          "2.462,19 € en el sorteo del lunes 17 de agosto")}));
+    ASSERT_EQ(cadena.PremiosNuevosDeLaDescarga().size(), 1u);
+    EXPECT_EQ(TextoCategorias(cadena.PremiosNuevosDeLaDescarga()[0].Jugado),
+              QStringLiteral("1 premio de 5 aciertos"));
+    bajar();
+    EXPECT_EQ(notificador.avisos.size(), 1);
+    EXPECT_TRUE(cadena.PremiosNuevosDeLaDescarga().empty());
     arranque.Terminar();
 }
 

@@ -2,7 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QTest>
+
 namespace tombolin::pruebas {
+
+bool DialogosGuion::Esperar(const QString& texto, const QString&,
+                            const std::function<bool()>& listo) {
+    esperas.push_back(texto);
+    QElapsedTimer reloj;
+    reloj.start();
+    while (!listo()) {
+        if (reloj.elapsed() > esperaMaxima) return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
 
 Respuesta DialogosGuion::MostrarMensaje(const QString& texto, Icono icono, Botones botones,
                                         const QString& titulo,

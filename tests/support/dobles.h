@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QStringList>
 
 #include <QDate>
 #include <QString>
@@ -10,6 +11,7 @@
 
 #include "core/dialogos.h"
 #include "core/escritorio.h"
+#include "core/notificador.h"
 #include "core/reloj.h"
 #include "impresion.h"
 #include "impresora_registro.h"
@@ -18,6 +20,15 @@ namespace tombolin::pruebas {
 
 // Scripted boxes: every box shown is recorded; questions take their answers, in order, from
 // `respuestas`. A question with no scripted answer fails the test (and is answered No).
+// The desktop's notifications, recorded: "title | text" each.
+class NotificadorGuion : public Notificador {
+  public:
+    QStringList avisos;
+    void Notificar(const QString& titulo, const QString& texto) override {
+        avisos << titulo + QStringLiteral(" | ") + texto;
+    }
+};
+
 class DialogosGuion : public Dialogos {
   public:
     struct Caja {
@@ -64,6 +75,12 @@ class DialogosGuion : public Dialogos {
     void VerInforme(const QString& titulo, const QString& html) override {
         informes.push_back({titulo, html});
     }
+    // The waits shown (their texts); each waits, the event loop turning, up to `esperaMaxima`
+    // milliseconds, then gives up as the user would.
+    std::vector<QString> esperas;
+    int esperaMaxima = 60000;
+    bool Esperar(const QString& texto, const QString& titulo,
+                 const std::function<bool()>& listo) override;
 
     // Whether box `i` (from the end when negative: -1 is the last) says `texto` and, when
     // they are given, has that title and icon. A failure lists every box shown.

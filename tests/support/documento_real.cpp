@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/fechas.h"
+#include "penas_prueba.h"
 
 namespace tombolin::pruebas {
 
@@ -160,6 +161,22 @@ QByteArray EntradaReal20170817() {
     QFile f(QStringLiteral(TOMBOLIN_DATOS_PRUEBAS_APOYO "/operador/lapr-2017-08-17.compact.json"));
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
+}
+
+std::vector<Sorteo> Inventados(QDate desde, QDate hasta) {
+    std::vector<Sorteo> r;
+    int semilla = 7;
+    for (QDate d = desde; d <= hasta; d = d.addDays(1)) {
+        if (d.dayOfWeek() != 1 && d.dayOfWeek() != 4 && d.dayOfWeek() != 6) continue;
+        std::array<int, 6> n{};
+        for (int i = 0; i < 6; ++i) n[i] = 1 + (semilla + i * 8) % 49;
+        std::sort(n.begin(), n.end());
+        int c = 1 + (semilla + 3) % 49;
+        while (std::count(n.begin(), n.end(), c)) c = c % 49 + 1;
+        r.push_back(UnSorteo(d, n, c, semilla % 10, 1000000 + semilla));
+        semilla = (semilla * 31 + 11) % 1000;
+    }
+    return r;
 }
 
 }  // namespace tombolin::pruebas

@@ -47,6 +47,11 @@ inline constexpr const char* kRespuestaSinSorteos =
 QByteArray RespuestaEntre(const std::vector<Sorteo>& historia, QDate desde, QDate hasta,
                           const OpcionesReal& o = {});
 
+// Made-up draws for the days after the shipped history, each Monday, Thursday and Saturday
+// from `desde` to `hasta`, and the one it lacks (11/07/2026): the service knows them, the file
+// does not.
+std::vector<Sorteo> Inventados(QDate desde, QDate hasta);
+
 // The draws of the 100 days up to `hoy`, newest first, taken from `historia` (oldest first).
 std::vector<Sorteo> CienDias(const std::vector<Sorteo>& historia, QDate hoy);
 

@@ -8,9 +8,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "printing/impresora_qt.h"
@@ -156,6 +158,28 @@ bool DialogosQt::VistaPrevia(const QString& titulo,
 }  // namespace tombolin
 
 namespace tombolin {
+
+bool DialogosQt::Esperar(const QString& texto, const QString& titulo,
+                         const std::function<bool()>& listo) {
+    if (listo()) return true;
+    // A busy bar: how long the other program takes is not known.
+    QProgressDialog caja(texto, QStringLiteral("Cancelar"), 0, 0, ventana_);
+    caja.setWindowTitle(titulo);
+    caja.setWindowModality(Qt::ApplicationModal);
+    caja.setMinimumDuration(0);
+    caja.setAutoReset(false);
+    caja.setAutoClose(false);
+    bool hecho = false;
+    QTimer preguntar;
+    QObject::connect(&preguntar, &QTimer::timeout, &caja, [&] {
+        if (!listo()) return;
+        hecho = true;
+        caja.accept();
+    });
+    preguntar.start(250);
+    caja.exec();
+    return hecho;
+}
 
 void DialogosQt::VerInforme(const QString& titulo, const QString& html) {
     QTextDocument documento;

@@ -27,6 +27,9 @@ class DialogosQt : public Dialogos {
     bool VistaPrevia(const QString& titulo,
                      const std::function<void(Impresora&)>& dibujar) override;
     void VerInforme(const QString& titulo, const QString& html) override;
+    // A busy bar with "Cancelar" over the window until `listo()` turns true.
+    bool Esperar(const QString& texto, const QString& titulo,
+                 const std::function<bool()>& listo) override;
 
   protected:
     Respuesta MostrarMensaje(const QString& texto, Icono icono, Botones botones,

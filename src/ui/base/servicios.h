@@ -3,6 +3,7 @@
 #include "core/dialogos.h"
 #include "core/escritorio.h"
 #include "core/impresora.h"
+#include "core/notificador.h"
 #include "core/reloj.h"
 #include "results/transferencia.h"
 
@@ -19,6 +20,8 @@ struct Servicios {
     // still be on its way when a download starts. Windows without network leave them out.
     Transferencia* descarga = nullptr;
     Transferencia* noticias = nullptr;
+    // The desktop's notifications, for a syndicate's new prize; none in most tests.
+    Notificador* notificador = nullptr;
 };
 
 }  // namespace tombolin

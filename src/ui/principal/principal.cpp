@@ -73,6 +73,7 @@ Principal::Principal(const QString& carpetaPrograma, Servicios servicios,
     descarga_ = new CadenaDescarga(estado_, servicios_.dialogos, servicios_.reloj,
                                    *servicios_.descarga, servicioOperador, this);
     descarga_->PonerAlmacen(&arranque_->Premios());
+    descarga_->PonerNotificador(servicios_.notificador);
     auto* barra = new BarraDescarga(*descarga_, this);
     auto* centro = new QWidget(this);
     auto* capas = new QVBoxLayout(centro);

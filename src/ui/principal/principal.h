@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/estado.h"
+#include "programa/cadena_descarga.h"
 #include "ui/base/servicios.h"
 
 class QAction;
@@ -40,7 +41,7 @@ class Principal : public QMainWindow {
     enum Pestana { kGeneral = 0, kUltimoSorteo, kGestor, kEstadisticas, kCrearCombinacion };
 
     // The operator's results service, its real host unless a test gives its own.
-    static constexpr const char* kServicioOperador = "https://www.loteriasyapuestas.es";
+    static constexpr const char* kServicioOperador = CadenaDescarga::kServicioOperador;
 
     // The user's files are in `carpetaPrograma`; the shipped ones in `carpetaCompartida`, or
     // beside them when it is empty.

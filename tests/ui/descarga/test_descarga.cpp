@@ -60,25 +60,6 @@ QByteArray UnPdf() {
     return pdf;
 }
 
-// Made-up draws for the days after the shipped history, each Monday, Thursday and Saturday
-// from `desde` to `hasta`, and the one it lacks (11/07/2026): the service knows them, the file
-// does not.
-std::vector<Sorteo> Inventados(QDate desde, QDate hasta) {
-    std::vector<Sorteo> r;
-    int semilla = 7;
-    for (QDate d = desde; d <= hasta; d = d.addDays(1)) {
-        if (d.dayOfWeek() != 1 && d.dayOfWeek() != 4 && d.dayOfWeek() != 6) continue;
-        std::array<int, 6> n{};
-        for (int i = 0; i < 6; ++i) n[i] = 1 + (semilla + i * 8) % 49;
-        std::sort(n.begin(), n.end());
-        int c = 1 + (semilla + 3) % 49;
-        while (std::count(n.begin(), n.end(), c)) c = c % 49 + 1;
-        r.push_back(pruebas::UnSorteo(d, n, c, semilla % 10, 1000000 + semilla));
-        semilla = (semilla * 31 + 11) % 1000;
-    }
-    return r;
-}
-
 class Descarga : public ::testing::Test {
   protected:
     ServidorHttp servidor;
@@ -378,7 +359,7 @@ TEST_F(Descarga, ElSorteoQueLeFaltaAlHistoricoVuelveASuSitioYCuenta) {
     const std::vector<Sorteo> guardados = HastaHoy(QDate(2026, 8, 17));
     publicados.push_back(
         pruebas::UnSorteo(QDate(2026, 7, 11), {3, 9, 17, 26, 38, 44}, 12, 5, 4417001));
-    for (const Sorteo& s : Inventados(QDate(2026, 8, 18), hoy)) publicados.push_back(s);
+    for (const Sorteo& s : pruebas::Inventados(QDate(2026, 8, 18), hoy)) publicados.push_back(s);
     Pena pena = pruebas::PenaSencilla("Desde julio", {{3, 9, 17, 26, 1, 2}}, "Todos (L+J+S)",
                                       QDate(2026, 7, 1));
     v.reloj.Poner(hoy);

@@ -1,0 +1,29 @@
+#include "programa/notificador_dbus.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+namespace tombolin {
+
+void NotificadorDBus::Notificar(const QString& titulo, const QString& texto) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    QDBusMessage m = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    // Application, id to replace, icon, summary, body, actions, hints, timeout (the server's).
+    m << QStringLiteral("Tombolin") << 0u << QStringLiteral("example.tombolin.Tombolin") << titulo
+      << texto << QStringList()
+      << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("example.tombolin.Tombolin")}}
+      << -1;
+    envios_.push_back(bus.asyncCall(m, 5000));
+}
+
+void NotificadorDBus::EsperarEnvios() {
+    for (QDBusPendingCall& e : envios_) e.waitForFinished();
+    envios_.clear();
+}
+
+}  // namespace tombolin
