@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -165,6 +166,10 @@ bool DialogosQt::Esperar(const QString& texto, const QString& titulo,
     // A busy bar: how long the other program takes is not known.
     QProgressDialog caja(texto, QStringLiteral("Cancelar"), 0, 0, ventana_);
     caja.setWindowTitle(titulo);
+    auto* etiqueta = new QLabel(texto, &caja);
+    etiqueta->setWordWrap(true);
+    etiqueta->setMinimumWidth(etiqueta->fontMetrics().averageCharWidth() * 50);
+    caja.setLabel(etiqueta);
     caja.setWindowModality(Qt::ApplicationModal);
     caja.setMinimumDuration(0);
     caja.setAutoReset(false);
