@@ -14,6 +14,7 @@
 #include "programa/comprobar_consola.h"
 #include "programa/notificador_dbus.h"
 #include "programa/resumen_consola.h"
+#include "programa/systemctl_qt.h"
 #include "results/transferencia_qt.h"
 #include "ui/base/dialogos_qt.h"
 #include "ui/base/escritorio_qt.h"
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
     tombolin::TransferenciaQt descarga;
     tombolin::TransferenciaQt noticias;
     tombolin::NotificadorDBus notificador;
+    tombolin::SystemctlQt systemctl;
     const tombolin::Carpetas carpetas = CarpetasDelPrograma();
     if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
         dialogos.Mensaje(
@@ -91,10 +93,11 @@ int main(int argc, char* argv[]) {
             tombolin::Icono::Critico, tombolin::Botones::Aceptar, QStringLiteral("¡Vaya hombre!"));
         return 1;
     }
-    tombolin::Principal principal(carpetas.datos,
-                                  tombolin::Servicios{dialogos, reloj, escritorio, impresora,
-                                                      &descarga, &noticias, &notificador},
-                                  Servicio(), nullptr, carpetas.compartida);
+    tombolin::Principal principal(
+        carpetas.datos,
+        tombolin::Servicios{dialogos, reloj, escritorio, impresora, &descarga, &noticias,
+                            &notificador, carpetas.instalado ? &systemctl : nullptr},
+        Servicio(), nullptr, carpetas.compartida);
     dialogos.PonerVentana(&principal);
     principal.PonerProgramaSinEscritura(carpetas.programaSinEscritura);
 

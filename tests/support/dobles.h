@@ -5,7 +5,9 @@
 
 #include <QDate>
 #include <QString>
+#include <QTimer>
 #include <deque>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "core/escritorio.h"
 #include "core/notificador.h"
 #include "core/reloj.h"
+#include "core/systemctl.h"
 #include "impresion.h"
 #include "impresora_registro.h"
 
@@ -26,6 +29,21 @@ class NotificadorGuion : public Notificador {
     QStringList avisos;
     void Notificar(const QString& titulo, const QString& texto) override {
         avisos << titulo + QStringLiteral(" | ") + texto;
+    }
+};
+
+// "systemctl --user", recorded: each call as its arguments joined by blanks, answered after a
+// turn of the event loop (as a child process would be) with the status and output given for its
+// verb ("is-enabled", "enable", "disable").
+class SystemctlGuion : public Systemctl {
+  public:
+    QStringList llamadas;
+    std::map<QString, std::pair<int, QString>> respuestas;
+    void Ejecutar(const QStringList& argumentos,
+                  std::function<void(int codigo, const QString& salida)> hecho) override {
+        llamadas << argumentos.join(QLatin1Char(' '));
+        const std::pair<int, QString> r = respuestas[argumentos.value(1)];
+        QTimer::singleShot(0, [hecho, r] { hecho(r.first, r.second); });
     }
 };
 

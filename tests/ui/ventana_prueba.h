@@ -78,6 +78,9 @@ class VentanaPrueba {
     ImpresoraRegistro impresora;
     TransferenciaQt descarga;
     TransferenciaQt noticias;
+    NotificadorGuion notificador;
+    SystemctlGuion systemctl;
+    bool instalado = false;  // a copy of the program that is not installed has no user timer
     std::unique_ptr<Principal> ventana;
 
     VentanaPrueba() {
@@ -98,7 +101,8 @@ class VentanaPrueba {
         ventana = std::make_unique<Principal>(
             dir.path(),
             Servicios{dialogos, reloj, escritorio, impresora,
-                      otraDescarga ? otraDescarga : &descarga, &noticias},
+                      otraDescarga ? otraDescarga : &descarga, &noticias, &notificador,
+                      instalado ? &systemctl : nullptr},
             servicioOperador);
         // A transfer that gets no answer gives up within a second.
         descarga.PonerSegundosSinRespuesta(1);

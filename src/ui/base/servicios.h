@@ -5,6 +5,7 @@
 #include "core/impresora.h"
 #include "core/notificador.h"
 #include "core/reloj.h"
+#include "core/systemctl.h"
 #include "results/transferencia.h"
 
 namespace tombolin {
@@ -22,6 +23,9 @@ struct Servicios {
     Transferencia* noticias = nullptr;
     // The desktop's notifications, for a syndicate's new prize; none in most tests.
     Notificador* notificador = nullptr;
+    // The user's service manager, for the timer that checks by itself; none in a copy of the
+    // program that is not installed.
+    Systemctl* systemctl = nullptr;
 };
 
 }  // namespace tombolin

@@ -1,9 +1,11 @@
 #include "ui/ventanas/configurar.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -26,7 +28,8 @@ QString MotivoPrecio(float guardado) {
 Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     : VentanaSecundaria("Configurar", QStringLiteral("Configurar"), padre),
       estado_(estado),
-      servicios_(servicios) {
+      servicios_(servicios),
+      automatica_(servicios.systemctl) {
     auto* titulo = new QLabel(QStringLiteral("CONFIGURACIÓN"), this);
     QFont grande = titulo->font();
     grande.setBold(true);
@@ -65,6 +68,18 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     rejilla->addWidget(new QLabel(QStringLiteral("* Mínimo 2 meses"), this), 2, 1, 1, 2);
     rejilla->setColumnStretch(3, 1);
 
+    sola_ = new QCheckBox(QStringLiteral("Comprobar &sola tras cada sorteo"), this);
+    sola_->setObjectName(QStringLiteral("comprobarSola"));
+    sola_->setEnabled(false);
+    estadoSola_ = new QLabel(QStringLiteral("Consultando…"), this);
+    estadoSola_->setObjectName(QStringLiteral("estadoComprobarSola"));
+    estadoSola_->setWordWrap(true);
+    estadoSola_->setFont(pequena);
+    sola_->setToolTip(QStringLiteral(
+        "Baja los sorteos nuevos y comprueba las peñas aunque el programa esté cerrado, y avisa "
+        "si alguna gana."));
+    connect(sola_, &QCheckBox::clicked, this, &Configurar::AutomaticaPulsada);
+
     auto* cerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("cerrar"));
     connect(cerrar, &QPushButton::clicked, this, &QWidget::close);
@@ -76,8 +91,29 @@ Configurar::Configurar(Estado& estado, Servicios servicios, QWidget* padre)
     capa->addWidget(titulo);
     capa->addSpacing(6);
     capa->addLayout(rejilla);
+    capa->addSpacing(10);
+    capa->addWidget(sola_);
+    capa->addWidget(estadoSola_);
     capa->addSpacing(6);
     capa->addWidget(cerrar, 0, Qt::AlignRight);
+    automatica_.Consultar([ventana = QPointer<Configurar>(this)](const auto& s) {
+        if (ventana) ventana->MostrarAutomatica(s);
+    });
+}
+
+void Configurar::MostrarAutomatica(const ComprobacionAutomatica::Situacion& s) {
+    sola_->setEnabled(s.disponible);
+    sola_->setChecked(s.activa);
+    estadoSola_->setText(s.texto);
+    sola_->setAccessibleDescription(s.texto);
+}
+
+void Configurar::AutomaticaPulsada(bool si) {
+    sola_->setEnabled(false);
+    estadoSola_->setText(si ? QStringLiteral("Activando…") : QStringLiteral("Desactivando…"));
+    automatica_.Poner(si, [ventana = QPointer<Configurar>(this)](const auto& s) {
+        if (ventana) ventana->MostrarAutomatica(s);
+    });
 }
 
 void Configurar::PrecioEditado(const QString& texto) {

@@ -297,6 +297,90 @@ TEST_F(Ventanas, Configuracion) {
     EXPECT_EQ(v.ventana->estado().Config.MesesMaximos, 36);
 }
 
+// "Comprobar sola tras cada sorteo": the user's timer, asked and switched through systemctl
+// without blocking the window; where it can't be, the box is off and says why.
+TEST_F(Ventanas, ComprobarSolaTrasCadaSorteo) {
+    const QString timer = QStringLiteral(" tombolin-comprobar.timer");
+    const auto abrir = [&] {
+        v.ventana->findChild<QAction*>(QStringLiteral("confi"))->trigger();
+        Configurar* w = v.Abierta<Configurar>();
+        QTest::qWait(20);  // systemctl answers
+        return w;
+    };
+    const auto caja = [](Configurar* w) { return Hijo<QCheckBox>(w, "comprobarSola"); };
+    const auto texto = [](Configurar* w) { return Hijo<QLabel>(w, "estadoComprobarSola")->text(); };
+
+    // A copy of the program that is not installed has no timer: nothing is asked.
+    Arrancar({pruebas::PenaDeLineas("Los del bar", 3)});
+    Configurar* w = abrir();
+    EXPECT_FALSE(caja(w)->isEnabled());
+    EXPECT_TRUE(texto(w).startsWith(QStringLiteral("Sólo el programa instalado")));
+    EXPECT_TRUE(v.systemctl.llamadas.isEmpty());
+    w->close();
+
+    // Installed: off, switched on, then off again.
+    v.instalado = true;
+    ASSERT_TRUE(v.Arrancar());
+    v.systemctl.respuestas[QStringLiteral("is-enabled")] = {1, QStringLiteral("disabled\n")};
+    w = abrir();
+    EXPECT_TRUE(caja(w)->isEnabled());
+    EXPECT_FALSE(caja(w)->isChecked());
+    EXPECT_EQ(texto(w), QStringLiteral("Desactivada."));
+    v.systemctl.respuestas[QStringLiteral("is-enabled")] = {0, QStringLiteral("enabled\n")};
+    QTest::mouseClick(caja(w), Qt::LeftButton, {}, QPoint(5, caja(w)->height() / 2));
+    EXPECT_FALSE(caja(w)->isEnabled());  // while systemctl works
+    QTest::qWait(20);
+    EXPECT_TRUE(caja(w)->isChecked());
+    EXPECT_TRUE(caja(w)->isEnabled());
+    EXPECT_TRUE(texto(w).startsWith(QStringLiteral("Activada: lunes, jueves y sábados")));
+    v.systemctl.respuestas[QStringLiteral("is-enabled")] = {1, QStringLiteral("disabled\n")};
+    caja(w)->setFocus();
+    QTest::keyClick(caja(w), Qt::Key_Space);
+    QTest::qWait(20);
+    EXPECT_FALSE(caja(w)->isChecked());
+    const QString gestor = QStringLiteral("--user is-system-running");
+    const QString estado = QStringLiteral("--user is-enabled") + timer;
+    EXPECT_EQ(
+        v.systemctl.llamadas,
+        QStringList({gestor, estado, QStringLiteral("--user enable --now") + timer, gestor, estado,
+                     QStringLiteral("--user disable --now") + timer, gestor, estado}));
+    w->close();
+
+    // What systemctl says when it can't: the box is off and says why.
+    const struct {
+        const char* verbo;
+        int codigo;
+        const char* salida;
+        const char* motivo;
+    } casos[] = {
+        {"is-system-running", 1, "Failed to connect to bus: No medium found",
+         "gestor de servicios"},
+        {"is-system-running", 1, "offline\n", "gestor de servicios"},
+        {"is-system-running", 1, "System has not been booted with systemd as init system (PID 1).",
+         "gestor de servicios"},
+        {"is-enabled", -1, "execvp: No such file or directory", "no tiene systemctl"},
+        {"is-enabled", 1,
+         "Failed to get unit file state for tombolin-comprobar.timer: No such file or directory",
+         "no está instalado"},
+        {"enable", 1, "Failed to enable unit: Unit file tombolin-comprobar.timer does not exist.",
+         "no está instalado"},
+    };
+    for (const auto& c : casos) {
+        v.systemctl.respuestas.clear();
+        v.systemctl.respuestas[QStringLiteral("is-enabled")] = {1, QStringLiteral("disabled")};
+        v.systemctl.respuestas[QLatin1String(c.verbo)] = {c.codigo, QLatin1String(c.salida)};
+        w = abrir();
+        if (QLatin1String(c.verbo) == QLatin1String("enable")) {
+            QTest::mouseClick(caja(w), Qt::LeftButton, {}, QPoint(5, caja(w)->height() / 2));
+            QTest::qWait(20);
+        }
+        EXPECT_FALSE(caja(w)->isEnabled()) << c.salida;
+        EXPECT_FALSE(caja(w)->isChecked()) << c.salida;
+        EXPECT_TRUE(texto(w).contains(QString::fromUtf8(c.motivo))) << texto(w).toStdString();
+        w->close();
+    }
+}
+
 // The decimal boxes read what they show: a value stored, shown in its box and typed there again
 // key by key, is stored the same. The price and the two corrections of the printing window; the
 // values are those that a formatting other than the one CajasDecimales.LoMostradoSeLeeIgual
