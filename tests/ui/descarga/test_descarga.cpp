@@ -197,6 +197,12 @@ TEST_F(Descarga, TresSorteosNuevosSeGuardanSeCompruebanYSeMuestran) {
     EXPECT_EQ(g->SorteosAComprobar(), 3);
     EXPECT_EQ(g->modeloSencilla()->Lista().Bloques().size(), 3u);
     EXPECT_TRUE(g->AvisoPremioActivo());  // 5 hits on 17/08
+    // and the desktop is told, once.
+    ASSERT_EQ(v.notificador.avisos.size(), 1);
+    EXPECT_TRUE(v.notificador.avisos[0].startsWith(
+        QStringLiteral("Premio en La Primitiva | La peña «Bar» ha ganado ")));
+    EXPECT_TRUE(
+        v.notificador.avisos[0].endsWith(QStringLiteral(" € en el sorteo del lunes 17 de agosto")));
     EXPECT_EQ(Etiqueta("ultimoSorteo"), QStringLiteral("Lunes, 17 de agosto del 2026"));
     // The breakdown and the official PDF, fetched over the operator's host.
     PaginaUltimoSorteo* u = v.Pagina<PaginaUltimoSorteo>();
