@@ -13,10 +13,12 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include "core/estado.h"
 #include "core/sorteos.h"
 #include "printing/impresora_qt.h"
+#include "programa/dialogos_consola.h"
 #include "results/transferencia_qt.h"
 #include "statistics/seleccion.h"
 #include "ui/estadisticas/grafico_frecuencias.h"
@@ -27,24 +29,6 @@ namespace tombolin {
 namespace {
 
 const QString kHistorico = QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/historico/numeros.dat");
-
-// Boxes answered at once: a benchmark waits on nobody.
-class DialogosMudos : public Dialogos {
-  public:
-    QString ElegirFichero(const QString&, const QString&, const QString&) override { return {}; }
-    QString GuardarFichero(const QString&, const QString&, const QString&) override { return {}; }
-    bool ElegirImpresora(Impresora&) override { return false; }
-    bool VistaPrevia(const QString&, const std::function<void(Impresora&)>&) override {
-        return false;
-    }
-    void VerInforme(const QString&, const QString&) override {}
-
-  protected:
-    Respuesta MostrarMensaje(const QString&, Icono, Botones, const QString&,
-                             std::optional<Respuesta>) override {
-        return Respuesta::Aceptar;
-    }
-};
 
 class EscritorioMudo : public Escritorio {
   public:
@@ -83,7 +67,10 @@ BENCHMARK(BM_Recorrido)
 void BM_CambioDeFiltro(benchmark::State& state) {
     QTemporaryDir dir;
     PrepararCarpeta(dir.path());
-    DialogosMudos dialogos;
+    // Boxes answered at once, into nowhere: a benchmark waits on nobody.
+    QString mensajes;
+    QTextStream aNinguna(&mensajes);
+    DialogosConsola dialogos(aNinguna);
     EscritorioMudo escritorio;
     RelojSistema reloj;
     ImpresoraQt impresora;
