@@ -208,6 +208,45 @@ TEST_F(Comprobar, ConLaVentanaAbiertaNoHaceNadaYConUnaRespuestaRechazadaNoGuarda
     EXPECT_EQ(pruebas::LeerBytes(d + QStringLiteral("/numeros.dat")), sorteos);
 }
 
+// The last request refused after an earlier one brought a prize: the prize is still printed
+// and told, the draws it brought stay, and the error wins the exit status.
+TEST_F(Comprobar, UnErrorTrasUnPremioLoDiceTodoYSaleConUno) {
+    const QDate ultimoTramo = QDate::currentDate().addDays(-100);
+    auto ganador = std::find_if(publicados.rbegin(), publicados.rend(),
+                                [&](const Sorteo& s) { return OleAFecha(s.Fecha) < ultimoTramo; });
+    ASSERT_NE(ganador, publicados.rend());
+    ASSERT_GT(ganador->Fecha, historia.back().Fecha);
+    // All six: the 1ª, whose made-up breakdown names its amount only some days; what is printed
+    // is either.
+    std::array<int, 6> linea{};
+    std::copy(ganador->Numeros.begin(), ganador->Numeros.end(), linea.begin());
+    Pena pena = pruebas::PenaSencilla("Bar", {linea}, QStringLiteral("Todos (L+J+S)"),
+                                      OleAFecha(ganador->Fecha));
+    pena.FechaComprobado = historia.back().Fecha;
+    pruebas::EscribirPenas(d, {pena});
+    servidor.PonerServicio(
+        QStringLiteral("/servicios/buscadorSorteos"),
+        [this](const pruebas::ServidorHttp::Peticion& p) {
+            if (p.Fecha("fechaFinInclusiva") >= QDate::currentDate().addDays(-1))
+                return pruebas::ServidorHttp::Respuesta(503, "Service Unavailable")
+                    .Tipo("text/plain");
+            return pruebas::ServidorHttp::Respuesta(
+                200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
+                                             p.Fecha("fechaFinInclusiva")));
+        });
+    const Salida s = Ejecutar();
+    EXPECT_EQ(s.codigo, 1) << s.errores.toStdString();
+    const QStringList lineas = s.salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lineas.size(), 1) << s.salida.toStdString();
+    EXPECT_TRUE(lineas[0].startsWith(QStringLiteral("Bar\t") +
+                                     FechaCorta(OleAFecha(ganador->Fecha)) +
+                                     QStringLiteral("\t1 premio de 6 aciertos\t")))
+        << lineas[0].toStdString();
+    EXPECT_TRUE(s.errores.contains(QStringLiteral("Faltan los sorteos desde")))
+        << s.errores.toStdString();
+    EXPECT_EQ(LaPena().Aciertos[6], 1);
+}
+
 // A window started while the check runs waits for it, then opens on what it brought.
 TEST_F(Comprobar, LaVentanaEsperaALaComprobacion) {
     pruebas::EscribirPenas(d, {pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}})});
