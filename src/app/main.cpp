@@ -56,8 +56,8 @@ int SinVentana(int argc, char* argv[], bool comprobar) {
     tombolin::RelojSistema reloj;
     tombolin::TransferenciaQt transferencia;
     tombolin::NotificadorDBus notificador;
-    const int codigo = tombolin::ComprobarSinVentana(carpetas.datos, reloj, transferencia,
-                                                     Servicio(), &notificador, salida, errores);
+    const int codigo = tombolin::ComprobarSinVentana(carpetas, reloj, transferencia, Servicio(),
+                                                     &notificador, salida, errores);
     notificador.EsperarEnvios();
     return codigo;
 }

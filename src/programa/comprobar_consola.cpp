@@ -13,15 +13,18 @@
 
 namespace tombolin {
 
-int ComprobarSinVentana(const QString& carpeta, const Reloj& reloj, Transferencia& transferencia,
+int ComprobarSinVentana(const Carpetas& carpetas, const Reloj& reloj, Transferencia& transferencia,
                         const QString& servicio, Notificador* notificador, QTextStream& salida,
                         QTextStream& errores) {
     Estado estado;
-    estado.RutaPrograma = QDir(carpeta).absolutePath() + QLatin1Char('/');
+    estado.RutaPrograma = RutaConSeparador(carpetas.datos);
+    if (!carpetas.compartida.isEmpty())
+        estado.RutaCompartida = RutaConSeparador(carpetas.compartida);
     DialogosConsola dialogos(errores);
     Arranque arranque(estado, dialogos, reloj);
     arranque.EsComprobacion();
-    if (!arranque.Preparar()) return arranque.Ocupado() ? kDatosEnUso : kError;
+    if (!arranque.Preparar(carpetas.programaSinEscritura))
+        return arranque.Ocupado() ? kDatosEnUso : kError;
     // The clock's check compares today with the newest draw held, as the window's does.
     const std::vector<Sorteo> sorteos =
         SepararImposibles(LeerTodosLosSorteos(estado.Sorteos)).Sorteos;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTextStream>
 
+#include "core/arranque.h"
 #include "core/notificador.h"
 #include "core/reloj.h"
 #include "results/transferencia.h"
@@ -18,13 +19,15 @@ enum SalidaComprobar {
 };
 
 // "tombolin --comprobar": the window's download without the window, for a timer after each
-// draw. On the data folder `carpeta`, with the same start-up steps (the lock first) and the same
+// draw. On the data folder, with the same start-up steps (the lock first) and the same
 // download chain (every missing draw, no hole), it fetches the new draws from `servicio`, checks
 // every syndicate and writes its counters; then prints one tab-separated line per new prize
 // (syndicate, date, categories, euros or "pendiente") on `salida` and tells each to `notificador`.
 // Messages go to `errores`, one a line. Returns a SalidaComprobar: an error wins over a prize,
 // whose lines are still printed and told.
-int ComprobarSinVentana(const QString& carpeta, const Reloj& reloj, Transferencia& transferencia,
+// `carpetas` as the window would take them: the user's data, and the shipped files (the reduced
+// tables) installed apart from it.
+int ComprobarSinVentana(const Carpetas& carpetas, const Reloj& reloj, Transferencia& transferencia,
                         const QString& servicio, Notificador* notificador, QTextStream& salida,
                         QTextStream& errores);
 

@@ -47,5 +47,15 @@ for f in numeros.dat apuestas.dat nums.ini Tombolin.mdb; do
 done
 [ ! -e "$prefijo/share/tombolin/numeros.dat" ] || falla "ha escrito en la carpeta instalada"
 
+# The timer's run, for another new user, without a display: it reads the installed tables and
+# stops on the connection (nobody answers on port 9), not on a file it can't find.
+otra=$raiz/otra
+mkdir -p "$otra"
+estado=0
+errores=$(env -i PATH="$PATH" HOME="$otra" LC_ALL=C.UTF-8 TOMBOLIN_SERVICIO=http://127.0.0.1:9     timeout 60 "$prefijo/bin/tombolin" --comprobar 2>&1 >/dev/null) || estado=$?
+[ "$estado" -eq 1 ] || falla "tombolin --comprobar instalado sale con $estado: $errores"
+grep -q "Error de conexión" <<<"$errores" || falla "tombolin --comprobar instalado dice: $errores"
+[ -e "$otra/.local/share/Tombolin/numeros.dat" ] || falla "tombolin --comprobar no usa la carpeta del usuario"
+
 if ((fallos)); then exit 1; fi
 echo "instalación correcta"
