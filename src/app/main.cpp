@@ -34,6 +34,14 @@ tombolin::Carpetas CarpetasDelPrograma() {
         QDir(ejecutable + QStringLiteral("/../share/tombolin")).absolutePath());
 }
 
+// Installed, the user's data folder is made before anything: why it can't be, or empty.
+QString SinCarpetaDeDatos(const tombolin::Carpetas& carpetas) {
+    if (!carpetas.instalado || QDir().mkpath(carpetas.datos)) return {};
+    return QStringLiteral("No se puede crear la carpeta de los datos de Tombolin: ") +
+           QDir::toNativeSeparators(carpetas.datos) +
+           QStringLiteral(". Compruebe sus permisos y vuelva a abrir el programa.");
+}
+
 // The results service: the operator's, or the one TOMBOLIN_SERVICIO names (a test server).
 QString Servicio() {
     const QString otro = qEnvironmentVariable("TOMBOLIN_SERVICIO");
@@ -48,9 +56,8 @@ int SinVentana(int argc, char* argv[], bool comprobar) {
     QTextStream errores(stderr);
     const tombolin::Carpetas carpetas = CarpetasDelPrograma();
     if (!comprobar) return tombolin::ImprimirResumen(carpetas.datos, salida, errores);
-    if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
-        errores << "No se puede crear la carpeta de los datos de Tombolin: "
-                << QDir::toNativeSeparators(carpetas.datos) << ".\n";
+    if (const QString motivo = SinCarpetaDeDatos(carpetas); !motivo.isEmpty()) {
+        errores << motivo << '\n';
         return tombolin::kError;
     }
     tombolin::RelojSistema reloj;
@@ -85,12 +92,9 @@ int main(int argc, char* argv[]) {
     tombolin::NotificadorDBus notificador;
     tombolin::SystemctlQt systemctl;
     const tombolin::Carpetas carpetas = CarpetasDelPrograma();
-    if (carpetas.instalado && !QDir().mkpath(carpetas.datos)) {
-        dialogos.Mensaje(
-            QStringLiteral("No se puede crear la carpeta de los datos de Tombolin: ") +
-                QDir::toNativeSeparators(carpetas.datos) +
-                QStringLiteral(". Compruebe sus permisos y vuelva a abrir el programa."),
-            tombolin::Icono::Critico, tombolin::Botones::Aceptar, QStringLiteral("¡Vaya hombre!"));
+    if (const QString motivo = SinCarpetaDeDatos(carpetas); !motivo.isEmpty()) {
+        dialogos.Mensaje(motivo, tombolin::Icono::Critico, tombolin::Botones::Aceptar,
+                         QStringLiteral("¡Vaya hombre!"));
         return 1;
     }
     tombolin::Principal principal(

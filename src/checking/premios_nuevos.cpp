@@ -1,6 +1,7 @@
 #include "checking/premios_nuevos.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <numeric>
 
 #include "core/configuracion.h"
@@ -17,8 +18,12 @@ std::vector<PremioNuevo> PremiosNuevos(const std::vector<Sorteo>& sorteos,
         const double desde = antes[i].FechaComprobado;
         const double hasta = despues[i].FechaComprobado;
         if (hasta <= desde) continue;
-        for (const SorteoJugado& j : SorteosJugados(sorteos, despues[i], premios)) {
-            if (j.sorteo.Fecha <= desde || j.sorteo.Fecha > hasta) continue;
+        // Only the draws the check counted are walked, not the whole history again.
+        const auto porFecha = [](double f, const Sorteo& s) { return f < s.Fecha; };
+        const std::vector<Sorteo> contados(
+            std::upper_bound(sorteos.begin(), sorteos.end(), desde, porFecha),
+            std::upper_bound(sorteos.begin(), sorteos.end(), hasta, porFecha));
+        for (const SorteoJugado& j : SorteosJugados(contados, despues[i], premios)) {
             if (std::accumulate(j.Premios.begin(), j.Premios.end(), 0) == 0) continue;
             r.push_back({despues[i].NombreVisible().trimmed(), j});
         }

@@ -48,8 +48,8 @@ class Dialogos {
     // A report, as HTML, in a print preview from which it is printed or saved as a PDF.
     virtual void VerInforme(const QString& titulo, const QString& html) = 0;
     // A notice that stays, with a button to give up, while the program waits for `listo()` to
-    // turn true (asked a few times a second). True once it did; false when the user gave up, or
-    // when this face can't wait (the default: it says no at once).
+    // turn true (asked a few times a second). True once it did; false when the user gave up. A
+    // face that can't wait (the default) asks once and answers at once.
     virtual bool Esperar(const QString& texto, const QString& titulo,
                          const std::function<bool()>& listo) {
         std::ignore = texto;

@@ -1,6 +1,5 @@
 #include "programa/comprobar_consola.h"
 
-#include <QDir>
 #include <QEventLoop>
 
 #include "core/estado.h"

@@ -18,6 +18,8 @@ void NotificadorDBus::Notificar(const QString& titulo, const QString& texto) {
       << texto << QStringList()
       << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("example.tombolin.Tombolin")}}
       << -1;
+    // The window sends for as long as it is open: only the calls still on their way are kept.
+    std::erase_if(envios_, [](const QDBusPendingCall& e) { return e.isFinished(); });
     envios_.push_back(bus.asyncCall(m, 5000));
 }
 

@@ -46,11 +46,6 @@ class Avisos : public QObject {
     }
 };
 
-struct Salida {
-    int codigo = -1;
-    QString salida, errores;
-};
-
 class Comprobar : public ::testing::Test {
   protected:
     QTemporaryDir dir;
@@ -85,25 +80,10 @@ class Comprobar : public ::testing::Test {
             });
     }
 
-    // The run, the event loop turning meanwhile so that the service answers.
-    Salida Ejecutar() {
-        QProcess p;
-        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            entorno.remove(QLatin1String(v));
-        entorno.insert(QStringLiteral("TOMBOLIN_SERVICIO"), servidor.Base());
-        p.setProcessEnvironment(entorno);
-        p.start(d + QStringLiteral("/tombolin"), {QStringLiteral("--comprobar")});
-        QElapsedTimer reloj;
-        reloj.start();
-        while (p.state() != QProcess::NotRunning && reloj.elapsed() < 120000) QTest::qWait(20);
-        if (p.state() != QProcess::NotRunning) {
-            p.kill();
-            p.waitForFinished();
-            return {};
-        }
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+    pruebas::Ejecucion Ejecutar() {
+        return pruebas::EjecutarSinPantalla(
+            d + QStringLiteral("/tombolin"), {QStringLiteral("--comprobar")},
+            {{QStringLiteral("TOMBOLIN_SERVICIO"), servidor.Base()}});
     }
 
     Pena LaPena() {
@@ -168,7 +148,7 @@ TEST_F(Comprobar, ImprimeYAvisaLosPremiosNuevosUnaSolaVez) {
     }
     ASSERT_FALSE(esperadas.isEmpty());
 
-    Salida s = Ejecutar();
+    pruebas::Ejecucion s = Ejecutar();
     EXPECT_EQ(s.codigo, 3) << s.errores.toStdString();
     EXPECT_EQ(s.salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts), esperadas);
     EXPECT_EQ(avisos.recibidos, textos);
@@ -194,14 +174,14 @@ TEST_F(Comprobar, ConLaVentanaAbiertaNoHaceNadaYConUnaRespuestaRechazadaNoGuarda
         // The window has the data.
         QLockFile ventana(d + QStringLiteral("/tombolin.lock"));
         ASSERT_TRUE(ventana.tryLock(0));
-        const Salida s = Ejecutar();
+        const pruebas::Ejecucion s = Ejecutar();
         EXPECT_EQ(s.codigo, 2);
         EXPECT_TRUE(s.errores.contains(QStringLiteral("ya está abierto")))
             << s.errores.toStdString();
         EXPECT_TRUE(servidor.peticiones.empty());
     }
     rechazar = true;
-    const Salida s = Ejecutar();
+    const pruebas::Ejecucion s = Ejecutar();
     EXPECT_EQ(s.codigo, 1);
     EXPECT_TRUE(s.errores.contains(QStringLiteral("Datos corruptos"))) << s.errores.toStdString();
     EXPECT_TRUE(s.salida.isEmpty());
@@ -234,7 +214,7 @@ TEST_F(Comprobar, UnErrorTrasUnPremioLoDiceTodoYSaleConUno) {
                 200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
                                              p.Fecha("fechaFinInclusiva")));
         });
-    const Salida s = Ejecutar();
+    const pruebas::Ejecucion s = Ejecutar();
     EXPECT_EQ(s.codigo, 1) << s.errores.toStdString();
     const QStringList lineas = s.salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lineas.size(), 1) << s.salida.toStdString();

@@ -8,6 +8,7 @@
 
 #include "core/estado.h"
 #include "results/almacen_premios.h"
+#include "support/dobles.h"
 #include "support/documento_real.h"
 #include "support/ficheros.h"
 #include "support/penas_prueba.h"
@@ -15,21 +16,9 @@
 namespace tombolin {
 namespace {
 
-struct Salida {
-    int codigo;
-    QString salida, errores;
-};
-
-Salida Resumen(const QString& carpeta) {
-    QProcess p;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        entorno.remove(QLatin1String(v));
-    p.setProcessEnvironment(entorno);
-    p.start(carpeta + QStringLiteral("/tombolin"), {QStringLiteral("--resumen")});
-    if (!p.waitForFinished(60000)) return {-1, {}, {}};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+pruebas::Ejecucion Resumen(const QString& carpeta) {
+    return pruebas::EjecutarSinPantalla(carpeta + QStringLiteral("/tombolin"),
+                                        {QStringLiteral("--resumen")});
 }
 
 QStringList Contenido(const QString& carpeta) {
@@ -47,7 +36,7 @@ TEST(ResumenConsola, UnaLineaPorPenaSinPantallaYSinEscribirNada) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(TOMBOLIN_DATOS_PROGRAMA "/tablas.bin"),
                             d + QStringLiteral("/tablas.bin")));
     // No syndicates file: the reason, and status 1.
-    Salida s = Resumen(d);
+    pruebas::Ejecucion s = Resumen(d);
     EXPECT_EQ(s.codigo, 1);
     EXPECT_TRUE(s.errores.contains(QStringLiteral("apuestas.dat"))) << s.errores.toStdString();
 

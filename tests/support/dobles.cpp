@@ -3,9 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTest>
 
 namespace tombolin::pruebas {
+
+Ejecucion EjecutarSinPantalla(const QString& programa, const QStringList& argumentos,
+                              const std::vector<std::pair<QString, QString>>& extra) {
+    QProcess p;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        entorno.remove(QLatin1String(v));
+    for (const auto& [nombre, valor] : extra) entorno.insert(nombre, valor);
+    p.setProcessEnvironment(entorno);
+    p.start(programa, argumentos);
+    QElapsedTimer reloj;
+    reloj.start();
+    while (p.state() != QProcess::NotRunning && reloj.elapsed() < 60000) QTest::qWait(20);
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
 
 bool DialogosGuion::Esperar(const QString& texto, const QString&,
                             const std::function<bool()>& listo) {

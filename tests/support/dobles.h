@@ -23,6 +23,16 @@ namespace tombolin::pruebas {
 
 // Scripted boxes: every box shown is recorded; questions take their answers, in order, from
 // `respuestas`. A question with no scripted answer fails the test (and is answered No).
+// The built program run as a script or a timer runs it: a child process with no display at all
+// (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM), `extra` added to its environment, the event
+// loop turning meanwhile so that a test server answers. A minute at most; -1 when it didn't end.
+struct Ejecucion {
+    int codigo = -1;
+    QString salida, errores;
+};
+Ejecucion EjecutarSinPantalla(const QString& programa, const QStringList& argumentos,
+                              const std::vector<std::pair<QString, QString>>& extra = {});
+
 // The desktop's notifications, recorded: "title | text" each.
 class NotificadorGuion : public Notificador {
   public:
