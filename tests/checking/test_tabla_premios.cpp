@@ -18,34 +18,6 @@
 namespace tombolin {
 namespace {
 
-// The categories the six-number bets a multiple stands for earn, each bet scored as a simple
-// line would be: 3, 4, 5, 6 hits; 7 for 5 + complementario.
-std::map<int, int> ContarPorFuerzaBruta(int codigo, const std::vector<int>& numeros,
-                                        const std::set<int>& seis, int complementario) {
-    std::map<int, int> cuenta;
-    const auto puntuar = [&](const std::set<int>& a) {
-        int k = 0;
-        for (int x : a) k += seis.count(x);
-        if (k >= 3) ++cuenta[k == 5 && a.count(complementario) ? 7 : k];
-    };
-    if (codigo == 503) {  // the five numbers and any other
-        for (int x = 1; x <= 49; ++x) {
-            std::set<int> a(numeros.begin(), numeros.end());
-            if (a.insert(x).second) puntuar(a);
-        }
-        return cuenta;
-    }
-    std::vector<bool> elegir(6, true);
-    elegir.resize(numeros.size(), false);
-    do {
-        std::set<int> a;
-        for (size_t i = 0; i < numeros.size(); ++i)
-            if (elegir[i]) a.insert(numeros[i]);
-        puntuar(a);
-    } while (std::prev_permutation(elegir.begin(), elegir.end()));
-    return cuenta;
-}
-
 // Every case each code can reach: code, hits, complementario among the other numbers.
 std::vector<std::tuple<int, int, bool>> Escenarios() {
     std::vector<std::tuple<int, int, bool>> e;
@@ -77,8 +49,11 @@ TEST(TablaPremios, CadaFilaCoincideConLaFuerzaBruta) {
         for (int x = 40; static_cast<int>(seis.size()) < 6; ++x) seis.insert(x);
         const int complementario = conC ? numeros[aciertos] : 39;
 
-        const std::map<int, int> esperado =
-            ContarPorFuerzaBruta(codigo, numeros, seis, complementario);
+        std::vector<Pena> penas{pruebas::PenaMultiple(QStringLiteral("M"), codigo - 500, numeros)};
+        std::array<int, 6> seisOrden;
+        std::copy(seis.begin(), seis.end(), seisOrden.begin());
+        const Sorteo s = pruebas::UnSorteo(QDate(2026, 12, 5), seisOrden, complementario);
+        const std::map<int, int> esperado = pruebas::ContarAMano(penas[0], {s});
         const auto& avisos = AvisosMultiple(codigo, aciertos, conC);
         if (!avisos.empty()) filasVistas.insert(&avisos);
 
@@ -95,10 +70,6 @@ TEST(TablaPremios, CadaFilaCoincideConLaFuerzaBruta) {
         EXPECT_TRUE(std::is_sorted(orden.begin(), orden.end(), antes));
 
         // The check counts the same, and lists the notices in that order, one per row.
-        std::vector<Pena> penas{pruebas::PenaMultiple(QStringLiteral("M"), codigo - 500, numeros)};
-        std::array<int, 6> seisOrden;
-        std::copy(seis.begin(), seis.end(), seisOrden.begin());
-        const Sorteo s = pruebas::UnSorteo(QDate(2026, 12, 5), seisOrden, complementario);
         const Comprobacion c = ComprobarSencillas({s}, penas, 1, {});
         std::map<int, int> contado;
         for (int k = 3; k <= 7; ++k)

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <set>
 
 #include "checking/premios_nuevos.h"
@@ -55,7 +57,9 @@ class Comprobar : public ::testing::Test {
     // What the service knows: the history and made-up draws up to yesterday.
     std::vector<Sorteo> publicados = historia;
     const QDate ayer = QDate::currentDate().addDays(-1);
-    bool rechazar = false;  // the service answers with a page of its own, not the list
+    // Another answer for some requests; the rest get the draws of their dates, after `retraso` ms.
+    std::function<std::optional<pruebas::ServidorHttp::Respuesta>(QDate hasta)> otra;
+    int retraso = 0;
 
     void SetUp() override {
         for (const Sorteo& s : pruebas::Inventados(QDate(2026, 8, 18), ayer))
@@ -67,16 +71,13 @@ class Comprobar : public ::testing::Test {
         servidor.PonerServicio(
             QStringLiteral("/servicios/buscadorSorteos"),
             [this](const pruebas::ServidorHttp::Peticion& p) {
-                if (rechazar)
-                    return pruebas::ServidorHttp::Respuesta(
-                               200,
-                               "<!DOCTYPE html><html><head><title>Loterías y Apuestas del "
-                               "Estado</title></head><body>" +
-                                   QByteArray(400, 'm') + "</body></html>")
-                        .Tipo("text/html");
+                const QDate hasta = p.Fecha("fechaFinInclusiva");
+                if (otra)
+                    if (auto r = otra(hasta)) return *r;
                 return pruebas::ServidorHttp::Respuesta(
-                    200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
-                                                 p.Fecha("fechaFinInclusiva")));
+                           200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
+                                                        hasta))
+                    .Retraso(retraso);
             });
     }
 
@@ -180,7 +181,15 @@ TEST_F(Comprobar, ConLaVentanaAbiertaNoHaceNadaYConUnaRespuestaRechazadaNoGuarda
             << s.errores.toStdString();
         EXPECT_TRUE(servidor.peticiones.empty());
     }
-    rechazar = true;
+    // The service answers with a page of its own, not the list.
+    otra = [](QDate) {
+        return pruebas::ServidorHttp::Respuesta(
+                   200,
+                   "<!DOCTYPE html><html><head><title>Loterías y Apuestas del "
+                   "Estado</title></head><body>" +
+                       QByteArray(400, 'm') + "</body></html>")
+            .Tipo("text/html");
+    };
     const pruebas::Ejecucion s = Ejecutar();
     EXPECT_EQ(s.codigo, 1);
     EXPECT_TRUE(s.errores.contains(QStringLiteral("Datos corruptos"))) << s.errores.toStdString();
@@ -204,16 +213,10 @@ TEST_F(Comprobar, UnErrorTrasUnPremioLoDiceTodoYSaleConUno) {
                                       OleAFecha(ganador->Fecha));
     pena.FechaComprobado = historia.back().Fecha;
     pruebas::EscribirPenas(d, {pena});
-    servidor.PonerServicio(
-        QStringLiteral("/servicios/buscadorSorteos"),
-        [this](const pruebas::ServidorHttp::Peticion& p) {
-            if (p.Fecha("fechaFinInclusiva") >= QDate::currentDate().addDays(-1))
-                return pruebas::ServidorHttp::Respuesta(503, "Service Unavailable")
-                    .Tipo("text/plain");
-            return pruebas::ServidorHttp::Respuesta(
-                200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
-                                             p.Fecha("fechaFinInclusiva")));
-        });
+    otra = [this](QDate hasta) -> std::optional<pruebas::ServidorHttp::Respuesta> {
+        if (hasta < ayer) return std::nullopt;
+        return pruebas::ServidorHttp::Respuesta(503, "Service Unavailable").Tipo("text/plain");
+    };
     const pruebas::Ejecucion s = Ejecutar();
     EXPECT_EQ(s.codigo, 1) << s.errores.toStdString();
     const QStringList lineas = s.salida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -230,14 +233,7 @@ TEST_F(Comprobar, UnErrorTrasUnPremioLoDiceTodoYSaleConUno) {
 // A window started while the check runs waits for it, then opens on what it brought.
 TEST_F(Comprobar, LaVentanaEsperaALaComprobacion) {
     pruebas::EscribirPenas(d, {pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}})});
-    servidor.PonerServicio(
-        QStringLiteral("/servicios/buscadorSorteos"),
-        [this](const pruebas::ServidorHttp::Peticion& p) {
-            return pruebas::ServidorHttp::Respuesta(
-                       200, pruebas::RespuestaEntre(publicados, p.Fecha("fechaInicioInclusiva"),
-                                                    p.Fecha("fechaFinInclusiva")))
-                .Retraso(1500);
-        });
+    retraso = 1500;
     QProcess p;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
     entorno.insert(QStringLiteral("TOMBOLIN_SERVICIO"), servidor.Base());

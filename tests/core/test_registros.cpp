@@ -139,16 +139,6 @@ TEST(Registros, FicheroEscritoPorElProgramaIgualAlConstruidoAMano) {
     canal.Cerrar();
     EXPECT_EQ(pruebas::LeerBytes(ruta), esperado);
     EXPECT_EQ(DecodificarSorteo(esperado.constData()), sorteos[0]);
-
-    // A syndicate file holds records back to back, the second at byte 8307.
-    const QString rutaPenas = dir.filePath("apuestas.dat");
-    FicheroRegistros penas(Pena::kLongitud);
-    ASSERT_FALSE(penas.Abrir(rutaPenas));
-    const Pena p = PenaCompleta();
-    ASSERT_FALSE(penas.Escribir(2, CodificarPena(p)));
-    ASSERT_FALSE(penas.Escribir(1, CodificarPena(p)));
-    penas.Cerrar();
-    EXPECT_EQ(pruebas::LeerBytes(rutaPenas), CodificarPena(p) + CodificarPena(p));
 }
 
 TEST(Registros, LecturaMasAllaDelFinalDejaElBufferComoEstaba) {

@@ -297,26 +297,13 @@ TEST_F(FicheroSorteos, SinCopiaNoSeBorraNiSePreguntaMas) {
     EXPECT_TRUE(dialogos.Muestra(1, QString::fromUtf8(pruebas::kTextoPermiso), "Error de permiso"));
 }
 
-// What a user reads after a data file could not be changed (an input/output error and a denied
-// access are seen through the commands).
-TEST(MensajesDeFichero, CadaErrorConSuCaja) {
-    const QString permiso = QString::fromUtf8(pruebas::kTextoPermiso);
-    const struct {
-        int numero;
-        QString texto;
-        const char* titulo;
-    } casos[] = {
-        {Error::kDiscoLleno, kNoModificado + ". El disco está lleno. Error 61", "¡Vaya hombre!"},
-        {Error::kPermiso, permiso, "Error de permiso"},
-    };
-    for (const auto& c : casos) {
-        pruebas::DialogosGuion d;
-        InformarErrorFichero(d, Error{c.numero, {}}, QStringLiteral("numeros.dat"));
-        EXPECT_TRUE(d.SoloMuestra(c.texto, c.titulo, Icono::Exclamacion)) << c.numero;
-    }
-    pruebas::DialogosGuion nada;
-    InformarErrorFichero(nada, Error{}, QStringLiteral("numeros.dat"));
-    EXPECT_TRUE(nada.cajas.empty());
+// What a user reads after a full disk (an input/output error, a denied access and no error at
+// all are seen through the commands).
+TEST(MensajesDeFichero, DiscoLleno) {
+    pruebas::DialogosGuion d;
+    InformarErrorFichero(d, Error{Error::kDiscoLleno, {}}, QStringLiteral("numeros.dat"));
+    EXPECT_TRUE(d.SoloMuestra(kNoModificado + ". El disco está lleno. Error 61", "¡Vaya hombre!",
+                              Icono::Exclamacion));
 }
 
 }  // namespace

@@ -61,14 +61,6 @@ TEST(Tramos, NingunDiaSeQuedaSinPedirNiSePideDosVeces) {
     }
 }
 
-TEST(Tramos, LaDireccionLlevaLasDosFechas) {
-    EXPECT_EQ(DireccionTramo(QStringLiteral("https://www.loteriasyapuestas.es"),
-                             {QDate(2026, 8, 25), QDate(2026, 12, 3)}),
-              QStringLiteral("https://www.loteriasyapuestas.es/servicios/buscadorSorteos?game_id="
-                             "LAPR&celebrados=true&fechaInicioInclusiva=20260825&"
-                             "fechaFinInclusiva=20261203"));
-}
-
 // The days whose amounts are missing: each in exactly one request of at most 100 days, none
 // past today, and no request that could have been spared (each starts on a missing day).
 TEST(Tramos, LosDiasSinImporteEnLasMenosPeticiones) {

@@ -1,5 +1,6 @@
 #include "penas_prueba.h"
 
+#include <algorithm>
 #include <set>
 
 #include "core/fechas.h"
@@ -76,23 +77,56 @@ void EscribirSorteos(const QString& carpeta, const std::vector<Sorteo>& sorteos)
     EscribirBytes(carpeta + QStringLiteral("/numeros.dat"), b);
 }
 
-std::map<int, int> ContarAMano(const Pena& p, const std::vector<Sorteo>& sorteos) {
+bool JuegaAMano(const Pena& p, const Sorteo& s) {
     static const std::map<QString, std::set<int>> kDias = {{"Todos (L+J+S)", {1, 4, 6}},
                                                            {"Jueves", {4}},
                                                            {"Sábado", {6}},
                                                            {"Lunes", {1}},
                                                            {"Jueves y Sábado", {4, 6}}};
+    const QDate f = OleAFecha(s.Fecha);
+    return kDias.at(p.DiasVisibles()).count(f.dayOfWeek()) && f >= OleAFecha(p.FechaCreacion);
+}
+
+std::vector<std::set<int>> Expandir(const Pena& p) {
+    std::vector<std::set<int>> r;
+    if (p.NumApuestas < 500) {
+        for (int l = 0; l < p.NumApuestas; ++l)
+            r.push_back({p.Apuestas[l].Columnas.begin(), p.Apuestas[l].Columnas.begin() + 6});
+        return r;
+    }
+    static const std::map<int, int> kNumeros = {{501, 7}, {502, 8},  {503, 5},
+                                                {504, 9}, {505, 10}, {506, 11}};
+    const int n = kNumeros.at(p.NumApuestas);
+    const std::vector<int> numeros(p.Apuestas[0].Columnas.begin(),
+                                   p.Apuestas[0].Columnas.begin() + n);
+    if (n == 5) {  // the five and any other number
+        for (int x = 1; x <= 49; ++x) {
+            std::set<int> a(numeros.begin(), numeros.end());
+            if (a.insert(x).second) r.push_back(a);
+        }
+        return r;
+    }
+    std::vector<bool> elegir(6, true);
+    elegir.resize(static_cast<size_t>(n), false);
+    do {
+        std::set<int> a;
+        for (int i = 0; i < n; ++i)
+            if (elegir[static_cast<size_t>(i)]) a.insert(numeros[static_cast<size_t>(i)]);
+        r.push_back(a);
+    } while (std::prev_permutation(elegir.begin(), elegir.end()));
+    return r;
+}
+
+std::map<int, int> ContarAMano(const Pena& p, const std::vector<Sorteo>& sorteos) {
     std::map<int, int> cuenta;
+    const std::vector<std::set<int>> apuestas = Expandir(p);
     for (const Sorteo& s : sorteos) {
-        const QDate f = OleAFecha(s.Fecha);
-        if (!kDias.at(p.DiasVisibles()).count(f.dayOfWeek()) || f < OleAFecha(p.FechaCreacion))
-            continue;
+        if (!JuegaAMano(p, s)) continue;
         const std::set<int> seis(s.Numeros.begin(), s.Numeros.end());
-        for (int l = 0; l < p.NumApuestas; ++l) {
-            std::set<int> linea(p.Apuestas[l].Columnas.begin(), p.Apuestas[l].Columnas.begin() + 6);
+        for (const std::set<int>& a : apuestas) {
             int k = 0;
-            for (int x : linea) k += seis.count(x);
-            if (k >= 3) ++cuenta[k == 5 && linea.count(s.Complementario) ? 7 : k];
+            for (int x : a) k += static_cast<int>(seis.count(x));
+            if (k >= 3) ++cuenta[k == 5 && a.count(s.Complementario) ? 7 : k];
         }
     }
     return cuenta;

@@ -5,6 +5,7 @@
 #include <array>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "core/registros.h"
@@ -33,6 +34,10 @@ Sorteo UnSorteo(QDate fecha, std::array<int, 6> numeros = {1, 2, 3, 4, 5, 6}, in
 // Independent count of a syndicate's prizes by category (3..6; 7 = 5 + complementario): a draw
 // counts when it is on a play day on or after the creation date; hits are counted with sets.
 std::map<int, int> ContarAMano(const Pena& p, const std::vector<Sorteo>& sorteos);
+// Whether `p` plays `s`, by weekday numbers and its creation day.
+bool JuegaAMano(const Pena& p, const Sorteo& s);
+// Every six-number bet a syndicate stands for: its lines, or every bet of its multiple.
+std::vector<std::set<int>> Expandir(const Pena& p);
 
 // Writes the syndicates as "apuestas.dat" and the draws as "numeros.dat" in `carpeta`.
 void EscribirPenas(const QString& carpeta, const std::vector<Pena>& penas);

@@ -21,6 +21,7 @@
 #include "programa/mensajes.h"
 #include "statistics/base_informes.h"
 #include "statistics/seleccion.h"
+#include "support/documento_real.h"
 #include "support/penas_prueba.h"
 #include "ui/base/informes_programa.h"
 #include "ui/estadisticas/grafico_frecuencias.h"
@@ -147,12 +148,7 @@ TEST_F(Estadisticas, ElGraficoCuentaLosSorteosDeLaLista) {
 
 TEST_F(Estadisticas, ElPeriodo) {
     // Draws every Monday, Thursday and Saturday of the last year up to today (06/12/2026).
-    std::vector<Sorteo> s;
-    for (QDate d(2025, 12, 6); d <= QDate(2026, 12, 6); d = d.addDays(1)) {
-        if (d.dayOfWeek() == 1 || d.dayOfWeek() == 4 || d.dayOfWeek() == 6)
-            s.push_back(pruebas::UnSorteo(d, {1, 2, 3, 4, 5, d.day() % 40 + 6}));
-    }
-    Arrancar(s);
+    Arrancar(pruebas::Inventados(QDate(2025, 12, 6), QDate(2026, 12, 6)));
     v.Pestanas()->setCurrentIndex(Principal::kEstadisticas);
     PulsarCasilla(Hijo<QCheckBox>(Pagina(), "todos"));
     for (QWidget* w : {static_cast<QWidget*>(Pagina()), static_cast<QWidget*>(Asistente())}) {

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSlider>
-#include <QTabWidget>
 
 #include "support/ficheros.h"
 #include "support/penas_prueba.h"

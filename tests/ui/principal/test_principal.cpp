@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSysInfo>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -292,20 +291,28 @@ TEST(Arranque, FicherosDanadosOImposibles) {
 // A copy of the program whose folder can't be written keeps the user's files in the per-user
 // folder: the first start says so, and offers once to bring the user's own files along.
 TEST(Arranque, UnaCopiaQueNoSePuedeEscribirOfreceTraerLosDatos) {
-    const QString pregunta = QStringLiteral(
+    const QString donde = QStringLiteral(
         "La carpeta del programa (%1) no se puede escribir, así que Tombolin guarda sus datos en "
-        "%2.\nEn la carpeta del programa hay datos suyos: las peñas (apuestas.dat) y los sorteos "
-        "(numeros.dat). ¿Quiere copiarlos a la carpeta nueva para seguir usándolos? Los "
-        "originales se quedan donde están.");
-    for (const bool traer : {true, false}) {
-        SCOPED_TRACE(traer ? "Sí" : "No");
+        "%2.");
+    const QString pregunta =
+        donde +
+        QStringLiteral(
+            "\nEn la carpeta del programa hay datos suyos: las peñas (apuestas.dat) y los sorteos "
+            "(numeros.dat). ¿Quiere copiarlos a la carpeta nueva para seguir usándolos? Los "
+            "originales se quedan donde están.");
+    // Without files of the user's there, it only says where the data are kept.
+    const struct { bool datos, traer; } casos[] = {{true, true}, {true, false}, {false, false}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.datos ? (c.traer ? "Sí" : "No") : "sin datos");
         QTemporaryDir programa, usuario;
         pruebas::PonerTablas(programa.path());
-        pruebas::EscribirPenas(programa.path(),
-                               {pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}})});
-        pruebas::EscribirSorteos(programa.path(), {pruebas::UnSorteo(QDate(2026, 12, 3))});
+        if (c.datos) {
+            pruebas::EscribirPenas(programa.path(),
+                                   {pruebas::PenaSencilla("Bar", {{1, 2, 3, 4, 5, 6}})});
+            pruebas::EscribirSorteos(programa.path(), {pruebas::UnSorteo(QDate(2026, 12, 3))});
+        }
         pruebas::VentanaPrueba d;  // only its scripted services
-        d.dialogos.respuestas = {traer ? Respuesta::Si : Respuesta::No};
+        d.dialogos.respuestas = {c.traer ? Respuesta::Si : Respuesta::No};
         for (int arranque = 1; arranque <= 2; ++arranque) {
             d.dialogos.cajas.clear();
             Principal p(usuario.path(),
@@ -314,31 +321,19 @@ TEST(Arranque, UnaCopiaQueNoSePuedeEscribirOfreceTraerLosDatos) {
             p.PonerProgramaSinEscritura(programa.path());
             ASSERT_TRUE(p.CargarPrincipal());
             if (arranque == 1) {
-                EXPECT_TRUE(d.dialogos.SoloMuestra(pregunta.arg(programa.path(), usuario.path()),
-                                                   "Carpeta de datos", Icono::Pregunta));
+                EXPECT_TRUE(d.dialogos.SoloMuestra(
+                    (c.datos ? pregunta : donde).arg(programa.path(), usuario.path()),
+                    "Carpeta de datos", c.datos ? Icono::Pregunta : Icono::Informacion));
             } else {
                 EXPECT_TRUE(d.dialogos.cajas.empty()) << "sólo la primera vez";
             }
-            EXPECT_EQ(p.estado().Penas.Cuenta(), traer ? 1 : 0);
-            EXPECT_EQ(p.estado().Sorteos.Cuenta(), traer ? 1 : 0);
+            EXPECT_EQ(p.estado().Penas.Cuenta(), c.traer ? 1 : 0);
+            EXPECT_EQ(p.estado().Sorteos.Cuenta(), c.traer ? 1 : 0);
         }
         // The originals stay where they were.
-        EXPECT_EQ(QFileInfo(programa.filePath("apuestas.dat")).size(), Pena::kLongitud);
+        EXPECT_EQ(QFileInfo(programa.filePath("apuestas.dat")).size(),
+                  c.datos ? Pena::kLongitud : 0);
     }
-    // Without files of the user's there, it only says where the data are kept, once.
-    QTemporaryDir programa, usuario;
-    pruebas::PonerTablas(programa.path());
-    pruebas::VentanaPrueba d;
-    Principal p(usuario.path(),
-                {d.dialogos, d.reloj, d.escritorio, d.impresora, &d.descarga, &d.noticias},
-                QLatin1String(Principal::kServicioOperador), nullptr, programa.path());
-    p.PonerProgramaSinEscritura(programa.path());
-    ASSERT_TRUE(p.CargarPrincipal());
-    EXPECT_TRUE(d.dialogos.SoloMuestra(
-        QStringLiteral("La carpeta del programa (%1) no se puede escribir, así que Tombolin "
-                       "guarda sus datos en %2.")
-            .arg(programa.path(), usuario.path()),
-        "Carpeta de datos", Icono::Informacion));
 }
 
 TEST_F(VentanaPrincipal, CincoPestanasYMenuVer) {

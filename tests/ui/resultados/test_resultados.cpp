@@ -27,6 +27,7 @@ namespace tombolin {
 namespace {
 
 using pruebas::Hijo;
+using pruebas::PenaDeLineas;
 using pruebas::PenaMultiple;
 using pruebas::PenaSencilla;
 using pruebas::UnSorteo;
@@ -86,11 +87,6 @@ TEST_F(Resultados, AlArrancarComprueba) {
     EXPECT_EQ(l.Texto(2, 7), QStringLiteral("05/12/2026 Sábado"));
     EXPECT_FALSE(g->VistaMultiple());
     EXPECT_TRUE(Boton(0)->isChecked());
-    // Both draws were counted and written back.
-    std::vector<Pena> penas = LeerTodasLasPenas(v.ventana->estado().Penas);
-    EXPECT_EQ(penas[0].Aciertos[3], 1);
-    EXPECT_EQ(penas[1].Aciertos[3], 4);
-    EXPECT_EQ(penas[0].FechaComprobado, FechaAOle(QDate(2026, 12, 5)));
     // Nothing blinks without a download.
     EXPECT_FALSE(g->AvisoPremioActivo());
     // Moving the selector checks more draws.
@@ -234,13 +230,7 @@ TEST_F(Resultados, ImprimirConElBoton) {
 TEST(VistaResultados, MillonesDeFilas) {
     std::vector<Sorteo> sorteos;
     for (int i = 0; i < 2000; ++i) sorteos.push_back(UnSorteo(QDate(2000, 1, 6).addDays(7 * i)));
-    Pena x = PenaSencilla(QStringLiteral("P"), {});
-    x.NumApuestas = 205;
-    for (int l = 0; l < 205; ++l) {
-        for (int c = 0; c < 6; ++c)
-            x.Apuestas[l].Columnas[c] = static_cast<int16_t>((l + 7 * c) % 49 + 1);
-    }
-    std::vector<Pena> penas(5, x);
+    std::vector<Pena> penas(5, PenaDeLineas(QStringLiteral("P"), 205));
     const Comprobacion c = ComprobarSencillas(sorteos, penas, 2000, {});
     ModeloResultados modelo(false);
     modelo.Poner(c.Sencilla);
