@@ -80,4 +80,14 @@ QString TextoFaltan(const std::vector<Sorteo>& sorteos, QDate hoy) {
     return lineas.join(QLatin1Char('\n'));
 }
 
+QString TextoEsperan(const QString& tramo) {
+    return QStringLiteral("Bajando sorteos nuevos") +
+           (tramo.isEmpty() ? QString()
+                            : QStringLiteral(" (") + tramo.front().toLower() + tramo.mid(1) +
+                                  QLatin1Char(')')) +
+           QStringLiteral(
+               ": crear, modificar y borrar peñas, borrar e importar sorteos y leer las "
+               "noticias esperan a que termine.");
+}
+
 }  // namespace tombolin

@@ -32,4 +32,8 @@ QString CausaDelFallo(const Transferencia& transferencia);
 // lacks (`SorteosQueFaltan`). Empty when none is missing. `sorteos`: the draws that could be.
 QString TextoFaltan(const std::vector<Sorteo>& sorteos, QDate hoy);
 
+// What the status bar says while a download runs, with the request in hand (`tramo`, as the
+// progress bar describes it) when there are several.
+QString TextoEsperan(const QString& tramo);
+
 }  // namespace tombolin

@@ -16,6 +16,7 @@
 #include "programa/mensajes.h"
 #include "programa/ordenes_sorteos.h"
 #include "results/noticias.h"
+#include "results/textos_descarga.h"
 #include "ui/base/datos_programa.h"
 #include "ui/base/informes_programa.h"
 #include "ui/descarga/barra_descarga.h"
@@ -191,16 +192,6 @@ void Principal::PermitirCambios(bool si) {
     } else {
         statusBar()->showMessage(TextoEsperan({}));
     }
-}
-
-QString Principal::TextoEsperan(const QString& tramo) {
-    return QStringLiteral("Bajando sorteos nuevos") +
-           (tramo.isEmpty() ? QString()
-                            : QStringLiteral(" (") + tramo.front().toLower() + tramo.mid(1) +
-                                  QLatin1Char(')')) +
-           QStringLiteral(
-               ": crear, modificar y borrar peñas, borrar e importar sorteos y leer las "
-               "noticias esperan a que termine.");
 }
 
 void Principal::AbrirWeb() {

@@ -89,8 +89,6 @@ class Principal : public QMainWindow {
     void CrearMenus();
     // While a download runs, the commands that change files wait, and say why.
     void PermitirCambios(bool si);
-    // What the status bar says during a download, with the request in hand when there are several.
-    static QString TextoEsperan(const QString& tramo);
     // The editor on a new syndicate of that kind.
     void NuevaPena(int modo, const TablaReducida* tabla);
     void AbrirVentana(VentanaSecundaria* ventana);
