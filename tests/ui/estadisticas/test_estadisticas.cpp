@@ -39,18 +39,20 @@ using pruebas::Hijo;
 using pruebas::PulsarBoton;
 using pruebas::PulsarCasilla;
 
-// Draws made so that the ranking is plain: number n comes out in (50 - n) draws.
+// Draws made so that the ranking is plain and runs against the numbers' order: number n comes
+// out in n draws, so 49 is the most frequent (and a rank taken for a number shows).
 std::vector<Sorteo> SorteosEscalonados() {
     std::vector<Sorteo> s;
     std::array<int, 50> quedan{};
-    for (int n = 1; n <= 49; ++n) quedan[n] = 50 - n;
+    for (int n = 1; n <= 49; ++n) quedan[n] = n;
     QDate d(2020, 1, 2);  // a Thursday
     while (true) {
         std::vector<int> seis;
-        for (int n = 1; n <= 49 && seis.size() < 6; ++n)
+        for (int n = 49; n >= 1 && seis.size() < 6; --n)
             if (quedan[n] > 0) seis.push_back(n);
         if (seis.size() < 6) break;
         for (int n : seis) --quedan[n];
+        std::sort(seis.begin(), seis.end());
         s.push_back(pruebas::UnSorteo(d, {seis[0], seis[1], seis[2], seis[3], seis[4], seis[5]}));
         d = d.addDays(7);
     }
@@ -202,7 +204,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     };
     cuantos->setValue(6);
     EXPECT_EQ(Habilitados(), QStringLiteral("crearSencilla verInforme"));
-    EXPECT_EQ(Texto(Asistente(), "numerosElegidos"), QStringLiteral("1 2 3 4 5 6"));
+    EXPECT_EQ(Texto(Asistente(), "numerosElegidos"), QStringLiteral("49 48 47 46 45 44"));
     cuantos->setValue(12);
     EXPECT_EQ(Habilitados(), QStringLiteral("verInforme"));
     EXPECT_EQ(Hijo<QComboBox>(Asistente(), "tablasReducidas")->placeholderText(),
@@ -226,7 +228,8 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     lista->setCurrentIndex(0);
     emit lista->activated(0);
 
-    // Made from step 3: the editor opens on the seven most frequent numbers and closes on saving.
+    // Made from step 3: the editor opens on the seven most frequent numbers (43 to 49, the table's
+    // 1 to 7 in their order) and closes on saving.
     PulsarBoton(Asistente(), "crearReducida");
     const QPointer<Crea> c = v.Abierta<Crea>();  // it deletes itself once closed
     ASSERT_FALSE(c.isNull());
@@ -244,7 +247,7 @@ TEST_F(Estadisticas, ElAsistenteHastaUnaPenaReducida) {
     EXPECT_EQ(penas[0].NumApuestas, 7);
     for (int i = 0; i < 7; ++i)
         for (int col = 0; col < 6; ++col)
-            EXPECT_EQ(penas[0].Apuestas[i].Columnas[col], de7[i][2 * col + 1] - '0');
+            EXPECT_EQ(penas[0].Apuestas[i].Columnas[col], 42 + de7[i][2 * col + 1] - '0');
 }
 
 // Numbers are chosen on some draws only; while they are, the selection stays still, and back at
@@ -366,9 +369,9 @@ TEST_F(Estadisticas, ElAlmacenGuardaLosNumerosElegidosYLaSeleccion) {
     Hijo<QSlider>(Asistente(), "cuantos")->setValue(3);
     std::vector<FilaInforme> numeros = Tabla(v, "Numeros");
     ASSERT_EQ(numeros.size(), 3u);
-    EXPECT_EQ(numeros[0]["Numero"], QStringLiteral("1"));
+    EXPECT_EQ(numeros[0]["Numero"], QStringLiteral("49"));
     EXPECT_EQ(numeros[0]["Veces"], QStringLiteral("49"));
-    EXPECT_EQ(numeros[2]["Numero"], QStringLiteral("3"));
+    EXPECT_EQ(numeros[2]["Numero"], QStringLiteral("47"));
 
     QTest::mouseClick(Hijo<QPushButton>(Asistente(), "volverPaso1"), Qt::LeftButton);
     for (const char* d : {"lunes", "jueves", "sabado"})
