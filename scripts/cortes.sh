@@ -2,7 +2,8 @@
 # Crash safety: kills each file-changing operation at random moments (SIGKILL) and checks that
 # every data file is then whole, either as it was or as the operation leaves it.
 #   scripts/cortes.sh [cortes-por-operación (110)] [semilla]
-# Eleven operations: 110 a piece makes 1,210 kills, a few minutes on two cores.
+# Twelve operations and the harness's own control: 110 a piece makes 1,430 kills, a few minutes
+# on two cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -d build ] || ./scripts/preparar.sh

@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <functional>
 #include <optional>
-#include <set>
 
 #include "core/configuracion.h"
 #include "core/fechas.h"
@@ -376,13 +375,8 @@ TEST_F(Descarga, ElSorteoQueLeFaltaAlHistoricoVuelveASuSitioYCuenta) {
     // Independent count of its prizes: the hits of its line on each draw since 01/07/2026.
     const auto premios = [&](const std::vector<Sorteo>& sorteos) {
         std::array<int16_t, 8> r{};
-        for (const Sorteo& s : sorteos) {
-            if (OleAFecha(s.Fecha) < QDate(2026, 7, 1)) continue;
-            const std::set<int> linea{3, 9, 17, 26, 1, 2};
-            int k = 0;
-            for (int n : s.Numeros) k += static_cast<int>(linea.count(n));
-            if (k >= 3) ++r[k == 5 && linea.count(s.Complementario) ? 7 : k];
-        }
+        for (const auto& [k, n] : pruebas::ContarAMano(pena, sorteos))
+            r[static_cast<size_t>(k)] = static_cast<int16_t>(n);
         return r;
     };
     // Its start checked it up to 17/08: the four hits of 11/07 are not among its prizes.
