@@ -12,17 +12,26 @@ namespace tombolin {
 std::vector<PremioNuevo> PremiosNuevos(const std::vector<Sorteo>& sorteos,
                                        const std::vector<Pena>& antes,
                                        const std::vector<Pena>& despues,
-                                       const PremiosGuardados& premios) {
+                                       const PremiosGuardados& premios,
+                                       const std::vector<double>& intercalados) {
     std::vector<PremioNuevo> r;
+    const auto porFecha = [](double f, const Sorteo& s) { return f < s.Fecha; };
+    std::vector<double> puestos = intercalados;
+    std::sort(puestos.begin(), puestos.end());
     for (size_t i = 0; i < std::min(antes.size(), despues.size()); ++i) {
         const double desde = antes[i].FechaComprobado;
         const double hasta = despues[i].FechaComprobado;
-        if (hasta <= desde) continue;
         // Only the draws the check counted are walked, not the whole history again.
-        const auto porFecha = [](double f, const Sorteo& s) { return f < s.Fecha; };
-        const std::vector<Sorteo> contados(
-            std::upper_bound(sorteos.begin(), sorteos.end(), desde, porFecha),
-            std::upper_bound(sorteos.begin(), sorteos.end(), hasta, porFecha));
+        std::vector<Sorteo> contados;
+        for (double f : puestos) {
+            const auto s = std::upper_bound(sorteos.begin(), sorteos.end(), f, porFecha);
+            if (f < desde && s != sorteos.begin() && std::prev(s)->Fecha == f)
+                contados.push_back(*std::prev(s));
+        }
+        if (hasta > desde)
+            contados.insert(contados.end(),
+                            std::upper_bound(sorteos.begin(), sorteos.end(), desde, porFecha),
+                            std::upper_bound(sorteos.begin(), sorteos.end(), hasta, porFecha));
         for (const SorteoJugado& j : SorteosJugados(contados, despues[i], premios)) {
             if (std::accumulate(j.Premios.begin(), j.Premios.end(), 0) == 0) continue;
             r.push_back({despues[i].NombreVisible().trimmed(), j});

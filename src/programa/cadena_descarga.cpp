@@ -37,10 +37,8 @@ CadenaDescarga::CadenaDescarga(Estado& estado, Dialogos& dialogos, const Reloj& 
       transferencia_(transferencia),
       servicio_(std::move(servicioOperador)) {
     comprobar_ = [this](int n) {
-        if (const Error e = SesionComprobacion(estado_).Comprobar(n, {})) {
-            fallida_ = true;
-            InformarErrorFichero(dialogos_, e, QLatin1String(kFicheroPenas));
-        }
+        if (const Error e = SesionComprobacion(estado_).Comprobar(n, {}))
+            FalloFichero(e, kFicheroPenas);
     };
     vigilante_ = new QTimer(this);
     vigilante_->setObjectName(QStringLiteral("vigilanteDescarga"));
@@ -115,6 +113,7 @@ void CadenaDescarga::Empezar() {
     tramo_ = 0;
     guardados_ = 0;
     intercalados_ = 0;
+    intercaladosContados_.clear();
     conDesglose_ = 0;
     avisado_ = false;
     premiosAvisados_ = false;
@@ -241,6 +240,12 @@ void CadenaDescarga::Parar() {
     emit descargando(false);
 }
 
+void CadenaDescarga::FalloFichero(const Error& error, const char* fichero) {
+    avisado_ = true;
+    fallida_ = true;
+    InformarErrorFichero(dialogos_, error, QLatin1String(fichero));
+}
+
 void CadenaDescarga::Avisar(const QString& texto, Icono icono, const QString& titulo) {
     avisado_ = true;
     fallida_ = fallida_ || icono == Icono::Exclamacion || icono == Icono::Critico;
@@ -355,9 +360,7 @@ void CadenaDescarga::Leer() {
     estado_.Descarga.open(QIODevice::ReadWrite);
     if (error) {
         // Reading on would parse the previous document and might store its draws again.
-        avisado_ = true;
-        fallida_ = true;
-        InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroDescarga));
+        FalloFichero(error, kFicheroDescarga);
         analisisFallido_ = !AlgoGuardado();
         Acabar();
         return;
@@ -404,7 +407,8 @@ void CadenaDescarga::Finalizar(bool completa) {
 void CadenaDescarga::AvisarPremiosNuevos(const std::vector<Pena>& antes) {
     premiosNuevos_ =
         PremiosNuevos(SorteosGuardados(), antes, LeerTodasLasPenas(estado_.Penas),
-                      almacen_ && almacen_->Abierto() ? almacen_->Leer() : PremiosGuardados{});
+                      almacen_ && almacen_->Abierto() ? almacen_->Leer() : PremiosGuardados{},
+                      intercaladosContados_);
     if (!notificador_) return;
     for (const PremioNuevo& p : premiosNuevos_)
         notificador_->Notificar(QStringLiteral("Premio en La Primitiva"), TextoPremioNuevo(p));
@@ -420,6 +424,7 @@ std::vector<QDate> CadenaDescarga::GuardarPremios(const QByteArray& www) {
         // Said once a download; the draws go on, and the amounts come with the next one.
         if (premiosAvisados_) return dias;
         premiosAvisados_ = true;
+        fallida_ = true;
         dialogos_.Mensaje(CausaEscritura(e, estado_.Fichero(AlmacenPremios::kFichero)) +
                               QStringLiteral("\nLos sorteos se guardan; los importes de sus "
                                              "premios quedan pendientes."),
@@ -463,9 +468,7 @@ bool CadenaDescarga::AnalizarYFusionar() {
     const int n = static_cast<int>(l.Nuevos.size());
     if (const Error error = AnadirSorteosNuevos(estado_, l.Nuevos)) {
         // Nothing of this answer was stored: say why, and don't go on as if it had been.
-        avisado_ = true;
-        fallida_ = true;
-        InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
+        FalloFichero(error, kFicheroSorteos);
         analisisFallido_ = !AlgoGuardado();
         return false;
     }
@@ -517,16 +520,16 @@ bool CadenaDescarga::IntercalarSueltos(const QByteArray& www) {
     if (traidos.empty()) return true;
     std::vector<double> puestos;
     if (const Error error = IntercalarSorteos(estado_, traidos, puestos)) {
-        avisado_ = true;
-        fallida_ = true;
-        InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroSorteos));
+        FalloFichero(error, kFicheroSorteos);
         analisisFallido_ = !AlgoGuardado();
         return false;
     }
     intercalados_ += static_cast<int>(puestos.size());
     // The syndicates already checked past that day would never count it otherwise.
     if (const Error error = ContarSorteosIntercalados(estado_, puestos)) {
-        InformarErrorFichero(dialogos_, error, QLatin1String(kFicheroPenas));
+        FalloFichero(error, kFicheroPenas);
+    } else {
+        intercaladosContados_.insert(intercaladosContados_.end(), puestos.begin(), puestos.end());
     }
     return true;
 }

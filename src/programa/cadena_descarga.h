@@ -135,7 +135,6 @@ class CadenaDescarga : public QObject {
     void Leer();
     // Reads the answer kept in "www.txt" and stores its draws; false when the chain stops here.
     bool AnalizarYFusionar();
-    // Keeps the breakdowns of the answer kept in "www.txt" (`www`).
     // Keeps the breakdowns of the answer kept in "www.txt" (`www`); returns the days they are of.
     std::vector<QDate> GuardarPremios(const QByteArray& www);
     void Empezar();
@@ -153,6 +152,8 @@ class CadenaDescarga : public QObject {
     // The prizes the check counted, from the syndicates as they were before it: kept and told.
     void AvisarPremiosNuevos(const std::vector<Pena>& antes);
     void Avisar(const QString& texto, Icono icono, const QString& titulo);
+    // A data file that could not be written: said, and the download has failed.
+    void FalloFichero(const Error& error, const char* fichero);
     // The draws held that could be, read from the file as it is now.
     std::vector<Sorteo> SorteosGuardados() const;
     // The lines that name what is still missing, after the text of a chain that stopped.
@@ -182,11 +183,12 @@ class CadenaDescarga : public QObject {
     std::vector<Tramo> tramos_;
     std::vector<QDate> sueltos_;  // days the file lacks in its middle (SorteosQueFaltan)
     size_t tramo_ = 0;
-    int guardados_ = 0;             // draws appended by this download
-    int intercalados_ = 0;          // draws put in their place among older ones
-    bool avisado_ = false;          // a box already said how this download went
-    bool premiosAvisados_ = false;  // the store's failure was said in this download
-    bool importes_ = false;         // the chain only completes prize amounts
+    int guardados_ = 0;                         // draws appended by this download
+    int intercalados_ = 0;                      // draws put in their place among older ones
+    std::vector<double> intercaladosContados_;  // of those, the ones counted for the syndicates
+    bool avisado_ = false;                      // a box already said how this download went
+    bool premiosAvisados_ = false;              // the store's failure was said in this download
+    bool importes_ = false;                     // the chain only completes prize amounts
     std::vector<QDate> diasImportes_;
     int conDesglose_ = 0;  // days of diasImportes_ whose breakdown came
 };

@@ -404,13 +404,22 @@ TEST_F(Descarga, ElSorteoQueLeFaltaAlHistoricoVuelveASuSitioYCuenta) {
     EXPECT_EQ(OleAFecha(despues.FechaComprobado), OleAFecha(publicados.back().Fecha));
     EXPECT_TRUE(Etiqueta("sorteosQueFaltan").isEmpty());
     EXPECT_TRUE(v.dialogos.cajas.empty()) << v.dialogos.cajas[0].texto.toStdString();
-    // Nothing is asked for it again, nor counted twice.
+    // The desktop is told of every draw that brought a prize, the one put in its place too.
+    int conPremio = 0;
+    for (const Sorteo& s : HastaHoy(hoy))
+        conPremio +=
+            (s.Fecha > guardados.back().Fecha || OleAFecha(s.Fecha) == QDate(2026, 7, 11)) &&
+            !pruebas::ContarAMano(pena, {s}).empty();
+    EXPECT_EQ(v.notificador.avisos.size(), conPremio);
+    EXPECT_EQ(v.notificador.avisos.filter(QStringLiteral("sábado 11 de julio")).size(), 1);
+    // Nothing is asked for it again, nor counted or told twice.
     servidor.peticiones.clear();
     BajarTodo();
     EXPECT_EQ(Pedidos(), QStringList({"29/08/2026-07/12/2026"}));
     Pena otraVez;
     ASSERT_TRUE(LeerPena(v.ventana->estado().Penas, 1, otraVez));
     EXPECT_EQ(otraVez, despues);
+    EXPECT_EQ(v.notificador.avisos.size(), conPremio);
 }
 
 // A request that fails stops the chain there: what came before stays and is checked, nothing
@@ -737,6 +746,23 @@ TEST_F(Descarga, SiNoSePuedeGuardarElDocumentoNoSeLeeElAnterior) {
     EXPECT_EQ(pruebas::LeerBytes(v.Ruta("numeros.dat")), sorteos);
     EXPECT_FALSE(cadena->Descargando());
     EXPECT_EQ(cadena->ProgresoActual(), 0);
+}
+
+// The prize amounts can't be written (their store's journal can't be made): the draws are kept
+// and checked, the message says the amounts wait, and the download counts as failed.
+TEST_F(Descarga, SiNoSePuedenGuardarLosImportesSeGuardanLosSorteosYSeDice) {
+    Arrancar(QDate(2026, 8, 10));
+    ASSERT_TRUE(QDir(v.dir.path()).mkpath(QStringLiteral("premios.db-journal")));
+    BajarYLeer();
+    EXPECT_TRUE(v.dialogos.SoloMuestra(
+        QStringLiteral("No se puede escribir en el archivo %1/premios.db o en su carpeta %1. "
+                       "Compruebe que su usuario tiene permiso para escribir en los dos.\nLos "
+                       "sorteos se guardan; los importes de sus premios quedan pendientes.")
+            .arg(v.dir.path()),
+        "¡Vaya hombre!", Icono::Exclamacion));
+    EXPECT_EQ(Fichero(), publicados);
+    EXPECT_EQ(v.Pagina<PaginaGeneral>()->SorteosAComprobar(), 3);
+    EXPECT_TRUE(cadena->Fallida());
 }
 
 // The watchdog's rules, over a transfer the test drives by hand.
