@@ -84,15 +84,18 @@ void ComprobacionAutomatica::Poner(bool activa, std::function<void(const Situaci
         {QStringLiteral("--user"), activa ? QStringLiteral("enable") : QStringLiteral("disable"),
          QStringLiteral("--now"), QLatin1String(kTemporizador)},
         [s = systemctl_, hecho](int codigo, const QString& salida) {
-            if (codigo != 0) {
-                const QString motivo = Motivo(codigo, salida);
-                hecho({motivo.isEmpty(), false,
-                       motivo.isEmpty()
-                           ? QStringLiteral("No se ha podido cambiar: ") + salida.trimmed()
-                           : motivo});
+            const QString motivo = codigo != 0 ? Motivo(codigo, salida) : QString();
+            if (!motivo.isEmpty()) {
+                hecho({false, false, motivo});
                 return;
             }
-            ComprobacionAutomatica(s).Consultar(hecho);
+            // Refused for a reason of its own: said, before how the timer still is.
+            const QString fallo = codigo != 0 ? QStringLiteral("No se ha podido cambiar: ") +
+                                                    salida.trimmed() + QLatin1Char('\n')
+                                              : QString();
+            ComprobacionAutomatica(s).Consultar([hecho, fallo](const Situacion& ahora) {
+                hecho({ahora.disponible, ahora.activa, fallo + ahora.texto});
+            });
         });
 }
 

@@ -346,6 +346,19 @@ TEST_F(Ventanas, ComprobarSolaTrasCadaSorteo) {
                      QStringLiteral("--user disable --now") + timer, gestor, estado}));
     w->close();
 
+    // A switch refused for a reason of its own: said, and the box shows how the timer still is.
+    v.systemctl.respuestas[QStringLiteral("is-enabled")] = {0, QStringLiteral("enabled\n")};
+    v.systemctl.respuestas[QStringLiteral("disable")] = {1, QStringLiteral("Access denied\n")};
+    w = abrir();
+    QTest::mouseClick(caja(w), Qt::LeftButton, {}, QPoint(5, caja(w)->height() / 2));
+    QTest::qWait(20);
+    EXPECT_TRUE(caja(w)->isChecked());
+    EXPECT_TRUE(caja(w)->isEnabled());
+    EXPECT_TRUE(texto(w).startsWith(
+        QStringLiteral("No se ha podido cambiar: Access denied\nActivada: lunes")))
+        << texto(w).toStdString();
+    w->close();
+
     // What systemctl says when it can't: the box is off and says why.
     const struct {
         const char* verbo;
