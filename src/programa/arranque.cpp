@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QStringList>
 
 #include "core/arranque.h"
@@ -92,8 +93,14 @@ bool Arranque::Bloquear() {
     if (bloqueo_->tryLock(0)) {
         // Whoever had it before is gone; what it said of itself, too.
         if (!comprobacion_) comprobando.remove();
-        if (comprobacion_ && comprobando.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            comprobando.write(QByteArray::number(QCoreApplication::applicationPid()));
+        if (comprobacion_) {
+            // Whole or not at all: a window reading it half-written would not wait.
+            QSaveFile quien(comprobando.fileName());
+            if (quien.open(QIODevice::WriteOnly)) {
+                quien.write(QByteArray::number(QCoreApplication::applicationPid()));
+                quien.commit();
+            }
+        }
         return true;
     }
     qint64 pid = 0;
@@ -103,16 +110,25 @@ bool Arranque::Bloquear() {
     const bool esComprobacion = comprobando.open(QIODevice::ReadOnly) &&
                                 comprobando.readAll().trimmed() == QByteArray::number(pid);
     comprobando.close();
-    if (!comprobacion_ && esComprobacion &&
-        dialogos_.Esperar(
-            QStringLiteral("Comprobando… Tombolin está bajando los sorteos nuevos y comprobando "
-                           "las peñas por su cuenta. El programa se abrirá en cuanto termine."),
-            QStringLiteral("Comprobando…"), [this] { return bloqueo_->tryLock(0); }))
-        return true;
+    if (!comprobacion_ && esComprobacion) {
+        if (dialogos_.Esperar(
+                QStringLiteral("Comprobando… Tombolin está bajando los sorteos nuevos y "
+                               "comprobando las peñas por su cuenta. El programa se abrirá en "
+                               "cuanto termine."),
+                QStringLiteral("Comprobando…"), [this] { return bloqueo_->tryLock(0); }))
+            return true;
+        // Given up: there is no window to go to.
+        Avisar(QStringLiteral("Tombolin está comprobando los sorteos nuevos por su cuenta "
+                              "(proceso %1). Abra el programa otra vez cuando termine.")
+                   .arg(pid),
+               Icono::Informacion);
+    } else {
+        Avisar(QStringLiteral("Tombolin ya está abierto con estos datos (proceso ") +
+               QString::number(pid) +
+               QStringLiteral("). Use esa ventana, o ciérrela antes de abrir el programa otra "
+                              "vez."));
+    }
     ocupado_ = true;
-    Avisar(QStringLiteral("Tombolin ya está abierto con estos datos (proceso ") +
-           QString::number(pid) +
-           QStringLiteral("). Use esa ventana, o ciérrela antes de abrir el programa otra vez."));
     bloqueo_.reset();
     return false;
 }

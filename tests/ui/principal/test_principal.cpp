@@ -143,6 +143,23 @@ TEST_F(VentanaPrincipal, DosProgramasConLosMismosDatos) {
                        "ciérrela antes de abrir el programa otra vez.")
             .arg(QCoreApplication::applicationPid()),
         "¡Vaya hombre!", Icono::Exclamacion));
+    // Held by a check without a window (its pid beside the lock): waited for; the wait given
+    // up, the box says the check goes on.
+    otros.cajas.clear();
+    otros.esperaMaxima = 50;
+    pruebas::EscribirBytes(v.Ruta("tombolin.comprobando"),
+                           QByteArray::number(QCoreApplication::applicationPid()));
+    {
+        Principal segundo(v.dir.path(), Servicios{otros, v.reloj, v.escritorio, v.impresora,
+                                                  &descarga, &noticias});
+        EXPECT_FALSE(segundo.CargarPrincipal());
+    }
+    EXPECT_EQ(otros.esperas.size(), 1u);
+    EXPECT_TRUE(otros.SoloMuestra(QStringLiteral("Tombolin está comprobando los sorteos nuevos "
+                                                 "por su cuenta (proceso %1). Abra el programa "
+                                                 "otra vez cuando termine.")
+                                      .arg(QCoreApplication::applicationPid()),
+                                  "¡Vaya hombre!", Icono::Informacion));
     // The first one goes on; closed, it lets the data go.
     EXPECT_TRUE(v.ventana->estado().Penas.Abierto());
     v.ventana.reset();
