@@ -52,7 +52,7 @@ done
 otra=$raiz/otra
 mkdir -p "$otra"
 estado=0
-errores=$(env -i PATH="$PATH" HOME="$otra" LC_ALL=C.UTF-8 TOMBOLIN_SERVICIO=http://127.0.0.1:9     timeout 60 "$prefijo/bin/tombolin" --comprobar 2>&1 >/dev/null) || estado=$?
+errores=$(env -i PATH="$PATH" HOME="$otra" LC_ALL=C.UTF-8 TOMBOLIN_SERVICIO=http://127.0.0.1:9 timeout 60 "$prefijo/bin/tombolin" --comprobar 2>&1 >/dev/null) || estado=$?
 [ "$estado" -eq 1 ] || falla "tombolin --comprobar instalado sale con $estado: $errores"
 grep -q "Error de conexión" <<<"$errores" || falla "tombolin --comprobar instalado dice: $errores"
 [ -e "$otra/.local/share/Tombolin/numeros.dat" ] || falla "tombolin --comprobar no usa la carpeta del usuario"

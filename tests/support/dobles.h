@@ -21,8 +21,6 @@
 
 namespace tombolin::pruebas {
 
-// Scripted boxes: every box shown is recorded; questions take their answers, in order, from
-// `respuestas`. A question with no scripted answer fails the test (and is answered No).
 // The built program run as a script or a timer runs it: a child process with no display at all
 // (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM), `extra` added to its environment, the event
 // loop turning meanwhile so that a test server answers. A minute at most; -1 when it didn't end.
@@ -57,6 +55,8 @@ class SystemctlGuion : public Systemctl {
     }
 };
 
+// Scripted boxes: every box shown is recorded; questions take their answers, in order, from
+// `respuestas`. A question with no scripted answer fails the test (and is answered No).
 class DialogosGuion : public Dialogos {
   public:
     struct Caja {

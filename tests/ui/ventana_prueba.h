@@ -95,8 +95,9 @@ class VentanaPrueba {
 
     // Builds the window and runs its start-up; true when it started.
     // `otraDescarga` stands for the real download transfer when given.
-    bool Arrancar(const QString& servicioOperador = QLatin1String(Principal::kServicioOperador),
-                  Transferencia* otraDescarga = nullptr) {
+    bool Arrancar(
+        const QString& servicioOperador = QLatin1String(CadenaDescarga::kServicioOperador),
+        Transferencia* otraDescarga = nullptr) {
         ventana.reset();  // a window of before lets go of the data first
         ventana = std::make_unique<Principal>(
             dir.path(),

@@ -40,13 +40,11 @@ class Principal : public QMainWindow {
     // Tab order of the pages.
     enum Pestana { kGeneral = 0, kUltimoSorteo, kGestor, kEstadisticas, kCrearCombinacion };
 
-    // The operator's results service, its real host unless a test gives its own.
-    static constexpr const char* kServicioOperador = CadenaDescarga::kServicioOperador;
-
     // The user's files are in `carpetaPrograma`; the shipped ones in `carpetaCompartida`, or
-    // beside them when it is empty.
+    // beside them when it is empty. The results service is the operator's unless a test gives
+    // its own.
     Principal(const QString& carpetaPrograma, Servicios servicios,
-              const QString& servicioOperador = QLatin1String(kServicioOperador),
+              const QString& servicioOperador = QLatin1String(CadenaDescarga::kServicioOperador),
               QWidget* padre = nullptr, const QString& carpetaCompartida = {});
     ~Principal() override;
 

@@ -70,7 +70,7 @@ class Editor : public ::testing::Test {
                                 v.Ruta("tablas.bin")));
     }
     void Arrancar(const std::vector<Pena>& penas = {},
-                  const QString& servicio = QLatin1String(Principal::kServicioOperador)) {
+                  const QString& servicio = QLatin1String(CadenaDescarga::kServicioOperador)) {
         if (!penas.empty()) pruebas::EscribirPenas(v.dir.path(), penas);
         ASSERT_TRUE(v.Arrancar(servicio));
         v.Mostrar();

@@ -107,8 +107,8 @@ TEST(Instalado, LosFicherosDelUsuarioYLosDelPrograma) {
     }
     ASSERT_TRUE(!BaseInformes::Crear(compartida.filePath(QStringLiteral("Tombolin.mdb"))));
     dialogos.respuestas = {Respuesta::Si};
-    Principal p(usuario.path(), servicios, QLatin1String(Principal::kServicioOperador), nullptr,
-                compartida.path());
+    Principal p(usuario.path(), servicios, QLatin1String(CadenaDescarga::kServicioOperador),
+                nullptr, compartida.path());
     ASSERT_TRUE(p.CargarPrincipal());
     p.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
@@ -334,7 +334,7 @@ TEST(Arranque, UnaCopiaQueNoSePuedeEscribirOfreceTraerLosDatos) {
             d.dialogos.cajas.clear();
             Principal p(usuario.path(),
                         {d.dialogos, d.reloj, d.escritorio, d.impresora, &d.descarga, &d.noticias},
-                        QLatin1String(Principal::kServicioOperador), nullptr, programa.path());
+                        QLatin1String(CadenaDescarga::kServicioOperador), nullptr, programa.path());
             p.PonerProgramaSinEscritura(programa.path());
             ASSERT_TRUE(p.CargarPrincipal());
             if (arranque == 1) {
